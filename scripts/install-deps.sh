@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs everything Gravmark needs to build, test and run on Debian 12. Safe to run again.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang libclang-rt-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont freepats
+  zlib1g-dev libpng-dev libcairo2-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
