@@ -1,0 +1,98 @@
+// The whole game state in one struct: the records, the shared variables of every subsystem and
+// the random generator's seed. Plain data, all zero when value-initialised.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <type_traits>
+
+#include "world/one_based_grid.hpp"
+#include "world/records.hpp"
+
+namespace gm {
+
+inline constexpr int kScreenFlagCount = 13;
+inline constexpr int kGroundGridSize = 19;  // rows and columns 1..19, centre (10, 10)
+inline constexpr int kGroundGridCentre = 10;
+inline constexpr int kAirGridSize = 261;  // rows and columns 1..261, centre (131, 131)
+inline constexpr int kAirGridCentre = 131;
+
+// Sides (coalitions).
+inline constexpr std::uint8_t kSovietSide = 0;
+inline constexpr std::uint8_t kGermanSide = 1;
+// The coalitions' nation sets as start-up fills them: bit n for nation n.
+inline constexpr std::uint32_t kSovietNations = 0x120;  // 5, 8
+inline constexpr std::uint32_t kGermanNations = 0xDE;   // 1, 2, 3, 4, 6, 7
+
+// About 7.5 MB: allocate it on the heap (std::make_unique<World>() gives an all-zero world).
+struct World {
+  // --- Records (numbered from 1 where noted: use the helpers of world_access.hpp) ---
+  std::array<TMapCell, kMapWidth * kMapHeight> MapCells;  // cell (x, y) at y * 1000 + x
+  std::array<TFormation, kMaxFormations> Formations;      // formation n at n - 1
+  std::array<TSettlement, kMaxSettlements> Settlements;   // settlement n at n - 1
+  TGameHeader GameHeader;
+  TEconomy Economy;
+  // Copies of the two sides of the last fight, taken just before it; the loss books read them.
+  TFormation SnapshotA;
+  TFormation SnapshotB;
+  TSaveSlotTable SaveSlots;
+
+  // --- Sides and start-up settings ---
+  std::uint8_t SideOnMove;        // 0 Soviet, 1 German
+  std::uint8_t OpeningCoalition;  // the side that moves first in each pair of turns
+  std::uint8_t FirstCoalition;    // start-up settings, one byte each
+  std::uint8_t GermanPlayer;      // 0 human, 1 computer
+  std::uint8_t SovietPlayer;      // 0 human, 1 computer
+  std::uint8_t TurnLength;        // 0 one day, 1 four days
+  std::uint8_t SoundOn;
+  std::uint32_t SovietCoalition;  // bit n set for nation n
+  std::uint32_t GermanCoalition;
+
+  // --- Views, selection and orders ---
+  std::array<std::uint16_t, 3> Selection;  // [0] 1 while a cell is selected, [1] column, [2] row
+  std::int32_t ViewX;                      // top-left cell of the Battlefield view
+  std::int32_t ViewY;
+  std::int32_t Map1X;  // top-left cell of the Map1 view
+  std::int32_t Map1Y;
+  std::int32_t MapWidth;  // 1000 and 400 once the scenario is loaded
+  std::int32_t MapHeight;
+  std::int32_t TargetX;  // target cell of the order being carried out
+  std::int32_t TargetY;
+  std::uint8_t WarResult;  // 0 none, 1 Soviet coalition won, 2 German coalition won, 3 end date
+
+  // --- Screen state of the frame loop ---
+  std::array<std::uint8_t, kScreenFlagCount> ScreenFlags;
+  std::array<std::uint8_t, kScreenFlagCount> SavedScreenFlags;
+  std::uint8_t ActionTick;  // 0 idle, 1..26 frame of the running action animation
+  std::uint8_t ActionKind;  // 1 assault, 2 artillery fire, 3 air strike, 4 second air order
+
+  // --- Computer player hand-shake ---
+  std::uint8_t AiCompletesTurn;     // the end-turn page's "AI complete Your turn" switch
+  std::uint8_t AiOrderPending;      // 1 while the computer's order waits for the frame tick
+  std::int32_t FreeFormationIndex;  // record chosen for a new formation, counted from 0
+
+  // --- Per-nation totals, element n - 1 for nation n ---
+  std::array<std::int32_t, 8> SettlementValueByHolder;
+  std::array<std::int32_t, 8> ProductionValue;
+  // The economy page's four tables, element n - 1 for nation n (1..10): settlements owned at
+  // the start, settlements held, held value (div 10 after the daily economy), airbases.
+  std::array<std::array<std::int32_t, kNationRows>, 4> StatCounts;
+
+  // --- Grids around the selected formation ---
+  OneBasedGrid<std::int32_t, kGroundGridSize> GroundReachGrid;  // (row, col), 1..19
+  OneBasedGrid<std::int32_t, kAirGridSize> AirReachGrid;        // (row, col), 1..261
+  // Merge candidates: byte 3 * (dy + 1) + (dx + 1), rows from the top.
+  std::array<std::uint8_t, 9> NeighbourFlags;
+  // Refit page mask and the assault outcome's blocked retreat cells: byte 3 * (dx + 1) + (dy + 1),
+  // column by column.
+  std::array<std::uint8_t, 9> NeighbourMask;
+
+  // --- The random generator (random.hpp) ---
+  std::uint32_t RandomSeed;
+};
+
+static_assert(std::is_aggregate_v<World>);
+static_assert(std::is_trivially_copyable_v<World>);
+static_assert(std::is_standard_layout_v<World>);
+
+}  // namespace gm
