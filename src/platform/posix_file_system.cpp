@@ -1,0 +1,151 @@
+// The file system of the machine, through POSIX calls.
+#include "platform/posix_file_system.hpp"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <utility>
+
+namespace gm {
+
+namespace {
+
+Status ErrnoError(const std::string& path, const char* what, int err) {
+  return Status::Error(path + ": " + what + ": " + std::strerror(err));
+}
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  int Get() const { return fd_; }
+  // Closes now and reports the result; the destructor then does nothing.
+  int Close() {
+    int result = ::close(fd_);
+    fd_ = -1;
+    return result;
+  }
+
+ private:
+  int fd_;
+};
+
+std::string WithSlash(std::string folder) {
+  if (folder.empty()) return "./";
+  if (folder.back() != '/') folder.push_back('/');
+  return folder;
+}
+
+std::string FolderOf(const std::string& path) {
+  std::size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+// Reads up to `limit` bytes; a file that changes size while read is read as far as it goes.
+Status ReadUpTo(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
+  out.clear();
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) return ErrnoError(path, "cannot open", errno);
+  struct stat st {};
+  if (::fstat(fd.Get(), &st) != 0) return ErrnoError(path, "cannot examine", errno);
+  if (!S_ISREG(st.st_mode)) return Status::Error(path + ": not a regular file");
+  std::size_t expected = static_cast<std::size_t>(st.st_size);
+  std::vector<std::uint8_t> bytes(std::min(expected, limit));
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::read(fd.Get(), bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ErrnoError(path, "cannot read", errno);
+    }
+    if (n == 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  bytes.resize(done);
+  out = std::move(bytes);
+  return Status::Ok();
+}
+
+Status WriteAll(int fd, const std::string& path, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ErrnoError(path, "cannot write", errno);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return Status::Ok();
+}
+
+}  // namespace
+
+PosixFileSystem::PosixFileSystem() : programFolder_(ExecutableFolder()) {}
+
+PosixFileSystem::PosixFileSystem(std::string programFolder)
+    : programFolder_(WithSlash(std::move(programFolder))) {}
+
+std::string PosixFileSystem::ExecutableFolder() {
+  std::string buffer(4096, '\0');
+  ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+  if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return "./";
+  buffer.resize(static_cast<std::size_t>(n));
+  return WithSlash(FolderOf(buffer));
+}
+
+bool PosixFileSystem::Exists(const std::string& path) const {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+Status PosixFileSystem::ReadWholeFile(const std::string& path,
+                                      std::vector<std::uint8_t>& out) const {
+  return ReadUpTo(path, std::numeric_limits<std::size_t>::max(), out);
+}
+
+Status PosixFileSystem::ReadPrefix(const std::string& path, std::size_t maxBytes,
+                                   std::vector<std::uint8_t>& out) const {
+  return ReadUpTo(path, maxBytes, out);
+}
+
+Status PosixFileSystem::WriteFileAtomic(const std::string& path,
+                                        std::span<const std::uint8_t> bytes) {
+  const std::string tmp = path + ".tmp";
+  Status result = [&]() -> Status {
+    Descriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.Get() < 0) return ErrnoError(tmp, "cannot create", errno);
+    if (Status s = WriteAll(fd.Get(), tmp, bytes); !s) return s;
+    if (::fsync(fd.Get()) != 0) return ErrnoError(tmp, "cannot flush to disk", errno);
+    if (fd.Close() != 0) return ErrnoError(tmp, "cannot close", errno);
+    if (::rename(tmp.c_str(), path.c_str()) != 0) {
+      return ErrnoError(path, "cannot replace", errno);
+    }
+    return Status::Ok();
+  }();
+  if (!result) {
+    // Only a file of our own making is removed: a folder in the way stays as it is.
+    struct stat st {};
+    if (::lstat(tmp.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(tmp.c_str());
+    return result;
+  }
+  // The rename is durable only once the folder itself is on disk.
+  const std::string folder = FolderOf(path);
+  Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.Get() < 0) return ErrnoError(folder, "cannot open folder", errno);
+  if (::fsync(dir.Get()) != 0) return ErrnoError(folder, "cannot flush folder to disk", errno);
+  return Status::Ok();
+}
+
+}  // namespace gm
