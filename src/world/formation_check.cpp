@@ -1,0 +1,61 @@
+// The record check of the formations and the clearing of cell words that name free records.
+#include "world/formation_check.hpp"
+
+#include <cstring>
+
+namespace gm {
+
+namespace {
+
+constexpr int kWipedWords = 87;  // words 0..86; the carried words 87..99 stay
+constexpr std::uint16_t kAirBranch = 2;
+constexpr std::uint16_t kLastEquipmentRow = 800;
+constexpr std::uint16_t kLastAircraftRow = 400;
+
+bool InTheatre(std::uint16_t x, std::uint16_t y) {
+  return x <= kTheatreMaxX && y >= kTheatreMinY && y <= kTheatreMaxY;
+}
+
+// The highest row a pair's model may name: pairs 6 and 7 hold only aircraft, and an air
+// formation keeps its aircraft in pairs 0..7.
+std::uint16_t LastModelRow(const TFormation& f, int pair) {
+  if (pair == 6 || pair == 7) return kLastAircraftRow;
+  if (f.Branch == kAirBranch && pair < 8) return kLastAircraftRow;
+  return kLastEquipmentRow;
+}
+
+void WipeRecord(TFormation& f) {
+  std::memset(&f, 0, kWipedWords * sizeof(std::uint16_t));
+}
+
+bool NamesFreeRecord(const World& w, std::uint16_t n) {
+  return n > kMaxFormations || w.Formations[n - 1].Branch == 0;
+}
+
+}  // namespace
+
+bool FormationRecordFails(const TFormation& f) {
+  if (f.Branch == 0 || f.FormationType == 0) return true;
+  if (!InTheatre(f.X, f.Y) || !InTheatre(f.xCopy, f.yCopy)) return true;
+  for (int k = 0; k < kEquipmentPairs; ++k) {
+    const TEquipmentPair& p = f.pairs[k];
+    if (p.Count > 0 && (p.Model == 0 || p.Model > LastModelRow(f, k))) return true;
+  }
+  return false;
+}
+
+int CheckFormationRecords(World& w) {
+  int wiped = 0;
+  for (TFormation& f : w.Formations) {
+    if (!FormationRecordFails(f)) continue;
+    if (f.Branch != 0) ++wiped;
+    WipeRecord(f);
+  }
+  for (TMapCell& c : w.MapCells) {
+    if (c.GroundFormation != 0 && NamesFreeRecord(w, c.GroundFormation)) c.GroundFormation = 0;
+    if (c.AirFormation != 0 && NamesFreeRecord(w, c.AirFormation)) c.AirFormation = 0;
+  }
+  return wiped;
+}
+
+}  // namespace gm

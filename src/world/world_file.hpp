@@ -1,0 +1,43 @@
+// The byte layout shared by the scenario and the save files: header, map cells, formations,
+// settlements, economy, one block after another. Encoding, validation and decoding of whole files.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "platform/status.hpp"
+#include "world/world.hpp"
+
+namespace gm {
+
+// The scenario always stores the whole 1000 x 400 map; a save stores the map size its header
+// names. Otherwise the two are the same layout.
+enum class WorldFileKind { kScenario, kSave };
+
+inline constexpr std::size_t kHeaderBytes = sizeof(TGameHeader);
+inline constexpr std::size_t kEconomyBytes = sizeof(TEconomy);
+
+// The exact size of a file whose header is `header`.
+std::size_t WorldFileSize(const TGameHeader& header, WorldFileKind kind);
+
+// Writes the world's header, map, formations 1..FormationCount, settlements 1..SettlementCount
+// and economy into `out` (replaced), as the header stands: the caller fills the header's copies
+// of the view and sides first. Fails only when the header names more than the records hold.
+Status EncodeWorldFile(const World& w, WorldFileKind kind, std::vector<std::uint8_t>& out);
+
+// Checks a whole file without touching any world: its exact length, every count and index, the
+// date. The message names `fileName` and the first problem found.
+Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
+                         const std::string& fileName);
+
+// Validates, then replaces the world's file records with the file's: records beyond the stored
+// counts become zero and failing formation records are wiped (CheckFormationRecords). A scenario
+// sets the view to its opening cell and the map size to 1000 x 400; a save restores the view,
+// the side on move and the opening coalition from its header. On failure the world is untouched.
+Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
+                       const std::string& fileName, World& w);
+
+}  // namespace gm
