@@ -1,0 +1,142 @@
+// What the game needs of the machine: a window showing one 800 x 600 frame, pointer and keyboard
+// input, sound output, MIDI music, opening files and web addresses, and its own folder.
+// Two backends implement it: headless (memory only, for tests) and SDL.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "platform/clock.hpp"
+#include "platform/pixel_convert.hpp"
+
+namespace gm {
+
+inline constexpr int kFrameWidth = 800;
+inline constexpr int kFrameHeight = 600;
+
+enum class FrameFormat : std::uint8_t {
+  kRgb565,    // 16 bits per pixel
+  kIndexed8,  // 8 bits per pixel, indices into the frame's palette
+};
+
+// One frame handed to the window; the pixels are copied during Present.
+struct FrameView {
+  const std::uint8_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+  int pitch = 0;  // bytes per row
+  FrameFormat format = FrameFormat::kRgb565;
+  const Rgb565Palette* palette = nullptr;  // 8-bit frames: the colours of the indices
+};
+
+// Mouse buttons as bits of PlatformEvent::buttons.
+inline constexpr std::uint8_t kMouseLeft = 1;
+inline constexpr std::uint8_t kMouseRight = 2;
+inline constexpr std::uint8_t kMouseMiddle = 4;
+
+// How a music play ended.
+enum class MusicEnd : std::uint8_t {
+  kSuccessful,  // the track played to its end
+  kAborted,     // stopped, closed or replaced by another track
+  kFailed,      // the synthesiser gave up
+};
+
+struct PlatformEvent {
+  enum class Kind : std::uint8_t {
+    kNone,
+    kQuit,         // the window was closed
+    kMouseMove,    // x, y in frame pixels
+    kMouseDown,    // button pressed; buttons = held now, the pressed one included
+    kMouseUp,      // button released; buttons = still held
+    kClick,        // a left press and release, both on the window; after the kMouseUp
+    kFocusGained,  // the program became the active one
+    kFocusLost,
+    kMusicEnded,   // musicEnd says how
+  };
+  Kind kind = Kind::kNone;
+  int x = 0;
+  int y = 0;
+  std::uint8_t button = 0;   // the button that changed (down/up/click)
+  std::uint8_t buttons = 0;  // buttons held at the moment of the event
+  MusicEnd musicEnd = MusicEnd::kSuccessful;
+};
+
+// Keyboard snapshot indexed by virtual-key code ('A' = 65, left arrow = 37, F2 = 113 ...);
+// bit 7 set = down.
+using KeySnapshot = std::array<std::uint8_t, 256>;
+
+// Relative pointer movement and buttons since the previous read.
+struct MouseMotion {
+  int dx = 0;
+  int dy = 0;
+  int wheel = 0;
+  std::uint8_t buttons = 0;
+};
+
+// One joystick: axes -32768..32767, buttons as bits (button 0 = bit 0).
+struct JoystickReading {
+  int x = 0;
+  int y = 0;
+  int z = 0;
+  std::uint32_t buttons = 0;
+};
+
+struct WindowSettings {
+  std::string title = "Gravmark";
+  bool fullScreen = false;  // desktop full screen; else a resizable window
+};
+
+// Sound output pulls its samples from a source: 16-bit signed stereo at SampleRate().
+// Mix runs on the sound thread and must overwrite all frames * 2 samples.
+class AudioSource {
+ public:
+  virtual ~AudioSource() = default;
+  virtual void Mix(std::int16_t* stereo, int frames) = 0;
+};
+
+inline constexpr int kOutputRate = 44100;
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  virtual Clock& GetClock() = 0;
+
+  // Window and frame. Failures to present are logged, never raised.
+  virtual bool OpenWindow(const WindowSettings& settings) = 0;
+  virtual void CloseWindow() = 0;
+  virtual void SetFullScreen(bool fullScreen) = 0;
+  virtual void Present(const FrameView& frame) = 0;
+  // The presenting side lost its memory (device reset); RestoreFrame rebuilds it.
+  virtual bool FrameLost() = 0;
+  virtual bool RestoreFrame() = 0;
+  virtual bool HasFocus() = 0;
+
+  // Input, polled on the main thread.
+  virtual bool PollEvent(PlatformEvent& event) = 0;
+  virtual void ReadKeyboard(KeySnapshot& keys) = 0;
+  virtual MouseMotion ReadMouse() = 0;
+  virtual int JoystickCount() = 0;
+  virtual bool ReadJoystick(int id, JoystickReading& reading) = 0;
+
+  // Sound. StartAudio answers false when there is no device: the game stays silent.
+  virtual bool StartAudio(AudioSource* source) = 0;
+  virtual void StopAudio() = 0;
+  // A sound effect started (for the record of the headless backend; others ignore it).
+  virtual void NoteSound(std::string_view label, bool looped) { (void)label, (void)looped; }
+
+  // MIDI music. PlayMusic answers false when nothing can play (silence); the end of a play
+  // comes back as a kMusicEnded event.
+  virtual bool PlayMusic(const std::filesystem::path& file) = 0;
+  virtual void StopMusic() = 0;
+
+  // Opens a file or web address with the desktop's program for it; false when it could not.
+  virtual bool OpenAddress(std::string_view address) = 0;
+  // The folder of the running program.
+  virtual std::filesystem::path ProgramFolder() = 0;
+};
+
+}  // namespace gm
