@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cstdint>
 
+#include "world/tables/tables.hpp"
 #include "world/world.hpp"
 
 namespace gm {
@@ -48,6 +49,31 @@ inline TSettlement& Settlement(World& w, int n) {
 inline const TSettlement& Settlement(const World& w, int n) {
   assert(n >= 1 && n <= kMaxSettlements);
   return w.Settlements[n - 1];
+}
+
+// The used formation a cell word or a list names, or nullptr for 0, a number past the table or a
+// free record (Branch 0): a cell word left pointing at a wiped record is no formation.
+inline TFormation* UsedFormation(World& w, int n) {
+  if (n < 1 || n > kMaxFormations) return nullptr;
+  TFormation& f = w.Formations[n - 1];
+  return f.Branch != 0 ? &f : nullptr;
+}
+inline const TFormation* UsedFormation(const World& w, int n) {
+  return UsedFormation(const_cast<World&>(w), n);
+}
+
+// --- Formation types ---
+
+// The formation's type row. A type number past 200 reads as the empty row 0 (nation 0, kind 0),
+// so a damaged record never reads outside the table.
+inline const TFormationType& TypeOf(const TFormation& f) {
+  return FormationTypes[f.FormationType <= kFormationTypeRows ? f.FormationType : 0];
+}
+inline int NationOf(const TFormation& f) {
+  return TypeOf(f).Nation;
+}
+inline int KindOf(const TFormation& f) {
+  return TypeOf(f).Kind;
 }
 
 // --- Sides ---

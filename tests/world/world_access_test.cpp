@@ -21,6 +21,38 @@ TEST(WorldAccessTest, NumberedRecordsAndCells) {
   EXPECT_EQ(w->Settlements.back().Value, 9);
 }
 
+TEST(WorldAccessTest, UsedFormationSkipsFreeAndMissingRecords) {
+  auto w = std::make_unique<World>();
+  Formation(*w, 3).Branch = 1;
+  Formation(*w, 4).Men = 500;  // wiped words left behind, but Branch 0: free
+  EXPECT_EQ(UsedFormation(*w, 3), &w->Formations[2]);
+  EXPECT_EQ(UsedFormation(*w, 4), nullptr);
+  EXPECT_EQ(UsedFormation(*w, 0), nullptr);
+  EXPECT_EQ(UsedFormation(*w, kMaxFormations + 1), nullptr);
+}
+
+TEST(WorldAccessTest, NationAndKindComeFromTheType) {
+  struct Case {
+    std::uint16_t type;
+    int nation, kind;
+  };
+  const Case cases[] = {
+      {1, 5, 4},                                 // Tank division 41
+      {61, 2, 4},                                // Tank division 40
+      {161, 2, 21},                              // Fighter air group 40
+      {50, 8, 7},                                // Cavalry division 39
+      {129, 0, 0},                               // an empty row
+      {0, 0, 0},    {201, 0, 0}, {65535, 0, 0},  // no type: no nation, no kind
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.type);
+    TFormation f{};
+    f.FormationType = c.type;
+    EXPECT_EQ(NationOf(f), c.nation);
+    EXPECT_EQ(KindOf(f), c.kind);
+  }
+}
+
 TEST(WorldAccessTest, MapAndTheatreBounds) {
   struct Case {
     int x, y;
