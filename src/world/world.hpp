@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "world/one_based_grid.hpp"
+#include "world/reach_state.hpp"
 #include "world/records.hpp"
 
 namespace gm {
@@ -86,6 +87,8 @@ struct World {
   // Refit page mask and the assault outcome's blocked retreat cells: byte 3 * (dx + 1) + (dy + 1),
   // column by column.
   std::array<std::uint8_t, 9> NeighbourMask;
+  // Working values of the reach-grid builders (move costs, movement points, air range).
+  ReachState Reach;
 
   // --- The random generator (random.hpp) ---
   std::uint32_t RandomSeed;
