@@ -1,0 +1,227 @@
+// Saving and loading the five slots and the slot table, on disk and in memory.
+#include "world/save_slots.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "platform/headless/memory_file_system.hpp"
+#include "platform/posix_file_system.hpp"
+#include "tests/platform/temp_folder.hpp"
+#include "tests/world/synthetic_world.hpp"
+
+namespace gm {
+namespace {
+
+using testing::CopyWorld;
+using testing::MakeSyntheticWorld;
+using testing::ReadFileBytes;
+using testing::SameBytes;
+using testing::TempFolder;
+using testing::WorldHash;
+using testing::WriteFileBytes;
+
+// Changes every kind of state a load must put back.
+void Scribble(World& w) {
+  w.MapCells[12'345].Terrain = 3;
+  w.MapCells[12'345].reserved8 ^= 0xFF;
+  w.MapCells[399'999].PlacementAllowed ^= 1;
+  w.Formations[0].Men += 1;
+  w.Formations[9'999].reserved87[5] ^= 0x1234;  // carried bytes of a free record
+  w.Formations[9'000] = w.Formations[1];        // a ghost beyond the used ones
+  w.Settlements[19'999].Name[39] ^= 0x55;
+  w.GameHeader.reserved8[100] ^= 0xFF;
+  w.GameHeader.Day = 1;
+  w.Economy.reserved73160[6839] ^= 0xFF;
+  w.ViewX = 1;
+  w.ViewY = 2;
+  w.SideOnMove ^= 1;
+  w.OpeningCoalition ^= 1;
+}
+
+TEST(SaveSlots, SaveThenLoadRestoresTheWorldByteForByte) {
+  MemoryFileSystem fs;
+  auto w = MakeSyntheticWorld();
+  w->ViewX = 65'535;  // the view survives while it fits in 16 bits
+  w->ViewY = 40'000;
+  w->SideOnMove = 0;
+  w->OpeningCoalition = 1;
+  w->SaveSlots.ChosenSlot = 4;
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  EXPECT_EQ(w->GameHeader.ViewX, 65'535);
+  EXPECT_EQ(w->GameHeader.SideOnMove, 0);
+  EXPECT_EQ(w->GameHeader.OpeningCoalition, 1);
+  auto saved = CopyWorld(*w);
+
+  Scribble(*w);
+  ASSERT_TRUE(LoadSlot(*w, fs));
+  EXPECT_TRUE(SameBytes(*w, *saved));
+
+  // Save, load, save: the same file.
+  const std::vector<std::uint8_t> first = *fs.FileBytes("/game/slot4.sav");
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  EXPECT_EQ(*fs.FileBytes("/game/slot4.sav"), first);
+}
+
+TEST(SaveSlots, SaveCutsTheViewToSixteenBits) {
+  MemoryFileSystem fs;
+  auto w = MakeSyntheticWorld(testing::SyntheticOptions{10, 10, 10, 3});
+  w->ViewX = 65'536 + 7;
+  w->SaveSlots.ChosenSlot = 1;
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  ASSERT_TRUE(LoadSlot(*w, fs));
+  EXPECT_EQ(w->ViewX, 7);
+}
+
+TEST(SaveSlots, SavesLandOnDiskBesideTheProgramAndShowInTheTable) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  auto w = MakeSyntheticWorld(testing::SyntheticOptions{100, 100, 80, 5});
+  w->GameHeader.Day = 3;
+  w->GameHeader.Month = 9;
+  w->GameHeader.Year = 1942;
+  w->GameHeader.TurnLength = 1;
+  w->SaveSlots.ChosenSlot = 2;
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  EXPECT_TRUE(std::filesystem::exists(dir.Path() + "slot2.sav"));
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() + "slot2.sav.tmp"));
+  // The table shows the new slot at once.
+  EXPECT_EQ(w->SaveSlots.SlotExists[1], 1);
+  EXPECT_EQ(w->SaveSlots.SlotDay[1], 3);
+  EXPECT_EQ(w->SaveSlots.SlotMonth[1], 9);
+  EXPECT_EQ(w->SaveSlots.SlotYear[1], 1942);
+  EXPECT_EQ(w->SaveSlots.SlotTurnLength[1], 1);
+
+  auto saved = CopyWorld(*w);
+  Scribble(*w);
+  ASSERT_TRUE(LoadSlot(*w, fs));
+  EXPECT_TRUE(SameBytes(*w, *saved));
+}
+
+TEST(SaveSlots, AFailedSaveKeepsTheOldSlot) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  auto w = MakeSyntheticWorld(testing::SyntheticOptions{100, 100, 80, 5});
+  w->SaveSlots.ChosenSlot = 3;
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  const std::string path = dir.Path() + "slot3.sav";
+  const auto old = ReadFileBytes(path);
+
+  // The folder cannot take the new file: something stands where the temporary file goes.
+  std::filesystem::create_directory(path + ".tmp");
+  w->GameHeader.Day = 30;
+  Status s = SaveSlot(*w, fs);
+  ASSERT_FALSE(s);
+  EXPECT_NE(s.Message().find("slot3.sav"), std::string::npos) << s.Message();
+  EXPECT_EQ(ReadFileBytes(path), old);
+
+  // A program folder that is gone.
+  PosixFileSystem gone(dir.Path() + "missing/");
+  EXPECT_FALSE(SaveSlot(*w, gone));
+
+  // A disk that refuses every write.
+  MemoryFileSystem mem;
+  ASSERT_TRUE(SaveSlot(*w, mem));
+  const auto memOld = *mem.FileBytes("/game/slot3.sav");
+  mem.FailWrites(true);
+  w->GameHeader.Day = 1;
+  EXPECT_FALSE(SaveSlot(*w, mem));
+  EXPECT_EQ(*mem.FileBytes("/game/slot3.sav"), memOld);
+}
+
+TEST(SaveSlots, BadSlotFilesAreRefusedWithTheWorldUnchanged) {
+  MemoryFileSystem fs;
+  auto w = MakeSyntheticWorld(testing::SyntheticOptions{100, 100, 80, 5});
+  w->SaveSlots.ChosenSlot = 1;
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  const auto good = *fs.FileBytes("/game/slot1.sav");
+
+  auto target = MakeSyntheticWorld(testing::SyntheticOptions{200, 200, 150, 6});
+  target->SaveSlots.ChosenSlot = 1;
+  const std::uint64_t before = WorldHash(*target);
+  auto refused = [&](const char* name) {
+    SCOPED_TRACE(name);
+    Status s = LoadSlot(*target, fs);
+    EXPECT_FALSE(s);
+    EXPECT_NE(s.Message().find("slot1.sav"), std::string::npos) << s.Message();
+    EXPECT_EQ(WorldHash(*target), before);
+  };
+  fs.PutFile("/game/slot1.sav", {good.begin(), good.end() - 1});
+  refused("truncated");
+  auto padded = good;
+  padded.push_back(0);
+  fs.PutFile("/game/slot1.sav", padded);
+  refused("padded");
+  auto oversized = good;
+  oversized[5] = 0xFF;  // FormationCount 65,280 + ...
+  fs.PutFile("/game/slot1.sav", oversized);
+  refused("oversized count");
+  auto terrain = good;
+  terrain[1000 + 10 * 77] = 0xFF;
+  terrain[1000 + 10 * 77 + 1] = 0xFF;
+  fs.PutFile("/game/slot1.sav", terrain);
+  refused("terrain out of range");
+  fs.MakeUnreadable("/game/slot1.sav");
+  refused("unreadable");
+  fs.RemoveFile("/game/slot1.sav");
+  refused("missing");
+
+  for (int slot : {0, 6}) {
+    target->SaveSlots.ChosenSlot = static_cast<std::uint8_t>(slot);
+    EXPECT_FALSE(LoadSlot(*target, fs));
+    EXPECT_FALSE(SaveSlot(*target, fs));
+  }
+}
+
+TEST(SaveSlots, ScanMarksMissingShortAndUnreadableSlotsAbsentAndGoesOn) {
+  MemoryFileSystem fs;
+  auto header = [](std::uint16_t day, std::uint8_t turn) {
+    TGameHeader h{};
+    h.Day = day;
+    h.Month = 5;
+    h.Year = 1943;
+    h.TurnLength = turn;
+    std::vector<std::uint8_t> b(sizeof h);
+    std::memcpy(b.data(), &h, sizeof h);
+    return b;
+  };
+  auto w = std::make_unique<World>();
+  // Old entries of every slot: an absent slot keeps its date.
+  for (int i = 0; i < 5; ++i) {
+    w->SaveSlots.SlotExists[i] = 1;
+    w->SaveSlots.SlotDay[i] = 77;
+  }
+  fs.PutFile("/game/slot1.sav", header(11, 0));  // a bare header is enough for the table
+  // slot 2 missing
+  fs.PutFile("/game/slot3.sav", std::vector<std::uint8_t>(999, 1));  // short
+  fs.PutFile("/game/slot4.sav", header(14, 1));
+  fs.MakeUnreadable("/game/slot4.sav");
+  auto five = header(15, 1);
+  five.resize(5000, 0xAB);  // whatever follows the header, the table reads only the header
+  fs.PutFile("/game/slot5.sav", five);
+
+  ScanSaveSlots(*w, fs);
+  const TSaveSlotTable& t = w->SaveSlots;
+  EXPECT_EQ(t.SlotExists, (std::array<std::uint16_t, 5>{1, 0, 0, 0, 1}));
+  EXPECT_EQ(t.SlotDay, (std::array<std::uint16_t, 5>{11, 77, 77, 77, 15}));
+  EXPECT_EQ(t.SlotMonth[4], 5);
+  EXPECT_EQ(t.SlotYear[0], 1943);
+  EXPECT_EQ(t.SlotTurnLength[4], 1);
+
+  // On disk: a folder named like a slot is no slot, and no files at all marks all five absent.
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem disk(dir.Path());
+  std::filesystem::create_directory(dir.Path() + "slot1.sav");
+  WriteFileBytes(dir.Path() + "slot2.sav", header(2, 0));
+  ScanSaveSlots(*w, disk);
+  EXPECT_EQ(t.SlotExists, (std::array<std::uint16_t, 5>{0, 1, 0, 0, 0}));
+  EXPECT_EQ(t.SlotDay[0], 11);
+  EXPECT_EQ(t.SlotDay[1], 2);
+}
+
+}  // namespace
+}  // namespace gm
