@@ -31,7 +31,7 @@ struct RgbQuad {
   friend bool operator==(const RgbQuad&, const RgbQuad&) = default;
 };
 
-using ColorTable = std::array<RgbQuad, 256>;
+using Palette256 = std::array<RgbQuad, 256>;
 
 // A rectangle; right and bottom are exclusive.
 struct TRect {

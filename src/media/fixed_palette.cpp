@@ -7,8 +7,8 @@ namespace gm {
 
 namespace {
 
-ColorTable MakeFixedPalette() {
-  ColorTable t{};
+Palette256 MakeFixedPalette() {
+  Palette256 t{};
   int i = 0;
   for (int r = 0; r < 6; ++r) {
     for (int g = 0; g < 6; ++g) {
@@ -27,7 +27,7 @@ ColorTable MakeFixedPalette() {
 
 std::vector<uint8_t> MakeLookup() {
   std::vector<uint8_t> lut(32768);
-  const ColorTable& pal = FixedPalette();
+  const Palette256& pal = FixedPalette();
   for (int c = 0; c < 32768; ++c) {
     auto r = uint8_t(((c >> 10) & 31) * 255 / 31);
     auto g = uint8_t(((c >> 5) & 31) * 255 / 31);
@@ -39,12 +39,12 @@ std::vector<uint8_t> MakeLookup() {
 
 }  // namespace
 
-const ColorTable& FixedPalette() {
-  static const ColorTable palette = MakeFixedPalette();
+const Palette256& FixedPalette() {
+  static const Palette256 palette = MakeFixedPalette();
   return palette;
 }
 
-uint8_t NearestPaletteIndex(const ColorTable& palette, uint8_t r, uint8_t g, uint8_t b) {
+uint8_t NearestPaletteIndex(const Palette256& palette, uint8_t r, uint8_t g, uint8_t b) {
   int best = 0;
   int bestDist = 1 << 30;
   for (int i = 0; i < 256; ++i) {

@@ -64,7 +64,7 @@ TDirectDrawSurface::TDirectDrawSurface(SurfaceFormat format) : format_(format) {
 
 TDirectDrawSurface::~TDirectDrawSurface() = default;
 
-const ColorTable& TDirectDrawSurface::Palette() const {
+const Palette256& TDirectDrawSurface::Palette() const {
   return format_.palette ? *format_.palette : FixedPalette();
 }
 

@@ -28,7 +28,7 @@ struct SurfaceLock {
 // The pixel format of a device's surfaces: 16 (RGB565) or 8 (indexes into a palette).
 struct SurfaceFormat {
   int32_t bitCount = 16;
-  const ColorTable* palette = nullptr;  // 8-bit only; null means the fixed palette
+  const Palette256* palette = nullptr;  // 8-bit only; null means the fixed palette
 };
 
 class TDirectDrawSurface {
@@ -50,7 +50,7 @@ class TDirectDrawSurface {
   int32_t BitCount() const { return format_.bitCount; }
   TRect ClientRect() const { return {0, 0, width_, height_}; }
   const SurfaceFormat& Format() const { return format_; }
-  const ColorTable& Palette() const;
+  const Palette256& Palette() const;
 
   // Kept for the callers that choose placement; every surface lives in system memory here.
   bool SystemMemory = false;
