@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "world/list_state.hpp"
 #include "world/one_based_grid.hpp"
 #include "world/reach_state.hpp"
 #include "world/records.hpp"
@@ -89,6 +90,9 @@ struct World {
   std::array<std::uint8_t, 9> NeighbourMask;
   // Working values of the reach-grid builders (move costs, movement points, air range).
   ReachState Reach;
+
+  // --- Lists and per-nation counters of the pages (list_state.hpp) ---
+  ListState Lists;
 
   // --- The random generator (random.hpp) ---
   std::uint32_t RandomSeed;
