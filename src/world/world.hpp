@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "world/combat_state.hpp"
 #include "world/list_state.hpp"
 #include "world/one_based_grid.hpp"
 #include "world/reach_state.hpp"
@@ -37,6 +38,8 @@ struct World {
   // Copies of the two sides of the last fight, taken just before it; the loss books read them.
   TFormation SnapshotA;
   TFormation SnapshotB;
+  // Scratch values of the fights (combat_state.hpp).
+  CombatState Combat;
   TSaveSlotTable SaveSlots;
 
   // --- Sides and start-up settings ---
@@ -85,8 +88,8 @@ struct World {
   OneBasedGrid<std::int32_t, kAirGridSize> AirReachGrid;        // (row, col), 1..261
   // Merge candidates: byte 3 * (dy + 1) + (dx + 1), rows from the top.
   std::array<std::uint8_t, 9> NeighbourFlags;
-  // Refit page mask and the assault outcome's blocked retreat cells: byte 3 * (dx + 1) + (dy + 1),
-  // column by column.
+  // Refit page mask, byte 3 * (dy + 1) + (dx + 1) row by row; during an assault its outcome
+  // keeps its blocked retreat cells here, byte 3 * (dx + 1) + (dy + 1) column by column.
   std::array<std::uint8_t, 9> NeighbourMask;
   // Working values of the reach-grid builders (move costs, movement points, air range).
   ReachState Reach;
