@@ -152,8 +152,18 @@ void TDIB::ReadData(ByteReader& in) {
     masks.green = in.U32();
     masks.blue = in.U32();
   }
+  // Everything the header says is checked before the colour table and the bits are read.
+  CheckFormat(bitCount, masks);
+  if (compression > kBiBitFields) Invalid();
+  // Run-length data must match its depth: RLE8 only at 8 bits, RLE4 only at 4.
+  if ((compression == kBiRle8 && bitCount != 8) || (compression == kBiRle4 && bitCount != 4)) {
+    Invalid();
+  }
+  const bool topDown = height < 0;
+  height = topDown ? -height : height;
+  CheckSize(width, height, bitCount);
   uint64_t colorCount = colorsUsed;
-  if (colorCount == 0 && bitCount >= 1 && bitCount <= 8) colorCount = uint64_t(1) << bitCount;
+  if (colorCount == 0 && bitCount <= 8) colorCount = uint64_t(1) << bitCount;
   colorCount = std::min<uint64_t>(colorCount, 256);
   in.Need(colorCount * entrySize);
   auto img = std::make_shared<TDIBSharedImage>();
@@ -164,15 +174,6 @@ void TDIB::ReadData(ByteReader& in) {
     q.red = in.U8();
     if (entrySize == 4) q.reserved = in.U8();
   }
-  CheckFormat(bitCount, masks);
-  if (compression > kBiBitFields) Invalid();
-  // Run-length data must match its depth: RLE8 only at 8 bits, RLE4 only at 4.
-  if ((compression == kBiRle8 && bitCount != 8) || (compression == kBiRle4 && bitCount != 4)) {
-    Invalid();
-  }
-  const bool topDown = height < 0;
-  height = topDown ? -height : height;
-  CheckSize(width, height, bitCount);
   img->BitCount = bitCount;
   img->Width = int32_t(width);
   img->Height = int32_t(height);
