@@ -1,20 +1,16 @@
 // The record check of the formations and the clearing of cell words that name free records.
 #include "world/formation_check.hpp"
 
-#include <cstring>
+#include "world/formation_lists.hpp"
+#include "world/world_access.hpp"
 
 namespace gm {
 
 namespace {
 
-constexpr int kWipedWords = 87;  // words 0..86; the carried words 87..99 stay
 constexpr std::uint16_t kAirBranch = 2;
 constexpr std::uint16_t kLastEquipmentRow = 800;
 constexpr std::uint16_t kLastAircraftRow = 400;
-
-bool InTheatre(std::uint16_t x, std::uint16_t y) {
-  return x <= kTheatreMaxX && y >= kTheatreMinY && y <= kTheatreMaxY;
-}
 
 // The highest row a pair's model may name: pairs 6 and 7 hold only aircraft, and an air
 // formation keeps its aircraft in pairs 0..7.
@@ -22,10 +18,6 @@ std::uint16_t LastModelRow(const TFormation& f, int pair) {
   if (pair == 6 || pair == 7) return kLastAircraftRow;
   if (f.Branch == kAirBranch && pair < 8) return kLastAircraftRow;
   return kLastEquipmentRow;
-}
-
-void WipeRecord(TFormation& f) {
-  std::memset(&f, 0, kWipedWords * sizeof(std::uint16_t));
 }
 
 bool NamesFreeRecord(const World& w, std::uint16_t n) {
@@ -49,7 +41,7 @@ int CheckFormationRecords(World& w) {
   for (TFormation& f : w.Formations) {
     if (!FormationRecordFails(f)) continue;
     if (f.Branch != 0) ++wiped;
-    WipeRecord(f);
+    WipeFormationRecord(f);  // words 0..86; the carried words 87..99 stay
   }
   for (TMapCell& c : w.MapCells) {
     if (c.GroundFormation != 0 && NamesFreeRecord(w, c.GroundFormation)) c.GroundFormation = 0;

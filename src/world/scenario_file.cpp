@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "world/formation_lists.hpp"
 #include "world/world_file.hpp"
 
 namespace gm {
@@ -17,6 +18,13 @@ Status LoadScenario(World& w, const FileSystem& fs) {
   std::vector<std::uint8_t> bytes;
   if (Status s = fs.ReadWholeFile(path, bytes); !s) return s;
   return DecodeWorldFile(bytes, WorldFileKind::kScenario, path, w);
+}
+
+Status LoadScenarioAtStartUp(World& w, const FileSystem& fs) {
+  if (Status s = LoadScenario(w, fs); !s) return s;
+  ReadyAllFormations(w);
+  w.GameHeader.OpeningCoalition = w.FirstCoalition;
+  return Status::Ok();
 }
 
 }  // namespace gm

@@ -17,4 +17,9 @@ std::string ScenarioPath(const FileSystem& fs);
 // problem. Start-up then calls ReadyAllFormations.
 Status LoadScenario(World& w, const FileSystem& fs);
 
+// The world's part of start-up once the settings are known: LoadScenario, then every formation
+// gets its orders (ReadyAllFormations) and the header's opening-side copy takes FirstCoalition.
+// A failure must end start-up: the caller shows the message and exits with a non-zero code.
+Status LoadScenarioAtStartUp(World& w, const FileSystem& fs);
+
 }  // namespace gm

@@ -40,6 +40,31 @@ TEST(ScenarioFile, LoadsFromTheDataFolderBesideTheProgram) {
   EXPECT_EQ(std::memcmp(&w->Economy, &source->Economy, sizeof(TEconomy)), 0);
 }
 
+TEST(ScenarioFile, StartUpReadiesEveryFormationAndSetsTheOpeningSide) {
+  MemoryFileSystem fs;
+  auto source = MakeSyntheticWorld(testing::SyntheticOptions{300, 50, 200, 4});
+  source->Formations[0].OrdersLeft = 0;
+  source->Formations[250].OrdersLeft = 7;  // a free record keeps its words
+  source->Formations[250].Men = 9;
+  source->GameHeader.OpeningCoalition = 0;
+  std::vector<std::uint8_t> bytes;
+  ASSERT_TRUE(EncodeWorldFile(*source, WorldFileKind::kScenario, bytes));
+  fs.PutFile(ScenarioPath(fs), bytes);
+
+  auto w = std::make_unique<World>();
+  w->FirstCoalition = 1;
+  ASSERT_TRUE(LoadScenarioAtStartUp(*w, fs));
+  EXPECT_EQ(w->GameHeader.OpeningCoalition, 1);
+  for (int n = 1; n <= 200; ++n) ASSERT_EQ(w->Formations[n - 1].OrdersLeft, 2) << n;
+  // The free record was wiped by the check up to word 86, so it holds no orders either.
+  EXPECT_EQ(w->Formations[250].OrdersLeft, 0);
+  EXPECT_EQ(w->Formations[250].Men, 0);
+
+  auto untouched = std::make_unique<World>();
+  EXPECT_FALSE(LoadScenarioAtStartUp(*untouched, MemoryFileSystem("/elsewhere")));
+  EXPECT_EQ(untouched->GameHeader.OpeningCoalition, 0);
+}
+
 TEST(ScenarioFile, AMissingOrBadScenarioIsAClearErrorAndChangesNothing) {
   MemoryFileSystem fs("/opt/gravmark");
   auto w = MakeSyntheticWorld(testing::SyntheticOptions{50, 50, 20, 8});
