@@ -55,9 +55,12 @@ Status SaveSlot(World& w, FileSystem& fs) {
   h.ViewY = static_cast<std::uint16_t>(w.ViewY);
   h.SideOnMove = w.SideOnMove;
   h.OpeningCoalition = w.OpeningCoalition;
+  const std::string path = SlotPath(fs, slot);
   std::vector<std::uint8_t> bytes;
-  if (Status s = EncodeWorldFile(w, WorldFileKind::kSave, bytes); !s) return s;
-  if (Status s = fs.WriteFileAtomic(SlotPath(fs, slot), bytes); !s) return s;
+  if (Status s = EncodeWorldFile(w, WorldFileKind::kSave, bytes); !s) {
+    return Status::Error(path + ": " + s.Message());
+  }
+  if (Status s = fs.WriteFileAtomic(path, bytes); !s) return s;
   ScanSaveSlots(w, fs);
   return Status::Ok();
 }

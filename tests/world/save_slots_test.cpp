@@ -169,6 +169,14 @@ TEST(SaveSlots, BadSlotFilesAreRefusedWithTheWorldUnchanged) {
   fs.RemoveFile("/game/slot1.sav");
   refused("missing");
 
+  // A header that names more than the records hold is not written at all.
+  target->SaveSlots.ChosenSlot = 2;
+  target->GameHeader.MapWidth = 1001;
+  Status tooWide = SaveSlot(*target, fs);
+  EXPECT_FALSE(tooWide);
+  EXPECT_NE(tooWide.Message().find("slot2.sav"), std::string::npos) << tooWide.Message();
+  EXPECT_FALSE(fs.Exists("/game/slot2.sav"));
+
   for (int slot : {0, 6}) {
     target->SaveSlots.ChosenSlot = static_cast<std::uint8_t>(slot);
     EXPECT_FALSE(LoadSlot(*target, fs));
