@@ -1,0 +1,127 @@
+// The SDL backend under the dummy drivers: opens its window, presents frames, plays a wave
+// through our mixer, and reports the end of a MIDI track as an event on the main thread.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "media/display_device.hpp"
+#include "media/sound_device.hpp"
+#include "platform/log.hpp"
+#include "platform/sdl/sdl_platform.hpp"
+
+namespace gm {
+namespace {
+
+class SdlBackend : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SetLogSink([this](std::string_view l) { log_.emplace_back(l); });
+    platform_ = MakeSdlPlatform();
+    ASSERT_NE(platform_, nullptr);
+  }
+  void TearDown() override {
+    platform_.reset();
+    SetLogSink({});
+  }
+  // Polls events until one of the kind arrives or the time runs out.
+  bool WaitFor(PlatformEvent::Kind kind, PlatformEvent& got, int ms) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+      while (platform_->PollEvent(got)) {
+        if (got.kind == kind) return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+  }
+  bool Logged(std::string_view part) const {
+    for (const auto& l : log_) {
+      if (l.find(part) != std::string::npos) return true;
+    }
+    return false;
+  }
+
+  std::vector<std::string> log_;
+  std::unique_ptr<Platform> platform_;
+};
+
+TEST_F(SdlBackend, OpensAndPresentsFramesInBothModes) {
+  for (int bits : {16, 8}) {
+    TDXDraw draw(platform_.get());
+    draw.SetOptions(doCenter);
+    draw.Display().SetWidth(800);
+    draw.Display().SetHeight(600);
+    draw.Display().SetBitCount(bits);
+    draw.SetSurfaceSize(800, 600);
+    draw.FormShown();
+    ASSERT_TRUE(draw.Initialized()) << bits;
+    draw.Surface()->FillRect({0, 0, 720, 540}, bits == 8 ? 37 : 0x07E0);
+    for (int i = 0; i < 3; ++i) {
+      draw.Flip();
+      PlatformEvent e;
+      while (platform_->PollEvent(e)) {
+      }
+    }
+    KeySnapshot keys;
+    platform_->ReadKeyboard(keys);
+    EXPECT_FALSE(Logged("frame")) << bits;
+    EXPECT_FALSE(Logged("window")) << bits;
+    platform_->CloseWindow();
+  }
+}
+
+TEST_F(SdlBackend, PlaysAWaveThroughTheMixer) {
+  TDXSound sound(platform_.get());
+  sound.Initialize();
+  ASSERT_TRUE(sound.Initialized());
+  ASSERT_TRUE(sound.DSound()->OutputRunning()) << (log_.empty() ? "" : log_.front());
+  TDirectSoundBuffer b(*sound.DSound());
+  TDSBufferDesc desc;
+  desc.format = {1, 0, 1, 0, 0x22, 0x56, 0, 0, 0x44, 0xAC, 0, 0, 2, 0, 16, 0};  // 22050 Hz mono
+  desc.dwBufferBytes = 2 * 2205;                                                // 0.1 s
+  ASSERT_TRUE(b.CreateBuffer(desc));
+  b.Play(false);
+  EXPECT_TRUE(b.Playing());
+  // The device pulls the samples: the play ends on its own.
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  while (b.Playing() && std::chrono::steady_clock::now() < end) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  EXPECT_FALSE(b.Playing());
+}
+
+std::filesystem::path WriteShortMidi() {
+  // One quarter-second note at the default tempo.
+  const unsigned char bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
+                                 'M', 'T', 'r', 'k', 0, 0, 0, 12, 0, 0x90, 60, 100,
+                                 48, 0x80, 60, 64, 0, 0xFF, 0x2F, 0};
+  auto file = std::filesystem::temp_directory_path() / "gm_sdl_test.mid";
+  std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
+  return file;
+}
+
+TEST_F(SdlBackend, EndOfTrackArrivesAsAnEvent) {
+  const auto file = WriteShortMidi();
+  if (!platform_->PlayMusic(file)) {
+    GTEST_SKIP() << "no MIDI synthesiser here: " << (log_.empty() ? "" : log_.back());
+  }
+  PlatformEvent e;
+  ASSERT_TRUE(WaitFor(PlatformEvent::Kind::kMusicEnded, e, 5000));
+  EXPECT_EQ(e.musicEnd, MusicEnd::kSuccessful);
+  ASSERT_TRUE(platform_->PlayMusic(file));
+  platform_->StopMusic();
+  ASSERT_TRUE(WaitFor(PlatformEvent::Kind::kMusicEnded, e, 1000));
+  EXPECT_EQ(e.musicEnd, MusicEnd::kAborted);
+  EXPECT_FALSE(platform_->PlayMusic("/nonexistent/track.mid"));
+  std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace gm
