@@ -70,7 +70,7 @@ Status LoadSlot(World& w, const FileSystem& fs) {
   if (!SlotIsValid(slot)) return NoSuchSlot(slot);
   const std::string path = SlotPath(fs, slot);
   std::vector<std::uint8_t> bytes;
-  if (Status s = fs.ReadWholeFile(path, bytes); !s) return s;
+  if (Status s = ReadWorldFile(fs, path, bytes); !s) return s;
   return DecodeWorldFile(bytes, WorldFileKind::kSave, path, w);
 }
 

@@ -16,7 +16,7 @@ std::string ScenarioPath(const FileSystem& fs) {
 Status LoadScenario(World& w, const FileSystem& fs) {
   const std::string path = ScenarioPath(fs);
   std::vector<std::uint8_t> bytes;
-  if (Status s = fs.ReadWholeFile(path, bytes); !s) return s;
+  if (Status s = ReadWorldFile(fs, path, bytes); !s) return s;
   return DecodeWorldFile(bytes, WorldFileKind::kScenario, path, w);
 }
 

@@ -159,6 +159,17 @@ void ClearStaleSettlementWords(World& w) {
 
 }  // namespace
 
+Status ReadWorldFile(const FileSystem& fs, const std::string& path,
+                     std::vector<std::uint8_t>& out) {
+  if (Status s = fs.ReadPrefix(path, kMaxWorldFileBytes + 1, out); !s) return s;
+  if (out.size() > kMaxWorldFileBytes) {
+    out.clear();
+    return Status::Error(path + ": the file is larger than any world file (" +
+                         Num(kMaxWorldFileBytes) + " bytes)");
+  }
+  return Status::Ok();
+}
+
 std::size_t WorldFileSize(const TGameHeader& header, WorldFileKind kind) {
   return LayoutOf(header, kind).end;
 }

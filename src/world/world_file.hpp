@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_system.hpp"
 #include "platform/status.hpp"
 #include "world/world.hpp"
 
@@ -19,6 +20,15 @@ enum class WorldFileKind { kScenario, kSave };
 
 inline constexpr std::size_t kHeaderBytes = sizeof(TGameHeader);
 inline constexpr std::size_t kEconomyBytes = sizeof(TEconomy);
+
+// No scenario or save can be larger: the whole map, every formation and every settlement.
+inline constexpr std::size_t kMaxWorldFileBytes =
+    kHeaderBytes + sizeof(TMapCell) * kMapWidth * kMapHeight + sizeof(TFormation) * kMaxFormations +
+    sizeof(TSettlement) * kMaxSettlements + kEconomyBytes;
+
+// Reads a scenario or save file whole, refusing one larger than any world file before it is read
+// into memory.
+Status ReadWorldFile(const FileSystem& fs, const std::string& path, std::vector<std::uint8_t>& out);
 
 // The exact size of a file whose header is `header`.
 std::size_t WorldFileSize(const TGameHeader& header, WorldFileKind kind);

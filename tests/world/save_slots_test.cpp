@@ -10,6 +10,7 @@
 #include "platform/posix_file_system.hpp"
 #include "tests/platform/temp_folder.hpp"
 #include "tests/world/synthetic_world.hpp"
+#include "world/world_file.hpp"
 
 namespace gm {
 namespace {
@@ -164,6 +165,9 @@ TEST(SaveSlots, BadSlotFilesAreRefusedWithTheWorldUnchanged) {
   terrain[1000 + 10 * 77 + 1] = 0xFF;
   fs.PutFile("/game/slot1.sav", terrain);
   refused("terrain out of range");
+  fs.PutFile("/game/slot1.sav", std::vector<std::uint8_t>(kMaxWorldFileBytes + 1, 0));
+  refused("larger than any world file");
+  fs.PutFile("/game/slot1.sav", good);
   fs.MakeUnreadable("/game/slot1.sav");
   refused("unreadable");
   fs.RemoveFile("/game/slot1.sav");
