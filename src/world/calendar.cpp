@@ -17,7 +17,7 @@ void AdvanceDate(World& w) {
   TGameHeader& h = w.GameHeader;
   const int length = DaysInMonth(h.Year, h.Month);
   if (length == 0) return;  // no calendar entry to count from
-  if (h.Day != length) {
+  if (h.Day < length) {
     ++h.Day;
   } else if (h.Month != 12) {
     h.Day = 1;
@@ -27,7 +27,8 @@ void AdvanceDate(World& w) {
     h.Month = 1;
     ++h.Year;
   }
-  // On 31 December of the calendar's last year the date stays; the war has ended by then.
+  // A day past the month's end rolls over like its last day. On 31 December of the calendar's
+  // last year the date stays; the war has ended by then.
 }
 
 }  // namespace gm

@@ -309,10 +309,11 @@ TEST(ProductionStatusTest, NewGameStartsWithModelsBeforeJuly1941) {
 TEST(ProductionStatusTest, ModelsArriveOnTheFirstOfTheirMonth) {
   // Every month of the calendar, July 1941 among them: on day 1 exactly the ground models of
   // that month become available to their maker (1..8); on day 2 nothing happens.
+  auto w = MakeEmptyWorld();
   for (int year = 1939; year <= 1945; ++year) {
     for (int month = 1; month <= 12; ++month) {
       for (int day : {1, 2}) {
-        auto w = MakeEmptyWorld();
+        w->Economy.ProductionStatus.fill(kStatusUnavailable);
         w->GameHeader.Day = static_cast<std::uint16_t>(day);
         w->GameHeader.Month = static_cast<std::uint16_t>(month);
         w->GameHeader.Year = static_cast<std::uint16_t>(year);

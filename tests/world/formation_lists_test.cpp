@@ -163,7 +163,7 @@ TEST(EquipmentListTest, ListsEveryGroundModelAndCountsHeldPieces) {
   int previous = 0;
   for (int i = 1; i <= list.ItemCount; ++i) {
     EXPECT_GT(list.Entry(i), previous);
-    EXPECT_NE(EquipmentModels[list.Entry(i)].Category, 0);
+    EXPECT_NE(int{EquipmentModels[list.Entry(i)].Category}, 0);
     EXPECT_EQ(list.Status(i), 1);
     previous = list.Entry(i);
   }
