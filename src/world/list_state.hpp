@@ -73,7 +73,8 @@ struct ListState {
   NationCounts NationMen;             // over ground formations only
   NationCounts NationCars;
   NationCounts NationHorses;
-  std::uint16_t PlacementType;  // formation type being placed from the reinforcement page
+  std::uint16_t PlacementType;    // formation type being placed from the reinforcement page
+  std::uint8_t PlacementPending;  // 1 while the player places a formation of PlacementType
 
   std::int32_t& TypeCount(int nation, int model) {
     return TypeCountInUnits[(nation - 1) * kModelColumns + (model - 1)];
