@@ -177,6 +177,77 @@ TEST(BuildMoveGrid, NeutralSettlementsAreNeverMoveCells) {
   EXPECT_EQ(g(C - 6, C), kReachMove);
 }
 
+// The sweep written out plainly, ring by ring and side by side, every visited cell tried in
+// all eight directions: the builder must find exactly the same cells on any terrain.
+OneBasedGrid<std::int32_t, 19> PlainSweep(const World& w, int x0, int y0, int allowance) {
+  OneBasedGrid<std::int32_t, 19> cost{}, g{};
+  for (int r = 1; r <= 19; ++r) {
+    for (int c = 1; c <= 19; ++c) {
+      const int x = x0 - 10 + c, y = y0 - 10 + r;
+      cost(r, c) = 255;
+      if (InTheatre(x, y)) {
+        const TMapCell& cell = Cell(w, x, y);
+        cost(r, c) = cell.GroundFormation ? 255 : TerrainTiles[cell.Terrain].MoveCost;
+      }
+      g(r, c) = -1;
+    }
+  }
+  g(10, 10) = allowance;
+  const int stepCol[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
+  const int stepRow[8] = {1, 0, -1, -1, -1, 0, 1, 1};
+  auto visit = [&](int r, int c) {
+    for (int i = 0; i < 8; ++i) {
+      const int nr = r + stepRow[i], nc = c + stepCol[i];
+      if (g(nr, nc) < g(r, c) - cost(nr, nc)) g(nr, nc) = g(r, c) - cost(nr, nc);
+    }
+  };
+  for (int pass = 0; pass < 5; ++pass) {
+    for (int d = 0; d <= 8; ++d) {
+      for (int c = 10 - d; c <= 10 + d; ++c) visit(10 - d, c);
+      for (int r = 10 - d; r <= 10 + d; ++r) visit(r, 10 + d);
+      for (int c = 10 + d; c >= 10 - d; --c) visit(10 + d, c);
+      for (int r = 10 + d; r >= 10 - d; --r) visit(r, 10 - d);
+    }
+  }
+  for (auto& e : g.cells) e = e < 0 ? 0 : 1;
+  for (int r = 9; r <= 11; ++r)
+    for (int c = 9; c <= 11; ++c)
+      if (cost(r, c) < 255) g(r, c) = 1;
+  g(10, 10) = 4;
+  return g;
+}
+
+TEST(BuildMoveGrid, MatchesThePlainSweepOnRandomTerrain) {
+  // Mostly road between many impassable cells, so that the best paths wind about.
+  const std::uint16_t tiles[] = {t::kRoadTile, t::kRoadTile,  t::kRoadTile, t::kRoadTile,
+                                 t::kRoadTile, t::kPlainTile, t::kSeaTile,  t::kSeaTile,
+                                 t::kSeaTile,  t::kSeaTile};
+  std::uint32_t seed = 1941;
+  auto next = [&](std::uint32_t n) {
+    seed = seed * 1664525u + 1013904223u;
+    return (seed >> 8) % n;
+  };
+  OrderWorld o;
+  for (int round = 0; round < 1200; ++round) {
+    const int x0 = 5 + static_cast<int>(next(350)), y0 = 35 + static_cast<int>(next(290));
+    for (int y = y0 - 10; y <= y0 + 10; ++y)
+      for (int x = std::max(0, x0 - 10); x <= x0 + 10; ++x)
+        o.At(x, y).Terrain = tiles[next(std::size(tiles))];
+    const int f = o.Place(x0, y0, t::kSovietRifles);
+    Formation(o.w(), f).Cars = static_cast<std::uint16_t>(next(250));
+    for (int k = 0; k < 5; ++k) {  // own formations as obstacles
+      const int x = x0 - 9 + static_cast<int>(next(19)), y = y0 - 9 + static_cast<int>(next(19));
+      if (x >= 0 && o.At(x, y).GroundFormation == 0) o.Place(x, y, t::kSovietRifles);
+    }
+    o.Select(x0, y0);
+    BuildMoveGrid(o.w());
+    const auto expected = PlainSweep(o.w(), x0, y0, o.w().Reach.MoveAllowance);
+    ASSERT_EQ(o.w().GroundReachGrid.cells, expected.cells) << "round " << round;
+    for (int y = y0 - 10; y <= y0 + 10; ++y)
+      for (int x = std::max(0, x0 - 10); x <= x0 + 10; ++x) o.At(x, y).GroundFormation = 0;
+  }
+}
+
 // --- Fire and assault marks ---
 
 struct MarkCase {
