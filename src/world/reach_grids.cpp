@@ -74,7 +74,7 @@ bool IsDropCapable(int type) {
          DropCapableTypes.end();
 }
 
-// Step 2: the cost of entering each cell of the window.
+// The cost of entering each cell of the window.
 void FillMoveCosts(const World& w, int x0, int y0, std::array<std::int32_t, kGroundCells>& cost) {
   for (int r = 1; r <= kGround; ++r) {
     const int y = y0 - kCentre + r;
@@ -92,7 +92,7 @@ void FillMoveCosts(const World& w, int x0, int y0, std::array<std::int32_t, kGro
   }
 }
 
-// Step 3: five fixed sweeps that carry the points left along every path found so far. A cell
+// Five fixed sweeps that carry the points left along every path found so far. A cell
 // still at -1 cannot improve any neighbour (no neighbour is below -1), so it is skipped.
 void Relax(std::array<std::int32_t, kGroundCells>& g,
            const std::array<std::int32_t, kGroundCells>& cost) {
@@ -109,7 +109,7 @@ void Relax(std::array<std::int32_t, kGroundCells>& g,
   }
 }
 
-// Step 5: fire marks on the outer ring, assault marks on the inner ring of the 5 x 5 block.
+// Fire marks on the outer ring, assault marks on the inner ring of the 5 x 5 block.
 void MarkOrders(World& w, int x0, int y0, const TFormation& self) {
   const int firePieces = [&] {
     int n = 0;
@@ -139,7 +139,7 @@ void MarkOrders(World& w, int x0, int y0, const TFormation& self) {
   }
 }
 
-// Step 6: from an airbase, drop-capable formations may land on any free passable cell of the
+// From an airbase, drop-capable formations may land on any free passable cell of the
 // window that they cannot walk to, except the three cells of each corner.
 void MarkDrops(World& w, int x0, int y0) {
   for (int r = 1; r <= kGround; ++r) {
@@ -204,16 +204,16 @@ void BuildMoveGrid(World& w) {
     return;
   }
 
-  // Step 1: movement points.
+  // Movement points.
   w.Reach.MoveAllowance = MovementAllowance(*self);
 
-  // Steps 2 and 3: costs, then the points left on arrival at each cell.
+  // Costs, then the points left on arrival at each cell.
   g.fill(-1);
   FillMoveCosts(w, x0, y0, cost);
   g[kCentreIndex] = w.Reach.MoveAllowance;
   Relax(g, cost);
 
-  // Step 4: reachable cells, plus every free passable neighbour whatever the allowance.
+  // Reachable cells, plus every free passable neighbour whatever the allowance.
   for (auto& e : g) e = e < 0 ? kReachNone : kReachMove;
   for (int dr = -1; dr <= 1; ++dr) {
     for (int dc = -1; dc <= 1; ++dc) {
@@ -224,13 +224,13 @@ void BuildMoveGrid(World& w) {
   }
   g[kCentreIndex] = kReachNone;
 
-  // Steps 5 and 6: order and drop marks.
+  // Order and drop marks.
   MarkOrders(w, x0, y0, *self);
   if (Cell(w, x0, y0).Terrain == kAirbaseTile && IsDropCapable(self->FormationType)) {
     MarkDrops(w, x0, y0);
   }
 
-  // Step 7: the own cell; a formation without orders can do nothing.
+  // The own cell; a formation without orders can do nothing.
   g[kCentreIndex] = kReachOwnCell;
   if (self->OrdersLeft == 0) g.fill(kReachNone);
 }
