@@ -1,0 +1,192 @@
+// Roads: the authored main routes from town to town, routed over the ground by least cost, and
+// short local links that tie the larger towns to the nearest road. Roads cross rivers square,
+// one bridge cell at a time, and never slip diagonally between two river cells.
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <queue>
+
+#include "tools/scenario/theatre.hpp"
+#include "tools/tiles/tile_catalogue.hpp"
+
+namespace gm::scenario {
+
+using tiles::Bit;
+using tiles::kDirDx;
+using tiles::kDirDy;
+
+namespace {
+
+constexpr int kBlocked = 1 << 28;
+
+// Cost of entering a cell for a road being laid.
+int StepCost(const Theatre& t, int i) {
+  if (t.water[i] != Water::kLand) return kBlocked;
+  if (t.mouth[i]) return kBlocked;
+  if (t.place[i] && !t.places[t.place[i] - 1].airfield) return 6;
+  if (t.roadWays[i]) return t.riverWays[i] ? 12 : 5;  // follow roads already laid
+  int cost = 10;
+  switch (t.ground[i]) {
+    case Ground::kOpen:
+    case Ground::kSteppe:
+    case Ground::kDrySteppe:
+    case Ground::kDesert:
+    case Ground::kFort:
+      cost = 10;
+      break;
+    case Ground::kWood:
+      cost = 14;
+      break;
+    case Ground::kHill:
+    case Ground::kWoodHill:
+      cost = 18;
+      break;
+    case Ground::kMarsh:
+      cost = 45;
+      break;
+    case Ground::kMountain:
+    case Ground::kMountainWood:
+      cost = 40;
+      break;
+  }
+  if (t.riverWays[i]) cost += 60;  // a bridge: cross, don't follow
+  return cost;
+}
+
+// A diagonal step between (x, y) and (x + dx, y + dy) that passes between two river cells
+// linked to each other would cross the river without a bridge.
+bool CutsRiver(const Theatre& t, int x, int y, int d) {
+  if (kDirDx[d] == 0 || kDirDy[d] == 0) return false;
+  const int ax = x + kDirDx[d], ay = y, bx = x, by = y + kDirDy[d];
+  if (!InTheatre(ax, ay) || !InTheatre(bx, by)) return false;
+  const std::uint8_t ways = t.riverWays[Theatre::Index(ax, ay)];
+  const int toB = kDirDx[d] > 0 ? (kDirDy[d] > 0 ? tiles::kSW : tiles::kNW)
+                                : (kDirDy[d] > 0 ? tiles::kSE : tiles::kNE);
+  return (ways & Bit(toB)) != 0;
+}
+
+// Least-cost path from `from` to the nearest cell for which `isGoal` holds, within `limit` cost.
+template <typename Goal>
+std::vector<int> Route(const Theatre& t, int from, Goal isGoal, int targetX, int targetY,
+                       int limit) {
+  const int n = static_cast<int>(t.water.size());
+  std::vector<int> dist(n, kBlocked), prev(n, -1);
+  using Item = std::pair<int, int>;  // estimated total, cell
+  std::priority_queue<Item, std::vector<Item>, std::greater<Item>> open;
+  auto estimate = [&](int i) {
+    if (targetX < 0) return 0;
+    const int x = i % kColumns, y = i / kColumns + kFirstRow;
+    const int dx = std::abs(x - targetX), dy = std::abs(y - targetY);
+    return 5 * std::max(dx, dy);
+  };
+  dist[from] = 0;
+  open.push({estimate(from), from});
+  while (!open.empty()) {
+    const auto [f, i] = open.top();
+    open.pop();
+    if (f - estimate(i) > dist[i]) continue;
+    if (i != from && isGoal(i)) {
+      std::vector<int> path;
+      for (int k = i; k >= 0; k = prev[k]) path.push_back(k);
+      std::reverse(path.begin(), path.end());
+      return path;
+    }
+    if (dist[i] > limit) continue;
+    const int x = i % kColumns, y = i / kColumns + kFirstRow;
+    for (int d = 0; d < 8; ++d) {
+      const int nx = x + kDirDx[d], ny = y + kDirDy[d];
+      if (!InTheatre(nx, ny) || CutsRiver(t, x, y, d)) continue;
+      const int j = Theatre::Index(nx, ny);
+      int c = StepCost(t, j);
+      if (c >= kBlocked) continue;
+      // A road leaves a river cell the way it came in: straight over the bridge.
+      if (t.riverWays[i] && !t.place[i] && prev[i] >= 0) {
+        const int px = prev[i] % kColumns, py = prev[i] / kColumns + kFirstRow;
+        if (x - px != kDirDx[d] || y - py != kDirDy[d]) continue;
+      }
+      if (d % 2) c = c * 14 / 10;
+      if (dist[i] + c < dist[j]) {
+        dist[j] = dist[i] + c;
+        prev[j] = i;
+        open.push({dist[j] + estimate(j), j});
+      }
+    }
+  }
+  return {};
+}
+
+void Lay(Theatre& t, const std::vector<int>& path) {
+  for (std::size_t k = 0; k + 1 < path.size(); ++k) {
+    const int a = path[k], b = path[k + 1];
+    const int dx = b % kColumns - a % kColumns, dy = b / kColumns - a / kColumns;
+    for (int d = 0; d < 8; ++d)
+      if (kDirDx[d] == dx && kDirDy[d] == dy) {
+        t.roadWays[a] |= Bit(d);
+        t.roadWays[b] |= Bit(tiles::Opposite(d));
+      }
+  }
+}
+
+}  // namespace
+
+Status LayRoads(const SourceData& src, Theatre& t) {
+  std::map<std::string, int> byName;
+  for (std::size_t k = 0; k < t.places.size(); ++k)
+    byName.emplace(t.places[k].name, Theatre::Index(t.places[k].x, t.places[k].y));
+  // Every unknown town is named at once, so that one run shows all that the routes lack.
+  std::string missing;
+  for (const AuthoredFeature& f : src.roads) {
+    if (f.words[0] != "road") continue;
+    std::string name;
+    for (std::size_t k = 1; k <= f.words.size(); ++k) {
+      if (k == f.words.size() || f.words[k] == "-") {
+        if (!byName.count(name)) missing += (missing.empty() ? "" : ", ") + name;
+        name.clear();
+      } else {
+        name += (name.empty() ? "" : " ") + f.words[k];
+      }
+    }
+  }
+  if (!missing.empty())
+    return Status::Error("tools/scenario/data/authored/roads.txt: no towns named " + missing);
+  for (const AuthoredFeature& f : src.roads) {
+    if (f.words[0] == "airfield") continue;
+    auto bad = [&f](const std::string& what) {
+      return Status::Error("tools/scenario/data/authored/roads.txt:" + std::to_string(f.line) +
+                           ": " + what);
+    };
+    if (f.words[0] != "road") return bad("\"road A - B - ...\" or \"airfield <town>\" expected");
+    std::vector<int> stops;
+    std::string name;
+    for (std::size_t k = 1; k <= f.words.size(); ++k) {
+      if (k == f.words.size() || f.words[k] == "-") {
+        const auto it = byName.find(name);
+        if (it == byName.end()) return bad("no town named " + name);
+        stops.push_back(it->second);
+        name.clear();
+      } else {
+        name += (name.empty() ? "" : " ") + f.words[k];
+      }
+    }
+    for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
+      const int goal = stops[k + 1];
+      const auto path = Route(
+          t, stops[k], [goal](int i) { return i == goal; }, goal % kColumns,
+          goal / kColumns + kFirstRow, kBlocked);
+      if (path.empty()) return bad("no way over land between its towns");
+      Lay(t, path);
+    }
+  }
+  // Local links: every town of some size that no route passes joins the nearest road.
+  for (const Place& p : t.places) {
+    if (p.airfield || p.value < 30) continue;
+    const int from = Theatre::Index(p.x, p.y);
+    if (t.roadWays[from]) continue;
+    const auto path = Route(
+        t, from, [&t](int i) { return t.roadWays[i] != 0; }, -1, -1, 220);
+    if (!path.empty()) Lay(t, path);
+  }
+  return Status::Ok();
+}
+
+}  // namespace gm::scenario

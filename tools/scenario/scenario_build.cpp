@@ -1,0 +1,28 @@
+// The build steps in order: water and borders, ground, rivers, towns, roads, airfields, tiles,
+// records.
+#include "tools/scenario/scenario_build.hpp"
+
+#include "tools/scenario/map_tiles.hpp"
+
+namespace gm::scenario {
+
+Status BuildScenario(const std::string& dataDir, World& w, BuildResult& result) {
+  SourceData src;
+  if (Status s = LoadSourceData(dataDir, src); !s) return s;
+  Theatre& t = result.theatre;
+  if (Status s = LayWaterAndBorders(src, t); !s) return s;
+  if (Status s = LayGround(src, t); !s) return s;
+  if (Status s = LayRivers(src, t); !s) return s;
+  if (Status s = PlaceTowns(src, t); !s) return s;
+  if (Status s = LayRoads(src, t); !s) return s;
+  if (Status s = PlaceAirfields(src, t); !s) return s;
+  if (t.places.size() > static_cast<std::size_t>(kMaxSettlements))
+    return Status::Error("more settlements than the 20,000 records hold");
+  result.tiles = ChooseTiles(t);
+  FillWorld(t, result.tiles, w);
+  result.towns = result.airfields = 0;
+  for (const Place& p : t.places) ++(p.airfield ? result.airfields : result.towns);
+  return Status::Ok();
+}
+
+}  // namespace gm::scenario

@@ -1,0 +1,65 @@
+// The builder's inputs: the derived geography (land mask, rivers, country outlines, towns) and
+// the authored files (1941 borders and holders, terrain areas, roads, 1941 names), read from the
+// text files of tools/scenario/data.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/status.hpp"
+
+namespace gm::scenario {
+
+struct LonLat {
+  double lon = 0;
+  double lat = 0;
+};
+using Ring = std::vector<LonLat>;
+
+struct RiverLine {
+  int level = 0;  // 1 permanent major river, 2 additional major, 3 additional river
+  Ring points;
+};
+
+struct Country {
+  std::string name;
+  std::vector<Ring> rings;
+};
+
+struct Town {
+  LonLat at;
+  int population = 0;
+  std::string country;  // ISO two-letter code of today
+  std::string name;     // today's name, plain letters
+};
+
+// One feature of an authored file: its keyword line split into words, then its points.
+struct AuthoredFeature {
+  std::vector<std::string> words;
+  Ring points;
+  int line = 0;  // where the keyword stands, for messages
+};
+
+struct NameRule {
+  std::string country;
+  std::string modern;
+  std::string name1941;    // empty: the town did not exist in 1941 and is left out
+  int population1941 = 0;  // 0: take today's population
+};
+
+struct SourceData {
+  std::vector<char> landMask;  // kColumns x kRows: '.' land, '~' sea, '=' lake
+  std::vector<RiverLine> rivers;
+  std::vector<Country> countries;
+  std::vector<Town> towns;
+  std::vector<AuthoredFeature> holders;      // "nation" lines and "area" polygons
+  std::vector<AuthoredFeature> terrain;      // terrain areas and lines
+  std::vector<AuthoredFeature> extraRivers;  // authored river courses
+  std::vector<AuthoredFeature> roads;        // "road" routes and "airfield" lines
+  std::vector<NameRule> names;
+};
+
+// Reads every file from `dataDir` (tools/scenario/data).
+Status LoadSourceData(const std::string& dataDir, SourceData& out);
+
+}  // namespace gm::scenario

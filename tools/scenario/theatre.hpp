@@ -1,0 +1,77 @@
+// The theatre as the builder works it out, cell by cell, before it becomes map cells and
+// settlement records: water, the 1941 holder, the ground, rivers, roads, towns and airfields.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/status.hpp"
+#include "tools/scenario/projection.hpp"
+#include "tools/scenario/source_data.hpp"
+
+namespace gm::scenario {
+
+enum class Ground : std::uint8_t {
+  kOpen,  // fields and meadows
+  kSteppe,
+  kDrySteppe,
+  kDesert,
+  kWood,
+  kMarsh,
+  kHill,
+  kWoodHill,
+  kMountain,
+  kMountainWood,
+  kFort,
+};
+
+enum class Water : std::uint8_t { kLand, kSea, kLake };
+
+struct Place {
+  std::string name;  // the 1941 name, plain letters
+  int x = 0, y = 0;  // map cell
+  int population = 0;
+  int value = 0;  // 1..100 for towns, 0 for airfields
+  std::uint16_t owner = 0, holder = 0;
+  bool airfield = false;
+};
+
+struct Theatre {
+  std::vector<Water> water;
+  std::vector<std::int16_t> country;  // index into SourceData::countries, -1 none
+  std::vector<std::uint8_t> owner;    // 1941 owner nation, 0 on water
+  std::vector<std::uint8_t> holder;   // 1941 holder nation, 0 on water
+  std::vector<int> minPopulation;     // per country: smallest town kept as a settlement
+  std::vector<Ground> ground;
+  std::vector<std::uint8_t> riverWays;  // direction bits of the river's links
+  std::vector<std::uint8_t> mouth;      // 1 where a river meets open water
+  std::vector<std::uint8_t> roadWays;   // direction bits of the road's links
+  std::vector<int> place;               // index into places + 1, 0 none
+  std::vector<Place> places;            // towns first (largest first), then airfields
+
+  Theatre();
+  static int Index(int x, int y) { return (y - kFirstRow) * kColumns + x; }
+  bool IsLand(int x, int y) const { return InTheatre(x, y) && water[Index(x, y)] == Water::kLand; }
+};
+
+// Each step fills its part of the theatre from the source data; a step fails with a message
+// naming the authored line it cannot use.
+Status LayWaterAndBorders(const SourceData& src, Theatre& t);
+Status LayGround(const SourceData& src, Theatre& t);
+Status LayRivers(const SourceData& src, Theatre& t);
+Status PlaceTowns(const SourceData& src, Theatre& t);
+Status LayRoads(const SourceData& src, Theatre& t);
+Status PlaceAirfields(const SourceData& src, Theatre& t);
+
+// Deterministic noise in 0..999 for cell (x, y) and a salt; smooth over a few cells.
+int SmoothNoise(int x, int y, int salt);
+std::uint32_t CellHash(int x, int y, int salt);
+
+// Calls `fill(x, y)` for every theatre cell whose centre lies inside the ring (even-odd rule).
+template <typename F>
+void ForEachCellIn(const Ring& ring, F&& fill);
+
+}  // namespace gm::scenario
+
+#include "tools/scenario/theatre_fill.hpp"
