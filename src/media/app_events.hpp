@@ -40,7 +40,9 @@ class AppEvents {
     const auto hooks = hooks_;
     for (const auto& h : hooks) h.hook(active);
   }
-  void AddHook(const void* owner, ActivationHook hook) { hooks_.push_back({owner, std::move(hook)}); }
+  void AddHook(const void* owner, ActivationHook hook) {
+    hooks_.push_back({owner, std::move(hook)});
+  }
   void RemoveHook(const void* owner) {
     std::erase_if(hooks_, [owner](const auto& h) { return h.owner == owner; });
   }

@@ -65,8 +65,9 @@ bool TDXDrawDisplay::SearchMode(std::int32_t width, std::int32_t height, std::in
     if (m.Width > bestW || m.Height > bestH) continue;
     const bool sizeOk = FixedSize ? (m.Width == width && m.Height == height)
                                   : (m.Width >= width && m.Height >= height);
-    const bool bitsOk = FixedBitCount ? m.BitCount == bitCount
-                                      : ((m.BitCount > 8 && bitCount > 8) || m.BitCount >= bitCount);
+    const bool bitsOk = FixedBitCount
+                            ? m.BitCount == bitCount
+                            : ((m.BitCount > 8 && bitCount > 8) || m.BitCount >= bitCount);
     if (!sizeOk || !bitsOk) continue;
     bestW = m.Width;
     bestH = m.Height;
@@ -76,7 +77,8 @@ bool TDXDrawDisplay::SearchMode(std::int32_t width, std::int32_t height, std::in
   return any;
 }
 
-bool TDXDrawDisplay::SetDisplayMode(std::int32_t width, std::int32_t height, std::int32_t bitCount) {
+bool TDXDrawDisplay::SetDisplayMode(std::int32_t width, std::int32_t height,
+                                    std::int32_t bitCount) {
   if (width < 1 || height < 1) return false;
   if (bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) return false;
   LoadModes();
@@ -138,14 +140,15 @@ void TCustomDXDraw::SetOptions(TDXDrawOptions value) {
     constexpr TDXDrawOptions kRunning = doWaitVBlank | doStretch | doCenter;
     nowOptions_ = static_cast<TDXDrawOptions>((value & kRunning) | (nowOptions_ & ~kRunning));
     if (!(nowOptions_ & do3D)) {
-      nowOptions_ &= static_cast<TDXDrawOptions>(
-          ~(doRetainedMode | doHardware | doSelectDriver | doZBuffer));
+      nowOptions_ &=
+          static_cast<TDXDrawOptions>(~(doRetainedMode | doHardware | doSelectDriver | doZBuffer));
     }
     return;
   }
   TDXDrawOptions now = value;
   if (!(now & doFullScreen)) {
-    now &= static_cast<TDXDrawOptions>(~(doNoWindowChange | doAllowReboot | doAllowPalette256 | doFlip));
+    now &= static_cast<TDXDrawOptions>(
+        ~(doNoWindowChange | doAllowReboot | doAllowPalette256 | doFlip));
   }
   if (!(now & do3D)) {
     now &= static_cast<TDXDrawOptions>(
@@ -173,10 +176,9 @@ void TCustomDXDraw::MakeSurface() {
   surface_->Fill(0);
   const auto& palette = surface_->Palette();
   for (int i = 0; i < 256; ++i) {
-    presentPalette_[static_cast<std::size_t>(i)] =
-        PackRgb565(palette[static_cast<std::size_t>(i)].red,
-                   palette[static_cast<std::size_t>(i)].green,
-                   palette[static_cast<std::size_t>(i)].blue);
+    presentPalette_[static_cast<std::size_t>(i)] = PackRgb565(
+        palette[static_cast<std::size_t>(i)].red, palette[static_cast<std::size_t>(i)].green,
+        palette[static_cast<std::size_t>(i)].blue);
   }
 }
 

@@ -74,7 +74,9 @@ void TCustomDXTimer::Resume() {
   app_.SetIdleHandler(this, [this] { IdleTick(); });
 }
 
-void TCustomDXTimer::Suspend() { app_.ClearIdleHandler(this); }
+void TCustomDXTimer::Suspend() {
+  app_.ClearIdleHandler(this);
+}
 
 void TCustomDXTimer::IdleTick() {
   const std::uint32_t now = clock_.TickMilliseconds();

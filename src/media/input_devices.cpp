@@ -41,7 +41,9 @@ bool TCustomInput::MayRead() const {
 
 // ---- TKeyboard
 
-TKeyboard::TKeyboard(TCustomDXInput& owner) : TCustomInput(owner) { SetDefaultKeyAssigns(); }
+TKeyboard::TKeyboard(TCustomDXInput& owner) : TCustomInput(owner) {
+  SetDefaultKeyAssigns();
+}
 
 void TKeyboard::SetDefaultKeyAssigns() {
   for (auto& row : KeyAssigns) row = {0, 0, 0};
@@ -151,7 +153,8 @@ std::int32_t TJoystick::ScaleAxis(int raw, std::int32_t deadZone, std::int32_t r
   const std::int64_t pos = static_cast<std::int64_t>(raw) + 32768 - half;
   const std::int64_t dz = half * deadZone / 100;
   if (dz == half || std::llabs(pos) <= dz) return 0;
-  const std::int32_t v = pos > 0 ? MulDiv(pos - dz, range, half - dz) : MulDiv(pos + dz, range, half - dz);
+  const std::int32_t v =
+      pos > 0 ? MulDiv(pos - dz, range, half - dz) : MulDiv(pos + dz, range, half - dz);
   return std::clamp(v, -range, range);
 }
 
@@ -200,7 +203,9 @@ TCustomDXInput::TCustomDXInput(Platform* platform) : platform_(platform) {
   if (platform_ == nullptr) throw EDXInputError("Form not found");
 }
 
-TCustomDXInput::~TCustomDXInput() { Finalize(); }
+TCustomDXInput::~TCustomDXInput() {
+  Finalize();
+}
 
 void TCustomDXInput::Initialize() {
   Finalize();

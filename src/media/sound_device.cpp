@@ -139,7 +139,9 @@ std::uint32_t TDirectSoundBuffer::Status() {
   return s;
 }
 
-bool TDirectSoundBuffer::Playing() { return (Status() & (DSBSTATUS_PLAYING | DSBSTATUS_LOOPING)) != 0; }
+bool TDirectSoundBuffer::Playing() {
+  return (Status() & (DSBSTATUS_PLAYING | DSBSTATUS_LOOPING)) != 0;
+}
 
 bool TDirectSoundBuffer::Play(bool loop) {
   Voice();
@@ -233,7 +235,9 @@ void TDirectSoundBuffer::Check() {
 
 // ---- TCustomDXSound
 
-TCustomDXSound::TCustomDXSound(Platform* platform) : platform_(platform) { SetOptions(0); }
+TCustomDXSound::TCustomDXSound(Platform* platform) : platform_(platform) {
+  SetOptions(0);
+}
 
 TCustomDXSound::~TCustomDXSound() {
   Finalize();

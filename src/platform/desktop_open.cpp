@@ -23,11 +23,10 @@ std::string ResolveProgram(const std::string& name) {
   std::string_view dirs = path ? path : "/usr/local/bin:/usr/bin:/bin";
   while (!dirs.empty()) {
     const auto colon = dirs.find(':');
-    std::string dir(dirs.substr(0, colon));
+    const std::string_view dir = colon == 0 ? std::string_view(".") : dirs.substr(0, colon);
     dirs = colon == std::string_view::npos ? std::string_view{} : dirs.substr(colon + 1);
-    if (dir.empty()) dir = ".";
-    std::string candidate = dir + "/" + name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    const std::filesystem::path candidate = std::filesystem::path(dir) / name;
+    if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
   }
   return {};
 }

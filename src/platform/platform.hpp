@@ -54,7 +54,7 @@ struct PlatformEvent {
     kClick,        // a left press and release, both on the window; after the kMouseUp
     kFocusGained,  // the program became the active one
     kFocusLost,
-    kMusicEnded,   // musicEnd says how
+    kMusicEnded,  // musicEnd says how
   };
   Kind kind = Kind::kNone;
   int x = 0;

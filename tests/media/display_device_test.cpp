@@ -1,12 +1,13 @@
 // Display device: flips reach the platform as one frame each (checked by hash), 8-bit frames
 // are shown through the palette, the restore event, option rules, modes and notifications.
+#include "media/display_device.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "media/device_errors.hpp"
-#include "media/display_device.hpp"
 #include "platform/headless/headless_platform.hpp"
 
 namespace gm {
@@ -175,8 +176,8 @@ TEST(DisplayDevice, NotificationsReachImageListsInOrder) {
   log.clear();
   d.Initialize();
   // Last registered first: initialising, size, initialise, surface, restore.
-  EXPECT_EQ(log, (std::vector<std::string>{"b1", "a1", "b7", "a7", "b2", "a2", "b3", "a3", "b6",
-                                           "a6"}));
+  EXPECT_EQ(log,
+            (std::vector<std::string>{"b1", "a1", "b7", "a7", "b2", "a2", "b3", "a3", "b6", "a6"}));
   log.clear();
   d.UnRegisterNotifyEvent(&a);
   EXPECT_EQ(log, (std::vector<std::string>{"a5", "a4"}));

@@ -1,10 +1,10 @@
 // Frame timer: ticks due when the interval has passed (also across the clock's wrap), lag
 // counts, the frame rate over one-second windows, and the idle-handler and activation rules.
+#include "media/frame_timer.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
-
-#include "media/frame_timer.hpp"
 
 namespace gm {
 namespace {

@@ -1,8 +1,9 @@
 // Input: edge-triggered states, key assigns, focus, and the joystick's dead zone and range.
+#include "media/input_devices.hpp"
+
 #include <gtest/gtest.h>
 
 #include "media/device_errors.hpp"
-#include "media/input_devices.hpp"
 #include "platform/headless/headless_platform.hpp"
 
 namespace gm {
@@ -32,7 +33,7 @@ TEST(InputStates, HeldKeyFiresOnceAndStaysClearedUntilPressedAgain) {
   Rig r;
   r.platform.SetKey(kQ, true);
   EXPECT_TRUE(r.Frame(isButton3));
-  EXPECT_TRUE(r.Frame(isButton3));  // held, not consumed: still set
+  EXPECT_TRUE(r.Frame(isButton3));    // held, not consumed: still set
   r.input.States.Exclude(isButton3);  // the game consumes it
   EXPECT_FALSE(r.Frame(isButton3));
   EXPECT_FALSE(r.Frame(isButton3));
@@ -62,7 +63,7 @@ TEST(InputStates, DefaultAssignsAndKeysOutsideTheTable) {
     int key;
     TDXInputState state;
   };
-  const Case cases[] = {{75, isUp},      {40, isDown},      {100, isLeft}, {76, isRight},
+  const Case cases[] = {{75, isUp},          {40, isDown},    {100, isLeft},  {76, isRight},
                         {kSpace, isButton1}, {13, isButton2}, {kA, isButton6}};
   for (const auto& c : cases) {
     r.platform.SetKey(c.key, true);
@@ -114,9 +115,9 @@ TEST(InputStates, JoystickAxesAndButtons) {
     std::int32_t deadZone, range, want;
   };
   const Case cases[] = {
-      {0, 50, 1000, 0},      {16000, 50, 1000, 0},  {32767, 50, 1000, 1000},
+      {0, 50, 1000, 0},          {16000, 50, 1000, 0},   {32767, 50, 1000, 1000},
       {-32768, 50, 1000, -1000}, {24576, 50, 1000, 500}, {32767, 0, 1000, 1000},
-      {32767, 100, 1000, 0}, {16384, 0, 100, 50},
+      {32767, 100, 1000, 0},     {16384, 0, 100, 50},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(TJoystick::ScaleAxis(c.raw, c.deadZone, c.range), c.want)

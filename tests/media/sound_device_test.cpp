@@ -1,5 +1,7 @@
 // Sound device over our mixer: overlapping plays summed without wrap-around, looping, rates,
 // volume and pan, duplicates sharing data, locks, and the component's notifications.
+#include "media/sound_device.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "media/device_errors.hpp"
-#include "media/sound_device.hpp"
 #include "platform/headless/headless_platform.hpp"
 #include "platform/log.hpp"
 
@@ -60,11 +61,9 @@ TEST(SoundMixing, OverlappingPlaysSaturateInsteadOfWrapping) {
     std::int16_t want;
   };
   const std::vector<Case> cases = {
-      {{30000, 30000}, 32767},
-      {{-30000, -30000, -30000}, -32768},
-      {{20000, -20000}, 0},
-      {{10000, 10000, 10000}, 30000},
-      {{32767, 32767, -32768}, 32766},  // summed first, clamped once
+      {{30000, 30000}, 32767},        {{-30000, -30000, -30000}, -32768}, {{20000, -20000}, 0},
+      {{10000, 10000, 10000}, 30000}, {{32767, 32767, -32768}, 32766},  // summed first, clamped
+                                                                        // once
   };
   for (const auto& c : cases) {
     HeadlessPlatform p;
@@ -152,7 +151,7 @@ TEST(SoundBuffers, DuplicatesShareDataAndLocksAreSingle) {
   main->Unlock();  // nothing held: nothing happens
   dup.Play(false);
   const auto out = p.RenderAudio(20);
-  EXPECT_EQ(out[0], 0);   // written through the original
+  EXPECT_EQ(out[0], 0);  // written through the original
   EXPECT_EQ(out[2 * 16], 100);
   // A buffer object without a buffer: assigning it empties the target; using it raises.
   TDirectSoundBuffer empty(ds);
@@ -173,9 +172,12 @@ TEST(SoundBuffers, FormatsTheMixerCannotPlayAreRefused) {
   auto adpcm = Format(1, 22050, 16);
   adpcm[0] = 2;
   const Case cases[] = {
-      {Format(1, 22050, 12), 100, DSERR_BADFORMAT}, {Format(3, 22050, 16), 96, DSERR_BADFORMAT},
-      {adpcm, 100, DSERR_BADFORMAT},                {{1, 0, 1, 0}, 100, DSERR_BADFORMAT},
-      {Format(2, 22050, 16), 6, DSERR_INVALIDPARAM}, {Format(1, 22050, 8), 0, DSERR_INVALIDPARAM},
+      {Format(1, 22050, 12), 100, DSERR_BADFORMAT},
+      {Format(3, 22050, 16), 96, DSERR_BADFORMAT},
+      {adpcm, 100, DSERR_BADFORMAT},
+      {{1, 0, 1, 0}, 100, DSERR_BADFORMAT},
+      {Format(2, 22050, 16), 6, DSERR_INVALIDPARAM},
+      {Format(1, 22050, 8), 0, DSERR_INVALIDPARAM},
       {Format(2, 11025, 8), 6, 0},
   };
   for (const auto& c : cases) {

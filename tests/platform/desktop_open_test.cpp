@@ -1,12 +1,12 @@
 // Starting the desktop opener: arguments reach the program as they are, never through a shell.
+#include "platform/desktop_open.hpp"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <fstream>
 #include <sstream>
 #include <thread>
-
-#include "platform/desktop_open.hpp"
 
 namespace gm {
 namespace {

@@ -1,5 +1,7 @@
 // The memory-only platform: frame hashes and kept frames, 8-bit conversion through the palette,
 // PNG output, scripted pointer events, the music record and its end events.
+#include "platform/headless/headless_platform.hpp"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -7,7 +9,6 @@
 #include <fstream>
 #include <vector>
 
-#include "platform/headless/headless_platform.hpp"
 #include "platform/headless/png_writer.hpp"
 
 namespace gm {
@@ -65,8 +66,8 @@ TEST(HeadlessFrames, PngHoldsTheFrame) {
   EXPECT_EQ(std::memcmp(png.data() + 12, "IHDR", 4), 0);
   // IDAT follows IHDR (8 + 25 bytes); inflate it and compare with the rows.
   const std::size_t idat = 8 + 25;
-  const std::uint32_t len = (png[idat] << 24) | (png[idat + 1] << 16) | (png[idat + 2] << 8) |
-                            png[idat + 3];
+  const std::uint32_t len =
+      (png[idat] << 24) | (png[idat + 1] << 16) | (png[idat + 2] << 8) | png[idat + 3];
   ASSERT_EQ(std::memcmp(png.data() + idat + 4, "IDAT", 4), 0);
   std::vector<std::uint8_t> raw(2 * (1 + 9));
   uLongf rawLen = raw.size();
@@ -138,8 +139,8 @@ TEST(HeadlessMusic, EndsAreReportedAsTheyHappen) {
   while (p.PollEvent(e)) {
     if (e.kind == PlatformEvent::Kind::kMusicEnded) ends.push_back(e.musicEnd);
   }
-  EXPECT_EQ(ends, (std::vector<MusicEnd>{MusicEnd::kSuccessful, MusicEnd::kAborted,
-                                         MusicEnd::kAborted}));
+  EXPECT_EQ(ends,
+            (std::vector<MusicEnd>{MusicEnd::kSuccessful, MusicEnd::kAborted, MusicEnd::kAborted}));
   EXPECT_EQ(p.MusicCalls().size(), 5u);
   p.SetMusicAvailable(false);
   EXPECT_FALSE(p.PlayMusic("data/004.mid"));

@@ -99,9 +99,9 @@ TEST_F(SdlBackend, PlaysAWaveThroughTheMixer) {
 
 std::filesystem::path WriteShortMidi() {
   // One quarter-second note at the default tempo.
-  const unsigned char bytes[] = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 96,
-                                 'M', 'T', 'r', 'k', 0, 0, 0, 12, 0, 0x90, 60, 100,
-                                 48, 0x80, 60, 64, 0, 0xFF, 0x2F, 0};
+  const unsigned char bytes[] = {'M', 'T', 'h', 'd',  0,   0,   0, 6,    0,    0,  0, 1,
+                                 0,   96,  'M', 'T',  'r', 'k', 0, 0,    0,    12, 0, 0x90,
+                                 60,  100, 48,  0x80, 60,  64,  0, 0xFF, 0x2F, 0};
   auto file = std::filesystem::temp_directory_path() / "gm_sdl_test.mid";
   std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
   return file;

@@ -104,7 +104,8 @@ class HeadlessPlatform final : public Platform {
   const std::vector<std::string>& OpenedAddresses() const { return openedAddresses_; }
   void SetProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
 
-  // The hash used for frames: FNV-1a over width, height, format and the visible bytes of rows.
+  // The hash used for frames: FNV-1a (by 64-bit words) over width, height, format and the
+  // visible bytes of each row.
   static std::uint64_t HashFrame(const FrameView& frame);
 
  private:

@@ -31,8 +31,8 @@ void SDLCALL OnMusicFinished() {
   // Runs on the sound thread (or inside Mix_HaltMusic): only push an event.
   SDL_Event e{};
   e.type = gMusicEventType.load();
-  e.user.code = static_cast<Sint32>(gMusicStopping.load() ? MusicEnd::kAborted
-                                                          : MusicEnd::kSuccessful);
+  e.user.code =
+      static_cast<Sint32>(gMusicStopping.load() ? MusicEnd::kAborted : MusicEnd::kSuccessful);
   SDL_PushEvent(&e);
 }
 
@@ -151,8 +151,8 @@ bool SdlPlatform::OpenWindow(const WindowSettings& settings) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   Uint32 flags = SDL_WINDOW_RESIZABLE;
   if (settings.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow(settings.title.c_str(), SDL_WINDOWPOS_CENTERED,
-                             SDL_WINDOWPOS_CENTERED, kFrameWidth, kFrameHeight, flags);
+  window_ = SDL_CreateWindow(settings.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             kFrameWidth, kFrameHeight, flags);
   if (window_ == nullptr) {
     LogLine(std::string("cannot open the window: ") + SDL_GetError());
     return false;
