@@ -14,6 +14,7 @@ namespace {
 // Bounds for pictures read from files: far above the game's pictures, far below trouble.
 constexpr int64_t kMaxSide = 16384;
 constexpr int64_t kMaxImageBytes = int64_t(64) << 20;
+constexpr int64_t kMaxPixels = int64_t(1) << 24;
 
 [[noreturn]] void Invalid() {
   throw EInvalidGraphic(std::string(kDibInvalid));
@@ -42,7 +43,9 @@ void CheckFormat(int32_t bitCount, const DibMasks& masks) {
 
 void CheckSize(int64_t width, int64_t height, int64_t bitCount) {
   if (width < 1 || height < 1 || width > kMaxSide || height > kMaxSide) Invalid();
-  if (RowLengthOf(width, bitCount) * height > kMaxImageBytes) Invalid();
+  if (RowLengthOf(width, bitCount) * height > kMaxImageBytes || width * height > kMaxPixels) {
+    Invalid();
+  }
 }
 
 int32_t PaletteCountOf(int32_t bitCount) {

@@ -150,6 +150,7 @@ TEST(MalformedImageArchive, RefusedWithTheMessage) {
       {"negative width", PictureArchive(DibHeader(-4, 4, 8, 0, 0)), "DIB is invalid"},
       {"most negative height", PictureArchive(DibHeader(4, INT32_MIN, 8, 0, 0)), "DIB is invalid"},
       {"area past the cap", PictureArchive(DibHeader(16000, 16000, 32, 0, 0)), "DIB is invalid"},
+      {"pixels past the cap", PictureArchive(DibHeader(8192, 4096, 1, 0, 0)), "DIB is invalid"},
       {"rows missing", PictureArchive(Concat(Concat(uncompressed, Bytes(1024)), Bytes(15))),
        "Stream read error"},
       {"RLE data longer than the block", PictureArchive(DibHeader(4, 4, 8, kBiRle8, 5000)),
