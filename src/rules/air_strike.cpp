@@ -38,8 +38,8 @@ std::int64_t WithVeteranBonus(const TFormation& f, std::int64_t s) {
   return s;
 }
 
-void Bomb(World& w, Clock& clock, const TFormation& striker, TFormation& target,
-          std::uint16_t tile, int multiplier, FireValue value, TargetClass cls) {
+void Bomb(World& w, Clock& clock, const TFormation& striker, TFormation& target, std::uint16_t tile,
+          int multiplier, FireValue value, TargetClass cls) {
   CombatState& c = w.Combat;
   c.AttackStrength = ClampStrength(BomberStrength(striker, multiplier, value));
   SurpriseBonus(w);

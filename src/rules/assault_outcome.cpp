@@ -12,7 +12,7 @@ namespace gm {
 namespace {
 
 // Where the attacker stands beside the defender, directions 1..8 (attacker minus defender).
-constexpr CellOffset kDirections[9] = {{0, 0},  {1, 1},   {0, 1},  {-1, 1}, {-1, 0},
+constexpr CellOffset kDirections[9] = {{0, 0},   {1, 1},  {0, 1},  {-1, 1}, {-1, 0},
                                        {-1, -1}, {0, -1}, {1, -1}, {1, 0}};
 
 // Retreat cells to try, best first, by the attacker's direction: away from the attacker.

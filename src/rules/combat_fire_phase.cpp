@@ -90,8 +90,7 @@ void ApplyFire(World& w, TFormation& t, std::int32_t strength, TargetClass cls,
   const std::int64_t share = strength / items;
 
   // Armoured cars shield the men; read before any count of this phase changes.
-  const std::int64_t menDefence =
-      base + t.pairs[11].Count + t.pairs[12].Count + t.pairs[13].Count;
+  const std::int64_t menDefence = base + t.pairs[11].Count + t.pairs[12].Count + t.pairs[13].Count;
   if (t.Men > 0) Hit(t.Men, menItems * share * 15, menDefence);
   if (t.Horses > 0) Hit(t.Horses, horseItems * share * 10, base);
   if (t.Cars > 0) Hit(t.Cars, carItems * share * 4, base);

@@ -45,10 +45,18 @@ void FindInterceptor(World& w) {
       const int edge = step / side, along = step % side;
       int dx = 0, dy = 0;
       switch (edge) {
-        case 0: dx = -r + along, dy = -r; break;  // north edge, eastward
-        case 1: dx = r, dy = -r + along; break;   // east edge, southward
-        case 2: dx = r - along, dy = r; break;    // south edge, westward
-        default: dx = -r, dy = r - along; break;  // west edge, northward
+        case 0:
+          dx = -r + along, dy = -r;
+          break;  // north edge, eastward
+        case 1:
+          dx = r, dy = -r + along;
+          break;  // east edge, southward
+        case 2:
+          dx = r - along, dy = r;
+          break;  // south edge, westward
+        default:
+          dx = -r, dy = r - along;
+          break;  // west edge, northward
       }
       std::uint8_t& m = MaskAt(w, dx, dy);
       if (m == 0) continue;

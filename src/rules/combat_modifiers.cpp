@@ -58,10 +58,17 @@ void SurpriseBonus(World& w) {
   if (s <= 0) return;
   std::int64_t gain = 0;
   switch (h.Day) {
-    case 22: gain = s; break;
-    case 23: gain = s / 2; break;
-    case 24: gain = s / 4; break;
-    default: return;
+    case 22:
+      gain = s;
+      break;
+    case 23:
+      gain = s / 2;
+      break;
+    case 24:
+      gain = s / 4;
+      break;
+    default:
+      return;
   }
   w.Combat.AttackStrength = ClampStrength(s + gain);
 }

@@ -23,8 +23,8 @@ void SnapshotGroundCombat(World& w) {
 }
 
 void SnapshotAirStrike(World& w) {
-  const TFormation* striker =
-      OnMap(w.TargetX, w.TargetY) ? UsedFormation(w, Cell(w, w.TargetX, w.TargetY).AirFormation)
+  const TFormation* striker = OnMap(w.TargetX, w.TargetY)
+                                  ? UsedFormation(w, Cell(w, w.TargetX, w.TargetY).AirFormation)
                                   : nullptr;
   CopyInto(w.SnapshotA, striker);
   CopyInto(w.SnapshotB, GroundAt(w, w.TargetX, w.TargetY));

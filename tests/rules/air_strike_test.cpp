@@ -41,14 +41,24 @@ TEST(InterceptorTest, RingOrderAndTheNewCell) {
     int toDx, toDy;
   };
   const Case cases[] = {
-      {"N before W, moved to the free NW", {{-1, 0, kSoviet, 21}, {0, -1, kSoviet, 21}}, 11, -1, -1},
+      {"N before W, moved to the free NW",
+       {{-1, 0, kSoviet, 21}, {0, -1, kSoviet, 21}},
+       11,
+       -1,
+       -1},
       {"two cells west, to the NW", {{-2, 0, kSoviet, 21}}, 10, -1, -1},
       {"distance 1 before distance 2", {{2, -2, kSoviet, 21}, {1, 1, kSoviet, 21}}, 11, -1, -1},
       {"ring 3 starts at its north-west corner",
-       {{3, 3, kSoviet, 21}, {-3, -3, kSoviet, 21}}, 11, -1, -1},
+       {{3, 3, kSoviet, 21}, {-3, -3, kSoviet, 21}},
+       11,
+       -1,
+       -1},
       {"a fighter already at NW stays in its own cell", {{-1, -1, kSoviet, 21}}, 10, -1, -1},
       {"friendly fighters and bombers are not interceptors",
-       {{-1, 0, kGerman, 21}, {0, -1, kSoviet, 23}}, 0, 0, 0},
+       {{-1, 0, kGerman, 21}, {0, -1, kSoviet, 23}},
+       0,
+       0,
+       0},
       {"beyond three cells nothing is found", {{4, 0, kSoviet, 21}}, 0, 0, 0},
   };
   for (const Case& c : cases) {
@@ -102,8 +112,8 @@ TEST(InterceptorTest, TargetsAtTheMapCornersLookOnlyOnTheMap) {
   EXPECT_EQ(Cell(*w, 1, 0).AirFormation, 10);
   for (int dx = 0; dx < 3; ++dx) EXPECT_EQ(w->Combat.InterceptMask[dx][0], 0);  // off the map
   // Target (999, 399): W is the only free on-map neighbour after NW and N.
-  auto far = AirWorld({{-3, -1, kSoviet, 21}, {-1, -1, kGerman, 23}, {0, -1, kGerman, 23}}, 999,
-                      399);
+  auto far =
+      AirWorld({{-3, -1, kSoviet, 21}, {-1, -1, kGerman, 23}, {0, -1, kGerman, 23}}, 999, 399);
   FindInterceptor(*far);
   EXPECT_EQ(Cell(*far, 998, 399).AirFormation, 10);
   FindEnemyAA(*far);  // no neighbour off the map is looked at
@@ -123,10 +133,8 @@ TEST(EnemyAATest, OnlyArmedEnemyAirDefenceFires) {
     bool fires;
   };
   const Case cases[] = {
-      {"enemy air defence", kSoviet, 10, 3, 1, true},
-      {"no ammunition", kSoviet, 10, 3, 0, false},
-      {"no guns", kSoviet, 10, 0, 1, false},
-      {"another kind", kSoviet, 5, 3, 1, false},
+      {"enemy air defence", kSoviet, 10, 3, 1, true}, {"no ammunition", kSoviet, 10, 3, 0, false},
+      {"no guns", kSoviet, 10, 0, 1, false},          {"another kind", kSoviet, 5, 3, 1, false},
       {"friendly", kGerman, 10, 3, 1, false},
   };
   for (const Case& c : cases) {

@@ -71,8 +71,7 @@ TEST(ArtilleryFireTest, ATargetWithoutMenIsRemoved) {
   EXPECT_EQ(Cell(*w, 100, 102).GroundFormation, 0);
   EXPECT_EQ(Formation(*w, 2).Branch, 0);
   EXPECT_EQ(Cell(*w, 100, 100).GroundFormation, 1);
-  EXPECT_EQ(w->Economy.WoundedPool[NationIndex(kSoviet)] +
-                w->Economy.DeadMen[NationIndex(kSoviet)],
+  EXPECT_EQ(w->Economy.WoundedPool[NationIndex(kSoviet)] + w->Economy.DeadMen[NationIndex(kSoviet)],
             20);
 }
 

@@ -31,8 +31,8 @@ struct Fight {
 // A German attacker beside a Soviet defender that has lost nothing, ammunition to spare.
 Fight MakeFight(int defX, int defY, int attX, int attY) {
   Fight f{MakeCombatWorld(TileNamed("Plain")), defX, defY, attX, attY};
-  for (auto [id, x, y, nation] : {std::tuple{1, attX, attY, kGerman},
-                                  std::tuple{2, defX, defY, kSoviet}}) {
+  for (auto [id, x, y, nation] :
+       {std::tuple{1, attX, attY, kGerman}, std::tuple{2, defX, defY, kSoviet}}) {
     TFormation& r = PlaceGround(*f.w, id, x, y, TypeOfKind(nation, 5));
     r.Men = 1000;
     r.Experience = 50;
@@ -96,10 +96,22 @@ TEST(AssaultOutcomeTest, RetreatCellAtTheEdgesAndBesideBlockedCells) {
       {"row 30", 100, 30, 100, 31, {}, 99, 30},
       {"column 359", 359, 100, 358, 100, {}, 359, 99},
       {"row 329", 100, 329, 100, 328, {}, 101, 329},
-      {"direction 1, cells 1 and 4 blocked", 100, 100, 101, 101,
-       {{-1, -1, kGround}, {-1, 0, kImpassable}}, 100, 99},
-      {"an air formation or a held settlement does not block", 100, 100, 101, 101,
-       {{-1, -1, kAirOnly}, {-1, 0, kHeldSettlement}}, 99, 99},
+      {"direction 1, cells 1 and 4 blocked",
+       100,
+       100,
+       101,
+       101,
+       {{-1, -1, kGround}, {-1, 0, kImpassable}},
+       100,
+       99},
+      {"an air formation or a held settlement does not block",
+       100,
+       100,
+       101,
+       101,
+       {{-1, -1, kAirOnly}, {-1, 0, kHeldSettlement}},
+       99,
+       99},
       {"a neutral settlement blocks", 100, 100, 101, 101, {{-1, -1, kNeutral}}, 99, 100},
   };
   const std::uint16_t impassable = ImpassableTile();
@@ -110,16 +122,23 @@ TEST(AssaultOutcomeTest, RetreatCellAtTheEdgesAndBesideBlockedCells) {
       const int x = c.defX + dx, y = c.defY + dy;
       TMapCell& cell = Cell(*f.w, x, y);
       switch (block) {
-        case kGround: PlaceGround(*f.w, nextId++, x, y, TypeOfKind(kGerman, 5)); break;
-        case kImpassable: cell.Terrain = impassable; break;
-        case kAirOnly: PlaceAir(*f.w, nextId++, x, y, TypeOfKind(kGerman, 21)); break;
+        case kGround:
+          PlaceGround(*f.w, nextId++, x, y, TypeOfKind(kGerman, 5));
+          break;
+        case kImpassable:
+          cell.Terrain = impassable;
+          break;
+        case kAirOnly:
+          PlaceAir(*f.w, nextId++, x, y, TypeOfKind(kGerman, 21));
+          break;
         case kNeutral:
         case kHeldSettlement:
           cell.Settlement = 7;
           Settlement(*f.w, 7).OwnerNation = block == kNeutral ? kNeutralNation : kGerman;
           Settlement(*f.w, 7).HolderNation = block == kNeutral ? kNeutralNation : kGerman;
           break;
-        case kNone: break;
+        case kNone:
+          break;
       }
     }
     f.defender().Ammo = 0;  // it gives way without losses
