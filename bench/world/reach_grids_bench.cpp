@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <memory>
+#include <random>
+#include <string>
 #include <vector>
 
 #include "platform/posix_file_system.hpp"
@@ -20,6 +22,7 @@ namespace {
 struct Fixture {
   std::unique_ptr<World> world = std::make_unique<World>();
   bool real = false;
+  bool formationsSynthetic = false;
   std::vector<int> ground, air;  // formation numbers in the theatre, by branch
 
   Fixture() {
@@ -36,12 +39,51 @@ struct Fixture {
     }
     world->SovietCoalition = kSovietNations;
     world->GermanCoalition = kGermanNations;
+    CollectFormations();
+    if (real && (ground.empty() || air.empty())) {
+      PlaceSyntheticFormations();
+      CollectFormations();
+    }
+  }
+
+  void CollectFormations() {
+    ground.clear();
+    air.clear();
     for (int n = 1; n <= kMaxFormations; ++n) {
       TFormation& f = Formation(*world, n);
       if (f.Branch == 0 || !InTheatre(f.X, f.Y)) continue;
       f.OrdersLeft = 2;
       (f.Branch == 2 ? air : ground).push_back(n);
     }
+  }
+
+  // A scenario map without formations gets the synthetic world's records, each moved to a
+  // random passable cell of the theatre.
+  void PlaceSyntheticFormations() {
+    formationsSynthetic = true;
+    const auto synthetic = testing::MakeSyntheticWorld({.usedFormations = 3000});
+    for (TMapCell& c : world->MapCells) c.GroundFormation = c.AirFormation = 0;
+    world->Formations = synthetic->Formations;
+    std::mt19937 rng(1941);
+    for (int n = 1; n <= kMaxFormations; ++n) {
+      TFormation& f = Formation(*world, n);
+      if (f.Branch == 0) continue;
+      for (int tries = 0; tries < 1000; ++tries) {
+        const int x = static_cast<int>(rng() % 360), y = 30 + static_cast<int>(rng() % 300);
+        TMapCell& c = Cell(*world, x, y);
+        std::uint16_t& word = f.Branch == 2 ? c.AirFormation : c.GroundFormation;
+        if (word != 0 || TerrainTiles[c.Terrain].MoveCost == kImpassableCost) continue;
+        word = static_cast<std::uint16_t>(n);
+        f.X = f.xCopy = static_cast<std::uint16_t>(x);
+        f.Y = f.yCopy = static_cast<std::uint16_t>(y);
+        break;
+      }
+    }
+  }
+
+  std::string Source() const {
+    if (!real) return "synthetic world";
+    return formationsSynthetic ? "built scenario map, synthetic formations" : "built scenario";
   }
 
   // Selects formation n as the side it belongs to would.
@@ -71,8 +113,7 @@ void Cycle(benchmark::State& state, const std::vector<int>& formations, void (*b
     benchmark::ClobberMemory();
     if (++i == formations.size()) i = 0;
   }
-  state.SetLabel(std::string(f.real ? "built scenario, " : "synthetic world, ") +
-                 std::to_string(formations.size()) + " formations");
+  state.SetLabel(f.Source() + ", " + std::to_string(formations.size()) + " formations");
 }
 
 void BM_BuildMoveGrid(benchmark::State& state) {
@@ -100,8 +141,7 @@ void BM_BuildAirRangeFullSquare(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
   air = saved;
-  state.SetLabel(std::string(f.real ? "built scenario" : "synthetic world") + ", range " +
-                 std::to_string(f.world->Reach.AirRangeRadius));
+  state.SetLabel(f.Source() + ", range " + std::to_string(f.world->Reach.AirRangeRadius));
 }
 
 BENCHMARK(BM_BuildMoveGrid)->Repetitions(9)->ReportAggregatesOnly(true);
