@@ -477,5 +477,396 @@ TEST(MonthDaysTest, GregorianLengthsWithTwoLeapYears) {
   EXPECT_EQ(total, 7 * 365 + 2);
 }
 
+// ---- Authored numbers: ranges ---------------------------------------------------------------
+
+TEST(AuthoredNumbersTest, EquipmentWithinRanges) {
+  for (int m = 1; m <= kEquipmentModelRows; ++m) {
+    const TEquipmentModel& e = EquipmentModels[m];
+    if (e.Category == 0) continue;
+    SCOPED_TRACE(m);
+    EXPECT_GE(e.Cost, 6);
+    EXPECT_LE(e.Cost, 164);
+    EXPECT_LE(e.roadSpeed, 18);
+    EXPECT_LE(e.Movement, 12);
+    EXPECT_GE(e.InfantryAttack, 1);
+    EXPECT_LE(e.InfantryAttack, 78);
+    EXPECT_LE(e.ArmorAttack, 23);
+    EXPECT_LE(e.AirAttack, 16);
+    EXPECT_LE(e.GroundDefense, 32);
+    EXPECT_LE(e.AirDefense, 11);
+    EXPECT_GE(e.IntroMonth, 1);
+    EXPECT_LE(e.IntroMonth, 12);
+    EXPECT_GE(e.IntroYear, 1897);
+    EXPECT_LE(e.IntroYear, 1944);
+    EXPECT_LE(e.AirTransportable, 1);  // the refit rules test for exactly 1
+    // Towed pieces have no road speed, armour or air defence of their own.
+    const bool towedGun = e.Category >= 4 && e.Category != 6 && e.Category != 8;
+    if (towedGun) {
+      EXPECT_EQ(e.roadSpeed + e.GroundDefense + e.AirDefense + e.AirAttack, 0);
+    }
+    if (e.Category != 8) {
+      EXPECT_EQ(e.AirAttack, 0);
+    }
+  }
+}
+
+TEST(AuthoredNumbersTest, AircraftWithinRanges) {
+  for (int r = 1; r <= kAircraftModelRows; ++r) {
+    const TAircraftModel& a = AircraftModels[r];
+    if (a.Class == 0) continue;
+    SCOPED_TRACE(r);
+    EXPECT_GE(a.Cost, 56);
+    EXPECT_LE(a.Cost, 250);
+    EXPECT_GE(a.Speed, 8);
+    EXPECT_LE(a.Speed, 38);
+    EXPECT_GE(a.Movement, 4);
+    EXPECT_LE(a.Movement, 72);
+    EXPECT_GE(a.InfantryAttack, 2);
+    EXPECT_LE(a.InfantryAttack, 72);
+    EXPECT_GE(a.ArmorAttack, 1);
+    EXPECT_LE(a.ArmorAttack, 18);
+    EXPECT_LE(a.AirAttack, 48);
+    EXPECT_GE(a.AirDefense, 12);
+    EXPECT_LE(a.AirDefense, 83);
+    EXPECT_GE(a.Radius, 5);
+    EXPECT_LE(a.Radius, 128);
+    EXPECT_GE(a.IntroMonth, 1);
+    EXPECT_LE(a.IntroMonth, 12);
+    EXPECT_GE(a.IntroYear, 1925);
+    EXPECT_LE(a.IntroYear, 1945);
+    // Only fighters fight other aircraft.
+    if (a.Class != 100) {
+      EXPECT_EQ(a.AirAttack, 0);
+    }
+  }
+}
+
+TEST(AuthoredNumbersTest, FormationTypesWithinRanges) {
+  for (int row = 1; row <= kFormationTypeRows; ++row) {
+    const TFormationType& t = FormationTypes[row];
+    if (t.Nation == 0) continue;
+    SCOPED_TRACE(row);
+    EXPECT_LE(t.Men, 21300);
+    EXPECT_LE(t.Tanks, 375);
+    EXPECT_LE(t.Cars, 3300);
+    EXPECT_LE(t.Horses, 15900);
+    EXPECT_GE(t.Month, 1);
+    EXPECT_LE(t.Month, 12);
+    EXPECT_GE(t.Year, 1935);
+    EXPECT_LE(t.Year, 1945);
+    const int equipment = t.Tanks + t.SPGuns + t.ArmouredCars + t.FieldGuns + t.Howitzers +
+                          t.ATGuns + t.AAGuns + t.Mortars;
+    const int aircraft = t.Fighters + t.TacticalBombers + t.Bombers + t.LevelBombers;
+    for (int count : {t.Fighters, t.TacticalBombers, t.Bombers, t.LevelBombers}) {
+      EXPECT_LE(count, 63);
+    }
+    if (t.Branch == 1) {
+      EXPECT_GT(t.Men, 0);
+      EXPECT_EQ(aircraft, 0);
+    } else {
+      EXPECT_EQ(t.Men + equipment + t.Cars + t.Horses, 0);
+      EXPECT_GT(aircraft, 0);
+    }
+    // The name's two-digit year is the first year the type can be raised.
+    const std::string_view name = t.Name.View();
+    const auto digits = name.find_first_of("0123456789");
+    ASSERT_NE(digits, std::string_view::npos);
+    EXPECT_EQ(1900 + std::stoi(std::string(name.substr(digits, 2))), t.Year);
+  }
+}
+
+// ---- Authored numbers: what the rules need of them ---------------------------------------------
+
+// The score the computer's production choice gives a model before its cost.
+int ProductionBase(const TEquipmentModel& e) {
+  int sum = e.InfantryAttack + e.ArmorAttack;
+  if (e.Category <= 3) sum += e.GroundDefense;
+  if (e.Category == 8) sum += e.AirAttack;
+  return sum * 10;
+}
+
+TEST(AuthoredNumbersTest, ProductionScoresStayWithinSixteenBitsAndEightHundred) {
+  for (int m = 1; m <= kEquipmentModelRows; ++m) {
+    if (EquipmentModels[m].Category == 0) continue;
+    EXPECT_LE(ProductionBase(EquipmentModels[m]), 800) << m;
+  }
+}
+
+bool RaisableBy(const TFormationType& t, int month, int year) {
+  return t.Year < year || (t.Year == year && t.Month <= month);
+}
+
+TEST(AuthoredNumbersTest, EveryNationCanRaiseFourArmyTypesFromJune1941) {
+  for (int year = 1941; year <= 1945; ++year) {
+    for (int month = 1; month <= 12; ++month) {
+      if ((year == 1941 && month < 6) || (year == 1945 && month > 5)) continue;
+      for (int nation = 1; nation <= 7; ++nation) {
+        int raisable = 0;
+        for (int row = 1; row <= kFormationTypeRows; ++row) {
+          const TFormationType& t = FormationTypes[row];
+          if (t.Nation == nation && t.Branch == 1 && t.Men > 0 && RaisableBy(t, month, year)) {
+            ++raisable;
+          }
+        }
+        EXPECT_GE(raisable, 4) << "nation " << nation << " in " << month << "." << year;
+      }
+    }
+  }
+  int slovakJune1941 = 0;
+  for (int row = 1; row <= kFormationTypeRows; ++row) {
+    const TFormationType& t = FormationTypes[row];
+    if (t.Nation == 7 && t.Branch == 1 && t.Year == 1941 && t.Month <= 6) ++slovakJune1941;
+  }
+  EXPECT_GE(slovakJune1941, 4);
+}
+
+// Nominal count of category c (1..8) in a type.
+int NominalCount(const TFormationType& t, int category) {
+  switch (category) {
+    case 1:
+      return t.Tanks;
+    case 2:
+      return t.SPGuns;
+    case 3:
+      return t.ArmouredCars;
+    case 4:
+      return t.FieldGuns;
+    case 5:
+      return t.Howitzers;
+    case 6:
+      return t.Mortars;
+    case 7:
+      return t.ATGuns;
+    case 8:
+      return t.AAGuns;
+  }
+  return 0;
+}
+
+// Slots that no model of the type's own nation can fill: the scenario's stocks must supply them.
+// Finland and the second Soviet-side nation make none of these categories; the Soviet airborne
+// division's howitzers have no air-transportable Soviet model; Romanian assault guns exist only
+// from late 1943.
+struct StockedSlot {
+  int nation;
+  int row;  // 0: every type of the nation
+  int category;
+  int untilYear;  // stocks stand in until this year's month below (0: for the whole war)
+  int untilMonth;
+};
+const StockedSlot kStockedSlots[] = {
+    {6, 0, 1, 0, 0}, {6, 0, 2, 0, 0}, {6, 0, 3, 0, 0},  {6, 0, 4, 0, 0},
+    {6, 0, 5, 0, 0}, {6, 0, 8, 0, 0}, {8, 0, 3, 0, 0},  {8, 0, 4, 0, 0},
+    {8, 0, 6, 0, 0}, {8, 0, 7, 0, 0}, {5, 18, 5, 0, 0}, {4, 143, 2, 1943, 11},
+};
+
+bool FromStock(int nation, int row, int category, int month, int year) {
+  for (const StockedSlot& s : kStockedSlots) {
+    if (s.nation != nation || (s.row != 0 && s.row != row) || s.category != category) continue;
+    if (s.untilYear == 0 || year < s.untilYear || (year == s.untilYear && month < s.untilMonth)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A model of the nation that a slot of this type may take and that the nation produces by then.
+bool NationMakes(const TFormationType& t, int category, int month, int year) {
+  for (int m = 1; m <= kEquipmentModelRows; ++m) {
+    const TEquipmentModel& e = EquipmentModels[m];
+    if (e.Category != category || e.Nation != t.Nation) continue;
+    if (t.Kind == 6 && e.AirTransportable != 1) continue;
+    if (e.IntroYear < year || (e.IntroYear == year && e.IntroMonth <= month)) return true;
+  }
+  return false;
+}
+
+TEST(AuthoredNumbersTest, EveryArmyTypeCanBeSuppliedWhileItCanBeRaised) {
+  for (int year = 1941; year <= 1945; ++year) {
+    for (int month = 1; month <= 12; ++month) {
+      if ((year == 1941 && month < 6) || (year == 1945 && month > 5)) continue;
+      for (int row = 1; row <= kFormationTypeRows; ++row) {
+        const TFormationType& t = FormationTypes[row];
+        if (t.Branch != 1 || !RaisableBy(t, month, year)) continue;
+        for (int c = 1; c <= 8; ++c) {
+          if (NominalCount(t, c) == 0) continue;
+          EXPECT_TRUE(NationMakes(t, c, month, year) || FromStock(t.Nation, row, c, month, year))
+              << "type " << row << " category " << c << " in " << month << "." << year;
+        }
+      }
+    }
+  }
+  // Each stocked slot is really needed: the nation makes no fitting model by then.
+  for (const StockedSlot& s : kStockedSlots) {
+    bool needed = false;
+    for (int row = 1; row <= kFormationTypeRows; ++row) {
+      const TFormationType& t = FormationTypes[row];
+      if (t.Nation != s.nation || (s.row != 0 && s.row != row) || t.Branch != 1) continue;
+      if (NominalCount(t, s.category) == 0) continue;
+      const int month = s.untilYear == 0 ? 5 : 12;
+      const int year = s.untilYear == 0 ? 1945 : 1942;
+      if (!NationMakes(t, s.category, month, year)) needed = true;
+    }
+    EXPECT_TRUE(needed) << "nation " << s.nation << " category " << s.category;
+  }
+}
+
+TEST(AuthoredNumbersTest, LightPiecesAreAirTransportableHeavyOnesNot) {
+  // Airborne kinds take only air-transportable models; the light pieces are marked so.
+  for (int m : {201, 202, 301, 303, 304, 501, 503, 601, 603, 604, 605, 608,
+                609, 610, 315, 316, 411, 620, 621, 624, 629, 323, 710}) {
+    EXPECT_EQ(EquipmentModels[m].AirTransportable, 1) << m;
+  }
+  for (int m : {1, 50, 109, 401, 720, 312, 407, 607, 713}) {
+    EXPECT_EQ(EquipmentModels[m].AirTransportable, 0) << m;
+  }
+}
+
+// ---- Authored numbers: orderings that catch a slipped column -----------------------------------
+
+TEST(AuthoredNumbersTest, HistoricalMatchUpsHold) {
+  const TEquipmentModel& t34 = EquipmentModels[15];  // T-34/41
+  for (int m : {24, 25}) {                           // T-26/33, T-26/39
+    const TEquipmentModel& t26 = EquipmentModels[m];
+    EXPECT_GT(t34.InfantryAttack, t26.InfantryAttack);
+    EXPECT_GT(t34.ArmorAttack, t26.ArmorAttack);
+    EXPECT_GT(t34.GroundDefense, t26.GroundDefense);
+  }
+  const TEquipmentModel& tiger = EquipmentModels[45];  // Pz-VIH
+  const TEquipmentModel& pz4 = EquipmentModels[60];    // Pz-IVF1
+  EXPECT_GE(tiger.InfantryAttack, pz4.InfantryAttack);
+  EXPECT_GT(tiger.ArmorAttack, pz4.ArmorAttack);
+  EXPECT_GT(tiger.GroundDefense, pz4.GroundDefense);
+  EXPECT_GT(tiger.Movement + tiger.GroundDefense, pz4.Movement + pz4.GroundDefense);
+  // Every 152mm howitzer hits men harder than any 76mm gun.
+  for (int how : {403, 404, 405, 406}) {
+    for (int gun : {301, 302, 303, 304, 305, 306, 307}) {
+      EXPECT_GT(EquipmentModels[how].InfantryAttack, EquipmentModels[gun].InfantryAttack)
+          << how << " vs " << gun;
+    }
+  }
+  // Anti-tank guns out-penetrate field guns of their day; anti-aircraft guns out-shoot both upward.
+  EXPECT_GT(EquipmentModels[606].ArmorAttack, EquipmentModels[304].ArmorAttack);  // ZIS-2 / ZIS-3
+  EXPECT_GT(EquipmentModels[613].ArmorAttack, EquipmentModels[313].ArmorAttack);  // Pak 40 / leIG
+  EXPECT_GT(EquipmentModels[713].AirAttack, EquipmentModels[701].AirAttack);
+  // A jet fighter outclasses a biplane; an armoured assault aircraft outlasts a light bomber.
+  EXPECT_GT(AircraftModels[50].AirAttack, AircraftModels[3].AirAttack);
+  EXPECT_GT(AircraftModels[109].AirDefense, AircraftModels[101].AirDefense);
+  EXPECT_GT(AircraftModels[115].ArmorAttack, AircraftModels[112].ArmorAttack);  // Ju 87G / B
+}
+
+TEST(AuthoredNumbersTest, HeavierTanksDefendBetter) {
+  const std::pair<int, int> heavierLighter[] = {
+      {4, 15},  {10, 20}, {3, 12},    {15, 31}, {12, 24}, {45, 63}, {47, 44},
+      {51, 71}, {60, 76}, {106, 107}, {96, 98}, {87, 92}, {82, 84}, {22, 40},
+  };
+  for (const auto& [heavy, light] : heavierLighter) {
+    EXPECT_GT(EquipmentModels[heavy].GroundDefense, EquipmentModels[light].GroundDefense)
+        << EquipmentModels[heavy].Name.View() << " vs " << EquipmentModels[light].Name.View();
+  }
+}
+
+bool NotEarlier(int monthA, int yearA, int monthB, int yearB) {
+  return yearB > yearA || (yearB == yearA && monthB >= monthA);
+}
+
+TEST(AuthoredNumbersTest, LaterModelsOfOneLineAreNotWorse) {
+  const std::vector<std::vector<int>> equipmentLines = {
+      {3, 4, 6},
+      {9, 10, 11},
+      {14, 15, 18, 19, 20},
+      {23, 24, 25},
+      {29, 30, 31, 32},
+      {42, 43, 44},
+      {46, 47},
+      {48, 49, 50, 51, 52, 53, 54, 55},
+      {58, 59, 60, 61, 62, 63, 64},
+      {68, 69, 70},
+      {75, 76, 77},
+      {85, 86, 87, 88},
+      {111, 112},
+      {113, 114},
+      {122, 123, 124, 125, 126},
+      {129, 130},
+      {135, 136},
+      {138, 139},
+      {204, 205},
+      {208, 209},
+      {210, 211},
+      {234, 236},
+      {302, 303, 304},
+      {301, 305},
+      {309, 310},
+      {401, 402},
+      {403, 404, 406},
+      {409, 410},
+      {603, 604, 605},
+      {609, 611, 613},
+      {703, 704, 707, 708},
+      {705, 706, 707},
+      {710, 711},
+      {724, 725},
+  };
+  for (const auto& line : equipmentLines) {
+    for (std::size_t i = 1; i < line.size(); ++i) {
+      const TEquipmentModel& a = EquipmentModels[line[i - 1]];
+      const TEquipmentModel& b = EquipmentModels[line[i]];
+      SCOPED_TRACE(std::string(a.Name.View()) + " -> " + std::string(b.Name.View()));
+      EXPECT_TRUE(NotEarlier(a.IntroMonth, a.IntroYear, b.IntroMonth, b.IntroYear));
+      EXPECT_GE(b.InfantryAttack, a.InfantryAttack);
+      EXPECT_GE(b.ArmorAttack, a.ArmorAttack);
+      EXPECT_GE(b.AirAttack, a.AirAttack);
+      EXPECT_GE(b.GroundDefense, a.GroundDefense);
+    }
+  }
+  const std::vector<std::vector<int>> aircraftLines = {
+      // rows, model number - 800
+      {1, 2, 3},       {10, 11, 12, 13}, {15, 16},        {19, 20},   {21, 22, 23},
+      {24, 30},        {36, 37, 38},     {43, 44, 45},    {46, 47},   {51, 52, 53, 54},
+      {109, 110, 111}, {112, 113},       {201, 202},      {205, 206}, {303, 304},
+      {313, 314},      {315, 316, 317},  {216, 217, 218},
+  };
+  for (const auto& line : aircraftLines) {
+    for (std::size_t i = 1; i < line.size(); ++i) {
+      const TAircraftModel& a = AircraftModels[line[i - 1]];
+      const TAircraftModel& b = AircraftModels[line[i]];
+      SCOPED_TRACE(std::string(a.Name.View()) + " -> " + std::string(b.Name.View()));
+      EXPECT_TRUE(NotEarlier(a.IntroMonth, a.IntroYear, b.IntroMonth, b.IntroYear));
+      EXPECT_GE(b.InfantryAttack, a.InfantryAttack);
+      EXPECT_GE(b.ArmorAttack, a.ArmorAttack);
+      EXPECT_GE(b.AirAttack, a.AirAttack);
+      EXPECT_GE(b.AirDefense, a.AirDefense);
+    }
+  }
+}
+
+TEST(AuthoredNumbersTest, TypesFollowTheirTablesOfOrganisation) {
+  // Armour formations carry armour, artillery formations guns, air defence anti-aircraft guns,
+  // cavalry horses; a column that slipped would break one of these.
+  for (int row = 1; row <= kFormationTypeRows; ++row) {
+    const TFormationType& t = FormationTypes[row];
+    if (t.Nation == 0 || t.Branch != 1) continue;
+    SCOPED_TRACE(row);
+    const int guns = t.FieldGuns + t.Howitzers + t.ATGuns + t.Mortars + t.SPGuns;
+    switch (t.Kind) {
+      case 4:
+        EXPECT_GT(t.Tanks + t.SPGuns + t.ArmouredCars + t.FieldGuns, 0);
+        break;
+      case 7:
+        EXPECT_GT(t.Horses, t.Cars);
+        break;
+      case 9:
+        EXPECT_GT(guns, 0);
+        break;
+      case 10:
+        EXPECT_GT(t.AAGuns, guns);
+        break;
+      default:
+        EXPECT_GT(t.Men, 1000);
+        break;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace gm
