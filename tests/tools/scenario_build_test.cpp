@@ -1,0 +1,311 @@
+// The scenario builder: the loader accepts what it writes, it writes the same bytes every time,
+// and the map it draws is the real theatre (spot checks that a broken projection or broken
+// source data would fail).
+#include "tools/scenario/scenario_build.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tools/scenario/projection.hpp"
+#include "tools/tiles/tile_catalogue.hpp"
+#include "world/tables/tables.hpp"
+#include "world/world_file.hpp"
+
+namespace gm::scenario {
+namespace {
+
+using tiles::Feature;
+using tiles::TileCatalogue;
+
+std::string DataDir() {
+  return GM_SCENARIO_DATA_DIR;
+}
+
+struct Built {
+  std::unique_ptr<World> world = std::make_unique<World>();
+  BuildResult result;
+  std::vector<std::uint8_t> bytes;
+};
+
+// One build shared by the checks; a second one is made where determinism is tested.
+const Built& Scenario() {
+  static const Built* built = [] {
+    auto* b = new Built;
+    const Status s = BuildScenario(DataDir(), *b->world, b->result);
+    EXPECT_TRUE(s.IsOk()) << s.Message();
+    const Status e = EncodeWorldFile(*b->world, WorldFileKind::kScenario, b->bytes);
+    EXPECT_TRUE(e.IsOk()) << e.Message();
+    return b;
+  }();
+  return *built;
+}
+
+const TMapCell& CellAt(double lat, double lon) {
+  return Scenario().world->MapCells[RowOf(lat) * kMapWidth + ColumnOf(lon)];
+}
+
+Feature FeatureAt(int x, int y) {
+  return TileCatalogue()[Scenario().world->MapCells[y * kMapWidth + x].Terrain].feature;
+}
+
+std::string NameOf(const TSettlement& s) {
+  std::string n(s.Name.begin(), s.Name.end());
+  return n.substr(0, n.find_last_not_of(' ') + 1);
+}
+
+// The cell of the settlement with that name; fails the test when there is none.
+std::pair<int, int> Town(const std::string& name) {
+  const World& w = *Scenario().world;
+  for (int n = 1; n <= w.GameHeader.SettlementCount; ++n)
+    if (NameOf(w.Settlements[n - 1]) == name)
+      for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y)
+        for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x)
+          if (w.MapCells[y * kMapWidth + x].Settlement == n) return {x, y};
+  ADD_FAILURE() << "no settlement named " << name;
+  return {-1, -1};
+}
+
+TEST(ScenarioBuildTest, TheLoaderAcceptsTheScenario) {
+  const Built& b = Scenario();
+  ASSERT_FALSE(b.bytes.empty());
+  const Status v = ValidateWorldFile(b.bytes, WorldFileKind::kScenario, "evrasia.scn");
+  EXPECT_TRUE(v.IsOk()) << v.Message();
+  auto loaded = std::make_unique<World>();
+  const Status d = DecodeWorldFile(b.bytes, WorldFileKind::kScenario, "evrasia.scn", *loaded);
+  ASSERT_TRUE(d.IsOk()) << d.Message();
+  const TGameHeader& h = loaded->GameHeader;
+  EXPECT_EQ(h.MapWidth, 1000);
+  EXPECT_EQ(h.MapHeight, 400);
+  EXPECT_EQ(h.FormationCount, 10000);
+  EXPECT_EQ(h.SettlementCount, b.result.towns + b.result.airfields);
+  EXPECT_EQ(h.Day, 22);
+  EXPECT_EQ(h.Month, 6);
+  EXPECT_EQ(h.Year, 1941);
+  for (const TFormation& f : loaded->Formations) EXPECT_EQ(f.Branch, 0);
+}
+
+TEST(ScenarioBuildTest, TwoBuildsGiveTheSameBytes) {
+  Built second;
+  ASSERT_TRUE(BuildScenario(DataDir(), *second.world, second.result).IsOk());
+  ASSERT_TRUE(EncodeWorldFile(*second.world, WorldFileKind::kScenario, second.bytes).IsOk());
+  EXPECT_TRUE(second.bytes == Scenario().bytes);
+  // The file that the build wrote is the same scenario.
+  const char* buildDir = std::getenv("GM_BUILD_DIR");
+  std::ifstream in(std::string(buildDir != nullptr ? buildDir : ".") + "/data/evrasia.scn",
+                   std::ios::binary);
+  if (!in) GTEST_SKIP() << "the build wrote no scenario";
+  const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_TRUE(file == Scenario().bytes);
+}
+
+TEST(ScenarioBuildTest, TownsLieWhereTheyLie) {
+  const auto berlin = Town("Berlin"), warsaw = Town("Warschau"), minsk = Town("Minsk");
+  const auto smolensk = Town("Smolensk"), moscow = Town("Moscow"), leningrad = Town("Leningrad");
+  EXPECT_LT(berlin.first, warsaw.first);
+  EXPECT_LT(warsaw.first, minsk.first);
+  EXPECT_LT(minsk.first, smolensk.first);
+  EXPECT_LT(smolensk.first, moscow.first);
+  EXPECT_LT(leningrad.second, moscow.second);  // north is up
+  // The opening view (columns 154..165, rows 208..216) shows the border at Brest-Litovsk.
+  const auto brest = Town("Brest-Litovsk");
+  EXPECT_GE(brest.first, 154);
+  EXPECT_LE(brest.first, 165);
+  EXPECT_GE(brest.second, 208);
+  EXPECT_LE(brest.second, 216);
+  // The theatre reaches the Volga and the Caucasus.
+  for (const char* name : {"Stalingrad", "Gorky", "Maikop", "Grozny", "Murmansk"}) {
+    const auto at = Town(name);
+    EXPECT_TRUE(InTheatre(at.first, at.second)) << name;
+  }
+}
+
+TEST(ScenarioBuildTest, SeasLakesMarshesAndMountains) {
+  struct Spot {
+    const char* what;
+    double lat, lon;
+    std::vector<Feature> allowed;
+  };
+  const std::vector<Spot> spots = {
+      {"Black Sea", 43.5, 34.0, {Feature::kSea}},
+      {"Black Sea off Odessa", 45.8, 31.5, {Feature::kSea}},
+      {"Sea of Azov", 46.0, 36.5, {Feature::kSea}},
+      {"Baltic", 55.5, 18.0, {Feature::kSea}},
+      {"Gulf of Finland", 60.0, 26.0, {Feature::kSea}},
+      {"Lake Ladoga", 61.0, 31.5, {Feature::kSea}},
+      {"Lake Onega", 61.7, 35.5, {Feature::kSea}},
+      {"Elbrus",
+       43.35,
+       42.44,
+       {Feature::kMountain, Feature::kMountainWood, Feature::kMountainRiver}},
+      {"Kazbek", 42.7, 44.5, {Feature::kMountain, Feature::kMountainWood, Feature::kMountainRiver}},
+      {"Tatras", 49.2, 20.0, {Feature::kMountain, Feature::kMountainWood, Feature::kMountainRiver}},
+      {"Moscow region is land", 55.0, 37.0, {}},
+      {"Ukraine is land", 49.0, 32.0, {}},
+  };
+  for (const Spot& s : spots) {
+    const Feature f = TileCatalogue()[CellAt(s.lat, s.lon).Terrain].feature;
+    if (s.allowed.empty()) {
+      EXPECT_NE(f, Feature::kSea) << s.what;
+    } else {
+      EXPECT_NE(std::find(s.allowed.begin(), s.allowed.end(), f), s.allowed.end()) << s.what;
+    }
+  }
+  // The heart of the Pripyat marshes is marsh wherever no river, road, town or fortified
+  // district (the Stalin Line's Mozyr region reaches it) stands.
+  int marsh = 0, open = 0;
+  for (int y = RowOf(52.15); y <= RowOf(51.8); ++y)
+    for (int x = ColumnOf(26.0); x <= ColumnOf(28.5); ++x) {
+      const Feature f = FeatureAt(x, y);
+      if (f == Feature::kRiver || f == Feature::kRoad || f == Feature::kBridge ||
+          f == Feature::kTown || f == Feature::kMouth || f == Feature::kAirbase ||
+          f == Feature::kFort)
+        continue;
+      ++(f == Feature::kMarsh ? marsh : open);
+    }
+  EXPECT_GT(marsh, 50);
+  EXPECT_EQ(open, 0);
+}
+
+TEST(ScenarioBuildTest, TheDnieperRunsThroughKiev) {
+  const auto kiev = Town("Kiev");
+  bool above = false, below = false;
+  for (int dy = 1; dy <= 3; ++dy)
+    for (int dx = -2; dx <= 2; ++dx) {
+      auto isRiver = [](Feature f) { return f == Feature::kRiver || f == Feature::kBridge; };
+      above = above || isRiver(FeatureAt(kiev.first + dx, kiev.second - dy));
+      below = below || isRiver(FeatureAt(kiev.first + dx, kiev.second + dy));
+    }
+  EXPECT_TRUE(above);
+  EXPECT_TRUE(below);
+}
+
+TEST(ScenarioBuildTest, RoadsCrossRiversOnlyByBridges) {
+  const Theatre& t = Scenario().result.theatre;
+  int bridges = 0;
+  for (int y = kFirstRow; y < kFirstRow + kRows; ++y)
+    for (int x = 0; x < kColumns; ++x) {
+      const int i = Theatre::Index(x, y);
+      const Feature f = FeatureAt(x, y);
+      if (f == Feature::kBridge) {
+        ++bridges;
+        EXPECT_TRUE(t.riverWays[i] && t.roadWays[i]) << x << "," << y;
+      }
+      if (!t.roadWays[i]) continue;
+      // A road on a river cell is a bridge (or a town, whose streets bridge it).
+      if (t.riverWays[i] && !t.place[i]) {
+        EXPECT_EQ(f, Feature::kBridge) << x << "," << y;
+      }
+      // No diagonal road link slips between two linked river cells.
+      for (int d = 1; d < 8; d += 2) {
+        if (!(t.roadWays[i] & tiles::Bit(d))) continue;
+        const int ax = x + tiles::kDirDx[d], by = y + tiles::kDirDy[d];
+        if (!t.IsLand(ax, y) || !t.IsLand(x, by)) continue;
+        const int toB = tiles::kDirDx[d] > 0 ? (tiles::kDirDy[d] > 0 ? tiles::kSW : tiles::kNW)
+                                             : (tiles::kDirDy[d] > 0 ? tiles::kSE : tiles::kNE);
+        EXPECT_FALSE(t.riverWays[Theatre::Index(ax, y)] & tiles::Bit(toB)) << x << "," << y;
+      }
+    }
+  EXPECT_GT(bridges, 10);
+}
+
+TEST(ScenarioBuildTest, SettlementsAndTheirHolders) {
+  const World& w = *Scenario().world;
+  const int count = w.GameHeader.SettlementCount;
+  EXPECT_GT(count, 2000);
+  EXPECT_LT(count, 8000);
+  std::vector<int> cellsOf(count + 1, 0);
+  for (int y = 0; y < kMapHeight; ++y)
+    for (int x = 0; x < kMapWidth; ++x) {
+      const TMapCell& c = w.MapCells[y * kMapWidth + x];
+      if (!InTheatre(x, y)) {
+        EXPECT_EQ(TileCatalogue()[c.Terrain].feature, Feature::kSea);
+        EXPECT_EQ(c.Settlement, 0);
+        continue;
+      }
+      if (c.Settlement == 0) continue;
+      ASSERT_LE(c.Settlement, count);
+      ++cellsOf[c.Settlement];
+      const TSettlement& s = w.Settlements[c.Settlement - 1];
+      const Feature f = TileCatalogue()[c.Terrain].feature;
+      if (s.Value == 0) {
+        EXPECT_EQ(c.Terrain, 53) << NameOf(s);
+      } else {
+        EXPECT_TRUE(f == Feature::kTown || f == Feature::kPort) << NameOf(s);
+      }
+    }
+  int owned[2] = {0, 0}, held[2] = {0, 0}, heldByNation[11] = {};
+  for (int n = 1; n <= count; ++n) {
+    EXPECT_EQ(cellsOf[n], 1) << "settlement " << n;
+    const TSettlement& s = w.Settlements[n - 1];
+    EXPECT_LE(s.Value, 100);
+    EXPECT_TRUE(s.OwnerNation == 10 || (s.OwnerNation >= 1 && s.OwnerNation <= 7));
+    for (char ch : s.Name) EXPECT_TRUE(ch >= 32 && ch < 127) << n;
+    if (s.Value == 0) continue;
+    auto side = [](int nation) { return nation == 5 || nation == 8 ? 0 : nation == 10 ? -1 : 1; };
+    if (side(s.OwnerNation) >= 0) ++owned[side(s.OwnerNation)];
+    if (side(s.HolderNation) >= 0) ++held[side(s.HolderNation)];
+    ++heldByNation[s.HolderNation];
+  }
+  for (int side = 0; side < 2; ++side) EXPECT_GT(10 * held[side], owned[side]) << side;
+  for (int nation = 1; nation <= 7; ++nation) EXPECT_GT(heldByNation[nation], 0) << nation;
+  EXPECT_GT(Scenario().result.airfields, 50);
+  // The largest cities rank highest.
+  const auto value = [&w](const std::string& name) {
+    const auto at = Town(name);
+    return w.Settlements[w.MapCells[at.second * kMapWidth + at.first].Settlement - 1].Value;
+  };
+  EXPECT_GE(value("Moscow"), 95);
+  EXPECT_GE(value("Berlin"), 95);
+  EXPECT_GE(value("Leningrad"), 90);
+  EXPECT_LT(value("Brest-Litovsk"), value("Minsk"));
+}
+
+TEST(ScenarioBuildTest, HoldersOfJune1941) {
+  const World& w = *Scenario().world;
+  struct Holding {
+    const char* town;
+    int owner, holder;
+  };
+  const Holding holdings[] = {
+      {"Konigsberg", 2, 2},    {"Memel", 2, 2},      {"Warschau", 2, 2}, {"Lvov", 5, 5},
+      {"Brest-Litovsk", 5, 5}, {"Bialystok", 5, 5},  {"Vilno", 5, 5},    {"Riga", 5, 5},
+      {"Kishinev", 4, 5},      {"Chernovtsy", 4, 5}, {"Vyborg", 6, 5},   {"Helsinki", 6, 6},
+      {"Kolozsvar", 1, 1},     {"Kassa", 1, 1},      {"Ungvar", 1, 1},   {"Bratislava", 7, 7},
+      {"Bucuresti", 4, 4},     {"Budapest", 1, 1},   {"Roma", 3, 3},     {"Stockholm", 10, 10},
+  };
+  for (const Holding& h : holdings) {
+    const auto at = Town(h.town);
+    if (at.first < 0) continue;
+    const TSettlement& s =
+        w.Settlements[w.MapCells[at.second * kMapWidth + at.first].Settlement - 1];
+    EXPECT_EQ(s.OwnerNation, h.owner) << h.town;
+    EXPECT_EQ(s.HolderNation, h.holder) << h.town;
+  }
+}
+
+TEST(TileCatalogueTest, EveryTileBelongsToItsTerrain) {
+  for (int t = 0; t < tiles::kTileCount; ++t)
+    EXPECT_EQ(tiles::TerrainNameOf(TileCatalogue()[t].feature), TerrainTiles[t].Name.View()) << t;
+  // Every road and river course between two sides has its own picture.
+  for (int a = 0; a < 8; ++a)
+    for (int b = a + 1; b < 8; ++b) {
+      const std::uint8_t ways = tiles::Bit(a) | tiles::Bit(b);
+      bool road = false, river = false;
+      for (const tiles::TileInfo& info : TileCatalogue()) {
+        road = road || (info.feature == Feature::kRoad && info.ways == ways);
+        river = river || (info.feature == Feature::kRiver && info.ways == ways);
+      }
+      EXPECT_TRUE(road && river) << tiles::DirectionNames(ways);
+    }
+  EXPECT_EQ(tiles::DescribeTile(53), "53 Airbase:, variety 1");
+  EXPECT_EQ(tiles::DescribeTile(0), "0 Road-Plain: road to N NE, variety 1");
+}
+
+}  // namespace
+}  // namespace gm::scenario
