@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "media/display_device.hpp"
 #include "media/media_error.hpp"
 
 namespace gm {
@@ -163,6 +164,42 @@ void TPictureCollection::FinalizeImages() {
 
 void TPictureCollection::Restore() {
   for (int32_t i = 0; i < Count(); ++i) Items(i).Restore();
+}
+
+TDXImageList::~TDXImageList() {
+  SetDXDraw(nullptr);
+}
+
+void TDXImageList::SetDXDraw(TCustomDXDraw* draw) {
+  if (dxDraw_ != nullptr) dxDraw_->UnRegisterNotifyEvent(this);
+  dxDraw_ = draw;
+  if (dxDraw_ == nullptr) return;
+  dxDraw_->RegisterNotifyEvent(this, [this](TCustomDXDraw& sender, TDXDrawNotifyType kind) {
+    switch (kind) {
+      case ntDestroying:
+        sender.UnRegisterNotifyEvent(this);
+        dxDraw_ = nullptr;
+        break;
+      case ntInitialize: {
+        const TDirectDrawSurface* back = sender.Surface();
+        if (back == nullptr) {
+          Items.InitializeImages(nullptr);
+        } else {
+          SurfaceFormat format = back->Format();
+          Items.InitializeImages(&format);
+        }
+        break;
+      }
+      case ntFinalize:
+        Items.FinalizeImages();
+        break;
+      case ntRestore:
+        Items.Restore();
+        break;
+      default:
+        break;
+    }
+  });
 }
 
 }  // namespace gm

@@ -19,6 +19,7 @@
 namespace gm {
 
 class FileSystem;
+class TCustomDXDraw;
 
 // One cell of a picture: its rectangle on one of the item's surfaces.
 struct PicturePattern {
@@ -99,14 +100,21 @@ class TPictureCollection : public THashCollection {
   std::optional<SurfaceFormat> device_;
 };
 
-// The image list component: a picture collection bound to the display's notifications.
+// The image list component: a picture collection that follows its display's notifications
+// (initialise, finalise, restore), building its surfaces in the display's format.
 class TDXImageList {
  public:
+  TDXImageList() = default;
+  ~TDXImageList();
+  TDXImageList(const TDXImageList&) = delete;
+  TDXImageList& operator=(const TDXImageList&) = delete;
+
   TPictureCollection Items;
-  // Display notifications: initialise (with the display's format), finalise, restore.
-  void DisplayInitialized(const SurfaceFormat& format) { Items.InitializeImages(&format); }
-  void DisplayFinalized() { Items.FinalizeImages(); }
-  void DisplayRestored() { Items.Restore(); }
+  TCustomDXDraw* DXDraw() const { return dxDraw_; }
+  void SetDXDraw(TCustomDXDraw* draw);
+
+ private:
+  TCustomDXDraw* dxDraw_ = nullptr;
 };
 
 }  // namespace gm

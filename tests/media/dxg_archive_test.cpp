@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "media/component_stream.hpp"
+#include "media/display_device.hpp"
 #include "media/media_error.hpp"
 #include "media/picture_collection.hpp"
+#include "platform/headless/headless_platform.hpp"
 
 namespace gm {
 namespace {
@@ -270,6 +272,33 @@ TEST(ImageArchive, LoadingIntoAnInitialisedListBuildsSurfaces) {
   Load(list, bytes);
   EXPECT_TRUE(list.Find("table1").Initialized());
   EXPECT_EQ(list.Find("table1").PatternCount(), 1);
+}
+
+TEST(ImageList, FollowsTheDisplayThroughItsLifeCycle) {
+  HeadlessPlatform platform;
+  auto draw = std::make_unique<TDXDraw>(&platform);
+  TDXImageList images;
+  auto& item = images.Items.Add();
+  item.SetName("Table3");
+  item.Picture = NumberedPicture(120, 60);
+  item.PatternWidth = 60;
+  images.SetDXDraw(draw.get());
+  EXPECT_FALSE(item.Initialized());
+  draw->Initialize();
+  ASSERT_TRUE(item.Initialized());
+  EXPECT_EQ(item.PatternCount(), 2);  // built by the display's restore at the end of its start
+  item.Transparent = false;
+  images.Items.Find("TABLE3").Draw(*draw->Surface(), 10, 10, 1);
+  // Pattern 1 starts at column 60 of the picture, in whatever format the display runs.
+  TDirectDrawSurface& back = *draw->Surface();
+  EXPECT_EQ(back.Pixel(10, 10), back.ColorMatch(item.Picture.DecodeRgb()[60]));
+  draw->Finalize();
+  EXPECT_FALSE(item.Initialized());
+  EXPECT_EQ(item.SurfaceCount(), 0);
+  draw->Initialize();
+  EXPECT_EQ(item.PatternCount(), 2);
+  draw.reset();  // the display goes first: the list lets go of it
+  EXPECT_EQ(images.DXDraw(), nullptr);
 }
 
 }  // namespace

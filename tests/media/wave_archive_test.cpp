@@ -161,5 +161,22 @@ TEST_F(WavePlays, FinalisingTheSoundDropsTheBuffers) {
   EXPECT_EQ(click.BufferCount(), 0);
 }
 
+TEST(WaveList, LetsGoOfASoundDestroyedFirst) {
+  HeadlessPlatform platform;
+  auto sound = std::make_unique<TDXSound>(&platform);
+  sound->Initialize();
+  TDXWaveList list;
+  auto& click = list.Items.Add();
+  click.SetName("click");
+  click.Wave = Tone(8, 100);
+  list.SetDXSound(sound.get());  // registering with a started sound builds the buffers at once
+  ASSERT_TRUE(click.Initialized());
+  click.Play(false);
+  sound.reset();
+  EXPECT_EQ(list.DXSound(), nullptr);
+  EXPECT_FALSE(click.Initialized());
+  click.Play(false);
+}
+
 }  // namespace
 }  // namespace gm
