@@ -160,10 +160,10 @@ TEST(DisplayDevice, ModesAndModeErrors) {
 }
 
 TEST(DisplayDevice, NotificationsReachImageListsInOrder) {
+  std::vector<std::string> log;  // outlives the display, which tells it of its destruction
   HeadlessPlatform p;
   TDXDraw d(&p);
   GameSettings(d, 16);
-  std::vector<std::string> log;
   auto recorder = [&log](const char* who) {
     return [&log, who](TCustomDXDraw&, TDXDrawNotifyType kind) {
       log.push_back(std::string(who) + std::to_string(kind));

@@ -192,9 +192,9 @@ TEST(SoundBuffers, FormatsTheMixerCannotPlayAreRefused) {
 }
 
 TEST(SoundComponent, NotificationsFollowTheLifeCycle) {
+  std::vector<std::string> log;  // outlives the component, which tells it of its destruction
   HeadlessPlatform p;
   TDXSound sound(&p);
-  std::vector<std::string> log;
   auto rec = [&log](const char* who) {
     return [&log, who](TCustomDXSound&, TDXSoundNotifyType k) {
       log.push_back(who + std::to_string(k));
