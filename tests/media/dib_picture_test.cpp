@@ -258,6 +258,17 @@ TEST(DibPicture, RleNeverReadsOrWritesOutOfBounds) {
   EXPECT_EQ(RleIndexes(2, 1, 8, {255, 1}), (std::vector<int>{1, 1}));
 }
 
+TEST(DibPicture, RlePicturesAreWrittenBackCompressed) {
+  const std::vector<uint8_t> rle = {3, 5, 0, 3, 10, 11, 12, 0, 0, 0, 0, 2, 2, 1, 2, 7, 0, 1};
+  TDIB dib = Read(Payload(6, 3, 8, kBiRle8, rle, 256));
+  ByteWriter out;
+  dib.WriteData(out);
+  TDIB back = Read(out.Data());
+  EXPECT_TRUE(back.Compressed());
+  EXPECT_EQ(back.Compression(), kBiRle8);
+  EXPECT_EQ(back.DecodeRgb(), dib.DecodeRgb());
+}
+
 TEST(DibPicture, CopiesShareUntilOneChanges) {
   TDIB a;
   a.SetSize(2, 2, 8);
