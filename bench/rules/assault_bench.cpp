@@ -9,9 +9,8 @@
 #include "platform/clock.hpp"
 #include "platform/posix_file_system.hpp"
 #include "rules/assault_fire.hpp"
-#include "tests/world/synthetic_world.hpp"
+#include "tests/rules/fight_worlds.hpp"
 #include "world/world_access.hpp"
-#include "world/world_file.hpp"
 
 namespace gm {
 namespace {
@@ -28,20 +27,16 @@ struct Duel {
 struct Fixture {
   std::unique_ptr<World> world = std::make_unique<World>();
   bool real = false;
+  bool packed = false;  // the scenario's map with synthetic formations
   std::vector<Duel> duels;
 
   Fixture() {
     const char* env = std::getenv("GM_SCENARIO");
     const std::string path =
         env ? env : PosixFileSystem::ExecutableFolder() + "../data/evrasia.scn";
-    PosixFileSystem disk;
-    std::vector<std::uint8_t> bytes;
-    if (disk.Exists(path) && disk.ReadWholeFile(path, bytes) &&
-        DecodeWorldFile(bytes, WorldFileKind::kScenario, path, *world)) {
-      real = true;
-    } else {
-      world = testing::MakeSyntheticWorld();
-    }
+    world = testing::LoadFightScenario(path, &packed);
+    real = world != nullptr;
+    if (!real) world = testing::MakeSyntheticWorld();
     World& w = *world;
     w.SovietCoalition = kSovietNations;
     w.GermanCoalition = kGermanNations;
@@ -101,8 +96,10 @@ void BM_ResolveAssault(benchmark::State& state) {
     benchmark::DoNotOptimize(ResolveAssault(*f.world, clock));
     clock.Advance(1);
   }
-  state.SetLabel(std::string(f.real ? "scenario" : "synthetic") + ", " +
-                 std::to_string(f.duels.size()) + " duels");
+  state.SetLabel(std::string(!f.real    ? "synthetic"
+                             : f.packed ? "scenario map, packed formations"
+                                        : "scenario") +
+                 ", " + std::to_string(f.duels.size()) + " duels");
 }
 BENCHMARK(BM_ResolveAssault)->Repetitions(9)->ReportAggregatesOnly(true);
 

@@ -4,19 +4,16 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "combat_fixture.hpp"
+#include "fight_worlds.hpp"
 #include "rules/air_strike.hpp"
 #include "rules/artillery_fire.hpp"
 #include "rules/assault_fire.hpp"
 #include "rules/combat_interception.hpp"
-#include "tests/world/synthetic_world.hpp"
-#include "world/world_file.hpp"
 
 namespace gm {
 namespace {
@@ -347,16 +344,14 @@ TEST(CombatInvariantsTest, RandomFightsOnASyntheticWorld) {
 TEST(CombatInvariantsTest, RandomFightsOnTheRealScenario) {
   const char* buildDir = std::getenv("GM_BUILD_DIR");
   const std::string path = std::string(buildDir != nullptr ? buildDir : ".") + "/data/evrasia.scn";
-  std::ifstream in(path, std::ios::binary);
-  if (!in) GTEST_SKIP() << "no scenario at " << path;
-  const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
-                                        std::istreambuf_iterator<char>());
-  auto w = std::make_unique<World>();
-  const Status loaded = DecodeWorldFile(bytes, WorldFileKind::kScenario, path, *w);
-  ASSERT_TRUE(loaded.IsOk()) << loaded.Message();
+  bool packed = false;
+  auto w = LoadFightScenario(path, &packed);
+  if (w == nullptr) GTEST_SKIP() << "no scenario at " << path;
   FightRunner runner(*w, 9'051'945);
   const std::array<int, 3> ran = runner.Run(1500);
-  EXPECT_GT(ran[0] + ran[1] + ran[2], 0);
+  EXPECT_GT(ran[0], 100) << (packed ? "formations packed in" : "the scenario's formations");
+  EXPECT_GT(ran[1], 100);
+  EXPECT_GT(ran[2] + ran[0], 100);
 }
 
 }  // namespace
