@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/posix_file_system.hpp"
 #include "tests/platform/temp_folder.hpp"
 #include "tests/world/synthetic_world.hpp"
+#include "world/save_slots.hpp"
 #include "world/world_file.hpp"
 
 namespace gm {
@@ -63,6 +66,25 @@ TEST(ScenarioFile, StartUpReadiesEveryFormationAndSetsTheOpeningSide) {
   auto untouched = std::make_unique<World>();
   EXPECT_FALSE(LoadScenarioAtStartUp(*untouched, MemoryFileSystem("/elsewhere")));
   EXPECT_EQ(untouched->GameHeader.OpeningCoalition, 0);
+}
+
+TEST(ScenarioFile, TheBuiltScenarioStartsAndSurvivesASaveAndALoad) {
+  const char* buildDir = std::getenv("GM_BUILD_DIR");
+  if (buildDir == nullptr) GTEST_SKIP() << "GM_BUILD_DIR is not set";
+  PosixFileSystem built(std::string(buildDir) + "/");
+  if (!built.Exists(ScenarioPath(built))) GTEST_SKIP() << "no built scenario";
+
+  auto w = std::make_unique<World>();
+  Status s = LoadScenarioAtStartUp(*w, built);
+  ASSERT_TRUE(s) << s.Message();
+  MemoryFileSystem slots;
+  w->SaveSlots.ChosenSlot = 5;
+  ASSERT_TRUE(SaveSlot(*w, slots));
+  auto saved = testing::CopyWorld(*w);
+  w->Formations[0].Men ^= 1;
+  w->MapCells[0].Terrain ^= 1;
+  ASSERT_TRUE(LoadSlot(*w, slots));
+  EXPECT_TRUE(testing::SameBytes(*w, *saved));
 }
 
 TEST(ScenarioFile, AMissingOrBadScenarioIsAClearErrorAndChangesNothing) {
