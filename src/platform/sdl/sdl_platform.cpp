@@ -232,7 +232,6 @@ void SdlPlatform::Present(const FrameView& frame) {
     }
   }
   SDL_UnlockTexture(texture_);
-  SDL_RenderSetViewport(renderer_, nullptr);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   if (SDL_RenderClear(renderer_) != 0) return fail("cannot clear the window");
   const SDL_Rect srcRect{0, 0, w, h};
