@@ -40,7 +40,8 @@ inline constexpr std::uint8_t kMouseMiddle = 4;
 // How a music play ended.
 enum class MusicEnd : std::uint8_t {
   kSuccessful,  // the track played to its end
-  kAborted,     // stopped, closed or replaced by another track
+  kSuperseded,  // replaced by another track
+  kAborted,     // stopped or closed
   kFailed,      // the synthesiser gave up
 };
 

@@ -139,8 +139,8 @@ TEST(HeadlessMusic, EndsAreReportedAsTheyHappen) {
   while (p.PollEvent(e)) {
     if (e.kind == PlatformEvent::Kind::kMusicEnded) ends.push_back(e.musicEnd);
   }
-  EXPECT_EQ(ends,
-            (std::vector<MusicEnd>{MusicEnd::kSuccessful, MusicEnd::kAborted, MusicEnd::kAborted}));
+  EXPECT_EQ(ends, (std::vector<MusicEnd>{MusicEnd::kSuccessful, MusicEnd::kSuperseded,
+                                         MusicEnd::kAborted}));
   EXPECT_EQ(p.MusicCalls().size(), 5u);
   p.SetMusicAvailable(false);
   EXPECT_FALSE(p.PlayMusic("data/004.mid"));

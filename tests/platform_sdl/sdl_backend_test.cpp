@@ -116,6 +116,9 @@ TEST_F(SdlBackend, EndOfTrackArrivesAsAnEvent) {
   ASSERT_TRUE(WaitFor(PlatformEvent::Kind::kMusicEnded, e, 5000));
   EXPECT_EQ(e.musicEnd, MusicEnd::kSuccessful);
   ASSERT_TRUE(platform_->PlayMusic(file));
+  ASSERT_TRUE(platform_->PlayMusic(file));
+  ASSERT_TRUE(WaitFor(PlatformEvent::Kind::kMusicEnded, e, 1000));
+  EXPECT_EQ(e.musicEnd, MusicEnd::kSuperseded);
   platform_->StopMusic();
   ASSERT_TRUE(WaitFor(PlatformEvent::Kind::kMusicEnded, e, 1000));
   EXPECT_EQ(e.musicEnd, MusicEnd::kAborted);

@@ -202,7 +202,7 @@ bool HeadlessPlatform::PlayMusic(const std::filesystem::path& file) {
   if (musicPlaying_) {
     PlatformEvent e;
     e.kind = PlatformEvent::Kind::kMusicEnded;
-    e.musicEnd = MusicEnd::kAborted;
+    e.musicEnd = MusicEnd::kSuperseded;
     events_.push_back(e);
   }
   musicPlaying_ = true;

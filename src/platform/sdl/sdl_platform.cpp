@@ -25,14 +25,14 @@ namespace {
 // The music-finished hook of SDL2_mixer takes no user data, so the few things it needs live
 // here: the event type to push and whether the end was asked for by us (stop or replace).
 std::atomic<Uint32> gMusicEventType{0};
-std::atomic<bool> gMusicStopping{false};
+// How the end of a play we cause should be reported; kSuccessful when we cause none.
+std::atomic<MusicEnd> gMusicEndCause{MusicEnd::kSuccessful};
 
 void SDLCALL OnMusicFinished() {
   // Runs on the sound thread (or inside Mix_HaltMusic): only push an event.
   SDL_Event e{};
   e.type = gMusicEventType.load();
-  e.user.code =
-      static_cast<Sint32>(gMusicStopping.load() ? MusicEnd::kAborted : MusicEnd::kSuccessful);
+  e.user.code = static_cast<Sint32>(gMusicEndCause.load());
   SDL_PushEvent(&e);
 }
 
@@ -86,8 +86,9 @@ class SdlPlatform final : public Platform {
 
  private:
   bool MakeTexture();
+  bool InsideWindow(int logicalX, int logicalY) const;
   bool OpenSoundDevice();
-  void HaltMusic();
+  void HaltMusic(MusicEnd cause);
   void MixSource(std::int16_t* out, int frames);
   static void SDLCALL PostMix(void* self, Uint8* stream, int len);
   static void SDLCALL DeviceCallback(void* self, Uint8* stream, int len);
@@ -122,7 +123,7 @@ class SdlPlatform final : public Platform {
 SdlPlatform::~SdlPlatform() {
   StopAudio();
   if (mixerOpen_) {
-    HaltMusic();
+    HaltMusic(MusicEnd::kAborted);
     if (music_ != nullptr) Mix_FreeMusic(music_);
     Mix_HookMusicFinished(nullptr);
     Mix_CloseAudio();
@@ -186,6 +187,16 @@ bool SdlPlatform::MakeTexture() {
     return false;
   }
   return true;
+}
+
+bool SdlPlatform::InsideWindow(int logicalX, int logicalY) const {
+  if (window_ == nullptr || renderer_ == nullptr) return false;
+  int wx = 0, wy = 0;
+  SDL_RenderLogicalToWindow(renderer_, static_cast<float>(logicalX), static_cast<float>(logicalY),
+                            &wx, &wy);
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  return wx >= 0 && wy >= 0 && wx < w && wy < h;
 }
 
 void SdlPlatform::CloseWindow() {
@@ -295,8 +306,10 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         event.y = e.button.y;
         event.button = bit;
         event.buttons = buttons_;
-        // A completed left click follows its release, as its own event.
-        if (bit == kMouseLeft && (pressedOnWindow_ & kMouseLeft)) {
+        // A completed left click (pressed and released over the window) follows its release,
+        // as its own event.
+        if (bit == kMouseLeft && (pressedOnWindow_ & kMouseLeft) &&
+            InsideWindow(e.button.x, e.button.y)) {
           pendingClick_ = event;
           pendingClick_.kind = PlatformEvent::Kind::kClick;
         }
@@ -455,18 +468,18 @@ void SdlPlatform::StopAudio() {
   source_ = nullptr;
 }
 
-void SdlPlatform::HaltMusic() {
+void SdlPlatform::HaltMusic(MusicEnd cause) {
   if (Mix_PlayingMusic() != 0) {
-    // The hook fires inside the halt and reports the end as aborted.
-    gMusicStopping = true;
+    // The hook fires inside the halt and reports the end with our cause.
+    gMusicEndCause = cause;
     Mix_HaltMusic();
-    gMusicStopping = false;
+    gMusicEndCause = MusicEnd::kSuccessful;
   }
 }
 
 bool SdlPlatform::PlayMusic(const std::filesystem::path& file) {
   if (!OpenSoundDevice() || !mixerOpen_ || !musicAvailable_) return false;
-  HaltMusic();
+  HaltMusic(MusicEnd::kSuperseded);
   if (music_ != nullptr) Mix_FreeMusic(music_);
   music_ = Mix_LoadMUS(file.c_str());
   if (music_ == nullptr) {
@@ -481,7 +494,7 @@ bool SdlPlatform::PlayMusic(const std::filesystem::path& file) {
 }
 
 void SdlPlatform::StopMusic() {
-  if (mixerOpen_) HaltMusic();
+  if (mixerOpen_) HaltMusic(MusicEnd::kAborted);
 }
 
 }  // namespace
