@@ -159,8 +159,8 @@ TEST(ScenarioBuildTest, SeasLakesMarshesAndMountains) {
   // The heart of the Pripyat marshes is marsh wherever no river, road, town or fortified
   // district (the Stalin Line's Mozyr region reaches it) stands.
   int marsh = 0, open = 0;
-  for (int y = RowOf(52.15); y <= RowOf(51.8); ++y)
-    for (int x = ColumnOf(26.0); x <= ColumnOf(28.5); ++x) {
+  for (int y = RowOf(52.15); y <= RowOf(51.85); ++y)
+    for (int x = ColumnOf(26.3); x <= ColumnOf(28.2); ++x) {
       const Feature f = FeatureAt(x, y);
       if (f == Feature::kRiver || f == Feature::kRoad || f == Feature::kBridge ||
           f == Feature::kTown || f == Feature::kMouth || f == Feature::kAirbase ||

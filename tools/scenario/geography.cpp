@@ -56,6 +56,17 @@ int SmoothNoise(int x, int y, int salt) {
   return std::clamp(static_cast<int>(u * 1000), 0, 999);
 }
 
+bool InsideRing(const Ring& ring, double column, double row) {
+  bool inside = false;
+  for (std::size_t i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
+    const double yi = RowAt(ring[i].lat), yj = RowAt(ring[j].lat);
+    if ((yi > row) == (yj > row)) continue;
+    const double xi = ColumnAt(ring[i].lon), xj = ColumnAt(ring[j].lon);
+    if (column < xi + (xj - xi) * (row - yi) / (yj - yi)) inside = !inside;
+  }
+  return inside;
+}
+
 namespace {
 
 std::string JoinWords(const std::vector<std::string>& words, std::size_t from) {
@@ -215,7 +226,7 @@ Status LayGround(const SourceData& src, Theatre& t) {
     }
     if (f.points.size() < 3) return Bad(f, "terrain.txt", "an area needs three points");
     Status status = Status::Ok();
-    ForEachCellIn(f.points, [&](int x, int y) {
+    ForEachCellRoughlyIn(f.points, 2.5, salt + 500, [&](int x, int y) {
       const int i = Theatre::Index(x, y);
       if (t.water[i] != Water::kLand) return;
       const bool dense = SmoothNoise(x, y, salt) < pct * 10;

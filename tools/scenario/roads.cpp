@@ -179,11 +179,11 @@ Status LayRoads(const SourceData& src, Theatre& t) {
   }
   // Local links: every town of some size that no route passes joins the nearest road.
   for (const Place& p : t.places) {
-    if (p.airfield || p.value < 30) continue;
+    if (p.airfield || p.value < 38) continue;
     const int from = Theatre::Index(p.x, p.y);
     if (t.roadWays[from]) continue;
     const auto path = Route(
-        t, from, [&t](int i) { return t.roadWays[i] != 0; }, -1, -1, 220);
+        t, from, [&t](int i) { return t.roadWays[i] != 0; }, -1, -1, 160);
     if (!path.empty()) Lay(t, path);
   }
   return Status::Ok();

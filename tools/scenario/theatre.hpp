@@ -72,6 +72,11 @@ std::uint32_t CellHash(int x, int y, int salt);
 template <typename F>
 void ForEachCellIn(const Ring& ring, F&& fill);
 
+// The same with a ragged edge: each cell's centre is shifted by up to `jitter` cells, smoothly
+// from cell to cell, before the test, so that authored areas have no ruler-straight sides.
+template <typename F>
+void ForEachCellRoughlyIn(const Ring& ring, double jitter, int salt, F&& fill);
+
 }  // namespace gm::scenario
 
 #include "tools/scenario/theatre_fill.hpp"

@@ -38,4 +38,29 @@ void ForEachCellIn(const Ring& ring, F&& fill) {
   }
 }
 
+bool InsideRing(const Ring& ring, double column, double row);
+
+template <typename F>
+void ForEachCellRoughlyIn(const Ring& ring, double jitter, int salt, F&& fill) {
+  if (ring.size() < 3) return;
+  double x0 = 1e9, x1 = -1e9, y0 = 1e9, y1 = -1e9;
+  for (const LonLat& p : ring) {
+    x0 = std::min(x0, ColumnAt(p.lon));
+    x1 = std::max(x1, ColumnAt(p.lon));
+    y0 = std::min(y0, RowAt(p.lat));
+    y1 = std::max(y1, RowAt(p.lat));
+  }
+  const int pad = static_cast<int>(std::ceil(jitter)) + 1;
+  const int xa = std::max(0, static_cast<int>(x0) - pad);
+  const int xb = std::min(kColumns - 1, static_cast<int>(x1) + pad);
+  const int ya = std::max(kFirstRow, static_cast<int>(y0) - pad);
+  const int yb = std::min(kFirstRow + kRows - 1, static_cast<int>(y1) + pad);
+  for (int y = ya; y <= yb; ++y)
+    for (int x = xa; x <= xb; ++x) {
+      const double jx = (SmoothNoise(x, y, salt) - 500) / 500.0 * jitter;
+      const double jy = (SmoothNoise(x, y, salt + 31) - 500) / 500.0 * jitter;
+      if (InsideRing(ring, x + 0.5 + jx, y + 0.5 + jy)) fill(x, y);
+    }
+}
+
 }  // namespace gm::scenario
