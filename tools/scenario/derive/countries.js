@@ -25,13 +25,17 @@ function arcPoints(i) {
   return i >= 0 ? arcs[i] : arcs[~i].slice().reverse();
 }
 
+// Russia's outline runs past the date line to Chukotka: a ring that crosses it has its western
+// points taken east of 180 degrees, so that clipping folds them onto the east edge of the box
+// and not across the whole box.
 function ringPoints(ring) {
   const pts = [];
   for (const i of ring) {
     const a = arcPoints(i);
     pts.push(...(pts.length ? a.slice(1) : a));
   }
-  return pts;
+  const crosses = pts.some(([x]) => x > 170) && pts.some(([x]) => x < -170);
+  return crosses ? pts.map(([x, y]) => [x < 0 ? x + 360 : x, y]) : pts;
 }
 
 // Sutherland-Hodgman against one edge of the clip box.
