@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <type_traits>
 
+#include "world/ai_state.hpp"
 #include "world/combat_state.hpp"
 #include "world/list_state.hpp"
 #include "world/one_based_grid.hpp"
@@ -75,6 +76,7 @@ struct World {
   std::uint8_t AiCompletesTurn;     // the end-turn page's "AI complete Your turn" switch
   std::uint8_t AiOrderPending;      // 1 while the computer's order waits for the frame tick
   std::int32_t FreeFormationIndex;  // record chosen for a new formation, counted from 0
+  ComputerPlayerState Ai;           // the computer player's own state (ai_state.hpp)
 
   // --- Per-nation totals, element n - 1 for nation n ---
   std::array<std::int32_t, 8> SettlementValueByHolder;

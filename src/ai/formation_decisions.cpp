@@ -1,0 +1,279 @@
+// The decision rules for one computer formation, in their fixed order, and the switch.
+#include "ai/formation_decisions.hpp"
+
+#include <array>
+#include <cstdlib>
+
+#include "ai/auto_refit.hpp"
+#include "ai/formation_strength.hpp"
+#include "ai/nearest_targets.hpp"
+#include "world/merging.hpp"
+#include "world/reach_grids.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr int kN = kGroundGridSize;
+constexpr int kC = kGroundGridCentre;
+constexpr int kFarAway = 10'000;
+
+// The formation in hand at (x, y) and its grid; grid cell (a, b) is map cell (x - 10 + b,
+// y - 10 + a).
+struct Hand {
+  World& w;
+  TFormation& f;
+  int x;
+  int y;
+  int Code(int a, int b) const { return w.GroundReachGrid(a, b); }
+  int MapX(int b) const { return x - kC + b; }
+  int MapY(int a) const { return y - kC + a; }
+};
+
+// The used ground formation in a map cell, or nullptr (also off the map).
+const TFormation* GroundAt(const World& w, int x, int y) {
+  if (!OnMap(x, y)) return nullptr;
+  return UsedFormation(w, Cell(w, x, y).GroundFormation);
+}
+
+bool EnemyGroundAt(const World& w, int x, int y) {
+  const TFormation* g = GroundAt(w, x, y);
+  return g != nullptr && IsEnemy(w, NationOf(*g));
+}
+
+// The holder of the settlement of a map cell, 0 when it has none.
+int HolderAt(const World& w, int x, int y) {
+  if (!OnMap(x, y)) return 0;
+  const int s = Cell(w, x, y).Settlement;
+  return s >= 1 && s <= kMaxSettlements ? Settlement(w, s).HolderNation : 0;
+}
+bool HasSettlement(const World& w, int x, int y) {
+  return OnMap(x, y) && Cell(w, x, y).Settlement != 0;
+}
+
+void SetTarget(Hand& h, int a, int b, std::uint8_t decision) {
+  h.w.TargetX = h.MapX(b);
+  h.w.TargetY = h.MapY(a);
+  h.w.Ai.AiTargetGridY = a;
+  h.w.Ai.AiTargetGridX = b;
+  h.w.Ai.AiDecision = decision;
+}
+
+// The code-1 cell nearest to map cell (tx, ty), row by row, strictly nearer wins; false when
+// none is nearer than `start`.
+bool NearestMoveCell(const Hand& h, int tx, int ty, int start, int& ra, int& rb) {
+  int best = start;
+  bool found = false;
+  for (int a = 1; a <= kN; ++a) {
+    for (int b = 1; b <= kN; ++b) {
+      if (h.Code(a, b) != kReachMove) continue;
+      const int d = std::abs(h.MapX(b) - tx) + std::abs(h.MapY(a) - ty);
+      if (d < best) {
+        best = d;
+        ra = a;
+        rb = b;
+        found = true;
+      }
+    }
+  }
+  return found;
+}
+
+void MoveTowards(Hand& h, const FoundCell& goal) {
+  int a = 0, b = 0;
+  if (goal.found && NearestMoveCell(h, goal.x, goal.y, kFarAway, a, b)) SetTarget(h, a, b, kAiMove);
+}
+
+// Rule 1 and 2: strength, readiness and the counts.
+void Measure(const Hand& h, DecisionScratch& s) {
+  const TFormationType& t = TypeOf(h.f);
+  s.AiStrengthNow = FormationStrength(h.f);
+  s.AiStrengthNominal = NominalStrength(t);
+  s.AiEquipReadiness = static_cast<double>(s.AiStrengthNow - h.f.Men + 1) /
+                       static_cast<double>(s.AiStrengthNominal - t.Men + 1);
+  for (int a = kC - 2; a <= kC + 2; ++a) {
+    for (int b = kC - 2; b <= kC + 2; ++b) {
+      const int code = h.Code(a, b);
+      if (code == kReachFire || code == kReachAssault) ++s.AiNearEnemyCount;
+      if (code == kReachAssault && std::abs(a - kC) <= 1 && std::abs(b - kC) <= 1) {
+        ++s.AiAdjacentEnemyCount;
+      }
+    }
+  }
+  for (int yy = h.y - 9; yy <= h.y + 9; ++yy) {
+    for (int xx = h.x - 9; xx <= h.x + 9; ++xx) {
+      if (!InTheatre(xx, yy)) continue;
+      const TFormation* g = GroundAt(h.w, xx, yy);
+      if (g == nullptr) continue;
+      if (IsOwn(h.w, NationOf(*g))) ++s.AiWindowOwnCount;
+      if (IsEnemy(h.w, NationOf(*g))) ++s.AiWindowEnemyCount;
+    }
+  }
+}
+
+// Rule 5: beside the weakest enemy that stands in the window but out of reach.
+void MoveTowardsWeakestOutOfReach(Hand& h, DecisionScratch& s) {
+  s.AiBestValue = 1'000'000'000;
+  for (int a = 1; a <= kN; ++a) {
+    for (int b = 1; b <= kN; ++b) {
+      if (h.Code(a, b) != kReachNone || !EnemyGroundAt(h.w, h.MapX(b), h.MapY(a))) continue;
+      s.AiCandidateValue = FormationStrength(*GroundAt(h.w, h.MapX(b), h.MapY(a)));
+      if (s.AiCandidateValue >= s.AiBestValue) continue;
+      s.AiBestValue = s.AiCandidateValue;
+      int ma = 0, mb = 0;
+      if (NearestMoveCell(h, h.MapX(b), h.MapY(a), 100, ma, mb)) SetTarget(h, ma, mb, kAiMove);
+    }
+  }
+}
+
+// Rule 6: the reachable cell beside the weakest enemy.
+void MoveNextToWeakest(Hand& h, DecisionScratch& s) {
+  // North-west, north, north-east, east, south-east, south, south-west, west.
+  static constexpr std::array<std::array<int, 2>, 8> kAround = {
+      {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}}};
+  s.AiBestValue = 1'000'000'000;
+  for (int a = 1; a <= kN; ++a) {
+    for (int b = 1; b <= kN; ++b) {
+      if (h.Code(a, b) != kReachMove) continue;
+      for (const auto& [dx, dy] : kAround) {
+        const int nx = h.MapX(b) + dx, ny = h.MapY(a) + dy;
+        if (!EnemyGroundAt(h.w, nx, ny)) continue;
+        s.AiCandidateValue = FormationStrength(*GroundAt(h.w, nx, ny));
+        if (s.AiCandidateValue >= s.AiBestValue) continue;
+        s.AiBestValue = s.AiCandidateValue;
+        SetTarget(h, a, b, kAiMove);
+      }
+    }
+  }
+}
+
+// Rule 7: fire on or assault the weakest enemy in reach.
+void StrikeWeakestInReach(Hand& h, DecisionScratch& s) {
+  s.AiBestValue = 1'000'000'000;
+  for (int a = kC - 2; a <= kC + 2; ++a) {
+    for (int b = kC - 2; b <= kC + 2; ++b) {
+      const int code = h.Code(a, b);
+      if (code != kReachFire && code != kReachAssault) continue;
+      const TFormation* g = GroundAt(h.w, h.MapX(b), h.MapY(a));
+      if (g == nullptr) continue;
+      s.AiCandidateValue = FormationStrength(*g);
+      if (s.AiCandidateValue >= s.AiBestValue) continue;
+      s.AiBestValue = s.AiCandidateValue;
+      h.w.TargetX = g->X;
+      h.w.TargetY = g->Y;
+      h.w.Ai.AiTargetGridY = a;
+      h.w.Ai.AiTargetGridX = b;
+      h.w.Ai.AiDecision = code == kReachFire ? kAiFire : kAiAssault;
+    }
+  }
+}
+
+// Rule 8: a weaker target in artillery reach is closed in on rather than fired at.
+void CloseIn(Hand& h, const DecisionScratch& s) {
+  if (h.w.Ai.AiDecision != kAiFire || s.AiBestValue >= s.AiStrengthNow || h.f.OrdersLeft != 2) {
+    return;
+  }
+  // (row offset, column offset) from the target.
+  static constexpr std::array<std::array<int, 2>, 8> kBeside = {
+      {{-1, 1}, {1, -1}, {1, 1}, {-1, -1}, {0, 1}, {0, -1}, {-1, 0}, {1, 0}}};
+  for (const auto& [da, db] : kBeside) {
+    const int a = h.w.Ai.AiTargetGridY + da, b = h.w.Ai.AiTargetGridX + db;
+    if (!OneBasedGrid<std::int32_t, kN>::Contains(a, b) || h.Code(a, b) != kReachMove) continue;
+    h.w.TargetX += db;
+    h.w.TargetY += da;
+    h.w.Ai.AiTargetGridY = a;
+    h.w.Ai.AiTargetGridX = b;
+    h.w.Ai.AiDecision = kAiMove;
+    return;
+  }
+}
+
+// Rule 9: settlements in reach; in each pass the last matching cell wins.
+void TakeSettlements(Hand& h, const DecisionScratch& s) {
+  const bool onSettlement = HasSettlement(h.w, h.x, h.y);
+  for (int pass = 1; pass <= 3; ++pass) {
+    for (int a = 1; a <= kN; ++a) {
+      for (int b = 1; b <= kN; ++b) {
+        if (h.Code(a, b) != kReachMove || !HasSettlement(h.w, h.MapX(b), h.MapY(a))) continue;
+        const int holder = HolderAt(h.w, h.MapX(b), h.MapY(a));
+        bool take = false;
+        if (pass == 1) take = IsEnemy(h.w, holder) && !onSettlement;
+        if (pass == 2) take = IsEnemy(h.w, holder) && onSettlement && s.AiNearEnemyCount == 0;
+        if (pass == 3) {
+          take =
+              IsOwn(h.w, holder) && 2 * s.AiWindowOwnCount < s.AiWindowEnemyCount && !onSettlement;
+        }
+        if (take) SetTarget(h, a, b, kAiMove);
+      }
+    }
+  }
+}
+
+// Rule 10: stay to refit on an own settlement, or to refill ammunition.
+void Stay(Hand& h, const DecisionScratch& s) {
+  ComputerPlayerState& ai = h.w.Ai;
+  ai.AiRefitAllowed = 0;
+  if (HasSettlement(h.w, h.x, h.y) && IsOwn(h.w, HolderAt(h.w, h.x, h.y)) &&
+      s.AiEquipReadiness < 0.9 && s.AiAdjacentEnemyCount == 0) {
+    ai.AiDecision = kAiStay;
+    ai.AiRefitAllowed = 1;
+  }
+  if (ai.AiRefitAllowed != 1 && h.f.Ammo == 0 && s.AiAdjacentEnemyCount < 8) {
+    ai.AiDecision = kAiStay;
+  }
+  if (ai.AiRefitAllowed != 1 && h.f.Ammo < 7 && s.AiNearEnemyCount > 3 &&
+      s.AiAdjacentEnemyCount < 8) {
+    ai.AiDecision = kAiStay;
+  }
+}
+
+// Rule 11: merge with a flagged neighbour; the highest direction wins.
+void Merge(Hand& h) {
+  for (int direction : {1, 2, 3, 4, 6, 7, 8, 9}) {
+    if (h.w.NeighbourFlags[FlagByteForMergeDirection(direction)] != 1) continue;
+    h.w.Ai.AiDecision = kAiMerge;
+    h.w.Ai.AiMergeDirection = static_cast<std::uint8_t>(direction);
+  }
+}
+
+}  // namespace
+
+DecisionScratch DecideFormation(World& w) {
+  DecisionScratch s;
+  const int x = w.Selection[1], y = w.Selection[2];
+  TFormation* f = UsedFormation(w, Cell(w, x, y).GroundFormation);
+  if (f == nullptr) return s;
+  Hand h{w, *f, x, y};
+  Measure(h, s);
+  MoveTowards(h, NearestEnemyFormation(w, x, y));   // rule 3
+  MoveTowards(h, NearestEnemySettlement(w, x, y));  // rule 4
+  MoveTowardsWeakestOutOfReach(h, s);               // rule 5
+  MoveNextToWeakest(h, s);                          // rule 6
+  StrikeWeakestInReach(h, s);                       // rule 7
+  CloseIn(h, s);                                    // rule 8
+  TakeSettlements(h, s);                            // rule 9
+  Stay(h, s);                                       // rule 10
+  Merge(h);                                         // rule 11
+  return s;
+}
+
+void ActOnDecision(World& w) {
+  switch (w.Ai.AiDecision) {
+    case kAiAssault:
+    case kAiFire:
+    case kAiMove:
+      w.AiOrderPending = 1;
+      break;
+    case kAiStay:
+      AiAutoRefit(w);
+      break;
+    case kAiMerge:
+      MergeFormations(w, w.Ai.AiMergeDirection);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace gm

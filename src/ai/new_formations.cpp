@@ -1,0 +1,139 @@
+// The computer's new formations: where they are raised, of which type, and what they start with.
+#include "ai/new_formations.hpp"
+
+#include <array>
+
+#include "ai/formation_strength.hpp"
+#include "world/formation_lists.hpp"
+#include "world/random.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr int kEnemyRadius = 30;  // an enemy within this many columns and rows
+
+// Score of a type when choosing what to raise: like the nominal strength, but horses count once.
+std::int32_t RaiseScore(const TFormationType& t) {
+  return t.Men + 100 * t.Tanks + 50 * t.SPGuns + 20 * (t.ArmouredCars + t.FieldGuns + t.Howitzers) +
+         15 * (t.ATGuns + t.AAGuns) + 5 * (t.Mortars + t.Cars) + t.Horses;
+}
+
+bool Available(const World& w, const TFormationType& t) {
+  const int year = w.GameHeader.Year;
+  const int month = w.GameHeader.Month;
+  return t.Year < year || (t.Year == year && t.Month <= month);
+}
+
+bool EnemyGroundAt(const World& w, int x, int y, std::uint32_t enemySet) {
+  const TFormation* f = UsedFormation(w, Cell(w, x, y).GroundFormation);
+  return f != nullptr && InNationSet(enemySet, NationOf(*f));
+}
+
+// True when an enemy ground formation stands within 30 columns and 30 rows of (x, y).
+bool EnemyNearby(const World& w, int x, int y, std::uint32_t enemySet) {
+  for (int yy = y - kEnemyRadius; yy <= y + kEnemyRadius; ++yy) {
+    for (int xx = x - kEnemyRadius; xx <= x + kEnemyRadius; ++xx) {
+      if (OnMap(xx, yy) && EnemyGroundAt(w, xx, yy, enemySet)) return true;
+    }
+  }
+  return false;
+}
+
+bool EnemyBeside(const World& w, int x, int y, std::uint32_t enemySet) {
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      if ((dx != 0 || dy != 0) && OnMap(x + dx, y + dy) &&
+          EnemyGroundAt(w, x + dx, y + dy, enemySet)) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The highest-numbered free formation record, or 0 when the table is full.
+int LastFreeRecord(const World& w) {
+  for (int n = kMaxFormations; n >= 1; --n) {
+    if (Formation(w, n).Branch == 0) return n;
+  }
+  return 0;
+}
+
+// Raises a formation of the nation's drawn type in (x, y); false when no type could be drawn.
+bool Raise(World& w, int x, int y, int nation, int record) {
+  w.FreeFormationIndex = record - 1;
+  ClearFormation(w);
+  ChooseBestTypes(w, static_cast<std::uint16_t>(nation));
+  if (w.Ai.PickedType == 0) return false;  // nothing to raise: never a formation of type 0
+  Cell(w, x, y).GroundFormation = static_cast<std::uint16_t>(record);
+  TFormation& f = Formation(w, record);
+  f.X = f.xCopy = static_cast<std::uint16_t>(x);
+  f.Y = f.yCopy = static_cast<std::uint16_t>(y);
+  f.Men = kNewFormationMen;
+  f.Experience = 1;
+  f.Morale = 100;
+  f.Branch = 1;
+  f.FormationType = w.Ai.PickedType;
+  const int p = FormationTypes[w.Ai.PickedType].Nation;
+  if (p >= 1 && p <= 8) {
+    std::int32_t& pool = w.Economy.RecruitPool[NationIndex(p)];
+    if (pool < kNewFormationMen) pool = kNewFormationMen;
+    pool -= kNewFormationMen;
+  }
+  return true;
+}
+
+}  // namespace
+
+void ChooseBestTypes(World& w, std::uint16_t nation) {
+  if (nation < 1 || nation > 8) return;
+  std::array<std::uint16_t, 3>& best = w.Ai.BestTypes[nation - 1];
+  for (int entry = 0; entry < 3; ++entry) {
+    std::int32_t bestScore = 0;
+    int kept = 0;
+    for (int t = 1; t <= kFormationTypeRows; ++t) {
+      const TFormationType& type = FormationTypes[t];
+      if (type.Nation != nation || type.Branch != 1 || !Available(w, type)) continue;
+      // Nation 8 fields one best type: its later scans skip nothing.
+      if (nation != 8 && ((entry >= 1 && t == best[0]) || (entry >= 2 && t == best[1]))) continue;
+      const std::int32_t score = RaiseScore(type);
+      if (score > bestScore) {
+        bestScore = score;
+        kept = t;
+      }
+    }
+    if (kept != 0) best[entry] = static_cast<std::uint16_t>(kept);
+  }
+  w.Ai.PickedType = best[Random(w, 3)];
+}
+
+void SpawnNewFormations(World& w, std::uint8_t flag) {
+  CountGroundFormations(w);
+  const std::uint32_t enemySet = EnemyCoalition(w);
+  // The nations that raise for each side, with their caps (GroundFormationCap).
+  const std::uint32_t ownNations = w.SideOnMove == kSovietSide   ? kSovietNations
+                                   : w.SideOnMove == kGermanSide ? kGermanNations
+                                                                 : 0u;
+  for (int x = 30; x <= kTheatreMaxX; ++x) {
+    for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
+      const TMapCell& cell = Cell(w, x, y);
+      if (cell.Settlement == 0 || cell.Settlement > kMaxSettlements) continue;
+      const TSettlement& s = Settlement(w, cell.Settlement);
+      const int holder = s.HolderNation;
+      // Every test is a plain condition, so the cheap ones go first.
+      if (!InNationSet(ownNations, holder)) continue;
+      if (s.Value == 0 || cell.GroundFormation != 0) continue;
+      if (w.Lists.NationFormationCount[holder - 1] >= GroundFormationCap(holder)) continue;
+      if (EnemyBeside(w, x, y, enemySet)) continue;
+      if (flag == 1 && !EnemyNearby(w, x, y, enemySet)) continue;
+      const int record = LastFreeRecord(w);
+      if (record == 0) continue;
+      if (Raise(w, x, y, holder, record)) ++w.Lists.NationFormationCount[holder - 1];
+    }
+  }
+  if (flag == 1) w.Ai.AiState = kAiNewFormationsDone;
+}
+
+}  // namespace gm

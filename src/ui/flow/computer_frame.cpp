@@ -1,0 +1,34 @@
+// The frame stages that move the computer's turn on, without drawing.
+#include "ui/flow/computer_frame.hpp"
+
+#include "ai/computer_turn.hpp"
+#include "ui/flow/action_animation.hpp"
+#include "ui/flow/screen_flags.hpp"
+#include "ui/flow/turn_change.hpp"
+
+namespace gm {
+
+void ComputerDriverStage(World& w, FlowServices& services, ComputerFrameReport& report) {
+  if (w.ScreenFlags[kFlagComputerTurn] != 1) return;
+  report.handled = ComputerTurnStep(w);
+  if (report.handled) report.decision = w.Ai.AiDecision;
+  if (w.Ai.AiState == kAiTurnDone) {
+    NextTurn(w, services);
+    report.turnChanged = true;
+  }
+}
+
+ComputerFrameReport ComputerTurnFrame(World& w, FlowServices& services) {
+  ComputerFrameReport report;
+  CountActionTick(w);
+  ComputerDriverStage(w, services, report);
+  if (w.ScreenFlags[kFlagComputerTurn] == 1) {
+    const bool waiting = w.AiOrderPending != 0 && w.ActionTick == 0;
+    report.order = ComputerMapOrder(w, services);
+    report.dropped = waiting && report.order == OrderKind::kNone;
+  }
+  report.resolved = FinishAction(w, services);
+  return report;
+}
+
+}  // namespace gm

@@ -1,0 +1,16 @@
+// What the screen-free flow needs besides the world: the sound and music sinks and the clock
+// that the fights reseed the generator from.
+#pragma once
+
+#include "platform/clock.hpp"
+#include "ui/flow/media_sinks.hpp"
+
+namespace gm {
+
+struct FlowServices {
+  SoundSink& sound;
+  MusicSink& music;
+  Clock& clock;
+};
+
+}  // namespace gm

@@ -1,0 +1,20 @@
+// gravmark-sim: a headless game with both coalitions played by the computer.
+#include <iostream>
+#include <string>
+
+#include "sim_game.hpp"
+#include "sim_options.hpp"
+
+int main(int argc, char** argv) {
+  gm::SimOptions options;
+  std::string error;
+  if (!gm::ParseSimOptions(argc, argv, options, error)) {
+    std::cerr << "gravmark-sim: " << error << "\n" << gm::kSimUsage;
+    return 2;
+  }
+  if (options.help) {
+    std::cout << gm::kSimUsage;
+    return 0;
+  }
+  return gm::RunSim(options, std::cout, std::cerr);
+}

@@ -1,0 +1,13 @@
+// The sim's check of the whole world after a turn: the save image must pass the loader's
+// validation, and the map, the formations and the settlements must agree with each other.
+#pragma once
+
+#include "platform/status.hpp"
+#include "world/world.hpp"
+
+namespace gm {
+
+// Fails with the first problem found, naming the record or cell.
+Status CheckWholeWorld(const World& w);
+
+}  // namespace gm
