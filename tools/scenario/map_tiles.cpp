@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <map>
 
 #include "tools/tiles/tile_catalogue.hpp"
 
@@ -36,21 +37,39 @@ int Mismatch(const TileInfo& tile, const Want& w) {
   return score;
 }
 
-std::uint16_t Pick(const Want& w, int x, int y) {
-  const auto& cat = TileCatalogue();
-  int best = 1 << 30;
-  std::vector<int> ties;
-  for (int t = 0; t < tiles::kTileCount; ++t) {
-    if (cat[t].feature != w.feature) continue;
-    const int m = Mismatch(cat[t], w);
-    if (m < best) {
-      best = m;
-      ties.clear();
-    }
-    if (m == best) ties.push_back(t);
+// The best-matching tiles for each wish, worked out once per distinct wish.
+class TilePicker {
+ public:
+  std::uint16_t Pick(const Want& w, int x, int y) {
+    const std::uint64_t key =
+        static_cast<std::uint64_t>(w.feature) << 32 | static_cast<std::uint64_t>(w.ways) << 24 |
+        static_cast<std::uint64_t>(w.sea) << 16 | static_cast<std::uint64_t>(w.size) << 8 |
+        static_cast<std::uint64_t>(w.look);
+    auto it = best_.find(key);
+    if (it == best_.end()) it = best_.emplace(key, BestTiles(w)).first;
+    const std::vector<std::uint16_t>& ties = it->second;
+    return ties[CellHash(x, y, 1) % ties.size()];
   }
-  return static_cast<std::uint16_t>(ties[CellHash(x, y, 1) % ties.size()]);
-}
+
+ private:
+  static std::vector<std::uint16_t> BestTiles(const Want& w) {
+    const auto& cat = TileCatalogue();
+    int best = 1 << 30;
+    std::vector<std::uint16_t> ties;
+    for (int t = 0; t < tiles::kTileCount; ++t) {
+      if (cat[t].feature != w.feature) continue;
+      const int m = Mismatch(cat[t], w);
+      if (m < best) {
+        best = m;
+        ties.clear();
+      }
+      if (m == best) ties.push_back(static_cast<std::uint16_t>(t));
+    }
+    return ties;
+  }
+
+  std::map<std::uint64_t, std::vector<std::uint16_t>> best_;
+};
 
 bool WaterAt(const Theatre& t, int x, int y) {
   return InTheatre(x, y) && t.water[Theatre::Index(x, y)] != Water::kLand;
@@ -165,14 +184,17 @@ Want CellWant(const Theatre& t, int x, int y) {
 }  // namespace
 
 std::vector<std::uint16_t> ChooseTiles(const Theatre& t) {
+  TilePicker picker;
   std::vector<std::uint16_t> out(t.water.size());
   for (int y = kFirstRow; y < kFirstRow + kRows; ++y)
-    for (int x = 0; x < kColumns; ++x) out[Theatre::Index(x, y)] = Pick(CellWant(t, x, y), x, y);
+    for (int x = 0; x < kColumns; ++x)
+      out[Theatre::Index(x, y)] = picker.Pick(CellWant(t, x, y), x, y);
   return out;
 }
 
 void FillWorld(const Theatre& t, const std::vector<std::uint16_t>& tiles, World& w) {
-  const std::uint16_t openSea = Pick({Feature::kSea}, 0, 0);
+  TilePicker picker;
+  const std::uint16_t openSea = picker.Pick({Feature::kSea}, 0, 0);
   for (TMapCell& c : w.MapCells) c.Terrain = openSea;
   for (int y = kFirstRow; y < kFirstRow + kRows; ++y)
     for (int x = 0; x < kColumns; ++x) {

@@ -65,12 +65,32 @@ bool CutsRiver(const Theatre& t, int x, int y, int d) {
   return (ways & Bit(toB)) != 0;
 }
 
+// The search's per-cell state, kept between searches: only the cells a search touched are
+// reset afterwards, so a short local link costs little however large the map.
+struct RouteWork {
+  std::vector<int> dist, prev;
+  std::vector<int> touched;
+  explicit RouteWork(std::size_t cells) : dist(cells, kBlocked), prev(cells, -1) {}
+  void Set(int i, int d, int p) {
+    if (dist[i] == kBlocked) touched.push_back(i);
+    dist[i] = d;
+    prev[i] = p;
+  }
+  void Reset() {
+    for (int i : touched) {
+      dist[i] = kBlocked;
+      prev[i] = -1;
+    }
+    touched.clear();
+  }
+};
+
 // Least-cost path from `from` to the nearest cell for which `isGoal` holds, within `limit` cost.
 template <typename Goal>
-std::vector<int> Route(const Theatre& t, int from, Goal isGoal, int targetX, int targetY,
-                       int limit) {
-  const int n = static_cast<int>(t.water.size());
-  std::vector<int> dist(n, kBlocked), prev(n, -1);
+std::vector<int> Route(const Theatre& t, RouteWork& work, int from, Goal isGoal, int targetX,
+                       int targetY, int limit) {
+  std::vector<int>& dist = work.dist;
+  std::vector<int>& prev = work.prev;
   using Item = std::pair<int, int>;  // estimated total, cell
   std::priority_queue<Item, std::vector<Item>, std::greater<Item>> open;
   auto estimate = [&](int i) {
@@ -79,17 +99,17 @@ std::vector<int> Route(const Theatre& t, int from, Goal isGoal, int targetX, int
     const int dx = std::abs(x - targetX), dy = std::abs(y - targetY);
     return 5 * std::max(dx, dy);
   };
-  dist[from] = 0;
+  std::vector<int> path;
+  work.Set(from, 0, -1);
   open.push({estimate(from), from});
   while (!open.empty()) {
     const auto [f, i] = open.top();
     open.pop();
     if (f - estimate(i) > dist[i]) continue;
     if (i != from && isGoal(i)) {
-      std::vector<int> path;
       for (int k = i; k >= 0; k = prev[k]) path.push_back(k);
       std::reverse(path.begin(), path.end());
-      return path;
+      break;
     }
     if (dist[i] > limit) continue;
     const int x = i % kColumns, y = i / kColumns + kFirstRow;
@@ -106,13 +126,13 @@ std::vector<int> Route(const Theatre& t, int from, Goal isGoal, int targetX, int
       }
       if (d % 2) c = c * 14 / 10;
       if (dist[i] + c < dist[j]) {
-        dist[j] = dist[i] + c;
-        prev[j] = i;
+        work.Set(j, dist[i] + c, i);
         open.push({dist[j] + estimate(j), j});
       }
     }
   }
-  return {};
+  work.Reset();
+  return path;
 }
 
 void Lay(Theatre& t, const std::vector<int>& path) {
@@ -149,6 +169,7 @@ Status LayRoads(const SourceData& src, Theatre& t) {
   }
   if (!missing.empty())
     return Status::Error("tools/scenario/data/authored/roads.txt: no towns named " + missing);
+  RouteWork work(t.water.size());
   for (const AuthoredFeature& f : src.roads) {
     if (f.words[0] == "airfield") continue;
     auto bad = [&f](const std::string& what) {
@@ -171,7 +192,7 @@ Status LayRoads(const SourceData& src, Theatre& t) {
     for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
       const int goal = stops[k + 1];
       const auto path = Route(
-          t, stops[k], [goal](int i) { return i == goal; }, goal % kColumns,
+          t, work, stops[k], [goal](int i) { return i == goal; }, goal % kColumns,
           goal / kColumns + kFirstRow, kBlocked);
       if (path.empty()) return bad("no way over land between its towns");
       Lay(t, path);
@@ -183,7 +204,7 @@ Status LayRoads(const SourceData& src, Theatre& t) {
     const int from = Theatre::Index(p.x, p.y);
     if (t.roadWays[from]) continue;
     const auto path = Route(
-        t, from, [&t](int i) { return t.roadWays[i] != 0; }, -1, -1, 160);
+        t, work, from, [&t](int i) { return t.roadWays[i] != 0; }, -1, -1, 160);
     if (!path.empty()) Lay(t, path);
   }
   return Status::Ok();
