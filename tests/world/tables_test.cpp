@@ -41,12 +41,12 @@ TEST(FormationTypesTest, UsedAndEmptyRows) {
     const TFormationType& t = FormationTypes[row];
     SCOPED_TRACE(row);
     if (empty.count(row)) {
-      EXPECT_EQ(t.Nation, 0);
-      EXPECT_EQ(t.Kind, 0);
-      EXPECT_EQ(t.Branch, 0);
+      EXPECT_EQ(+t.Nation, 0);
+      EXPECT_EQ(+t.Kind, 0);
+      EXPECT_EQ(+t.Branch, 0);
       EXPECT_EQ(t.Men + t.Tanks + t.Cars + t.Horses + t.Fighters + t.Month + t.Year, 0);
       // A word padded with blanks to all 35 characters.
-      ASSERT_EQ(t.Name.Length, 35);
+      ASSERT_EQ(+t.Name.Length, 35);
       const std::string_view name = t.Name.View();
       EXPECT_NE(name.front(), ' ');
       const auto wordEnd = name.find(' ');
@@ -54,12 +54,12 @@ TEST(FormationTypesTest, UsedAndEmptyRows) {
       EXPECT_EQ(name.find_first_not_of(' ', wordEnd), std::string_view::npos);
     } else {
       ++used;
-      EXPECT_GE(t.Nation, 1);
-      EXPECT_LE(t.Nation, 8);
-      EXPECT_NE(t.Kind, 0);
-      EXPECT_EQ(t.Branch, t.Kind >= 21 ? 2 : 1);
-      EXPECT_GT(t.Name.Length, 0);
-      EXPECT_EQ(t.unused74, 0);
+      EXPECT_GE(+t.Nation, 1);
+      EXPECT_LE(+t.Nation, 8);
+      EXPECT_NE(+t.Kind, 0);
+      EXPECT_EQ(+t.Branch, t.Kind >= 21 ? 2 : 1);
+      EXPECT_GT(+t.Name.Length, 0);
+      EXPECT_EQ(+t.unused74, 0);
     }
   }
   EXPECT_EQ(used, 175);
@@ -118,8 +118,8 @@ TEST(FormationTypesTest, NamesNationsAndKinds) {
     SCOPED_TRACE(r.row);
     const TFormationType& t = FormationTypes[r.row];
     EXPECT_EQ(t.Name.View(), r.name);
-    EXPECT_EQ(t.Nation, r.nation);
-    EXPECT_EQ(t.Kind, r.kind);
+    EXPECT_EQ(+t.Nation, r.nation);
+    EXPECT_EQ(+t.Kind, r.kind);
   }
 }
 
@@ -154,8 +154,8 @@ TEST(FormationTypesTest, TellingRowsExact) {
     const std::array<int, 4> air = {t.Fighters, t.TacticalBombers, t.Bombers, t.LevelBombers};
     EXPECT_EQ(army, r.army);
     EXPECT_EQ(air, r.air);
-    EXPECT_EQ(t.Month, r.month);
-    EXPECT_EQ(t.Year, r.year);
+    EXPECT_EQ(+t.Month, r.month);
+    EXPECT_EQ(+t.Year, r.year);
   }
 }
 
@@ -177,11 +177,11 @@ TEST(EquipmentModelsTest, UsedRowsFollowTheBlocks) {
     const TEquipmentModel& e = EquipmentModels[m];
     if (e.Category != 0) {
       found[e.Category].insert(m);
-      EXPECT_GT(e.Name.Length, 0) << m;
+      EXPECT_GT(+e.Name.Length, 0) << m;
       continue;
     }
     SCOPED_TRACE(m);
-    EXPECT_EQ(e.Name.Length, 0);
+    EXPECT_EQ(+e.Name.Length, 0);
     EXPECT_EQ(e.Nation + e.Cost + e.roadSpeed + e.Movement + e.InfantryAttack + e.ArmorAttack +
                   e.AirAttack + e.GroundDefense + e.AirDefense + e.IntroMonth + e.IntroYear +
                   e.AirTransportable,
@@ -242,8 +242,8 @@ TEST(EquipmentModelsTest, NamesAndMakers) {
     SCOPED_TRACE(r.row);
     const TEquipmentModel& e = EquipmentModels[r.row];
     EXPECT_EQ(e.Name.View(), r.name);
-    EXPECT_EQ(e.Nation, r.nation);
-    EXPECT_EQ(e.Category, r.kind);
+    EXPECT_EQ(+e.Nation, r.nation);
+    EXPECT_EQ(+e.Category, r.kind);
   }
 }
 
@@ -297,11 +297,11 @@ TEST(AircraftModelsTest, UsedRowsFollowTheBlocks) {
     const TAircraftModel& a = AircraftModels[r];
     if (a.Class != 0) {
       found[a.Class].insert(r);
-      EXPECT_GT(a.Name.Length, 0) << r;
+      EXPECT_GT(+a.Name.Length, 0) << r;
       continue;
     }
     SCOPED_TRACE(r);
-    EXPECT_EQ(a.Name.Length, 0);
+    EXPECT_EQ(+a.Name.Length, 0);
     EXPECT_EQ(a.Nation + a.Cost + a.Speed + a.Movement + a.InfantryAttack + a.ArmorAttack +
                   a.AirAttack + a.AirDefense + a.Radius + a.IntroMonth + a.IntroYear,
               0);
@@ -338,8 +338,8 @@ TEST(AircraftModelsTest, NamesAndMakers) {
     SCOPED_TRACE(r.row);
     const TAircraftModel& a = AircraftModels[r.row];
     EXPECT_EQ(a.Name.View(), r.name);
-    EXPECT_EQ(a.Nation, r.nation);
-    EXPECT_EQ(a.Class, r.kind);
+    EXPECT_EQ(+a.Nation, r.nation);
+    EXPECT_EQ(+a.Class, r.kind);
   }
 }
 
@@ -449,8 +449,8 @@ TEST(TerrainTilesTest, RunsCoverEveryTileWithItsTerrain) {
       ++seen[tile];
       const TTerrainTile& t = TerrainTiles[tile];
       EXPECT_EQ(t.Name.View(), run.terrain);
-      EXPECT_EQ(t.MoveCost, want.moveCost);
-      EXPECT_EQ(t.AirDefenceBonus, want.airDefence);
+      EXPECT_EQ(+t.MoveCost, want.moveCost);
+      EXPECT_EQ(+t.AirDefenceBonus, want.airDefence);
       for (int k = 0; k < 8; ++k) {
         EXPECT_EQ(t.DefenceBonus[k], want.defence[k]) << "kind " << k + 4;
         EXPECT_EQ(t.AttackBonus[k], want.attack[k]) << "kind " << k + 4;
@@ -484,28 +484,28 @@ TEST(AuthoredNumbersTest, EquipmentWithinRanges) {
     const TEquipmentModel& e = EquipmentModels[m];
     if (e.Category == 0) continue;
     SCOPED_TRACE(m);
-    EXPECT_GE(e.Cost, 6);
-    EXPECT_LE(e.Cost, 164);
-    EXPECT_LE(e.roadSpeed, 18);
-    EXPECT_LE(e.Movement, 12);
-    EXPECT_GE(e.InfantryAttack, 1);
-    EXPECT_LE(e.InfantryAttack, 78);
-    EXPECT_LE(e.ArmorAttack, 23);
-    EXPECT_LE(e.AirAttack, 16);
-    EXPECT_LE(e.GroundDefense, 32);
-    EXPECT_LE(e.AirDefense, 11);
-    EXPECT_GE(e.IntroMonth, 1);
-    EXPECT_LE(e.IntroMonth, 12);
-    EXPECT_GE(e.IntroYear, 1897);
-    EXPECT_LE(e.IntroYear, 1944);
-    EXPECT_LE(e.AirTransportable, 1);  // the refit rules test for exactly 1
+    EXPECT_GE(+e.Cost, 6);
+    EXPECT_LE(+e.Cost, 164);
+    EXPECT_LE(+e.roadSpeed, 18);
+    EXPECT_LE(+e.Movement, 12);
+    EXPECT_GE(+e.InfantryAttack, 1);
+    EXPECT_LE(+e.InfantryAttack, 78);
+    EXPECT_LE(+e.ArmorAttack, 23);
+    EXPECT_LE(+e.AirAttack, 16);
+    EXPECT_LE(+e.GroundDefense, 32);
+    EXPECT_LE(+e.AirDefense, 11);
+    EXPECT_GE(+e.IntroMonth, 1);
+    EXPECT_LE(+e.IntroMonth, 12);
+    EXPECT_GE(+e.IntroYear, 1897);
+    EXPECT_LE(+e.IntroYear, 1944);
+    EXPECT_LE(+e.AirTransportable, 1);  // the refit rules test for exactly 1
     // Towed pieces have no road speed, armour or air defence of their own.
     const bool towedGun = e.Category >= 4 && e.Category != 6 && e.Category != 8;
     if (towedGun) {
       EXPECT_EQ(e.roadSpeed + e.GroundDefense + e.AirDefense + e.AirAttack, 0);
     }
     if (e.Category != 8) {
-      EXPECT_EQ(e.AirAttack, 0);
+      EXPECT_EQ(+e.AirAttack, 0);
     }
   }
 }
@@ -515,28 +515,28 @@ TEST(AuthoredNumbersTest, AircraftWithinRanges) {
     const TAircraftModel& a = AircraftModels[r];
     if (a.Class == 0) continue;
     SCOPED_TRACE(r);
-    EXPECT_GE(a.Cost, 56);
-    EXPECT_LE(a.Cost, 250);
-    EXPECT_GE(a.Speed, 8);
-    EXPECT_LE(a.Speed, 38);
-    EXPECT_GE(a.Movement, 4);
-    EXPECT_LE(a.Movement, 72);
-    EXPECT_GE(a.InfantryAttack, 2);
-    EXPECT_LE(a.InfantryAttack, 72);
-    EXPECT_GE(a.ArmorAttack, 1);
-    EXPECT_LE(a.ArmorAttack, 18);
-    EXPECT_LE(a.AirAttack, 48);
-    EXPECT_GE(a.AirDefense, 12);
-    EXPECT_LE(a.AirDefense, 83);
-    EXPECT_GE(a.Radius, 5);
-    EXPECT_LE(a.Radius, 128);
-    EXPECT_GE(a.IntroMonth, 1);
-    EXPECT_LE(a.IntroMonth, 12);
-    EXPECT_GE(a.IntroYear, 1925);
-    EXPECT_LE(a.IntroYear, 1945);
+    EXPECT_GE(+a.Cost, 56);
+    EXPECT_LE(+a.Cost, 250);
+    EXPECT_GE(+a.Speed, 8);
+    EXPECT_LE(+a.Speed, 38);
+    EXPECT_GE(+a.Movement, 4);
+    EXPECT_LE(+a.Movement, 72);
+    EXPECT_GE(+a.InfantryAttack, 2);
+    EXPECT_LE(+a.InfantryAttack, 72);
+    EXPECT_GE(+a.ArmorAttack, 1);
+    EXPECT_LE(+a.ArmorAttack, 18);
+    EXPECT_LE(+a.AirAttack, 48);
+    EXPECT_GE(+a.AirDefense, 12);
+    EXPECT_LE(+a.AirDefense, 83);
+    EXPECT_GE(+a.Radius, 5);
+    EXPECT_LE(+a.Radius, 128);
+    EXPECT_GE(+a.IntroMonth, 1);
+    EXPECT_LE(+a.IntroMonth, 12);
+    EXPECT_GE(+a.IntroYear, 1925);
+    EXPECT_LE(+a.IntroYear, 1945);
     // Only fighters fight other aircraft.
     if (a.Class != 100) {
-      EXPECT_EQ(a.AirAttack, 0);
+      EXPECT_EQ(+a.AirAttack, 0);
     }
   }
 }
@@ -546,14 +546,14 @@ TEST(AuthoredNumbersTest, FormationTypesWithinRanges) {
     const TFormationType& t = FormationTypes[row];
     if (t.Nation == 0) continue;
     SCOPED_TRACE(row);
-    EXPECT_LE(t.Men, 21300);
-    EXPECT_LE(t.Tanks, 375);
-    EXPECT_LE(t.Cars, 3300);
-    EXPECT_LE(t.Horses, 15900);
-    EXPECT_GE(t.Month, 1);
-    EXPECT_LE(t.Month, 12);
-    EXPECT_GE(t.Year, 1935);
-    EXPECT_LE(t.Year, 1945);
+    EXPECT_LE(+t.Men, 21300);
+    EXPECT_LE(+t.Tanks, 375);
+    EXPECT_LE(+t.Cars, 3300);
+    EXPECT_LE(+t.Horses, 15900);
+    EXPECT_GE(+t.Month, 1);
+    EXPECT_LE(+t.Month, 12);
+    EXPECT_GE(+t.Year, 1935);
+    EXPECT_LE(+t.Year, 1945);
     const int equipment = t.Tanks + t.SPGuns + t.ArmouredCars + t.FieldGuns + t.Howitzers +
                           t.ATGuns + t.AAGuns + t.Mortars;
     const int aircraft = t.Fighters + t.TacticalBombers + t.Bombers + t.LevelBombers;
@@ -561,7 +561,7 @@ TEST(AuthoredNumbersTest, FormationTypesWithinRanges) {
       EXPECT_LE(count, 63);
     }
     if (t.Branch == 1) {
-      EXPECT_GT(t.Men, 0);
+      EXPECT_GT(+t.Men, 0);
       EXPECT_EQ(aircraft, 0);
     } else {
       EXPECT_EQ(t.Men + equipment + t.Cars + t.Horses, 0);
@@ -571,7 +571,7 @@ TEST(AuthoredNumbersTest, FormationTypesWithinRanges) {
     const std::string_view name = t.Name.View();
     const auto digits = name.find_first_of("0123456789");
     ASSERT_NE(digits, std::string_view::npos);
-    EXPECT_EQ(1900 + std::stoi(std::string(name.substr(digits, 2))), t.Year);
+    EXPECT_EQ(1900 + std::stoi(std::string(name.substr(digits, 2))), +t.Year);
   }
 }
 
@@ -715,10 +715,10 @@ TEST(AuthoredNumbersTest, LightPiecesAreAirTransportableHeavyOnesNot) {
   // Airborne kinds take only air-transportable models; the light pieces are marked so.
   for (int m : {201, 202, 301, 303, 304, 501, 503, 601, 603, 604, 605, 608,
                 609, 610, 315, 316, 411, 620, 621, 624, 629, 323, 710}) {
-    EXPECT_EQ(EquipmentModels[m].AirTransportable, 1) << m;
+    EXPECT_EQ(+EquipmentModels[m].AirTransportable, 1) << m;
   }
   for (int m : {1, 50, 109, 401, 720, 312, 407, 607, 713}) {
-    EXPECT_EQ(EquipmentModels[m].AirTransportable, 0) << m;
+    EXPECT_EQ(+EquipmentModels[m].AirTransportable, 0) << m;
   }
 }
 
@@ -728,31 +728,31 @@ TEST(AuthoredNumbersTest, HistoricalMatchUpsHold) {
   const TEquipmentModel& t34 = EquipmentModels[15];  // T-34/41
   for (int m : {24, 25}) {                           // T-26/33, T-26/39
     const TEquipmentModel& t26 = EquipmentModels[m];
-    EXPECT_GT(t34.InfantryAttack, t26.InfantryAttack);
-    EXPECT_GT(t34.ArmorAttack, t26.ArmorAttack);
-    EXPECT_GT(t34.GroundDefense, t26.GroundDefense);
+    EXPECT_GT(+t34.InfantryAttack, +t26.InfantryAttack);
+    EXPECT_GT(+t34.ArmorAttack, +t26.ArmorAttack);
+    EXPECT_GT(+t34.GroundDefense, +t26.GroundDefense);
   }
   const TEquipmentModel& tiger = EquipmentModels[45];  // Pz-VIH
   const TEquipmentModel& pz4 = EquipmentModels[60];    // Pz-IVF1
-  EXPECT_GE(tiger.InfantryAttack, pz4.InfantryAttack);
-  EXPECT_GT(tiger.ArmorAttack, pz4.ArmorAttack);
-  EXPECT_GT(tiger.GroundDefense, pz4.GroundDefense);
+  EXPECT_GE(+tiger.InfantryAttack, +pz4.InfantryAttack);
+  EXPECT_GT(+tiger.ArmorAttack, +pz4.ArmorAttack);
+  EXPECT_GT(+tiger.GroundDefense, +pz4.GroundDefense);
   EXPECT_GT(tiger.Movement + tiger.GroundDefense, pz4.Movement + pz4.GroundDefense);
   // Every 152mm howitzer hits men harder than any 76mm gun.
   for (int how : {403, 404, 405, 406}) {
     for (int gun : {301, 302, 303, 304, 305, 306, 307}) {
-      EXPECT_GT(EquipmentModels[how].InfantryAttack, EquipmentModels[gun].InfantryAttack)
+      EXPECT_GT(+EquipmentModels[how].InfantryAttack, +EquipmentModels[gun].InfantryAttack)
           << how << " vs " << gun;
     }
   }
   // Anti-tank guns out-penetrate field guns of their day; anti-aircraft guns out-shoot both upward.
-  EXPECT_GT(EquipmentModels[606].ArmorAttack, EquipmentModels[304].ArmorAttack);  // ZIS-2 / ZIS-3
-  EXPECT_GT(EquipmentModels[613].ArmorAttack, EquipmentModels[313].ArmorAttack);  // Pak 40 / leIG
-  EXPECT_GT(EquipmentModels[713].AirAttack, EquipmentModels[701].AirAttack);
+  EXPECT_GT(+EquipmentModels[606].ArmorAttack, +EquipmentModels[304].ArmorAttack);  // ZIS-2 / ZIS-3
+  EXPECT_GT(+EquipmentModels[613].ArmorAttack, +EquipmentModels[313].ArmorAttack);  // Pak 40 / leIG
+  EXPECT_GT(+EquipmentModels[713].AirAttack, +EquipmentModels[701].AirAttack);
   // A jet fighter outclasses a biplane; an armoured assault aircraft outlasts a light bomber.
-  EXPECT_GT(AircraftModels[50].AirAttack, AircraftModels[3].AirAttack);
-  EXPECT_GT(AircraftModels[109].AirDefense, AircraftModels[101].AirDefense);
-  EXPECT_GT(AircraftModels[115].ArmorAttack, AircraftModels[112].ArmorAttack);  // Ju 87G / B
+  EXPECT_GT(+AircraftModels[50].AirAttack, +AircraftModels[3].AirAttack);
+  EXPECT_GT(+AircraftModels[109].AirDefense, +AircraftModels[101].AirDefense);
+  EXPECT_GT(+AircraftModels[115].ArmorAttack, +AircraftModels[112].ArmorAttack);  // Ju 87G / B
 }
 
 TEST(AuthoredNumbersTest, HeavierTanksDefendBetter) {
@@ -761,7 +761,7 @@ TEST(AuthoredNumbersTest, HeavierTanksDefendBetter) {
       {51, 71}, {60, 76}, {106, 107}, {96, 98}, {87, 92}, {82, 84}, {22, 40},
   };
   for (const auto& [heavy, light] : heavierLighter) {
-    EXPECT_GT(EquipmentModels[heavy].GroundDefense, EquipmentModels[light].GroundDefense)
+    EXPECT_GT(+EquipmentModels[heavy].GroundDefense, +EquipmentModels[light].GroundDefense)
         << EquipmentModels[heavy].Name.View() << " vs " << EquipmentModels[light].Name.View();
   }
 }
@@ -813,10 +813,10 @@ TEST(AuthoredNumbersTest, LaterModelsOfOneLineAreNotWorse) {
       const TEquipmentModel& b = EquipmentModels[line[i]];
       SCOPED_TRACE(std::string(a.Name.View()) + " -> " + std::string(b.Name.View()));
       EXPECT_TRUE(NotEarlier(a.IntroMonth, a.IntroYear, b.IntroMonth, b.IntroYear));
-      EXPECT_GE(b.InfantryAttack, a.InfantryAttack);
-      EXPECT_GE(b.ArmorAttack, a.ArmorAttack);
-      EXPECT_GE(b.AirAttack, a.AirAttack);
-      EXPECT_GE(b.GroundDefense, a.GroundDefense);
+      EXPECT_GE(+b.InfantryAttack, +a.InfantryAttack);
+      EXPECT_GE(+b.ArmorAttack, +a.ArmorAttack);
+      EXPECT_GE(+b.AirAttack, +a.AirAttack);
+      EXPECT_GE(+b.GroundDefense, +a.GroundDefense);
     }
   }
   const std::vector<std::vector<int>> aircraftLines = {
@@ -832,10 +832,10 @@ TEST(AuthoredNumbersTest, LaterModelsOfOneLineAreNotWorse) {
       const TAircraftModel& b = AircraftModels[line[i]];
       SCOPED_TRACE(std::string(a.Name.View()) + " -> " + std::string(b.Name.View()));
       EXPECT_TRUE(NotEarlier(a.IntroMonth, a.IntroYear, b.IntroMonth, b.IntroYear));
-      EXPECT_GE(b.InfantryAttack, a.InfantryAttack);
-      EXPECT_GE(b.ArmorAttack, a.ArmorAttack);
-      EXPECT_GE(b.AirAttack, a.AirAttack);
-      EXPECT_GE(b.AirDefense, a.AirDefense);
+      EXPECT_GE(+b.InfantryAttack, +a.InfantryAttack);
+      EXPECT_GE(+b.ArmorAttack, +a.ArmorAttack);
+      EXPECT_GE(+b.AirAttack, +a.AirAttack);
+      EXPECT_GE(+b.AirDefense, +a.AirDefense);
     }
   }
 }
@@ -853,16 +853,16 @@ TEST(AuthoredNumbersTest, TypesFollowTheirTablesOfOrganisation) {
         EXPECT_GT(t.Tanks + t.SPGuns + t.ArmouredCars + t.FieldGuns, 0);
         break;
       case 7:
-        EXPECT_GT(t.Horses, t.Cars);
+        EXPECT_GT(+t.Horses, +t.Cars);
         break;
       case 9:
         EXPECT_GT(guns, 0);
         break;
       case 10:
-        EXPECT_GT(t.AAGuns, guns);
+        EXPECT_GT(+t.AAGuns, guns);
         break;
       default:
-        EXPECT_GT(t.Men, 1000);
+        EXPECT_GT(+t.Men, 1000);
         break;
     }
   }
