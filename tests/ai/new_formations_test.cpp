@@ -1,0 +1,223 @@
+// New formations of the computer: where they rise, which record and type they take, what they
+// cost, and the caps.
+#include "ai/new_formations.hpp"
+
+#include <gtest/gtest.h>
+
+#include "ai_world.hpp"
+#include "world/tables/tables.hpp"
+
+namespace gm {
+namespace {
+
+using testing::AiWorld;
+using testing::kGermanInfantry;
+using testing::kSovietRifles;
+
+// A Soviet-held settlement at (100, 100) with an enemy `enemyDx` columns east of it.
+struct Spawn {
+  AiWorld t;
+  explicit Spawn(int enemyDx = 20) {
+    t.AddSettlement(100, 100, 5, 5, 10);
+    if (enemyDx != 0) t.Place(100 + enemyDx, 100, kGermanInfantry);
+    w().Economy.RecruitPool[NationIndex(5)] = 100'000;
+  }
+  World& w() { return t.w(); }
+  std::uint16_t At(int x, int y) { return Cell(w(), x, y).GroundFormation; }
+};
+
+TEST(NewFormationsTest, ARaisedFormation) {
+  Spawn s;
+  SpawnNewFormations(s.w(), 1);
+  ASSERT_EQ(s.At(100, 100), kMaxFormations);
+  const TFormation& f = Formation(s.w(), kMaxFormations);
+  EXPECT_EQ(f.Branch, 1);
+  EXPECT_EQ(f.X, 100);
+  EXPECT_EQ(f.yCopy, 100);
+  EXPECT_EQ(f.Men, kNewFormationMen);
+  EXPECT_EQ(f.Experience, 1);
+  EXPECT_EQ(f.Morale, 100);
+  EXPECT_EQ(f.OrdersLeft, 0);
+  EXPECT_EQ(f.Cars, 0);
+  EXPECT_EQ(FormationTypes[f.FormationType].Nation, 5);
+  EXPECT_EQ(FormationTypes[f.FormationType].Branch, 1);
+  EXPECT_EQ(s.w().Ai.AiState, kAiNewFormationsDone);
+}
+
+TEST(NewFormationsTest, HighestFreeRecordsFirstInVisitingOrder) {
+  Spawn s;
+  s.t.AddSettlement(100, 90, 5, 5, 10);  // same column, lower row: visited first
+  s.t.AddSettlement(99, 120, 5, 5, 10);  // lower column: visited before both
+  SpawnNewFormations(s.w(), 1);
+  EXPECT_EQ(s.At(99, 120), kMaxFormations);
+  EXPECT_EQ(s.At(100, 90), kMaxFormations - 1);
+  EXPECT_EQ(s.At(100, 100), kMaxFormations - 2);
+}
+
+TEST(NewFormationsTest, WhereNothingIsRaised) {
+  struct Case {
+    const char* name;
+    void (*setUp)(Spawn&);
+    bool raised;
+  };
+  const Case cases[] = {
+      {"an enemy exactly 30 columns away is near enough", [](Spawn&) {}, true},
+      {"no enemy within 30 cells", [](Spawn& s) { Cell(s.w(), 130, 100).GroundFormation = 0; },
+       false},
+      {"an enemy beside the settlement", [](Spawn& s) { s.t.Place(101, 101, kGermanInfantry); },
+       false},
+      {"the settlement has no value", [](Spawn& s) { Settlement(s.w(), 1).Value = 0; }, false},
+      {"the cell is taken", [](Spawn& s) { s.t.Place(100, 100, kSovietRifles); }, false},
+      {"held by the enemy", [](Spawn& s) { Settlement(s.w(), 1).HolderNation = 2; }, false},
+      {"the other side is on move", [](Spawn& s) { s.w().SideOnMove = kGermanSide; }, false},
+      {"the column lies west of column 30",
+       [](Spawn& s) {
+         Cell(s.w(), 100, 100).Settlement = 0;
+         Cell(s.w(), 29, 100).Settlement = 1;
+         s.t.Place(40, 100, kGermanInfantry);
+       },
+       false},
+  };
+  for (const Case& c : cases) {
+    Spawn s(30);
+    c.setUp(s);
+    const int before = [&] {
+      int n = 0;
+      for (const TFormation& f : s.w().Formations) n += f.Branch != 0;
+      return n;
+    }();
+    SpawnNewFormations(s.w(), 1);
+    int after = 0;
+    for (const TFormation& f : s.w().Formations) after += f.Branch != 0;
+    EXPECT_EQ(after - before, c.raised ? 1 : 0) << c.name;
+  }
+  {  // with a flag other than 1 the enemy test is skipped and the state is left alone
+    Spawn s(0);
+    s.w().Ai.AiState = kAiNewFormations;
+    SpawnNewFormations(s.w(), 0);
+    EXPECT_EQ(s.At(100, 100), kMaxFormations);
+    EXPECT_EQ(s.w().Ai.AiState, kAiNewFormations);
+  }
+}
+
+TEST(NewFormationsTest, ConscriptsPayForTheMenAndAShortPoolIsEmptied) {
+  for (const auto& [pool, left] : {std::pair{120, 0}, std::pair{1000, 700}, std::pair{300, 0}}) {
+    Spawn s;
+    s.w().Economy.RecruitPool[NationIndex(5)] = pool;
+    SpawnNewFormations(s.w(), 1);
+    EXPECT_EQ(s.At(100, 100), kMaxFormations);
+    EXPECT_EQ(Formation(s.w(), kMaxFormations).Men, 300);
+    EXPECT_EQ(s.w().Economy.RecruitPool[NationIndex(5)], left) << pool;
+  }
+}
+
+TEST(NewFormationsTest, ANationStopsAtItsCap) {
+  AiWorld t;
+  World& w = t.w();
+  w.SideOnMove = kGermanSide;
+  for (int i = 0; i < 499; ++i) t.Place(200 + i % 100, 200 + i / 100, kGermanInfantry);
+  t.Place(150, 100, kSovietRifles);
+  t.AddSettlement(140, 105, 2, 2, 10);
+  t.AddSettlement(140, 95, 2, 2, 10);
+  t.AddSettlement(141, 90, 2, 2, 10);
+  SpawnNewFormations(w, 1);
+  EXPECT_EQ(Cell(w, 140, 95).GroundFormation, kMaxFormations);
+  EXPECT_EQ(Cell(w, 140, 105).GroundFormation, 0);
+  EXPECT_EQ(Cell(w, 141, 90).GroundFormation, 0);
+  EXPECT_EQ(w.Lists.NationFormationCount[NationIndex(2)], 500);
+}
+
+TEST(NewFormationsTest, AFullFormationTableRaisesNothing) {
+  Spawn s;
+  for (TFormation& f : s.w().Formations) {
+    if (f.Branch == 0) f.Branch = 2;  // every record used
+  }
+  SpawnNewFormations(s.w(), 1);
+  EXPECT_EQ(s.At(100, 100), 0);
+}
+
+TEST(NewFormationsTest, BestTypesAreTheStrongestAvailable) {
+  AiWorld t;
+  World& w = t.w();
+  w.GameHeader.Year = 1943;
+  w.GameHeader.Month = 1;
+  ChooseBestTypes(w, 2);
+  const auto& best = w.Ai.BestTypes[NationIndex(2)];
+  for (int e = 0; e < 3; ++e) {
+    ASSERT_NE(best[e], 0);
+    const TFormationType& ft = FormationTypes[best[e]];
+    EXPECT_EQ(ft.Nation, 2);
+    EXPECT_EQ(ft.Branch, 1);
+    EXPECT_TRUE(ft.Year < 1943 || (ft.Year == 1943 && ft.Month <= 1));
+  }
+  EXPECT_NE(best[0], best[1]);
+  EXPECT_NE(best[1], best[2]);
+  EXPECT_NE(best[0], best[2]);
+  EXPECT_TRUE(w.Ai.PickedType == best[0] || w.Ai.PickedType == best[1] ||
+              w.Ai.PickedType == best[2]);
+
+  ChooseBestTypes(w, 8);  // one best type in all three entries
+  const auto& eight = w.Ai.BestTypes[NationIndex(8)];
+  EXPECT_NE(eight[0], 0);
+  EXPECT_EQ(eight[0], eight[1]);
+  EXPECT_EQ(eight[0], eight[2]);
+
+  const auto saved = w.Ai.BestTypes;
+  ChooseBestTypes(w, 0);
+  ChooseBestTypes(w, 9);
+  EXPECT_EQ(w.Ai.BestTypes, saved);
+}
+
+TEST(NewFormationsTest, ATypeIsAvailableFromItsMonth) {
+  // Nation 8's first type: before its month the nation has nothing to raise.
+  int first = 0;
+  for (int t = 1; t <= kFormationTypeRows; ++t) {
+    const TFormationType& ft = FormationTypes[t];
+    if (ft.Nation != 8 || ft.Branch != 1) continue;
+    if (first == 0 ||
+        ft.Year * 12 + ft.Month < FormationTypes[first].Year * 12 + FormationTypes[first].Month) {
+      first = t;
+    }
+  }
+  ASSERT_NE(first, 0);
+  const TFormationType& ft = FormationTypes[first];
+  AiWorld t;
+  World& w = t.w();
+  w.GameHeader.Year = ft.Year;
+  w.GameHeader.Month = static_cast<std::uint16_t>(ft.Month);
+  ChooseBestTypes(w, 8);
+  EXPECT_NE(w.Ai.PickedType, 0);
+
+  AiWorld early;
+  World& e = early.w();
+  e.GameHeader.Year = ft.Month == 1 ? ft.Year - 1 : ft.Year;
+  e.GameHeader.Month = static_cast<std::uint16_t>(ft.Month == 1 ? 12 : ft.Month - 1);
+  ChooseBestTypes(e, 8);
+  EXPECT_EQ(e.Ai.PickedType, 0);
+  EXPECT_EQ(e.Ai.BestTypes[NationIndex(8)][0], 0);
+}
+
+TEST(NewFormationsTest, AnUnfilledEntryIsNeverRaised) {
+  // Only one entry filled and nothing available now: the draws fall on it or on nothing, and
+  // nothing of type 0 is ever raised.
+  for (int draw = 0; draw < 12; ++draw) {
+    Spawn s;
+    s.w().RandomSeed = static_cast<std::uint32_t>(draw * 7919);
+    s.w().GameHeader.Year = 1900;
+    s.w().Ai.BestTypes[NationIndex(5)] = {kSovietRifles, 0, 0};
+    SpawnNewFormations(s.w(), 1);
+    const std::uint16_t n = s.At(100, 100);
+    if (n != 0) {
+      EXPECT_EQ(Formation(s.w(), n).FormationType, kSovietRifles);
+    }
+    for (const TFormation& f : s.w().Formations) {
+      if (f.Branch != 0) {
+        EXPECT_NE(f.FormationType, 0);
+      }
+    }
+    EXPECT_EQ(s.w().Economy.RecruitPool[NationIndex(5)], n != 0 ? 99'700 : 100'000);
+  }
+}
+
+}  // namespace
+}  // namespace gm
