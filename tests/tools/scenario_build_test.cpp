@@ -303,8 +303,21 @@ TEST(TileCatalogueTest, EveryTileBelongsToItsTerrain) {
       }
       EXPECT_TRUE(road && river) << tiles::DirectionNames(ways);
     }
-  EXPECT_EQ(tiles::DescribeTile(53), "53 Airbase:, variety 1");
-  EXPECT_EQ(tiles::DescribeTile(0), "0 Road-Plain: road to N NE, variety 1");
+  EXPECT_EQ(tiles::DescribeTile(53), "53 Airbase, variety 1");
+  EXPECT_EQ(tiles::DescribeTile(0), "0 Road-Plain: road to N S, variety 1");
+  EXPECT_EQ(tiles::DescribeTile(48), "48 Mouth: river mouth from N into water to S, variety 1");
+}
+
+// The listing the art tools read is the catalogue itself.
+TEST(TileCatalogueTest, TheCommittedListingIsCurrent) {
+  std::ifstream in(std::string(GM_SCENARIO_DATA_DIR) + "/../../tiles/catalogue.txt");
+  ASSERT_TRUE(in) << "tools/tiles/catalogue.txt is missing";
+  std::string line;
+  std::vector<std::string> lines;
+  while (std::getline(in, line))
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  ASSERT_EQ(lines.size(), static_cast<std::size_t>(tiles::kTileCount));
+  for (int t = 0; t < tiles::kTileCount; ++t) EXPECT_EQ(lines[t], tiles::DescribeTile(t));
 }
 
 }  // namespace

@@ -24,12 +24,15 @@ struct Depiction {
 
 using List = std::vector<Depiction>;
 
-// Every pair of distinct directions: straight runs and bends.
+// Every pair of distinct directions: straight runs first, then gentle, square and sharp bends.
 List Pairs() {
   List out;
-  for (int a = 0; a < kDirCount; ++a)
-    for (int b = a + 1; b < kDirCount; ++b)
+  for (int turn = 4; turn >= 1; --turn)  // eighths of a turn between the two ends
+    for (int a = 0; a < kDirCount; ++a) {
+      const int b = (a + turn) % kDirCount;
+      if (turn == 4 && b < a) continue;  // a straight run is counted once
       out.push_back({static_cast<std::uint8_t>(Bit(a) | Bit(b))});
+    }
   return out;
 }
 
@@ -299,7 +302,7 @@ std::string DirectionNames(std::uint8_t mask) {
 std::string DescribeTile(int tile) {
   const TileInfo& t = TileCatalogue().at(tile);
   std::string s = std::to_string(tile);
-  s.append(" ").append(TerrainNameOf(t.feature)).append(":");
+  s.append(" ").append(TerrainNameOf(t.feature));
   std::string what;
   switch (t.feature) {
     case Feature::kRoad:
@@ -326,16 +329,17 @@ std::string DescribeTile(int tile) {
       break;
   }
   if (!what.empty()) {
-    s.append(" ").append(what).append(" ");
+    s.append(": ").append(what).append(" ");
     s.append(DirectionNames(t.feature == Feature::kCoast || t.feature == Feature::kPort ? t.sea
                                                                                         : t.ways));
+    if (t.feature == Feature::kMouth) s.append(" into water to ").append(DirectionNames(t.sea));
   }
   if (t.feature == Feature::kTown) {
     static constexpr const char* kSizes[] = {"",     "village",    "small town", "town",
                                              "city", "large city", "metropolis"};
-    s.append(" ").append(kSizes[t.size]);
+    s.append(": ").append(kSizes[t.size]);
   }
-  if (t.look != Look::kNone) s.append(" ").append(LookName(t.look));
+  if (t.look != Look::kNone) s.append(what.empty() ? ": " : " ").append(LookName(t.look));
   s.append(", variety ").append(std::to_string(t.variety));
   return s;
 }
