@@ -1,0 +1,224 @@
+// The order dispatch of the map: which mark gives which order with which sound, what happens at
+// once, and the fights resolved at the end of the 26-frame animation.
+#include "ui/flow/map_orders.hpp"
+
+#include <gtest/gtest.h>
+
+#include "recording_sinks.hpp"
+#include "tests/world/order_test_world.hpp"
+#include "ui/flow/action_animation.hpp"
+#include "ui/flow/screen_flags.hpp"
+#include "world/reach_grids.hpp"
+
+namespace gm {
+namespace {
+
+using testing::kGermanFighters;
+using testing::kGermanInfantry;
+using testing::kSovietFighters;
+using testing::kSovietRifles;
+using testing::OrderWorld;
+using testing::RecordingServices;
+
+constexpr int kX = 100;
+constexpr int kY = 100;
+
+// A Soviet formation selected at (100, 100), the target cell one to the east with the given mark.
+struct Order {
+  OrderWorld t;
+  RecordingServices s;
+  int own = 0;
+  explicit Order(std::uint16_t type = kSovietRifles) {
+    World& w = t.w();
+    w.SoundOn = 1;
+    own = t.Place(kX, kY, type);
+    t.Select(kX, kY);
+    w.ScreenFlags[kFlagUnitStaff] = 2;
+    w.TargetX = kX + 1;
+    w.TargetY = kY;
+  }
+  World& w() { return t.w(); }
+};
+
+TEST(MapOrdersTest, GroundMarksOfAPlayer) {
+  struct Case {
+    int code;
+    OrderKind kind;
+    const char* sound;  // nullptr: none
+    std::uint8_t actionKind;
+    bool moved;
+  };
+  const Case cases[] = {
+      {kReachMove, OrderKind::kMove, "move", 0, true},
+      {kReachFire, OrderKind::kFire, "art_fire", 2, false},
+      {kReachAssault, OrderKind::kAssault, "fighting", 1, false},
+      {kReachDrop, OrderKind::kAirDrop, "desant", 0, true},
+      {kReachNone, OrderKind::kNone, nullptr, 0, false},
+      {kReachOwnCell, OrderKind::kNone, nullptr, 0, false},
+  };
+  for (const Case& c : cases) {
+    for (const std::uint8_t soundOn : {0, 1}) {
+      Order o;
+      o.w().SoundOn = soundOn;
+      o.w().ScreenFlags[kFlagLayer] = 2;
+      o.w().GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = c.code;
+      EXPECT_EQ(PlayerMapOrder(o.w(), o.s.services), c.kind) << c.code;
+      EXPECT_EQ(o.s.sound.played.size(), c.sound != nullptr && soundOn ? 1u : 0u) << c.code;
+      if (c.sound != nullptr && soundOn) {
+        EXPECT_EQ(o.s.sound.played[0], c.sound);
+      }
+      EXPECT_EQ(o.w().ActionTick, c.actionKind != 0 ? 1 : 0) << c.code;
+      EXPECT_EQ(o.w().ActionKind, c.actionKind) << c.code;
+      EXPECT_EQ(Cell(o.w(), kX + 1, kY).GroundFormation, c.moved ? o.own : 0) << c.code;
+      EXPECT_EQ(o.w().Selection[0], 0);
+      EXPECT_EQ(o.w().ScreenFlags[kFlagUnitStaff], 0);
+    }
+  }
+}
+
+TEST(MapOrdersTest, AirMarksOfAPlayer) {
+  struct Case {
+    int code;
+    OrderKind kind;
+    bool sound;
+    std::uint8_t actionKind;
+    bool rebased;
+  };
+  const Case cases[] = {
+      {kAirRebase, OrderKind::kRebase, false, 0, true},
+      {kAirStrike, OrderKind::kAirStrike, true, 3, true},
+      {kAirEnemyAir, OrderKind::kSecondAir, false, 4, false},
+      {kAirOwnCell, OrderKind::kNone, false, 0, false},
+  };
+  for (const Case& c : cases) {
+    Order o(kSovietFighters);
+    o.w().ScreenFlags[kFlagLayer] = 1;
+    o.w().AirReachGrid(kAirGridCentre, kAirGridCentre + 1) = c.code;
+    EXPECT_EQ(PlayerMapOrder(o.w(), o.s.services), c.kind) << c.code;
+    EXPECT_EQ(o.s.sound.played,
+              c.sound ? std::vector<std::string>{"art_fire"} : std::vector<std::string>{})
+        << c.code;
+    EXPECT_EQ(o.w().ActionKind, c.actionKind) << c.code;
+    EXPECT_EQ(Cell(o.w(), kX + 1, kY).AirFormation, c.rebased ? o.own : 0) << c.code;
+    EXPECT_EQ(o.w().Selection[0], 0);
+  }
+}
+
+TEST(MapOrdersTest, AClickOutsideTheGridOnlyDeselects) {
+  Order o;
+  o.w().ScreenFlags[kFlagLayer] = 2;
+  o.w().TargetX = kX + 10;  // column 20 of the grid
+  EXPECT_EQ(PlayerMapOrder(o.w(), o.s.services), OrderKind::kNone);
+  EXPECT_EQ(o.w().Selection[0], 0);
+  EXPECT_TRUE(o.s.sound.played.empty());
+}
+
+TEST(MapOrdersTest, SelectionFromAClick) {
+  OrderWorld t;
+  World& w = t.w();
+  const int own = t.Place(kX, kY, kSovietRifles);
+  t.Place(kX + 1, kY, kGermanInfantry);
+  t.Place(kX, kY, kSovietFighters);
+  w.ScreenFlags[kFlagLayer] = 2;
+  w.TargetX = kX + 1;  // an enemy: nothing selected
+  w.TargetY = kY;
+  SelectClickedCell(w);
+  EXPECT_EQ(w.Selection[0], 0);
+  w.TargetX = kX;  // own ground formation on the army layer
+  SelectClickedCell(w);
+  EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{1, kX, kY}));
+  EXPECT_EQ(w.ScreenFlags[kFlagUnitStaff], 2);
+  EXPECT_EQ(w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1), kReachAssault);
+  w.TargetX = kX + 5;  // an empty cell: its place is kept with the flag 0
+  SelectClickedCell(w);
+  EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{0, kX + 5, kY}));
+  EXPECT_EQ(w.ScreenFlags[kFlagUnitStaff], 0);
+  (void)own;
+}
+
+TEST(MapOrdersTest, AnimatedOrdersResolveTwentyFiveFramesLater) {
+  OrderWorld t;
+  RecordingServices s;
+  World& w = t.w();
+  const int own = t.Place(kX, kY, kSovietRifles);
+  const int enemy = t.Place(kX + 1, kY, kGermanInfantry);
+  Formation(w, enemy).Men = 1;  // a fight it cannot survive as it was
+  t.Select(kX, kY);
+  w.TargetX = kX + 1;
+  w.TargetY = kY;
+  w.ScreenFlags[kFlagLayer] = 2;
+  w.ScreenFlags[kFlagComputerTurn] = 1;
+  w.AiOrderPending = 1;
+  w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = kReachAssault;
+  ASSERT_EQ(PlayerMapOrder(w, s.services), OrderKind::kAssault);
+  w.Selection[0] = 1;  // the resolver acts from the selected cell, as the tick leaves it
+  int frames = 0;
+  bool resolved = false;
+  while (!resolved && frames < 100) {
+    ++frames;
+    CountActionTick(w);
+    resolved = FinishAction(w, s.services);
+    if (!resolved) {
+      EXPECT_EQ(w.AiOrderPending, 1);
+    }
+  }
+  EXPECT_EQ(frames, 25);
+  EXPECT_EQ(w.ActionTick, 0);
+  EXPECT_EQ(w.ActionKind, 0);
+  EXPECT_EQ(w.AiOrderPending, 0);
+  EXPECT_EQ(Formation(w, own).OrdersLeft, 1);  // the assault has been fought
+}
+
+TEST(MapOrdersTest, TheComputersOrders) {
+  struct Case {
+    const char* name;
+    std::uint8_t decision;
+    int code;
+    OrderKind kind;
+    const char* sound;
+    std::uint8_t pendingAfter;
+  };
+  const Case cases[] = {
+      {"a move is silent and done at once", kAiMove, kReachMove, OrderKind::kMove, nullptr, 0},
+      {"an assault waits for its fight", kAiAssault, kReachAssault, OrderKind::kAssault, "fighting",
+       1},
+      {"fire waits for its fight", kAiFire, kReachFire, OrderKind::kFire, "art_fire", 1},
+      {"a target without a mark is dropped", kAiMove, kReachNone, OrderKind::kNone, nullptr, 0},
+      {"a stay is no map order", kAiStay, kReachMove, OrderKind::kNone, nullptr, 0},
+  };
+  for (const Case& c : cases) {
+    for (const std::uint8_t layer : {1, 2}) {
+      Order o;
+      World& w = o.w();
+      w.ScreenFlags[kFlagComputerTurn] = 1;
+      w.ScreenFlags[kFlagLayer] = layer;  // the computer always orders on the army grid
+      w.Ai.AiDecision = c.decision;
+      w.Ai.AiTargetGridX = kGroundGridCentre + 1;
+      w.Ai.AiTargetGridY = kGroundGridCentre;
+      w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = c.code;
+      w.AiOrderPending = 1;
+      EXPECT_EQ(ComputerMapOrder(w, o.s.services), c.kind) << c.name;
+      EXPECT_EQ(w.AiOrderPending, c.pendingAfter) << c.name;
+      EXPECT_EQ(o.s.sound.played.size(), c.sound != nullptr ? 1u : 0u) << c.name;
+      EXPECT_EQ(w.Selection[0], 0) << c.name;
+    }
+  }
+  {  // nothing happens outside the computer turn or while an animation runs
+    Order o;
+    World& w = o.w();
+    w.Ai.AiDecision = kAiMove;
+    w.Ai.AiTargetGridX = kGroundGridCentre + 1;
+    w.Ai.AiTargetGridY = kGroundGridCentre;
+    w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = kReachMove;
+    w.AiOrderPending = 1;
+    EXPECT_EQ(ComputerMapOrder(w, o.s.services), OrderKind::kNone);
+    w.ScreenFlags[kFlagComputerTurn] = 1;
+    w.ActionTick = 5;
+    EXPECT_EQ(ComputerMapOrder(w, o.s.services), OrderKind::kNone);
+    EXPECT_EQ(w.AiOrderPending, 1);
+    EXPECT_EQ(w.Selection[0], 1);
+  }
+}
+
+}  // namespace
+}  // namespace gm
