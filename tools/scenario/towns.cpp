@@ -17,7 +17,9 @@ int ValueOf(int population) {
   return std::clamp(static_cast<int>(std::lround(v)), 1, 100);
 }
 
-std::string Key(const std::string& country, const std::string& name) {
+// Today's names are matched without their apostrophes ("Homyel'" is "Homyel").
+std::string Key(const std::string& country, std::string name) {
+  std::erase(name, '\'');
   return country + "|" + name;
 }
 
