@@ -87,7 +87,10 @@ TEST(ScenarioBuildTest, TheLoaderAcceptsTheScenario) {
   EXPECT_EQ(h.Day, 22);
   EXPECT_EQ(h.Month, 6);
   EXPECT_EQ(h.Year, 1941);
-  for (const TFormation& f : loaded->Formations) EXPECT_EQ(f.Branch, 0);
+  // The order of battle stands in the records (its own tests check it formation by formation).
+  int used = 0;
+  for (const TFormation& f : loaded->Formations) used += f.Branch != 0;
+  EXPECT_GT(used, 0);
 }
 
 TEST(ScenarioBuildTest, TwoBuildsGiveTheSameBytes) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <memory>
 
+#include "tools/scenario/order_of_battle.hpp"
 #include "tools/scenario/picture.hpp"
 #include "tools/scenario/scenario_build.hpp"
 #include "tools/tiles/tile_catalogue.hpp"
@@ -67,7 +68,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "gravmark-scenario: cannot write %s\n", argv[2]);
     return 1;
   }
-  const auto rgb = gm::scenario::DrawTheatre(result.theatre, result.tiles);
+  auto rgb = gm::scenario::DrawTheatre(result.theatre, result.tiles);
+  gm::scenario::MarkFormations(*world, rgb);
   constexpr int k = gm::scenario::kPicturePixelsPerCell;
   if (!WriteFile(argv[3], gm::scenario::EncodePng(gm::scenario::kColumns * k,
                                                   gm::scenario::kRows * k, rgb))) {

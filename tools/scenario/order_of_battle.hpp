@@ -1,0 +1,82 @@
+// The armies and air fleets of 22 June 1941 and the nations' war economy: read from
+// data/oob_1941.txt and data/economy_1941.txt, placed on the built map and written into the world.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/status.hpp"
+#include "tools/scenario/theatre.hpp"
+#include "world/world.hpp"
+
+namespace gm::scenario {
+
+// Models of one equipment category (1..8) or of aircraft (category 0), each with its share.
+struct KitShare {
+  int model = 0;  // equipment model 1..800, or aircraft row 1..400
+  int weight = 0;
+};
+using Kit = std::vector<KitShare>;
+
+// One line of the order of battle: `count` formations of one type in one placement area.
+struct UnitLine {
+  int nation = 0;
+  int type = 0;
+  int count = 0;
+  std::string area;
+  int menPercent = 100;                         // men against the type's nominal strength
+  int equipPercent = 100;                       // equipment, cars and horses
+  int tankPercent = -1;                         // tanks alone, when given
+  int experience = -1, morale = -1, ammo = -1;  // -1: the nation's quality line
+  std::array<Kit, 9> kits;   // by category 1..8, [0] aircraft; empty: the nation's default
+  std::vector<int> numbers;  // historical numbers, one per formation in order
+  int line = 0;
+};
+
+struct Area {
+  std::vector<LonLat> anchors;
+};
+
+struct Quality {
+  int experience = 1, morale = 100, ammo = 10;
+};
+
+struct OrderOfBattle {
+  std::vector<UnitLine> units;
+  std::vector<std::pair<std::string, Area>> areas;
+  std::array<Quality, 11> quality;                 // by nation
+  std::array<std::array<Kit, 9>, 11> defaultKits;  // by nation, then category ([0] aircraft)
+};
+
+// Reads and checks the order of battle: every type raisable by June 1941 by its nation, every
+// kit model of its category, in service before July 1941 and, for airborne types, air-portable.
+Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out);
+
+// Planned formations by nation (index 1..8), ground and air.
+struct ForceCounts {
+  std::array<int, 11> ground{};
+  std::array<int, 11> air{};
+};
+ForceCounts PlannedCounts(const OrderOfBattle& oob);
+
+// Places every formation of the order of battle on the built world: ground formations on free
+// passable cells of their own coalition's side near their area, never on a neutral settlement;
+// air formations on free airbases, laying out a field airbase where none is near. New airbases
+// are added to the theatre, the tiles and the settlement records.
+Status PlaceOrderOfBattle(const OrderOfBattle& oob, Theatre& t, std::vector<std::uint16_t>& tiles,
+                          World& w);
+
+// Fills the economy block from data/economy_1941.txt: stocks, pools, production rates and
+// statuses; the rates of each nation are cut to what its held settlements pay for.
+Status BuildEconomy(const std::string& path, World& w);
+
+// The builder's step after the map: the order of battle from `dataDir`, then the economy.
+Status BuildForcesAndEconomy(const std::string& dataDir, Theatre& t,
+                             std::vector<std::uint16_t>& tiles, World& w);
+
+// Marks every formation on the review picture: a dot in its coalition's colour.
+void MarkFormations(const World& w, std::vector<std::uint8_t>& rgb);
+
+}  // namespace gm::scenario
