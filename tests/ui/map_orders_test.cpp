@@ -136,6 +136,32 @@ TEST(MapOrdersTest, SelectionFromAClick) {
   (void)own;
 }
 
+TEST(MapOrdersTest, ClicksOfThePlayer) {
+  OrderWorld t;
+  RecordingServices s;
+  World& w = t.w();
+  w.SoundOn = 1;
+  w.ScreenFlags[kFlagLayer] = 2;
+  const int own = t.Place(kX, kY, kSovietRifles);
+  const int enemy = t.Place(kX + 2, kY, kGermanInfantry);
+  w.TargetX = kX;
+  w.TargetY = kY;
+  EXPECT_EQ(MapClickAt(w, s.services), OrderKind::kNone);  // selects
+  ASSERT_EQ(w.Selection[0], 1);
+  w.TargetX = kX + 1;  // a move: it stays selected at its new cell, with fresh grids
+  EXPECT_EQ(MapClickAt(w, s.services), OrderKind::kMove);
+  EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{1, kX + 1, kY}));
+  EXPECT_EQ(w.ScreenFlags[kFlagUnitStaff], 2);
+  EXPECT_EQ(Cell(w, kX + 1, kY).GroundFormation, own);
+  EXPECT_EQ(w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1), kReachAssault);
+  w.TargetX = kX + 2;  // an assault: the attacker's cell stays named for the fight
+  EXPECT_EQ(MapClickAt(w, s.services), OrderKind::kAssault);
+  EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{0, kX + 1, kY}));
+  EXPECT_EQ(w.ActionKind, 1);
+  EXPECT_EQ(s.sound.played, (std::vector<std::string>{"move", "fighting"}));
+  (void)enemy;
+}
+
 TEST(MapOrdersTest, AnimatedOrdersResolveTwentyFiveFramesLater) {
   OrderWorld t;
   RecordingServices s;

@@ -139,6 +139,13 @@ void SelectClickedCell(World& w) {
   }
 }
 
+OrderKind MapClickAt(World& w, FlowServices& services) {
+  OrderKind done = OrderKind::kNone;
+  if (w.Selection[0] == 1) done = PlayerMapOrder(w, services);
+  if (w.Selection[0] == 0) SelectClickedCell(w);
+  return done;
+}
+
 OrderKind ComputerMapOrder(World& w, FlowServices& services) {
   if (w.ScreenFlags[kFlagComputerTurn] != 1 || w.ActionTick != 0 || w.AiOrderPending == 0) {
     return OrderKind::kNone;

@@ -51,6 +51,11 @@ OrderKind PlayerMapOrder(World& w, FlowServices& services);
 // cell with the selection flag 0.
 void SelectClickedCell(World& w);
 
+// A click of the player on the map cell (TargetX, TargetY): the selected formation's order
+// there, if one is selected, and then a selection from the clicked cell when none is left (so
+// a formation that has moved stays selected at its new cell with fresh grids).
+OrderKind MapClickAt(World& w, FlowServices& services);
+
 // The computer's pending order, carried out on the army grid at (AiTargetGridY, AiTargetGridX)
 // exactly like a player's. An order whose target holds no order mark is dropped, so the turn
 // goes on. Does nothing outside the computer turn, during an animation or with no order waiting.
