@@ -132,12 +132,17 @@ Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
       }
     } else if (w[0] == "area") {
       Area a;
-      for (std::size_t k = 2; k < w.size(); ++k) {
+      std::size_t first = 2;
+      if (w.size() > 2 && w[2] == "border") {
+        a.border = true;
+        ++first;
+      }
+      for (std::size_t k = first; k < w.size(); ++k) {
         LonLat p;
         if (!ToLonLat(w[k], p)) return bad("\"lon,lat\" expected, not " + w[k]);
         a.anchors.push_back(p);
       }
-      if (w.size() < 3) return bad("\"area <name> lon,lat ...\" expected");
+      if (a.anchors.empty()) return bad("\"area <name> [border] lon,lat ...\" expected");
       for (const auto& [name, area] : out.areas)
         if (name == w[1]) return bad("area " + w[1] + " named twice");
       out.areas.emplace_back(w[1], a);

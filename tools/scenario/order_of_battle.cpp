@@ -164,14 +164,28 @@ class Placer {
     return n;
   }
 
-  // The cell for a ground formation near the anchor; false when the search finds none.
-  bool GroundCell(int ax, int ay, std::uint32_t side, int& x, int& y) const {
-    for (const Offset& o : SearchOrder())
-      if (FreeGround(ax + o.dx, ay + o.dy, side)) {
-        x = ax + o.dx;
-        y = ay + o.dy;
-        return true;
-      }
+  // A cell with land of the other coalition among its eight neighbours.
+  bool OnBorder(int x, int y, std::uint32_t side) const {
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int dx = -1; dx <= 1; ++dx)
+        if (t_.IsLand(x + dx, y + dy)) {
+          const int holder = t_.holder[Theatre::Index(x + dx, y + dy)];
+          if (holder >= 1 && holder <= 8 && !InNationSet(side, holder)) return true;
+        }
+    return false;
+  }
+
+  // The cell for a ground formation near the anchor, on the border first when `border` asks
+  // for a front line; false when the search finds none.
+  bool GroundCell(int ax, int ay, std::uint32_t side, bool border, int& x, int& y) const {
+    for (int pass = border ? 0 : 1; pass < 2; ++pass)
+      for (const Offset& o : SearchOrder())
+        if (FreeGround(ax + o.dx, ay + o.dy, side) &&
+            (pass == 1 || OnBorder(ax + o.dx, ay + o.dy, side))) {
+          x = ax + o.dx;
+          y = ay + o.dy;
+          return true;
+        }
     return false;
   }
 
@@ -303,8 +317,8 @@ Status PlaceOrderOfBattle(const OrderOfBattle& oob, Theatre& t, std::vector<std:
       const LonLat& anchor = area.anchors[cursor[a]++ % area.anchors.size()];
       const int ax = ColumnOf(anchor.lon), ay = RowOf(anchor.lat);
       int x = 0, y = 0;
-      const bool found =
-          air ? placer.AirCell(ax, ay, side, x, y) : placer.GroundCell(ax, ay, side, x, y);
+      const bool found = air ? placer.AirCell(ax, ay, side, x, y)
+                             : placer.GroundCell(ax, ay, side, area.border, x, y);
       if (!found) return bad("no free cell of its side near " + u.area);
       TFormation& f = w.Formations[record++];
       f = TFormation{};

@@ -37,6 +37,7 @@ struct UnitLine {
 
 struct Area {
   std::vector<LonLat> anchors;
+  bool border = false;  // a front line: its formations stand on the border cells
 };
 
 struct Quality {
