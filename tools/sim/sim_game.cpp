@@ -195,7 +195,7 @@ int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
     turnMs[side].push_back(ms);
     all.Add(turn);
     ++turns;
-    if (side != w->OpeningCoalition) daysPassed += TurnDays(*w);
+    if (changed && side != w->OpeningCoalition) daysPassed += TurnDays(*w);
     const SideTotals t = Totals(*w);
     char line[128];
     std::snprintf(line, sizeof line, " | formations S %ld G %ld | value S %ld G %ld | ",
