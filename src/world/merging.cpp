@@ -120,12 +120,13 @@ void MergeFormations(World& w, std::uint8_t direction) {
   s.Experience = Blend(s.Men, s.Experience, n.Men, n.Experience);
   s.Morale = Blend(s.Men, s.Morale, n.Men, n.Morale);
 
-  // Sums saturate at 65,535; what does not fit goes to the neighbour's national reserves.
-  const std::int64_t menOver = AddKeepingOverflow(s.Men, n.Men);
+  // Men join the formation and nowhere else: a merge never feeds the men pools. The candidate
+  // rule keeps the sum within the type's strength; past 65,535 it stops there rather than wrap.
+  AddKeepingOverflow(s.Men, n.Men);
+  // Cars and horses saturate at 65,535; what does not fit goes to the neighbour's nation.
   const std::int64_t carsOver = AddKeepingOverflow(s.Cars, n.Cars);
   const std::int64_t horsesOver = AddKeepingOverflow(s.Horses, n.Horses);
   if (IsNation(nation)) {
-    AddToPool(e.VeteranPool[NationIndex(nation)], menOver);
     AddToPool(e.CarPool[NationIndex(nation)], carsOver);
     AddToPool(e.HorsePool[NationIndex(nation)], horsesOver);
   }

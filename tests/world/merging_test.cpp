@@ -214,6 +214,41 @@ TEST(MergeTest, EquipmentFindsSlotsOrGoesToTheReserve) {
   EXPECT_EQ(e.HorsePool[NationIndex(5)], 100);
 }
 
+TEST(MergeTest, SumsPastTheFieldStopAtItsTop) {
+  // A merge called without the candidate test: men stop at 65,535 and feed no pool; cars and
+  // horses stop there too, their surplus going to the nation's pools.
+  struct Case {
+    const char* what;
+    int menS, menN, carsS, carsN, horsesS, horsesN;
+    int men, cars, horses, carPool, horsePool;
+  };
+  const Case cases[] = {
+      {"fits", 30'000, 35'535, 10, 20, 5, 6, 65'535, 30, 11, 0, 0},
+      {"men over", 65'000, 1'000, 0, 0, 0, 0, 65'535, 0, 0, 0, 0},
+      {"cars over", 1, 1, 65'000, 600, 0, 0, 2, 65'535, 0, 65, 0},
+      {"horses over", 1, 1, 0, 0, 65'535, 65'535, 2, 0, 65'535, 0, 65'535},
+  };
+  for (const Case& c : cases) {
+    auto w = MakeEmptyWorld();
+    TFormation& s = PlaceFormation(*w, 1, kX, kY, kRifle, static_cast<std::uint16_t>(c.menS));
+    s.Cars = static_cast<std::uint16_t>(c.carsS);
+    s.Horses = static_cast<std::uint16_t>(c.horsesS);
+    TFormation& n = PlaceFormation(*w, 2, kX, kY - 1, kRifle, static_cast<std::uint16_t>(c.menN));
+    n.Cars = static_cast<std::uint16_t>(c.carsN);
+    n.Horses = static_cast<std::uint16_t>(c.horsesN);
+    Select(*w, kX, kY);
+    MergeFormations(*w, 4);
+    const TEconomy& e = w->Economy;
+    EXPECT_EQ(s.Men, c.men) << c.what;
+    EXPECT_EQ(s.Cars, c.cars) << c.what;
+    EXPECT_EQ(s.Horses, c.horses) << c.what;
+    EXPECT_EQ(e.CarPool[NationIndex(5)], c.carPool) << c.what;
+    EXPECT_EQ(e.HorsePool[NationIndex(5)], c.horsePool) << c.what;
+    EXPECT_EQ(e.VeteranPool[NationIndex(5)], 0) << c.what;
+    EXPECT_EQ(e.RecruitPool[NationIndex(5)], 0) << c.what;
+  }
+}
+
 TEST(MergeTest, DirectionsThatNameNoFormationChangeNothing) {
   auto w = MakeEmptyWorld();
   PlaceFormation(*w, 1, kX, kY, kRifle, 1000);
