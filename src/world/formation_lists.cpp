@@ -76,7 +76,10 @@ void BuildRaiseList(World& w) {
     std::uint8_t status = kRaiseAvailable;
     if (TooEarly(w.GameHeader, type)) status = kRaiseTooEarly;
     if (IsNation(n)) {
-      if (e.RecruitPool[NationIndex(n)] < 300 && e.VeteranPool[NationIndex(n)] < 300) {
+      // The men pools are unsigned counts.
+      const auto recruits = static_cast<std::uint32_t>(e.RecruitPool[NationIndex(n)]);
+      const auto veterans = static_cast<std::uint32_t>(e.VeteranPool[NationIndex(n)]);
+      if (recruits < 300 && veterans < 300) {
         status = kRaiseNoMen;
       }
       if (lists.NationFormationCount[n - 1] >= GroundFormationCap(n)) status = kRaiseQuotaReached;

@@ -81,6 +81,7 @@ TEST(RaiseListTest, StatusesAndTheirOrder) {
       {"a year early", 15, 7, 1941, 300, 0, 0, true, kArtillery42, kRaiseTooEarly},
       {"299 and 299 men", 1, 7, 1942, 299, 299, 0, true, kRifle41, kRaiseNoMen},
       {"300 veterans", 1, 7, 1942, 299, 300, 0, true, kRifle41, kRaiseAvailable},
+      {"a pool past 2^31 is a full pool", 1, 7, 1942, -5, 0, 0, true, kRifle41, kRaiseAvailable},
       {"no town", 1, 7, 1942, 300, 0, 0, false, kRifle41, kRaiseNoFreeTown},
       {"too early, no town: 5 wins", 1, 7, 1941, 300, 0, 0, false, kArtillery42, kRaiseNoFreeTown},
       {"no men, no town: 5 wins", 1, 7, 1942, 0, 0, 0, false, kRifle41, kRaiseNoFreeTown},
