@@ -30,6 +30,11 @@ TEST(CalendarTest, AdvanceDateRollsOver) {
       {{28, 2, 1940}, {29, 2, 1940}},
       {{8, 5, 1945}, {9, 5, 1945}},
       {{31, 1, 1939}, {1, 2, 1939}},
+      // A day past its month's end (a damaged save) rolls over like the last day; day 0 moves on.
+      {{31, 6, 1941}, {1, 7, 1941}},
+      {{30, 2, 1942}, {1, 3, 1942}},
+      {{40, 12, 1944}, {1, 1, 1945}},
+      {{0, 6, 1941}, {1, 6, 1941}},
       // The calendar ends with 1945: its last day stays, and so does a date outside it.
       {{31, 12, 1945}, {31, 12, 1945}},
       {{5, 3, 1946}, {5, 3, 1946}},
