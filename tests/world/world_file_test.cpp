@@ -275,5 +275,44 @@ TEST(WorldFile, NoGhostsOfThePreviousGameSurviveALoad) {
   EXPECT_EQ(reencoded, bytes);
 }
 
+// A save stores only formations 1..FormationCount but the whole map, so a game whose scenario
+// stores fewer than 10,000 formations saves the cell words of formations raised in higher
+// records (placement takes the last free record). Such a save loads: the words come back
+// naming free records and are cleared. Only a word past the table refuses the file.
+struct CellWordCase {
+  const char* name;
+  std::uint16_t word;  // the ground word of cell (200, 100) in the file
+  bool loads;
+  std::uint16_t wordAfter;
+};
+
+TEST(WorldFile, CellFormationWordsBeyondTheStoredCountLoadAndAreCleared) {
+  const CellWordCase cases[] = {
+      {"a used stored record", 3, true, 3},
+      {"a free stored record", 30, true, 0},
+      {"the first record beyond the count", 41, true, 0},
+      {"a record raised at the end of the table", 10'000, true, 0},
+      {"past the table", 10'001, false, 0},
+  };
+  for (const CellWordCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto file = MakeSyntheticWorld(Small());  // 40 stored, 25 used
+    file->MapCells[100 * kMapWidth + 200].GroundFormation = c.word;
+    const auto bytes = Encode(*file, WorldFileKind::kSave);
+    // The running game has a formation in every record the file names.
+    auto running = MakeSyntheticWorld();
+    running->Formations[9'999] = running->Formations[0];
+    const std::uint64_t before = WorldHash(*running);
+    Status s = DecodeWorldFile(bytes, WorldFileKind::kSave, "slot1.sav", *running);
+    ASSERT_EQ(s.IsOk(), c.loads) << s.Message();
+    if (!c.loads) {
+      EXPECT_EQ(WorldHash(*running), before);
+      continue;
+    }
+    EXPECT_EQ(running->MapCells[100 * kMapWidth + 200].GroundFormation, c.wordAfter);
+    EXPECT_EQ(running->Formations[9'999].Branch, 0);
+  }
+}
+
 }  // namespace
 }  // namespace gm
