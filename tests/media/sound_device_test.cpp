@@ -262,6 +262,36 @@ TEST(SoundComponent, NoSoundDeviceMeansSilenceAndOneLogLine) {
   EXPECT_EQ(p.Sounds()[0].label, "click");
 }
 
+// The game starts its sound at load and again after the settings dialog, and starts a track at
+// every turn change: a missing device or synthesiser is still told in one line each.
+TEST(SoundComponent, MissingDevicesAreToldOnceAcrossTheGamesStarts) {
+  struct Case {
+    bool audio;
+    bool music;
+    std::size_t lines;
+  };
+  for (const Case c :
+       {Case{false, true, 1}, Case{true, false, 1}, Case{false, false, 2}, Case{true, true, 0}}) {
+    std::vector<std::string> lines;
+    SetLogSink([&lines](std::string_view l) { lines.emplace_back(l); });
+    HeadlessPlatform p;
+    p.SetAudioAvailable(c.audio);
+    p.SetMusicAvailable(c.music);
+    {
+      TDXSound sound(&p);
+      sound.Loaded();      // the form is read
+      sound.Initialize();  // sound chosen in the settings
+      for (const char* track : {"data/001.mid", "data/007.mid", "data/003.mid"}) {
+        EXPECT_EQ(p.PlayMusic(track), c.music);
+      }
+      sound.Finalize();
+      EXPECT_EQ(sound.Initialized(), false);
+    }
+    SetLogSink({});
+    EXPECT_EQ(lines.size(), c.lines) << "audio " << c.audio << " music " << c.music;
+  }
+}
+
 TEST(SoundComponent, BuffersOutlivingTheDeviceAreEmptied) {
   HeadlessPlatform p;
   auto sound = std::make_unique<TDXSound>(&p);

@@ -174,7 +174,9 @@ void HeadlessPlatform::SetJoystick(bool present, const JoystickReading& reading)
 
 bool HeadlessPlatform::StartAudio(AudioSource* source) {
   if (!audioAvailable_) {
-    LogLine("no sound device: sound is off");
+    // Told once: the game starts its sound more than once (at load and after the settings).
+    if (!audioMissingLogged_) LogLine("no sound device: sound is off");
+    audioMissingLogged_ = true;
     audioSource_ = nullptr;
     return false;
   }
@@ -195,7 +197,9 @@ std::vector<std::int16_t> HeadlessPlatform::RenderAudio(int frames) {
 bool HeadlessPlatform::PlayMusic(const std::filesystem::path& file) {
   musicCalls_.push_back({MusicCall::Kind::kPlay, file});
   if (!musicAvailable_) {
-    LogLine("no MIDI synthesiser: music is off");
+    // Told once, not at every turn change that picks a new track.
+    if (!musicMissingLogged_) LogLine("no MIDI synthesiser: music is off");
+    musicMissingLogged_ = true;
     return false;
   }
   // Like a real player, starting a new track ends the one playing.

@@ -131,10 +131,12 @@ class HeadlessPlatform final : public Platform {
   std::deque<KeptFrame> keptFrames_;
 
   bool audioAvailable_ = true;
+  bool audioMissingLogged_ = false;
   AudioSource* audioSource_ = nullptr;
   std::vector<SoundRecord> sounds_;
 
   bool musicAvailable_ = true;
+  bool musicMissingLogged_ = false;
   bool musicPlaying_ = false;
   std::vector<MusicCall> musicCalls_;
 
