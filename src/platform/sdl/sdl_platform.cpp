@@ -405,11 +405,15 @@ bool SdlPlatform::OpenSoundDevice() {
     Mix_SetSoundFonts(font);
   }
   if (const char* cfg = FirstExisting({"/etc/timidity/freepats.cfg"})) Mix_SetTimidityCfg(cfg);
-  musicAvailable_ = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
+  const bool midiLoaded = (Mix_Init(MIX_INIT_MID) & MIX_INIT_MID) != 0;
   if (Mix_OpenAudioDevice(kOutputRate, AUDIO_S16SYS, 2, 1024, nullptr, 0) == 0) {
     mixerOpen_ = true;
     Mix_HookMusicFinished(OnMusicFinished);
     Mix_SetPostMix(PostMix, this);
+    // The MIDI libraries load even without a soundfont or patch set; only a synthesiser that
+    // opened with the device offers a MIDI decoder. Without one, music stays off for the run
+    // instead of failing at every track.
+    musicAvailable_ = midiLoaded && Mix_HasMusicDecoder("MIDI") == SDL_TRUE;
     if (!musicAvailable_) LogLine("no MIDI synthesiser, music is silent");
     return true;
   }
