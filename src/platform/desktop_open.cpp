@@ -1,4 +1,4 @@
-// Detached program start by fork/exec with an argument vector, and the program's own folder.
+// Detached program start by fork/exec with an argument vector.
 #include "platform/desktop_open.hpp"
 
 #include <fcntl.h>
@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <system_error>
 
 #include "platform/log.hpp"
@@ -90,13 +91,6 @@ bool OpenWithDesktop(std::string_view address, const std::string& opener) {
     return false;
   }
   return SpawnDetached({opener, std::string(address)});
-}
-
-std::filesystem::path RunningProgramFolder() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (ec) return std::filesystem::current_path(ec);
-  return exe.parent_path();
 }
 
 }  // namespace gm

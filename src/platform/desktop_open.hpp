@@ -1,8 +1,7 @@
 // Starting other programs: the desktop's opener for files and web addresses, run from an
-// argument vector (never through a shell), and the folder of the running program.
+// argument vector (never through a shell).
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +15,5 @@ bool SpawnDetached(const std::vector<std::string>& argv);
 // Opens a file or web address with xdg-open (or the given opener). Refuses an empty address or
 // one starting with '-', which the opener would read as an option.
 bool OpenWithDesktop(std::string_view address, const std::string& opener = "xdg-open");
-
-// The folder holding the running program, from /proc/self/exe; the current folder if unknown.
-std::filesystem::path RunningProgramFolder();
 
 }  // namespace gm

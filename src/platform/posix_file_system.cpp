@@ -10,6 +10,8 @@
 #include <limits>
 #include <utility>
 
+#include "platform/program_folder.hpp"
+
 namespace gm {
 
 namespace {
@@ -98,11 +100,7 @@ PosixFileSystem::PosixFileSystem(std::string programFolder)
     : programFolder_(WithSlash(std::move(programFolder))) {}
 
 std::string PosixFileSystem::ExecutableFolder() {
-  std::string buffer(4096, '\0');
-  ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-  if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) return "./";
-  buffer.resize(static_cast<std::size_t>(n));
-  return WithSlash(FolderOf(buffer));
+  return WithSlash(RunningProgramFolder().string());
 }
 
 bool PosixFileSystem::Exists(const std::string& path) const {

@@ -21,8 +21,7 @@ class PosixFileSystem final : public FileSystem {
                     std::vector<std::uint8_t>& out) const override;
   Status WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) override;
 
-  // The folder of the running executable from /proc/self/exe, ending in '/'; "./" when the link
-  // cannot be read.
+  // The running program's folder (RunningProgramFolder) ending in '/'.
   static std::string ExecutableFolder();
 
  private:

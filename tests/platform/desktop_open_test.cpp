@@ -8,6 +8,8 @@
 #include <sstream>
 #include <thread>
 
+#include "platform/program_folder.hpp"
+
 namespace gm {
 namespace {
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/headless/memory_file_system.hpp"
+#include "platform/program_folder.hpp"
 #include "tests/platform/temp_folder.hpp"
 
 namespace gm {
@@ -21,6 +22,9 @@ TEST(PosixFileSystem, ProgramFolderIsTheTestExecutablesFolder) {
   EXPECT_EQ(folder.back(), '/');
   EXPECT_TRUE(std::filesystem::is_directory(folder));
   EXPECT_EQ(PosixFileSystem().ProgramFolder(), folder);
+  // The file system and the platform find the folder the same way.
+  EXPECT_EQ(folder, RunningProgramFolder().string() + "/");
+  EXPECT_TRUE(std::filesystem::exists(folder + "platform_tests"));
 }
 
 TEST(PosixFileSystem, ReadsWholeFilesAndPrefixes) {

@@ -12,6 +12,7 @@
 #include "media/display_device.hpp"
 #include "media/sound_device.hpp"
 #include "platform/log.hpp"
+#include "platform/posix_file_system.hpp"
 #include "platform/sdl/sdl_platform.hpp"
 
 namespace gm {
@@ -95,6 +96,10 @@ TEST_F(SdlBackend, PlaysAWaveThroughTheMixer) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   EXPECT_FALSE(b.Playing());
+}
+
+TEST_F(SdlBackend, ProgramFolderIsTheFileSystemsOne) {
+  EXPECT_EQ(platform_->ProgramFolder().string() + "/", PosixFileSystem::ExecutableFolder());
 }
 
 std::filesystem::path WriteShortMidi() {

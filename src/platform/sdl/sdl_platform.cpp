@@ -16,6 +16,7 @@
 
 #include "platform/desktop_open.hpp"
 #include "platform/log.hpp"
+#include "platform/program_folder.hpp"
 #include "platform/sdl/sdl_keymap.hpp"
 
 namespace gm {
