@@ -77,6 +77,11 @@ void TDIB::SetSize(int32_t w, int32_t h, int32_t bitCount, DibMasks masks) {
   if (bitCount != 16 && masks == DibMasks{}) masks = kMasks888;
   if (bitCount == 16 && masks == kMasks888) masks = kMasks555;
   CheckFormat(bitCount, masks);
+  // The same size and format keeps the picture as it is.
+  if (image_ && image_->Width == w && image_->Height == h && image_->BitCount == bitCount &&
+      image_->masks == masks) {
+    return;
+  }
   CheckSize(w, h, bitCount);
   auto img = std::make_shared<TDIBSharedImage>();
   img->BitCount = bitCount;

@@ -62,7 +62,8 @@ class TDIB {
   bool SharesImageWith(const TDIB& other) const { return image_ && image_ == other.image_; }
 
   // A new blank picture; bit count 1, 4, 8, 16, 24 or 32; masks 5-5-5 or 5-6-5 at 16 bits.
-  // w < 1 or h < 1 clears the picture. The colour table is kept.
+  // w < 1 or h < 1 clears the picture. The colour table is kept; the same size, bit count and
+  // masks change nothing.
   void SetSize(int32_t w, int32_t h, int32_t bitCount, DibMasks masks = {});
   void Clear() { image_.reset(); }
   void SetColors(const Palette256& colors);

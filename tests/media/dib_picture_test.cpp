@@ -174,6 +174,24 @@ TEST(DibPicture, RowLengthsAreWholeDoubleWords) {
   EXPECT_EQ(r.U32(), 0x1Fu);
 }
 
+// Tools size a picture and then paint it: asking for the size it already has keeps the paint.
+TEST(DibPicture, SettingTheSameSizeKeepsThePixels) {
+  struct Case {
+    int32_t w, h, bits;
+    DibMasks masks;
+    bool kept;
+  };
+  for (const Case c : {Case{4, 3, 8, {}, true}, Case{4, 3, 16, kMasks555, true},
+                       Case{4, 3, 16, kMasks565, false}, Case{5, 3, 16, kMasks555, false},
+                       Case{4, 2, 16, kMasks555, false}, Case{4, 3, 24, {}, false}}) {
+    TDIB dib;
+    dib.SetSize(4, 3, c.bits == 8 ? 8 : 16, c.bits == 8 ? kMasks888 : kMasks555);
+    dib.ScanLine(1)[0] = 0x5A;
+    dib.SetSize(c.w, c.h, c.bits, c.masks);
+    EXPECT_EQ(dib.ScanLine(1)[0] == 0x5A, c.kept) << c.w << "x" << c.h << " at " << c.bits;
+  }
+}
+
 TEST(DibPicture, CoreHeaderWithThreeByteColours) {
   ByteWriter out;
   out.U32(12);
