@@ -253,5 +253,24 @@ TEST(AirStrikeTest, AStrikerWithoutAircraftIsRemovedAndTheGroundStays) {
   EXPECT_EQ(s.target->Men, 6000);
 }
 
+// The anti-aircraft fire comes after the bombing: guns destroyed by the bombs fire nothing, so a
+// keen target (whose morale bonus needs a strength above 0) does the striker no harm.
+TEST(AirStrikeTest, GunsDestroyedByTheBombsDoNotFire) {
+  for (std::uint16_t guns : {1, 400}) {
+    Strike s = MakeStrike(100, 1, guns);
+    s.target->Men = 100;
+    FindEnemyAA(*s.w);
+    FixedClock clock(0);
+    ResolveAirStrike(*s.w, clock);
+    if (guns == 1) {
+      EXPECT_EQ(s.target->pairs[28].Count, 0);
+      EXPECT_EQ(s.striker->pairs[2].Count, 100);
+    } else {
+      EXPECT_GT(s.target->pairs[28].Count, 0);  // enough survive to fire back
+      EXPECT_LT(s.striker->pairs[2].Count, 100);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace gm

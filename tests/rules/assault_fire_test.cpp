@@ -267,5 +267,83 @@ TEST(AssaultFireTest, CleanupRemovesTheSideWithoutMen) {
   EXPECT_EQ(Formation(*d.w, 1).pairs[19].Model, 0);
 }
 
+// The surprise of the first days goes by whose turn it is, not by who fires: on the opener's
+// turn the defender's return fire is doubled as well, on the other side's turn nobody's is.
+TEST(AssaultFireTest, SurpriseRaisesTheReturnFireOnTheOpenersTurnOnly) {
+  const std::uint16_t howitzer = EquipmentWhere([](const TEquipmentModel& e) {
+    const std::uint16_t v = e.InfantryAttack;
+    return e.Category == 5 && v >= 5;
+  });
+  ASSERT_NE(howitzer, 0);
+  struct Case {
+    const char* what;
+    int day, month, year;
+    bool openerOnMove;
+  };
+  const Case cases[] = {
+      {"an ordinary day", 1, 7, 1942, true},
+      {"22 June, the opener on move", 22, 6, 1941, true},
+      {"22 June, the other side on move", 22, 6, 1941, false},
+  };
+  int attackerLoss[3], defenderLoss[3];
+  for (int i = 0; i < 3; ++i) {
+    const Case& c = cases[i];
+    Duel d = MakeDuel();
+    d.w->GameHeader.Day = static_cast<std::uint16_t>(c.day);
+    d.w->GameHeader.Month = static_cast<std::uint16_t>(c.month);
+    d.w->GameHeader.Year = static_cast<std::uint16_t>(c.year);
+    d.w->OpeningCoalition = c.openerOnMove ? d.w->SideOnMove : 1 - d.w->SideOnMove;
+    d.attacker->Men = 3000;
+    d.attacker->Morale = 300;
+    d.attacker->Ammo = 5;
+    d.defender->Men = 3000;
+    d.defender->Morale = 300;
+    d.defender->Ammo = 5;
+    d.defender->pairs[18] = {10, howitzer};
+    FixedClock clock(0);  // every spread draws a = 0
+    ResolveAssault(*d.w, clock);
+    attackerLoss[i] = 3000 - Formation(*d.w, 1).Men;
+    defenderLoss[i] = 3000 - Formation(*d.w, 2).Men;
+  }
+  EXPECT_GT(attackerLoss[0], 0);
+  EXPECT_LT(attackerLoss[1], 3000);
+  EXPECT_GT(attackerLoss[1], attackerLoss[0]) << cases[1].what;
+  EXPECT_GT(defenderLoss[1], defenderLoss[0]) << cases[1].what;
+  EXPECT_EQ(attackerLoss[2], attackerLoss[0]) << cases[2].what;
+  EXPECT_EQ(defenderLoss[2], defenderLoss[0]) << cases[2].what;
+}
+
+// A defender whose men all fall in the first pass keeps firing with its tanks in the fourth;
+// only the clean-up after the outcome removes it.
+TEST(AssaultFireTest, AFormationWithoutMenStillFiresItsLaterPasses) {
+  const std::uint16_t howitzer = EquipmentWhere([](const TEquipmentModel& e) {
+    const std::uint16_t v = e.InfantryAttack;
+    return e.Category == 5 && v >= 5;
+  });
+  const std::uint16_t tank = EquipmentWhere([](const TEquipmentModel& e) {
+    const std::uint16_t v = e.ArmorAttack;
+    return e.Category == 1 && v >= 5;
+  });
+  ASSERT_NE(howitzer, 0);
+  ASSERT_NE(tank, 0);
+  int attackerTanksLeft[2];
+  for (int defenderTanks : {0, 200}) {
+    Duel d = MakeDuel();
+    d.attacker->Men = 5000;
+    d.attacker->Ammo = 5;
+    d.attacker->pairs[18] = {300, howitzer};
+    d.attacker->pairs[0] = {50, tank};
+    d.defender->Men = 10;
+    d.defender->Morale = 1000;
+    d.defender->Ammo = 5;
+    d.defender->pairs[0] = {static_cast<std::uint16_t>(defenderTanks), tank};
+    FixedClock clock(0);
+    ResolveAssault(*d.w, clock);
+    EXPECT_EQ(UsedFormation(*d.w, 2), nullptr) << "its men fell in the first pass";
+    attackerTanksLeft[defenderTanks == 0 ? 0 : 1] = Formation(*d.w, 1).pairs[0].Count;
+  }
+  EXPECT_LT(attackerTanksLeft[1], attackerTanksLeft[0]);
+}
+
 }  // namespace
 }  // namespace gm
