@@ -98,6 +98,32 @@ TEST_F(SdlBackend, PlaysAWaveThroughTheMixer) {
   EXPECT_FALSE(b.Playing());
 }
 
+// A sound driver that is there but cannot open its device (here: a file in no folder) is one
+// line in the log; the game runs silent, music included.
+TEST_F(SdlBackend, UnopenableSoundDeviceIsOneLogLine) {
+  platform_.reset();
+  const char* driver = std::getenv("SDL_AUDIODRIVER");
+  const bool hadDriver = driver != nullptr;
+  const std::string kept = hadDriver ? driver : "";
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  setenv("SDL_DISKAUDIOFILE", "/nonexistent/folder/sound.raw", 1);
+  platform_ = MakeSdlPlatform();
+  ASSERT_NE(platform_, nullptr);
+  log_.clear();
+  SoundMixer mixer;
+  EXPECT_FALSE(platform_->StartAudio(&mixer));
+  EXPECT_FALSE(platform_->StartAudio(&mixer));
+  EXPECT_FALSE(platform_->PlayMusic("/nonexistent/track.mid"));
+  platform_.reset();
+  if (hadDriver) {
+    setenv("SDL_AUDIODRIVER", kept.c_str(), 1);
+  } else {
+    unsetenv("SDL_AUDIODRIVER");
+  }
+  unsetenv("SDL_DISKAUDIOFILE");
+  EXPECT_EQ(log_.size(), 1u) << (log_.empty() ? "" : log_.front());
+}
+
 TEST_F(SdlBackend, ProgramFolderIsTheFileSystemsOne) {
   EXPECT_EQ(platform_->ProgramFolder().string() + "/", PosixFileSystem::ExecutableFolder());
 }

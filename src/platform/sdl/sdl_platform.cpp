@@ -418,7 +418,8 @@ bool SdlPlatform::OpenSoundDevice() {
     if (!musicAvailable_) LogLine("no MIDI synthesiser, music is silent");
     return true;
   }
-  LogLine(std::string("no music device, music is silent: ") + Mix_GetError());
+  // Without SDL2_mixer's device our mixer alone may still be heard; one line tells which.
+  const std::string musicError = Mix_GetError();
   musicAvailable_ = false;
   SDL_AudioSpec want{};
   want.freq = kOutputRate;
@@ -432,6 +433,7 @@ bool SdlPlatform::OpenSoundDevice() {
     LogLine(std::string("no sound device, the game is silent: ") + SDL_GetError());
     return false;
   }
+  LogLine("no music device, music is silent: " + musicError);
   SDL_PauseAudioDevice(device_, 0);
   return true;
 }
