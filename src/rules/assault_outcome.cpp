@@ -149,7 +149,8 @@ AssaultOutcome ResolveAssaultOutcome(World& w) {
       w.TargetX += o.dx;
       w.TargetY += o.dy;
       Cell(w, w.TargetX, w.TargetY).GroundFormation = static_cast<std::uint16_t>(defenderId);
-      CaptureSettlement(w);
+      // A defender whose men all fell is removed by the clean-up; it takes no settlement first.
+      if (defender.Men > 0) CaptureSettlement(w);
     } else if (outcome == AssaultOutcome::Retreated && c.BlockedCount == 9 &&
                defender.Morale < 80) {
       defender.Men = 0;

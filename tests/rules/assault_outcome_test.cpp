@@ -251,19 +251,28 @@ TEST(AssaultOutcomeTest, Morale) {
   }
 }
 
-TEST(AssaultOutcomeTest, RetreatIntoASettlementRunsTheCaptureRule) {
-  Fight f = MakeFight(100, 100, 101, 100);  // direction 8: cell 4, west, first
-  TMapCell& refuge = Cell(*f.w, 99, 100);
-  refuge.Settlement = 3;
-  TSettlement& s = Settlement(*f.w, 3);
-  s.OwnerNation = kSoviet;
-  s.HolderNation = kGerman;
-  s.Value = 50;
-  f.defender().Ammo = 0;
-  ResolveAssaultOutcome(*f.w);
-  EXPECT_EQ(refuge.GroundFormation, 2);
-  EXPECT_EQ(s.HolderNation, kSoviet);
-  EXPECT_EQ(s.Value, 20);
+TEST(AssaultOutcomeTest, RetreatIntoASettlementCapturesOnlyWithMenLeft) {
+  struct Case {
+    std::uint16_t menLeft;
+    std::uint16_t holderAfter;
+    std::uint16_t valueAfter;
+  };
+  // A defender whose men all fell still retreats, but takes no settlement on its way out.
+  for (const Case& c : {Case{400, kSoviet, 20}, Case{0, kGerman, 50}}) {
+    Fight f = MakeFight(100, 100, 101, 100);  // direction 8: cell 4, west, first
+    TMapCell& refuge = Cell(*f.w, 99, 100);
+    refuge.Settlement = 3;
+    TSettlement& s = Settlement(*f.w, 3);
+    s.OwnerNation = kSoviet;
+    s.HolderNation = kGerman;
+    s.Value = 50;
+    f.defender().Ammo = 0;
+    f.defender().Men = c.menLeft;
+    ResolveAssaultOutcome(*f.w);
+    EXPECT_EQ(refuge.GroundFormation, 2) << c.menLeft;
+    EXPECT_EQ(s.HolderNation, c.holderAfter) << c.menLeft;
+    EXPECT_EQ(s.Value, c.valueAfter) << c.menLeft;
+  }
 }
 
 TEST(AssaultOutcomeTest, ArtilleryModeOnlyBooksAsHeld) {
