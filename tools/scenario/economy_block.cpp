@@ -2,32 +2,13 @@
 // and aircraft, the men, car and horse pools, and the daily production of each nation's own
 // models, checked against what the nation's held settlements pay for.
 #include <array>
-#include <fstream>
-#include <sstream>
 
 #include "tools/scenario/order_of_battle.hpp"
+#include "tools/scenario/text_lines.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm::scenario {
 namespace {
-
-std::vector<std::string> Words(const std::string& s) {
-  std::istringstream in(s.substr(0, s.find('#')));
-  std::vector<std::string> out;
-  std::string w;
-  while (in >> w) out.push_back(w);
-  return out;
-}
-
-bool ToLong(const std::string& s, long& v) {
-  try {
-    std::size_t used = 0;
-    v = std::stol(s, &used);
-    return used == s.size();
-  } catch (...) {
-    return false;
-  }
-}
 
 // The maker nation and service date of economy model m (1..800 equipment, 801..1200 aircraft);
 // false for an empty row.
@@ -65,18 +46,10 @@ Status BuildEconomy(const std::string& path, World& w) {
       const bool own = ModelFacts(m, nation, month, year, cost) && nation == n;
       ProductionStatusOf(e, n, m) = own && InService(month, year) ? 2 : 0;
     }
-  std::ifstream in(path);
-  if (!in) return Status::Error(path + ": cannot be opened");
-  std::string text;
-  int line = 0;
-  auto bad = [&](const std::string& what) {
-    return Status::Error(path + ":" + std::to_string(line) + ": " + what);
-  };
-  while (std::getline(in, text)) {
-    ++line;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    const std::vector<std::string> words = Words(text);
-    if (words.empty()) continue;
+  Status lines = ForEachLine(path, [&](const std::string& text, int line) {
+    auto bad = [&](const std::string& what) { return Status::Error(Where(path, line) + what); };
+    const std::vector<std::string> words = WordsBeforeComment(text);
+    if (words.empty()) return Status::Ok();
     std::vector<long> v;
     for (std::size_t k = 1; k < words.size(); ++k) {
       long x = 0;
@@ -93,26 +66,27 @@ Status BuildEconomy(const std::string& path, World& w) {
       e.VeteranPool[NationIndex(n)] = static_cast<std::int32_t>(v[2]);
       e.CarPool[NationIndex(n)] = static_cast<std::int32_t>(v[3]);
       e.HorsePool[NationIndex(n)] = static_cast<std::int32_t>(v[4]);
-    } else if (words[0] == "stock" || words[0] == "rate") {
-      if (v.size() != 3 || v[1] < 1 || v[1] > kModelColumns)
-        return bad("\"" + words[0] + " <nation> <model 1..1200> <count>\" expected");
-      const int m = static_cast<int>(v[1]);
-      int nation = 0, month = 0, year = 0, cost = 0;
-      if (!ModelFacts(m, nation, month, year, cost)) return bad("empty model row " + words[2]);
-      if (!InService(month, year)) return bad("model " + words[2] + " not in service by June 1941");
-      if (words[0] == "stock") {
-        if (v[2] > 60'000) return bad("a stock holds at most 60,000");
-        EquipmentStockOf(e, n, m) = static_cast<std::uint16_t>(v[2]);
-      } else {
-        if (m > kEquipmentModelRows) return bad("aircraft are never produced");
-        if (ProductionStatusOf(e, n, m) != 2) return bad("nation cannot produce model " + words[2]);
-        if (v[2] > 255) return bad("a rate is at most 255 a day");
-        ProductionRateOf(e, n, m) = static_cast<std::uint8_t>(v[2]);
-      }
-    } else {
-      return bad("unknown keyword " + words[0]);
+      return Status::Ok();
     }
-  }
+    if (words[0] != "stock" && words[0] != "rate") return bad("unknown keyword " + words[0]);
+    if (v.size() != 3 || v[1] < 1 || v[1] > kModelColumns)
+      return bad("\"" + words[0] + " <nation> <model 1..1200> <count>\" expected");
+    const int m = static_cast<int>(v[1]);
+    int nation = 0, month = 0, year = 0, cost = 0;
+    if (!ModelFacts(m, nation, month, year, cost)) return bad("empty model row " + words[2]);
+    if (!InService(month, year)) return bad("model " + words[2] + " not in service by June 1941");
+    if (words[0] == "stock") {
+      if (v[2] > 60'000) return bad("a stock holds at most 60,000");
+      EquipmentStockOf(e, n, m) = static_cast<std::uint16_t>(v[2]);
+      return Status::Ok();
+    }
+    if (m > kEquipmentModelRows) return bad("aircraft are never produced");
+    if (ProductionStatusOf(e, n, m) != 2) return bad("nation cannot produce model " + words[2]);
+    if (v[2] > 255) return bad("a rate is at most 255 a day");
+    ProductionRateOf(e, n, m) = static_cast<std::uint8_t>(v[2]);
+    return Status::Ok();
+  });
+  if (!lines) return lines;
   // What each nation's held settlements pay for each day; the daily economy cuts production
   // above it, so the start must stay within it.
   std::array<long, 11> held{};

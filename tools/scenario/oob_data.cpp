@@ -1,47 +1,16 @@
 // Reader of data/oob_1941.txt: quality of each nation's troops, equipment kits, placement areas
 // and the unit lines of the order of battle. Reports the line of the first thing it cannot use.
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include "tools/scenario/order_of_battle.hpp"
+#include "tools/scenario/text_lines.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm::scenario {
 namespace {
 
 constexpr int kGroupSlots[9] = {0, 6, 3, 3, 4, 3, 4, 3, 3};  // slots by category
-
-std::vector<std::string> Words(const std::string& s) {
-  std::istringstream in(s.substr(0, s.find('#')));
-  std::vector<std::string> out;
-  std::string w;
-  while (in >> w) out.push_back(w);
-  return out;
-}
-
-bool ToInt(const std::string& s, int& v) {
-  try {
-    std::size_t used = 0;
-    v = std::stoi(s, &used);
-    return used == s.size();
-  } catch (...) {
-    return false;
-  }
-}
-
-bool ToLonLat(const std::string& s, LonLat& p) {
-  const auto comma = s.find(',');
-  if (comma == std::string::npos) return false;
-  try {
-    std::size_t a = 0, b = 0;
-    p.lon = std::stod(s.substr(0, comma), &a);
-    p.lat = std::stod(s.substr(comma + 1), &b);
-    return a == comma && b == s.size() - comma - 1;
-  } catch (...) {
-    return false;
-  }
-}
 
 bool InServiceJune1941(int month, int year) {
   return year < 1941 || (year == 1941 && month < 7);
@@ -93,19 +62,11 @@ bool ToCategory(const std::string& s, int& c) {
 }  // namespace
 
 Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
-  std::ifstream in(path);
-  if (!in) return Status::Error(path + ": cannot be opened");
   std::map<std::string, std::pair<int, Kit>> kits;
-  std::string text;
-  int n = 0;
-  auto bad = [&](const std::string& what) {
-    return Status::Error(path + ":" + std::to_string(n) + ": " + what);
-  };
-  while (std::getline(in, text)) {
-    ++n;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    const std::vector<std::string> w = Words(text);
-    if (w.empty()) continue;
+  return ForEachLine(path, [&](const std::string& text, int n) {
+    auto bad = [&](const std::string& what) { return Status::Error(Where(path, n) + what); };
+    const std::vector<std::string> w = WordsBeforeComment(text);
+    if (w.empty()) return Status::Ok();
     int nation = 0;
     if (w[0] == "quality") {
       Quality q;
@@ -204,8 +165,8 @@ Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
     } else {
       return bad("unknown keyword " + w[0]);
     }
-  }
-  return Status::Ok();
+    return Status::Ok();
+  });
 }
 
 ForceCounts PlannedCounts(const OrderOfBattle& oob) {

@@ -2,90 +2,40 @@
 // first thing it cannot read.
 #include "tools/scenario/source_data.hpp"
 
-#include <fstream>
 #include <sstream>
 
 #include "tools/scenario/projection.hpp"
+#include "tools/scenario/text_lines.hpp"
 
 namespace gm::scenario {
 namespace {
 
-Status ReadLines(const std::string& path, std::vector<std::string>& lines) {
-  std::ifstream in(path);
-  if (!in) return Status::Error(path + ": cannot be opened");
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return Status::Ok();
-}
-
-std::vector<std::string> Words(const std::string& s) {
-  std::istringstream in(s);
-  std::vector<std::string> out;
-  std::string w;
-  while (in >> w) out.push_back(w);
-  return out;
-}
-
-std::string Trim(const std::string& s) {
-  const auto a = s.find_first_not_of(" \t");
-  if (a == std::string::npos) return "";
-  const auto b = s.find_last_not_of(" \t");
-  return s.substr(a, b - a + 1);
-}
-
-std::string Where(const std::string& path, int line) {
-  return path + ":" + std::to_string(line) + ": ";
-}
-
 // "lon,lat lon,lat ..." in degrees (authored) or thousandths of a degree (derived).
 bool ParsePoints(const std::string& text, double scale, Ring& out) {
-  std::istringstream in(text);
-  std::string pair;
-  while (in >> pair) {
-    const auto comma = pair.find(',');
-    if (comma == std::string::npos) return false;
-    try {
-      std::size_t used = 0;
-      const double lon = std::stod(pair.substr(0, comma), &used);
-      if (used != comma) return false;
-      const std::string latText = pair.substr(comma + 1);
-      const double lat = std::stod(latText, &used);
-      if (used != latText.size()) return false;
-      out.push_back({lon * scale, lat * scale});
-    } catch (...) {
-      return false;
-    }
+  for (const std::string& word : Words(text)) {
+    LonLat p;
+    if (!ToLonLat(word, p)) return false;
+    out.push_back({p.lon * scale, p.lat * scale});
   }
   return true;
 }
 
 Status ReadLandMask(const std::string& path, std::vector<char>& mask) {
-  std::vector<std::string> lines;
-  if (Status s = ReadLines(path, lines); !s) return s;
   mask.clear();
-  int n = 0;
-  for (const std::string& l : lines) {
-    ++n;
-    if (l.empty() || l[0] == '#') continue;
+  Status rows = ForEachLine(path, [&](const std::string& l, int n) {
     if (l.size() != kColumns || l.find_first_not_of(".~=") != std::string::npos)
       return Status::Error(Where(path, n) + "a row must hold 360 of '.', '~', '='");
     mask.insert(mask.end(), l.begin(), l.end());
-  }
+    return Status::Ok();
+  });
+  if (!rows) return rows;
   if (mask.size() != static_cast<std::size_t>(kColumns) * kRows)
     return Status::Error(path + ": 300 rows expected");
   return Status::Ok();
 }
 
 Status ReadRivers(const std::string& path, std::vector<RiverLine>& rivers) {
-  std::vector<std::string> lines;
-  if (Status s = ReadLines(path, lines); !s) return s;
-  int n = 0;
-  for (const std::string& l : lines) {
-    ++n;
-    if (l.empty() || l[0] == '#') continue;
+  return ForEachLine(path, [&](const std::string& l, int n) {
     RiverLine r;
     const auto space = l.find(' ');
     if (space == std::string::npos) return Status::Error(Where(path, n) + "no points");
@@ -93,38 +43,28 @@ Status ReadRivers(const std::string& path, std::vector<RiverLine>& rivers) {
     if (r.level < 1 || !ParsePoints(l.substr(space + 1), 0.001, r.points) || r.points.size() < 2)
       return Status::Error(Where(path, n) + "a level and two or more points expected");
     rivers.push_back(std::move(r));
-  }
-  return Status::Ok();
+    return Status::Ok();
+  });
 }
 
 Status ReadCountries(const std::string& path, std::vector<Country>& countries) {
-  std::vector<std::string> lines;
-  if (Status s = ReadLines(path, lines); !s) return s;
-  int n = 0;
-  for (const std::string& l : lines) {
-    ++n;
-    if (l.empty() || l[0] == '#') continue;
+  return ForEachLine(path, [&](const std::string& l, int n) {
     if (l.rfind("country ", 0) == 0) {
       const auto space = l.find(' ', 8);
       if (space == std::string::npos) return Status::Error(Where(path, n) + "country without name");
       countries.push_back({Trim(l.substr(space + 1)), {}});
-      continue;
+      return Status::Ok();
     }
     Ring ring;
     if (countries.empty() || !ParsePoints(l, 0.001, ring) || ring.size() < 3)
       return Status::Error(Where(path, n) + "a ring of three or more points expected");
     countries.back().rings.push_back(std::move(ring));
-  }
-  return Status::Ok();
+    return Status::Ok();
+  });
 }
 
 Status ReadTowns(const std::string& path, std::vector<Town>& towns) {
-  std::vector<std::string> lines;
-  if (Status s = ReadLines(path, lines); !s) return s;
-  int n = 0;
-  for (const std::string& l : lines) {
-    ++n;
-    if (l.empty() || l[0] == '#') continue;
+  return ForEachLine(path, [&](const std::string& l, int n) {
     std::istringstream in(l);
     long lon = 0, lat = 0;
     Town t;
@@ -136,38 +76,27 @@ Status ReadTowns(const std::string& path, std::vector<Town>& towns) {
     if (t.name.empty()) return Status::Error(Where(path, n) + "a town needs a name");
     t.at = {lon * 0.001, lat * 0.001};
     towns.push_back(std::move(t));
-  }
-  return Status::Ok();
+    return Status::Ok();
+  });
 }
 
 // Authored files: a keyword line starts a feature; indented lines after it hold its points.
 Status ReadAuthored(const std::string& path, std::vector<AuthoredFeature>& features) {
-  std::vector<std::string> lines;
-  if (Status s = ReadLines(path, lines); !s) return s;
-  int n = 0;
-  for (const std::string& l : lines) {
-    ++n;
-    const std::string t = Trim(l);
-    if (t.empty() || t[0] == '#') continue;
-    if (l[0] == ' ' || l[0] == '\t') {
-      if (features.empty() || !ParsePoints(t, 1.0, features.back().points))
-        return Status::Error(Where(path, n) + "points \"lon,lat lon,lat ...\" expected");
-      continue;
+  return ForEachLine(path, [&](const std::string& l, int n) {
+    if (l[0] != ' ' && l[0] != '\t') {
+      features.push_back({Words(l), {}, n});
+      return Status::Ok();
     }
-    features.push_back({Words(t), {}, n});
-  }
-  return Status::Ok();
+    if (features.empty() || !ParsePoints(l, 1.0, features.back().points))
+      return Status::Error(Where(path, n) + "points \"lon,lat lon,lat ...\" expected");
+    return Status::Ok();
+  });
 }
 
 // "CC Modern name = 1941 name [population]" or "CC Modern name -" (founded after 1941).
 Status ReadNames(const std::string& path, std::vector<NameRule>& names) {
-  std::vector<std::string> lines;
-  if (Status s = ReadLines(path, lines); !s) return s;
-  int n = 0;
-  for (const std::string& l : lines) {
-    ++n;
+  return ForEachLine(path, [&](const std::string& l, int n) {
     const std::string t = Trim(l);
-    if (t.empty() || t[0] == '#') continue;
     NameRule r;
     const auto space = t.find(' ');
     if (space != 2) return Status::Error(Where(path, n) + "a two-letter country code first");
@@ -192,11 +121,24 @@ Status ReadNames(const std::string& path, std::vector<NameRule>& names) {
         return Status::Error(Where(path, n) + "a 1941 name of 1..40 characters expected");
     }
     names.push_back(std::move(r));
-  }
-  return Status::Ok();
+    return Status::Ok();
+  });
 }
 
 }  // namespace
+
+bool ToLonLat(const std::string& word, LonLat& p) {
+  const auto comma = word.find(',');
+  if (comma == std::string::npos) return false;
+  try {
+    std::size_t a = 0, b = 0;
+    p.lon = std::stod(word.substr(0, comma), &a);
+    p.lat = std::stod(word.substr(comma + 1), &b);
+    return a == comma && b == word.size() - comma - 1;
+  } catch (...) {
+    return false;
+  }
+}
 
 Status LoadSourceData(const std::string& dataDir, SourceData& out) {
   const std::string d = dataDir + "/";

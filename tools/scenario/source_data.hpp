@@ -59,6 +59,9 @@ struct SourceData {
   std::vector<NameRule> names;
 };
 
+// One "lon,lat" point in degrees; false for anything else.
+bool ToLonLat(const std::string& word, LonLat& p);
+
 // Reads every file from `dataDir` (tools/scenario/data).
 Status LoadSourceData(const std::string& dataDir, SourceData& out);
 
