@@ -2,6 +2,7 @@
 // and aircraft, the men, car and horse pools, and the daily production of each nation's own
 // models, checked against what the nation's held settlements pay for.
 #include <array>
+#include <optional>
 
 #include "tools/scenario/order_of_battle.hpp"
 #include "tools/scenario/text_lines.hpp"
@@ -10,29 +11,21 @@
 namespace gm::scenario {
 namespace {
 
-// The maker nation and service date of economy model m (1..800 equipment, 801..1200 aircraft);
-// false for an empty row.
-bool ModelFacts(int m, int& nation, int& month, int& year, int& cost) {
+struct Maker {
+  int nation = 0;
+  bool inService = false;  // by 22 June 1941
+};
+
+// The maker of economy model m (1..800 equipment, 801..1200 aircraft); none for an empty row.
+std::optional<Maker> MakerOf(int m) {
   if (m <= kEquipmentModelRows) {
     const TEquipmentModel& e = EquipmentModels[m];
-    if (e.Category == 0) return false;
-    nation = e.Nation;
-    month = e.IntroMonth;
-    year = e.IntroYear;
-    cost = e.Cost;
-    return true;
+    if (e.Category == 0) return std::nullopt;
+    return Maker{e.Nation, InServiceByJune1941(e.IntroMonth, e.IntroYear)};
   }
   const TAircraftModel& a = AircraftModels[m - kAircraftModelBase];
-  if (a.Class == 0) return false;
-  nation = a.Nation;
-  month = a.IntroMonth;
-  year = a.IntroYear;
-  cost = a.Cost;
-  return true;
-}
-
-bool InService(int month, int year) {
-  return year < 1941 || (year == 1941 && month < 7);
+  if (a.Class == 0) return std::nullopt;
+  return Maker{a.Nation, InServiceByJune1941(a.IntroMonth, a.IntroYear)};
 }
 
 }  // namespace
@@ -40,12 +33,11 @@ bool InService(int month, int year) {
 Status BuildEconomy(const std::string& path, World& w) {
   TEconomy& e = w.Economy;
   // Each nation may produce its own models in service by the start, as a new game allows.
-  for (int n = 1; n <= 8; ++n)
-    for (int m = 1; m <= kModelColumns; ++m) {
-      int nation = 0, month = 0, year = 0, cost = 0;
-      const bool own = ModelFacts(m, nation, month, year, cost) && nation == n;
-      ProductionStatusOf(e, n, m) = own && InService(month, year) ? 2 : 0;
-    }
+  for (int m = 1; m <= kModelColumns; ++m) {
+    const std::optional<Maker> maker = MakerOf(m);
+    for (int n = 1; n <= 8; ++n)
+      ProductionStatusOf(e, n, m) = maker && maker->nation == n && maker->inService ? 2 : 0;
+  }
   Status lines = ForEachLine(path, [&](const std::string& text, int line) {
     auto bad = [&](const std::string& what) { return Status::Error(Where(path, line) + what); };
     const std::vector<std::string> words = WordsBeforeComment(text);
@@ -72,9 +64,9 @@ Status BuildEconomy(const std::string& path, World& w) {
     if (v.size() != 3 || v[1] < 1 || v[1] > kModelColumns)
       return bad("\"" + words[0] + " <nation> <model 1..1200> <count>\" expected");
     const int m = static_cast<int>(v[1]);
-    int nation = 0, month = 0, year = 0, cost = 0;
-    if (!ModelFacts(m, nation, month, year, cost)) return bad("empty model row " + words[2]);
-    if (!InService(month, year)) return bad("model " + words[2] + " not in service by June 1941");
+    const std::optional<Maker> maker = MakerOf(m);
+    if (!maker) return bad("empty model row " + words[2]);
+    if (!maker->inService) return bad("model " + words[2] + " not in service by June 1941");
     if (words[0] == "stock") {
       if (v[2] > 60'000) return bad("a stock holds at most 60,000");
       EquipmentStockOf(e, n, m) = static_cast<std::uint16_t>(v[2]);
@@ -96,10 +88,8 @@ Status BuildEconomy(const std::string& path, World& w) {
   }
   for (int n = 1; n <= 8; ++n) {
     long cost = 0;
-    for (int m = 1; m <= kEquipmentModelRows; ++m) {
-      const int c = EquipmentModels[m].Cost;
-      cost += static_cast<long>(c) * ProductionRateOf(e, n, m);
-    }
+    for (int m = 1; m <= kEquipmentModelRows; ++m)
+      cost += static_cast<long>(EquipmentModels[m].Cost) * ProductionRateOf(e, n, m);
     if (cost > held[n])
       return Status::Error(path + ": nation " + std::to_string(n) + " produces " +
                            std::to_string(cost) + " a day but its settlements pay only " +

@@ -16,9 +16,8 @@ constexpr int kSearchRadius = 45;  // cells searched around an anchor
 constexpr int kAirbaseReach = 10;  // an existing airbase this near an anchor is used
 constexpr std::uint16_t kAirbaseTile = 53;
 
-// First pair and slot count of each ground category's group (index 1..8).
+// First pair of each ground category's group (index 1..8).
 constexpr int kFirstPair[9] = {0, 0, 8, 11, 14, 18, 21, 25, 28};
-constexpr int kSlots[9] = {0, 6, 3, 3, 4, 3, 4, 3, 3};
 
 struct Offset {
   int dx, dy;
@@ -287,7 +286,8 @@ std::string FillFormation(const OrderOfBattle& oob, const UnitLine& u, TFormatio
     if (total == 0) continue;
     const Kit& kit = KitFor(oob, u, c);
     if (kit.empty()) return "no kit of category " + std::to_string(c);
-    if (std::string e = FillPairs(f, kFirstPair[c], kSlots[c], total, kit, airborne); !e.empty())
+    if (std::string e = FillPairs(f, kFirstPair[c], kCategorySlots[c], total, kit, airborne);
+        !e.empty())
       return e;
   }
   f.Cars = static_cast<std::uint16_t>(Percent(type.Cars, u.equipPercent));

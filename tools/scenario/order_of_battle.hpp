@@ -20,6 +20,14 @@ struct KitShare {
 };
 using Kit = std::vector<KitShare>;
 
+// Equipment slots of each ground category's group (index 1..8) in a formation record.
+inline constexpr int kCategorySlots[9] = {0, 6, 3, 3, 4, 3, 4, 3, 3};
+
+// Whether a model or formation type that came in `month` of `year` is at hand on 22 June 1941.
+inline bool InServiceByJune1941(int month, int year) {
+  return year < 1941 || (year == 1941 && month < 7);
+}
+
 // One line of the order of battle: `count` formations of one type in one placement area.
 struct UnitLine {
   int nation = 0;
