@@ -29,9 +29,10 @@ enum AiDecisionValue : std::uint8_t {
   kAiMerge = 5,
 };
 
-// Most settlement cells the theatre can hold (one per cell of 360 x 300 would be more than the
-// settlement table; the table's size bounds it).
-inline constexpr int kMaxSettlementCells = kMaxSettlements;
+// Most settlement cells the theatre can hold: every one of its cells. Cells may share a
+// settlement number, so the settlement table does not bound them.
+inline constexpr int kMaxSettlementCells =
+    (kTheatreMaxX - kTheatreMinX + 1) * (kTheatreMaxY - kTheatreMinY + 1);
 
 struct ComputerPlayerState {
   std::uint8_t AiState;            // AiStateValue

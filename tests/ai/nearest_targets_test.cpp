@@ -138,5 +138,23 @@ TEST(NearestTargetsTest, SameAsTheFourHalfPlaneScans) {
   EXPECT_GT(found, 100);  // the worlds were not empty
 }
 
+TEST(NearestTargetsTest, EverySettlementCellOfACrowdedTheatreCounts) {
+  // Settlement cells may share a number: here every theatre cell names an own-held settlement
+  // but one enemy-held cell in the last row, far more cells than the settlement table has.
+  AiWorld t;
+  World& w = t.w();
+  Settlement(w, 1).HolderNation = 5;
+  Settlement(w, 2).HolderNation = 2;
+  for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
+    for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) Cell(w, x, y).Settlement = 1;
+  }
+  Cell(w, 200, kTheatreMaxY).Settlement = 2;
+  w.Ai.SettlementCellsReady = 0;
+  const FoundCell town = NearestEnemySettlement(w, 10, 40);
+  EXPECT_TRUE(town.found);
+  EXPECT_EQ(town.x, 200);
+  EXPECT_EQ(town.y, kTheatreMaxY);
+}
+
 }  // namespace
 }  // namespace gm
