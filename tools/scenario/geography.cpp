@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <deque>
-#include <map>
+#include <optional>
 
+#include "tools/scenario/text_lines.hpp"
 #include "tools/scenario/theatre.hpp"
 #include "tools/tiles/tile_catalogue.hpp"
 
@@ -69,30 +70,10 @@ bool InsideRing(const Ring& ring, double column, double row) {
 
 namespace {
 
-std::string JoinWords(const std::vector<std::string>& words, std::size_t from) {
-  std::string s;
-  for (std::size_t i = from; i < words.size(); ++i) {
-    if (!s.empty()) s += ' ';
-    s += words[i];
-  }
-  return s;
-}
-
-Status Bad(const AuthoredFeature& f, const std::string& file, const std::string& what) {
-  return Status::Error("tools/scenario/data/authored/" + file + ":" + std::to_string(f.line) +
-                       ": " + what);
-}
-
 int CountryIndex(const SourceData& src, const std::string& name) {
   for (std::size_t i = 0; i < src.countries.size(); ++i)
     if (src.countries[i].name == name) return static_cast<int>(i);
   return -1;
-}
-
-bool ParseInt(const std::string& s, int& out) {
-  if (s.empty() || s.find_first_not_of("0123456789") != std::string::npos) return false;
-  out = std::atoi(s.c_str());
-  return true;
 }
 
 }  // namespace
@@ -115,7 +96,7 @@ Status LayWaterAndBorders(const SourceData& src, Theatre& t) {
   while (!queue.empty()) {
     const int i = queue.front();
     queue.pop_front();
-    const int x = i % kColumns, y = i / kColumns + kFirstRow;
+    const int x = Theatre::XOf(i), y = Theatre::YOf(i);
     for (int d = 0; d < 8; d += 2) {
       const int nx = x + kDirDx[d], ny = y + kDirDy[d];
       if (!InTheatre(nx, ny)) continue;
@@ -133,10 +114,11 @@ Status LayWaterAndBorders(const SourceData& src, Theatre& t) {
   for (const AuthoredFeature& f : src.holders) {
     if (f.words[0] != "nation") continue;
     int nation = 0, minPop = 0;
-    if (f.words.size() < 4 || !ParseInt(f.words[1], nation) || !ParseInt(f.words[2], minPop))
-      return Bad(f, "holders.txt", "\"nation <n> <smallest town> <country>\" expected");
-    const int c = CountryIndex(src, JoinWords(f.words, 3));
-    if (c < 0) return Bad(f, "holders.txt", "no country named " + JoinWords(f.words, 3));
+    if (f.words.size() < 4 || !ToCount(f.words[1], nation) || !ToCount(f.words[2], minPop))
+      return FeatureError(f, "holders.txt", "\"nation <n> <smallest town> <country>\" expected");
+    const std::string country = JoinWords(f.words, 3);
+    const int c = CountryIndex(src, country);
+    if (c < 0) return FeatureError(f, "holders.txt", "no country named " + country);
     nationOf[c] = nation;
     t.minPopulation[c] = minPop;
   }
@@ -147,12 +129,13 @@ Status LayWaterAndBorders(const SourceData& src, Theatre& t) {
   for (const AuthoredFeature& f : src.holders) {
     if (f.words[0] == "nation") continue;
     int owner = 0, holder = 0;
-    if (f.words[0] != "area" || f.words.size() < 4 || !ParseInt(f.words[1], owner) ||
-        !ParseInt(f.words[2], holder) || f.points.size() < 3)
-      return Bad(f, "holders.txt", "\"area <owner> <holder> <country or *>\" and points expected");
+    if (f.words[0] != "area" || f.words.size() < 4 || !ToCount(f.words[1], owner) ||
+        !ToCount(f.words[2], holder) || f.points.size() < 3)
+      return FeatureError(f, "holders.txt",
+                          "\"area <owner> <holder> <country or *>\" and points expected");
     const std::string within = JoinWords(f.words, 3);
     const int c = within == "*" ? -1 : CountryIndex(src, within);
-    if (within != "*" && c < 0) return Bad(f, "holders.txt", "no country named " + within);
+    if (within != "*" && c < 0) return FeatureError(f, "holders.txt", "no country named " + within);
     ForEachCellIn(f.points, [&](int x, int y) {
       const int i = Theatre::Index(x, y);
       if (t.water[i] != Water::kLand || (c >= 0 && t.country[i] != c)) return;
@@ -163,8 +146,8 @@ Status LayWaterAndBorders(const SourceData& src, Theatre& t) {
   for (std::size_t i = 0; i < t.owner.size(); ++i)
     if (t.water[i] == Water::kLand && t.holder[i] == 0)
       return Status::Error("tools/scenario/data/authored/holders.txt: the land cell at column " +
-                           std::to_string(i % kColumns) + ", row " +
-                           std::to_string(i / kColumns + kFirstRow) + " has no nation");
+                           std::to_string(Theatre::XOf(static_cast<int>(i))) + ", row " +
+                           std::to_string(Theatre::YOf(static_cast<int>(i))) + " has no nation");
   return Status::Ok();
 }
 
@@ -187,7 +170,7 @@ std::vector<std::pair<int, int>> TraceCells(const Ring& points) {
            static_cast<int>(std::floor(ay + (by - ay) * f)));
     }
   }
-  // Fill any jump (none expected at quarter-cell steps) and drop corners that a diagonal spares.
+  // Drop the corner cells that a diagonal step spares.
   std::vector<std::pair<int, int>> out;
   for (const auto& c : cells) {
     if (out.size() >= 2) {
@@ -199,10 +182,28 @@ std::vector<std::pair<int, int>> TraceCells(const Ring& points) {
   return out;
 }
 
-int DirectionTo(int dx, int dy) {
-  for (int d = 0; d < 8; ++d)
-    if (kDirDx[d] == dx && kDirDy[d] == dy) return d;
-  return -1;
+// What an authored terrain area lays: flat ground where its noise is dense, the rest kept as it
+// was; or relief everywhere, wooded where dense or where wood already grew.
+struct Cover {
+  Ground dense;
+  Ground bare = Ground::kOpen;  // relief only
+  bool relief = false;
+};
+
+std::optional<Cover> CoverOf(const std::string& kind) {
+  if (kind == "forest") return Cover{Ground::kWood};
+  if (kind == "marsh") return Cover{Ground::kMarsh};
+  if (kind == "clear") return Cover{Ground::kOpen};
+  if (kind == "steppe") return Cover{Ground::kSteppe};
+  if (kind == "drysteppe") return Cover{Ground::kDrySteppe};
+  if (kind == "desert") return Cover{Ground::kDesert};
+  if (kind == "hill") return Cover{Ground::kWoodHill, Ground::kHill, true};
+  if (kind == "mountain") return Cover{Ground::kMountainWood, Ground::kMountain, true};
+  return std::nullopt;
+}
+
+bool Wooded(Ground g) {
+  return g == Ground::kWood || g == Ground::kWoodHill || g == Ground::kMountainWood;
 }
 
 }  // namespace
@@ -213,10 +214,11 @@ Status LayGround(const SourceData& src, Theatre& t) {
     ++salt;
     const std::string& kind = f.words[0];
     int pct = 100;
-    if (f.words.size() >= 2 && !ParseInt(f.words[1], pct))
-      return Bad(f, "terrain.txt", "a percentage expected after " + kind);
+    if (f.words.size() >= 2 && !ToCount(f.words[1], pct))
+      return FeatureError(f, "terrain.txt", "a percentage expected after " + kind);
     if (kind == "fort") {
-      if (f.points.size() < 2) return Bad(f, "terrain.txt", "a fortified line needs two points");
+      if (f.points.size() < 2)
+        return FeatureError(f, "terrain.txt", "a fortified line needs two points");
       for (auto [x, y] : TraceCells(f.points)) {
         if (!t.IsLand(x, y)) continue;
         if (static_cast<int>(CellHash(x, y, salt) % 100) < pct)
@@ -224,36 +226,19 @@ Status LayGround(const SourceData& src, Theatre& t) {
       }
       continue;
     }
-    if (f.points.size() < 3) return Bad(f, "terrain.txt", "an area needs three points");
-    Status status = Status::Ok();
+    if (f.points.size() < 3) return FeatureError(f, "terrain.txt", "an area needs three points");
+    const std::optional<Cover> cover = CoverOf(kind);
+    if (!cover) return FeatureError(f, "terrain.txt", "unknown terrain " + kind);
     ForEachCellRoughlyIn(f.points, 2.5, salt + 500, [&](int x, int y) {
       const int i = Theatre::Index(x, y);
       if (t.water[i] != Water::kLand) return;
       const bool dense = SmoothNoise(x, y, salt) < pct * 10;
       Ground& g = t.ground[i];
-      const bool wooded =
-          g == Ground::kWood || g == Ground::kWoodHill || g == Ground::kMountainWood;
-      if (kind == "forest") {
-        if (dense) g = Ground::kWood;
-      } else if (kind == "marsh") {
-        if (dense) g = Ground::kMarsh;
-      } else if (kind == "clear") {
-        if (dense) g = Ground::kOpen;
-      } else if (kind == "steppe") {
-        if (dense) g = Ground::kSteppe;
-      } else if (kind == "drysteppe") {
-        if (dense) g = Ground::kDrySteppe;
-      } else if (kind == "desert") {
-        if (dense) g = Ground::kDesert;
-      } else if (kind == "hill") {
-        g = (wooded || dense) ? Ground::kWoodHill : Ground::kHill;
-      } else if (kind == "mountain") {
-        g = (wooded || dense) ? Ground::kMountainWood : Ground::kMountain;
-      } else {
-        status = Bad(f, "terrain.txt", "unknown terrain " + kind);
-      }
+      if (cover->relief)
+        g = dense || Wooded(g) ? cover->dense : cover->bare;
+      else if (dense)
+        g = cover->dense;
     });
-    if (!status) return status;
   }
   return Status::Ok();
 }
@@ -263,7 +248,7 @@ Status LayRivers(const SourceData& src, Theatre& t) {
   for (const RiverLine& r : src.rivers) lines.push_back(&r.points);
   for (const AuthoredFeature& f : src.extraRivers) {
     if (f.words[0] != "river" || f.points.size() < 2)
-      return Bad(f, "rivers.txt", "\"river <name>\" and two or more points expected");
+      return FeatureError(f, "rivers.txt", "\"river <name>\" and two or more points expected");
     lines.push_back(&f.points);
   }
   for (const Ring* line : lines) {
@@ -271,7 +256,7 @@ Status LayRivers(const SourceData& src, Theatre& t) {
     for (std::size_t k = 0; k + 1 < cells.size(); ++k) {
       const auto [ax, ay] = cells[k];
       const auto [bx, by] = cells[k + 1];
-      const int d = DirectionTo(bx - ax, by - ay);
+      const int d = tiles::DirectionOf(bx - ax, by - ay);
       if (d < 0) continue;
       const bool aLand = t.IsLand(ax, ay), bLand = t.IsLand(bx, by);
       if (aLand && bLand) {

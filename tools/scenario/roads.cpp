@@ -6,6 +6,7 @@
 #include <map>
 #include <queue>
 
+#include "tools/scenario/text_lines.hpp"
 #include "tools/scenario/theatre.hpp"
 #include "tools/tiles/tile_catalogue.hpp"
 
@@ -95,8 +96,7 @@ std::vector<int> Route(const Theatre& t, RouteWork& work, int from, Goal isGoal,
   std::priority_queue<Item, std::vector<Item>, std::greater<Item>> open;
   auto estimate = [&](int i) {
     if (targetX < 0) return 0;
-    const int x = i % kColumns, y = i / kColumns + kFirstRow;
-    const int dx = std::abs(x - targetX), dy = std::abs(y - targetY);
+    const int dx = std::abs(Theatre::XOf(i) - targetX), dy = std::abs(Theatre::YOf(i) - targetY);
     return 5 * std::max(dx, dy);
   };
   std::vector<int> path;
@@ -112,7 +112,7 @@ std::vector<int> Route(const Theatre& t, RouteWork& work, int from, Goal isGoal,
       break;
     }
     if (dist[i] > limit) continue;
-    const int x = i % kColumns, y = i / kColumns + kFirstRow;
+    const int x = Theatre::XOf(i), y = Theatre::YOf(i);
     for (int d = 0; d < 8; ++d) {
       const int nx = x + kDirDx[d], ny = y + kDirDy[d];
       if (!InTheatre(nx, ny) || CutsRiver(t, x, y, d)) continue;
@@ -121,8 +121,8 @@ std::vector<int> Route(const Theatre& t, RouteWork& work, int from, Goal isGoal,
       if (c >= kBlocked) continue;
       // A road leaves a river cell the way it came in: straight over the bridge.
       if (t.riverWays[i] && !t.place[i] && prev[i] >= 0) {
-        const int px = prev[i] % kColumns, py = prev[i] / kColumns + kFirstRow;
-        if (x - px != kDirDx[d] || y - py != kDirDy[d]) continue;
+        if (x - Theatre::XOf(prev[i]) != kDirDx[d] || y - Theatre::YOf(prev[i]) != kDirDy[d])
+          continue;
       }
       if (d % 2) c = c * 14 / 10;
       if (dist[i] + c < dist[j]) {
@@ -138,13 +138,24 @@ std::vector<int> Route(const Theatre& t, RouteWork& work, int from, Goal isGoal,
 void Lay(Theatre& t, const std::vector<int>& path) {
   for (std::size_t k = 0; k + 1 < path.size(); ++k) {
     const int a = path[k], b = path[k + 1];
-    const int dx = b % kColumns - a % kColumns, dy = b / kColumns - a / kColumns;
-    for (int d = 0; d < 8; ++d)
-      if (kDirDx[d] == dx && kDirDy[d] == dy) {
-        t.roadWays[a] |= Bit(d);
-        t.roadWays[b] |= Bit(tiles::Opposite(d));
-      }
+    const int d =
+        tiles::DirectionOf(Theatre::XOf(b) - Theatre::XOf(a), Theatre::YOf(b) - Theatre::YOf(a));
+    if (d < 0) continue;
+    t.roadWays[a] |= Bit(d);
+    t.roadWays[b] |= Bit(tiles::Opposite(d));
   }
+}
+
+// The towns a "road A - B - ..." line names, in order.
+std::vector<std::string> RouteTowns(const AuthoredFeature& f) {
+  std::vector<std::string> towns(1);
+  for (std::size_t k = 1; k < f.words.size(); ++k) {
+    if (f.words[k] == "-")
+      towns.emplace_back();
+    else
+      towns.back() += (towns.back().empty() ? "" : " ") + f.words[k];
+  }
+  return towns;
 }
 
 }  // namespace
@@ -157,44 +168,24 @@ Status LayRoads(const SourceData& src, Theatre& t) {
   std::string missing;
   for (const AuthoredFeature& f : src.roads) {
     if (f.words[0] != "road") continue;
-    std::string name;
-    for (std::size_t k = 1; k <= f.words.size(); ++k) {
-      if (k == f.words.size() || f.words[k] == "-") {
-        if (!byName.count(name)) missing += (missing.empty() ? "" : ", ") + name;
-        name.clear();
-      } else {
-        name += (name.empty() ? "" : " ") + f.words[k];
-      }
-    }
+    for (const std::string& name : RouteTowns(f))
+      if (!byName.count(name)) missing += (missing.empty() ? "" : ", ") + name;
   }
   if (!missing.empty())
     return Status::Error("tools/scenario/data/authored/roads.txt: no towns named " + missing);
   RouteWork work(t.water.size());
   for (const AuthoredFeature& f : src.roads) {
     if (f.words[0] == "airfield") continue;
-    auto bad = [&f](const std::string& what) {
-      return Status::Error("tools/scenario/data/authored/roads.txt:" + std::to_string(f.line) +
-                           ": " + what);
-    };
-    if (f.words[0] != "road") return bad("\"road A - B - ...\" or \"airfield <town>\" expected");
+    if (f.words[0] != "road")
+      return FeatureError(f, "roads.txt", "\"road A - B - ...\" or \"airfield <town>\" expected");
     std::vector<int> stops;
-    std::string name;
-    for (std::size_t k = 1; k <= f.words.size(); ++k) {
-      if (k == f.words.size() || f.words[k] == "-") {
-        const auto it = byName.find(name);
-        if (it == byName.end()) return bad("no town named " + name);
-        stops.push_back(it->second);
-        name.clear();
-      } else {
-        name += (name.empty() ? "" : " ") + f.words[k];
-      }
-    }
+    for (const std::string& name : RouteTowns(f)) stops.push_back(byName.at(name));
     for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
       const int goal = stops[k + 1];
       const auto path = Route(
-          t, work, stops[k], [goal](int i) { return i == goal; }, goal % kColumns,
-          goal / kColumns + kFirstRow, kBlocked);
-      if (path.empty()) return bad("no way over land between its towns");
+          t, work, stops[k], [goal](int i) { return i == goal; }, Theatre::XOf(goal),
+          Theatre::YOf(goal), kBlocked);
+      if (path.empty()) return FeatureError(f, "roads.txt", "no way over land between its towns");
       Lay(t, path);
     }
   }

@@ -127,6 +127,10 @@ Status ReadNames(const std::string& path, std::vector<NameRule>& names) {
 
 }  // namespace
 
+Status FeatureError(const AuthoredFeature& f, const std::string& file, const std::string& what) {
+  return Status::Error(Where("tools/scenario/data/authored/" + file, f.line) + what);
+}
+
 bool ToLonLat(const std::string& word, LonLat& p) {
   const auto comma = word.find(',');
   if (comma == std::string::npos) return false;

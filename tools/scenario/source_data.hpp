@@ -40,6 +40,9 @@ struct AuthoredFeature {
   int line = 0;  // where the keyword stands, for messages
 };
 
+// A message about a feature of the authored file `file` ("roads.txt" ...), naming its line.
+Status FeatureError(const AuthoredFeature& f, const std::string& file, const std::string& what);
+
 struct NameRule {
   std::string country;
   std::string modern;

@@ -52,7 +52,13 @@ struct Theatre {
 
   Theatre();
   static int Index(int x, int y) { return (y - kFirstRow) * kColumns + x; }
+  static int XOf(int index) { return index % kColumns; }
+  static int YOf(int index) { return index / kColumns + kFirstRow; }
   bool IsLand(int x, int y) const { return InTheatre(x, y) && water[Index(x, y)] == Water::kLand; }
+
+  // Lays out an airfield named `name` (cut to 40 letters) on land cell (x, y), owned and held
+  // as the cell is; returns its place number.
+  int AddAirfield(const std::string& name, int x, int y);
 };
 
 // Each step fills its part of the theatre from the source data; a step fails with a message
@@ -63,6 +69,9 @@ Status LayRivers(const SourceData& src, Theatre& t);
 Status PlaceTowns(const SourceData& src, Theatre& t);
 Status LayRoads(const SourceData& src, Theatre& t);
 Status PlaceAirfields(const SourceData& src, Theatre& t);
+
+// A cell fit for an airfield: open dry land with no town, road or river, off the shore.
+bool FitForAirfield(const Theatre& t, int x, int y);
 
 // Deterministic noise in 0..999 for cell (x, y) and a salt; smooth over a few cells.
 int SmoothNoise(int x, int y, int salt);

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "tools/scenario/text_lines.hpp"
 #include "tools/scenario/theatre.hpp"
 #include "tools/tiles/tile_catalogue.hpp"
 
@@ -23,29 +24,32 @@ std::string Key(const std::string& country, std::string name) {
   return country + "|" + name;
 }
 
+// A town's cell: where its centre lies, or for a harbour town whose centre falls on the water
+// the first land cell beside it; false when there is none.
+bool TownCell(const Theatre& t, int& x, int& y) {
+  if (t.IsLand(x, y)) return true;
+  for (int d = 0; d < 8; ++d)
+    if (t.IsLand(x + tiles::kDirDx[d], y + tiles::kDirDy[d])) {
+      x += tiles::kDirDx[d];
+      y += tiles::kDirDy[d];
+      return true;
+    }
+  return false;
+}
+
 }  // namespace
 
 Status PlaceTowns(const SourceData& src, Theatre& t) {
   std::map<std::string, const NameRule*> rules;
   for (const NameRule& r : src.names) rules[Key(r.country, r.modern)] = &r;
   std::set<std::string> usedNames;
-  std::set<std::string> renamed;  // rules that found their town
+  std::set<const NameRule*> renamed;  // rules that found their town
   for (const Town& town : src.towns) {
     const auto it = rules.find(Key(town.country, town.name));
     const NameRule* rule = it == rules.end() ? nullptr : it->second;
     if (rule && rule->name1941.empty()) continue;  // founded after 1941
     int x = ColumnOf(town.at.lon), y = RowOf(town.at.lat);
-    if (!InTheatre(x, y)) continue;
-    if (!t.IsLand(x, y)) {  // a harbour town whose centre falls on the water
-      bool moved = false;
-      for (int d = 0; d < 8 && !moved; ++d)
-        if (t.IsLand(x + tiles::kDirDx[d], y + tiles::kDirDy[d])) {
-          x += tiles::kDirDx[d];
-          y += tiles::kDirDy[d];
-          moved = true;
-        }
-      if (!moved) continue;
-    }
+    if (!InTheatre(x, y) || !TownCell(t, x, y)) continue;
     const int i = Theatre::Index(x, y);
     if (t.place[i] != 0) continue;  // a larger town already stands in the cell
     if (!rule && town.population < t.minPopulation[t.country[i]]) continue;
@@ -53,10 +57,7 @@ Status PlaceTowns(const SourceData& src, Theatre& t) {
     std::erase(name, '\'');  // "Roslavl'" and the like: the soft sign is not written
     name = name.substr(0, 40);
     if (usedNames.count(name) && !rule) continue;
-    if (rule) {
-      if (renamed.count(Key(rule->country, rule->modern))) continue;  // a namesake came first
-      renamed.insert(Key(rule->country, rule->modern));
-    }
+    if (rule && !renamed.insert(rule).second) continue;  // a namesake came first
     usedNames.insert(name);
     Place p;
     p.name = name;
@@ -70,17 +71,13 @@ Status PlaceTowns(const SourceData& src, Theatre& t) {
     t.place[i] = static_cast<int>(t.places.size());
   }
   // Largest first: the settlement numbers then follow the towns' weight.
-  std::vector<Place> sorted = t.places;
-  std::stable_sort(sorted.begin(), sorted.end(),
+  std::stable_sort(t.places.begin(), t.places.end(),
                    [](const Place& a, const Place& b) { return a.population > b.population; });
-  t.places = std::move(sorted);
   std::fill(t.place.begin(), t.place.end(), 0);
   for (std::size_t k = 0; k < t.places.size(); ++k)
     t.place[Theatre::Index(t.places[k].x, t.places[k].y)] = static_cast<int>(k + 1);
   return Status::Ok();
 }
-
-namespace {
 
 bool FitForAirfield(const Theatre& t, int x, int y) {
   if (!t.IsLand(x, y)) return false;
@@ -97,6 +94,36 @@ bool FitForAirfield(const Theatre& t, int x, int y) {
   return true;
 }
 
+int Theatre::AddAirfield(const std::string& name, int x, int y) {
+  const int i = Index(x, y);
+  Place a;
+  a.name = name.substr(0, 40);
+  a.x = x;
+  a.y = y;
+  a.owner = owner[i];
+  a.holder = holder[i];
+  a.airfield = true;
+  places.push_back(a);
+  place[i] = static_cast<int>(places.size());
+  return place[i];
+}
+
+namespace {
+
+// The first cell fit for an airfield on the rings of 1 to 3 cells around a town, row by row.
+bool AirfieldCell(const Theatre& t, const Place& town, int& x, int& y) {
+  for (int r = 1; r <= 3; ++r)
+    for (int dy = -r; dy <= r; ++dy)
+      for (int dx = -r; dx <= r; ++dx)
+        if (std::max(std::abs(dx), std::abs(dy)) == r &&
+            FitForAirfield(t, town.x + dx, town.y + dy)) {
+          x = town.x + dx;
+          y = town.y + dy;
+          return true;
+        }
+  return false;
+}
+
 }  // namespace
 
 Status PlaceAirfields(const SourceData& src, Theatre& t) {
@@ -105,39 +132,18 @@ Status PlaceAirfields(const SourceData& src, Theatre& t) {
   std::set<std::string> wanted;
   for (const AuthoredFeature& f : src.roads) {
     if (f.words[0] != "airfield") continue;
-    std::string name;
-    for (std::size_t k = 1; k < f.words.size(); ++k) name += (k > 1 ? " " : "") + f.words[k];
-    bool found = false;
-    for (const Place& p : t.places) found = found || p.name == name;
-    if (!found)
-      return Status::Error("tools/scenario/data/authored/roads.txt:" + std::to_string(f.line) +
-                           ": no town named " + name);
+    const std::string name = JoinWords(f.words, 1);
+    const bool found = std::any_of(t.places.begin(), t.places.end(),
+                                   [&name](const Place& p) { return p.name == name; });
+    if (!found) return FeatureError(f, "roads.txt", "no town named " + name);
     wanted.insert(name);
   }
   const std::size_t towns = t.places.size();
   for (std::size_t k = 0; k < towns; ++k) {
     const Place town = t.places[k];
-    if (town.value < 70 && !wanted.count(town.name)) continue;
-    bool placed = false;
-    for (int r = 1; r <= 3 && !placed; ++r)
-      for (int dy = -r; dy <= r && !placed; ++dy)
-        for (int dx = -r; dx <= r && !placed; ++dx) {
-          if (std::max(std::abs(dx), std::abs(dy)) != r) continue;
-          const int x = town.x + dx, y = town.y + dy;
-          if (!FitForAirfield(t, x, y)) continue;
-          const int i = Theatre::Index(x, y);
-          Place a;
-          a.name = (town.name + " airfield").substr(0, 40);
-          a.x = x;
-          a.y = y;
-          a.value = 0;
-          a.owner = t.owner[i];
-          a.holder = t.holder[i];
-          a.airfield = true;
-          t.places.push_back(a);
-          t.place[i] = static_cast<int>(t.places.size());
-          placed = true;
-        }
+    int x = 0, y = 0;
+    if ((town.value >= 70 || wanted.count(town.name)) && AirfieldCell(t, town, x, y))
+      t.AddAirfield(town.name + " airfield", x, y);
   }
   return Status::Ok();
 }

@@ -23,6 +23,12 @@ constexpr std::uint8_t Bit(int dir) {
 constexpr int Opposite(int dir) {
   return (dir + 4) % kDirCount;
 }
+// The direction of the step (dx, dy) to a neighbour; -1 when it is no such step.
+constexpr int DirectionOf(int dx, int dy) {
+  for (int d = 0; d < kDirCount; ++d)
+    if (kDirDx[d] == dx && kDirDy[d] == dy) return d;
+  return -1;
+}
 
 // What a tile shows; each feature belongs to exactly one of the 21 terrains.
 enum class Feature : std::uint8_t {
