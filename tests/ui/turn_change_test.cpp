@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+
 #include "recording_sinks.hpp"
 #include "rules/war_end.hpp"
 #include "tests/world/order_test_world.hpp"
@@ -143,6 +147,25 @@ TEST(TurnChangeTest, MusicChangesOnlyWithSoundOn) {
     const std::string track = PickRandomMusic(*w);
     EXPECT_TRUE(track >= "data/001.mid" && track <= "data/010.mid") << track;
   }
+}
+
+TEST(TurnChangeTest, TheMusicDrawIsLeftInTheFightsWorkValue) {
+  // Tries seeds until the draw has fallen on the first, a middle and the last track.
+  auto w = std::make_unique<World>();
+  int seen = 0;
+  for (std::uint32_t seed = 1; seen != 0b111 && seed < 100'000; seed += 97) {
+    const std::uint32_t next = seed * 134775813u + 1u;
+    const int draw = static_cast<int>((std::uint64_t{next} * 10u) >> 32);
+    w->RandomSeed = seed;
+    w->Combat.RandomValue = -1;
+    char wanted[32];
+    std::snprintf(wanted, sizeof wanted, "data/%03d.mid", draw + 1);
+    EXPECT_EQ(PickRandomMusic(*w), wanted);
+    EXPECT_EQ(w->Combat.RandomValue, draw);
+    EXPECT_EQ(w->RandomSeed, next);
+    seen |= draw == 0 ? 1 : draw == 9 ? 4 : 2;
+  }
+  EXPECT_EQ(seen, 0b111);
 }
 
 TEST(TurnChangeTest, StartGameHandsTheFirstSideItsScreen) {

@@ -36,6 +36,7 @@ int TurnDays(const World& w) {
 
 std::string PickRandomMusic(World& w) {
   const int r = Random(w, kMusicTracks);
+  w.Combat.RandomValue = r;  // the music's draw lands in the fights' work value, as it always has
   char name[32];
   std::snprintf(name, sizeof name, "data/%03d.mid", r + 1);
   return name;

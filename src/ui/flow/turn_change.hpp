@@ -12,8 +12,8 @@ namespace gm {
 // Days one turn lasts: 1, or 4 in the fast mode.
 int TurnDays(const World& w);
 
-// Draws the next music track (a number 0..9 from the game's generator) and returns its file,
-// "data/001.mid" .. "data/010.mid".
+// Draws the next music track (a number 0..9 from the game's generator, left in the fights' work
+// value RandomValue) and returns its file, "data/001.mid" .. "data/010.mid".
 std::string PickRandomMusic(World& w);
 
 // Ends the turn of the side on move. When the end-of-war test has ended the war the final screen
