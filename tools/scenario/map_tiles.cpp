@@ -203,15 +203,7 @@ void FillWorld(const Theatre& t, const std::vector<std::uint16_t>& tiles, World&
       c.Terrain = tiles[i];
       c.Settlement = static_cast<std::uint16_t>(t.place[i]);
     }
-  for (std::size_t k = 0; k < t.places.size(); ++k) {
-    const Place& p = t.places[k];
-    TSettlement& s = w.Settlements[k];
-    s.OwnerNation = p.owner;
-    s.HolderNation = p.holder;
-    s.Value = static_cast<std::uint16_t>(p.value);
-    std::memset(s.Name.data(), ' ', s.Name.size());
-    std::memcpy(s.Name.data(), p.name.data(), std::min(p.name.size(), s.Name.size()));
-  }
+  for (std::size_t k = 0; k < t.places.size(); ++k) WriteSettlement(t.places[k], w.Settlements[k]);
   TGameHeader& h = w.GameHeader;
   h.MapWidth = kMapWidth;
   h.MapHeight = kMapHeight;
@@ -223,6 +215,15 @@ void FillWorld(const Theatre& t, const std::vector<std::uint16_t>& tiles, World&
   h.TurnLength = 0;  // one day a turn; a new game sets it from the start-up choice
   h.ViewX = 154;     // the opening view on the Bug at Brest-Litovsk
   h.ViewY = 208;
+}
+
+void WriteSettlement(const Place& p, TSettlement& s) {
+  s = TSettlement{};
+  s.OwnerNation = p.owner;
+  s.HolderNation = p.holder;
+  s.Value = static_cast<std::uint16_t>(p.value);
+  std::memset(s.Name.data(), ' ', s.Name.size());
+  std::memcpy(s.Name.data(), p.name.data(), std::min(p.name.size(), s.Name.size()));
 }
 
 }  // namespace gm::scenario

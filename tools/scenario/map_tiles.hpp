@@ -17,4 +17,7 @@ std::vector<std::uint16_t> ChooseTiles(const Theatre& t);
 // 22 June 1941), every map cell (sea outside the theatre) and the settlement records.
 void FillWorld(const Theatre& t, const std::vector<std::uint16_t>& tiles, World& w);
 
+// The settlement record of a place: owner, holder, value and the name padded with blanks.
+void WriteSettlement(const Place& p, TSettlement& s);
+
 }  // namespace gm::scenario

@@ -3,8 +3,8 @@
 #include "tools/scenario/order_of_battle.hpp"
 
 #include <algorithm>
-#include <cstring>
 
+#include "tools/scenario/map_tiles.hpp"
 #include "world/formation_lists.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
@@ -61,6 +61,10 @@ std::vector<int> Split(int total, const std::vector<int>& weights) {
   return out;
 }
 
+long DistanceSquared(const Place& p, int x, int y) {
+  return static_cast<long>(p.x - x) * (p.x - x) + static_cast<long>(p.y - y) * (p.y - y);
+}
+
 int Percent(int nominal, int percent) {
   return (nominal * percent + 50) / 100;
 }
@@ -93,8 +97,7 @@ class Placer {
     for (std::size_t k = 0; k < t_.places.size(); ++k) {
       const Place& p = t_.places[k];
       if (!p.airfield) continue;
-      const long d =
-          static_cast<long>(p.x - x) * (p.x - x) + static_cast<long>(p.y - y) * (p.y - y);
+      const long d = DistanceSquared(p, x, y);
       if (d >= bestD) continue;
       if (Cell(w_, p.x, p.y).AirFormation != 0) continue;
       if (!SettlementOnSide(static_cast<int>(k) + 1, side)) continue;
@@ -104,61 +107,34 @@ class Placer {
     return best;
   }
 
-  // A cell fit for a field airbase: open dry land of the side, no town, road or river, off
-  // the shore.
+  // A cell fit for a field airbase: fit for an airfield, on the side's own ground and passable.
   bool FitForField(int x, int y, std::uint32_t side) const {
-    if (!t_.IsLand(x, y)) return false;
+    if (!FitForAirfield(t_, x, y)) return false;
     const int i = Theatre::Index(x, y);
-    if (!InNationSet(side, t_.holder[i]) || !InNationSet(side, t_.owner[i])) return false;
-    if (t_.place[i] || t_.riverWays[i] || t_.mouth[i] || t_.roadWays[i]) return false;
-    const Ground g = t_.ground[i];
-    if (g == Ground::kMarsh || g == Ground::kMountain || g == Ground::kMountainWood ||
-        g == Ground::kFort)
-      return false;
-    if (TerrainTiles[tiles_[i]].MoveCost == 255) return false;
-    for (int dy = -1; dy <= 1; ++dy)
-      for (int dx = -1; dx <= 1; ++dx)
-        if (InTheatre(x + dx, y + dy) && !t_.IsLand(x + dx, y + dy)) return false;
-    return true;
+    return InNationSet(side, t_.holder[i]) && InNationSet(side, t_.owner[i]) &&
+           TerrainTiles[tiles_[i]].MoveCost != 255;
   }
 
   // Lays out a field airbase at (x, y): an airbase tile and a settlement of value 0 named for
   // the nearest town. Returns the settlement number, 0 when the records are full.
   int AddField(int x, int y) {
     if (t_.places.size() >= static_cast<std::size_t>(kMaxSettlements)) return 0;
-    const int i = Theatre::Index(x, y);
     std::string town;
     long bestD = -1;
     for (const Place& p : t_.places) {
       if (p.airfield) continue;
-      const long d =
-          static_cast<long>(p.x - x) * (p.x - x) + static_cast<long>(p.y - y) * (p.y - y);
+      const long d = DistanceSquared(p, x, y);
       if (bestD < 0 || d < bestD) {
         bestD = d;
         town = p.name;
       }
     }
-    Place a;
-    a.name = (town + " field").substr(0, 40);
-    a.x = x;
-    a.y = y;
-    a.owner = t_.owner[i];
-    a.holder = t_.holder[i];
-    a.airfield = true;
-    t_.places.push_back(a);
-    const int n = static_cast<int>(t_.places.size());
-    t_.place[i] = n;
-    tiles_[i] = kAirbaseTile;
+    const int n = t_.AddAirfield(town + " field", x, y);
+    tiles_[Theatre::Index(x, y)] = kAirbaseTile;
     TMapCell& c = Cell(w_, x, y);
     c.Terrain = kAirbaseTile;
     c.Settlement = static_cast<std::uint16_t>(n);
-    TSettlement& s = Settlement(w_, n);
-    s = TSettlement{};
-    s.OwnerNation = a.owner;
-    s.HolderNation = a.holder;
-    s.Value = 0;
-    std::memset(s.Name.data(), ' ', s.Name.size());
-    std::memcpy(s.Name.data(), a.name.data(), std::min(a.name.size(), s.Name.size()));
+    WriteSettlement(t_.places[n - 1], Settlement(w_, n));
     w_.GameHeader.SettlementCount = static_cast<std::uint16_t>(n);
     return n;
   }
