@@ -70,9 +70,8 @@ int main(int argc, char** argv) {
   }
   auto rgb = gm::scenario::DrawTheatre(result.theatre, result.tiles);
   gm::scenario::MarkFormations(*world, rgb);
-  constexpr int k = gm::scenario::kPicturePixelsPerCell;
-  if (!WriteFile(argv[3], gm::scenario::EncodePng(gm::scenario::kColumns * k,
-                                                  gm::scenario::kRows * k, rgb))) {
+  if (!WriteFile(argv[3], gm::scenario::EncodePng(gm::scenario::kPictureWidth,
+                                                  gm::scenario::kPictureHeight, rgb))) {
     std::fprintf(stderr, "gravmark-scenario: cannot write %s\n", argv[3]);
     return 1;
   }

@@ -1,8 +1,6 @@
 // Drawing and PNG encoding of the review picture.
 #include "tools/scenario/picture.hpp"
 
-#include <array>
-
 #include "tools/tiles/tile_catalogue.hpp"
 
 namespace gm::scenario {
@@ -11,8 +9,6 @@ using tiles::Feature;
 using tiles::Look;
 
 namespace {
-
-using Rgb = std::array<std::uint8_t, 3>;
 
 Rgb TileColour(const tiles::TileInfo& t) {
   switch (t.feature) {
@@ -115,17 +111,18 @@ void Chunk(std::vector<std::uint8_t>& out, const char* type,
 
 }  // namespace
 
+void SetPixel(std::vector<std::uint8_t>& rgb, int px, int py, Rgb c) {
+  if (px < 0 || py < 0 || px >= kPictureWidth || py >= kPictureHeight) return;
+  std::uint8_t* p = &rgb[(static_cast<std::size_t>(py) * kPictureWidth + px) * 3];
+  p[0] = c[0];
+  p[1] = c[1];
+  p[2] = c[2];
+}
+
 std::vector<std::uint8_t> DrawTheatre(const Theatre& t, const std::vector<std::uint16_t>& tileOf) {
   constexpr int k = kPicturePixelsPerCell;
-  const int width = kColumns * k, height = kRows * k;
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(width) * height * 3);
-  auto set = [&](int px, int py, Rgb c) {
-    if (px < 0 || py < 0 || px >= width || py >= height) return;
-    std::uint8_t* p = &rgb[(static_cast<std::size_t>(py) * width + px) * 3];
-    p[0] = c[0];
-    p[1] = c[1];
-    p[2] = c[2];
-  };
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(kPictureWidth) * kPictureHeight * 3);
+  auto set = [&rgb](int px, int py, Rgb c) { SetPixel(rgb, px, py, c); };
   const auto& cat = tiles::TileCatalogue();
   for (int y = kFirstRow; y < kFirstRow + kRows; ++y)
     for (int x = 0; x < kColumns; ++x) {
