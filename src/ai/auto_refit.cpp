@@ -27,18 +27,16 @@ constexpr EquipmentGroup kGroups[] = {
 
 constexpr int kAirborneKind = 6;
 
-// Takes up to `need` from a pool: all of it when the pool covers the need, else what it holds.
+// Takes up to `need` from a pool, an unsigned count as the economy keeps it: all of the need
+// when the pool covers it, else what the pool holds.
 std::uint32_t TakeFromPool(std::int32_t& pool, std::uint32_t need) {
-  if (pool >= 0 && static_cast<std::uint32_t>(pool) >= need) {
-    pool -= static_cast<std::int32_t>(need);
+  const auto held = static_cast<std::uint32_t>(pool);
+  if (held >= need) {
+    pool = static_cast<std::int32_t>(held - need);
     return need;
   }
-  if (pool > 0) {
-    const auto a = static_cast<std::uint32_t>(pool);
-    pool = 0;
-    return a;
-  }
-  return 0;
+  pool = 0;
+  return held;
 }
 
 // Men from one pool, joining with the pool's experience and morale.

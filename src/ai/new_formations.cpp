@@ -78,9 +78,11 @@ bool Raise(World& w, int x, int y, int nation, int record) {
   f.FormationType = w.Ai.PickedType;
   const int p = FormationTypes[w.Ai.PickedType].Nation;
   if (p >= 1 && p <= 8) {
+    // The pool is an unsigned count; a short one is emptied, the men are raised all the same.
     std::int32_t& pool = w.Economy.RecruitPool[NationIndex(p)];
-    if (pool < kNewFormationMen) pool = kNewFormationMen;
-    pool -= kNewFormationMen;
+    const auto held = static_cast<std::uint32_t>(pool);
+    constexpr auto men = static_cast<std::uint32_t>(kNewFormationMen);
+    pool = static_cast<std::int32_t>(held < men ? 0u : held - men);
   }
   return true;
 }

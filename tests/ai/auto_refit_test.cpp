@@ -65,6 +65,43 @@ TEST(AutoRefitTest, VeteransFirstThenConscripts) {
   EXPECT_EQ(s.f->OrdersLeft, 0);
 }
 
+TEST(AutoRefitTest, PoolsAreUnsignedCounts) {
+  // Tank brigade: 1100 men, 100 cars. A pool beyond 2^31 covers any need, as the economy that
+  // fills it counts it.
+  constexpr std::int32_t kBig = static_cast<std::int32_t>(0x8000'0000u);
+  constexpr auto bigLess = [](std::uint32_t n) {
+    return static_cast<std::int32_t>(0x8000'0000u - n);
+  };
+  struct Case {
+    const char* name;
+    std::int32_t veterans, recruits, cars;
+    int men, carsAfter;
+    std::int32_t veteransLeft, recruitsLeft, carsLeft;
+  };
+  const Case cases[] = {
+      {"plain pools", 100, 1000, 30, 1100, 80, 0, 500, 0},
+      {"huge elite reserve", kBig, 0, 0, 1100, 50, bigLess(600), 0, 0},
+      {"huge conscript pool", 0, kBig, 0, 1100, 50, 0, bigLess(600), 0},
+      {"huge car pool", 0, 1000, kBig, 1100, 100, 0, 400, bigLess(50)},
+      {"empty pools", 0, 0, 0, 500, 50, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Stay s(kTankBrigade);
+    s.f->Men = 500;
+    s.f->Cars = 50;
+    s.Pool(s.e().VeteranPool) = c.veterans;
+    s.Pool(s.e().RecruitPool) = c.recruits;
+    s.Pool(s.e().CarPool) = c.cars;
+    AiAutoRefit(s.t.w());
+    EXPECT_EQ(s.f->Men, c.men);
+    EXPECT_EQ(s.f->Cars, c.carsAfter);
+    EXPECT_EQ(s.Pool(s.e().VeteranPool), c.veteransLeft);
+    EXPECT_EQ(s.Pool(s.e().RecruitPool), c.recruitsLeft);
+    EXPECT_EQ(s.Pool(s.e().CarPool), c.carsLeft);
+  }
+}
+
 TEST(AutoRefitTest, NoEquipmentAtOrBelowThreeQuartersOfTheMen) {
   for (const int extra : {0, 1}) {
     Stay s(kTankBrigade);

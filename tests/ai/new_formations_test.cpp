@@ -101,7 +101,11 @@ TEST(NewFormationsTest, WhereNothingIsRaised) {
 }
 
 TEST(NewFormationsTest, ConscriptsPayForTheMenAndAShortPoolIsEmptied) {
-  for (const auto& [pool, left] : {std::pair{120, 0}, std::pair{1000, 700}, std::pair{300, 0}}) {
+  // A pool past 2^31 is a count of the economy like any other, not a debt.
+  constexpr std::int32_t kBig = static_cast<std::int32_t>(0x8000'0000u);
+  for (const auto& [pool, left] :
+       {std::pair{120, 0}, std::pair{1000, 700}, std::pair{300, 0},
+        std::pair{kBig, static_cast<std::int32_t>(0x8000'0000u - 300)}}) {
     Spawn s;
     s.w().Economy.RecruitPool[NationIndex(5)] = pool;
     SpawnNewFormations(s.w(), 1);
