@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "world/tables/tables.hpp"
@@ -102,27 +103,25 @@ List CoastShapes() {
   const std::uint8_t outerInner[] = {N | E | SW, E | S | NW, S | W | NE, W | N | SE};
   const std::uint8_t threeInner[] = {NE | SE | SW, SE | SW | NW, SW | NW | NE, NW | NE | SE};
   const std::uint8_t edgeTwoFar[] = {N | SE | SW, E | SW | NW, S | NW | NE, W | NE | SE};
+  const std::uint8_t all[] = {N | E | S | W};
+  const std::uint8_t allCorners[] = {NE | SE | SW | NW};
   List out;
-  auto add = [&out](std::initializer_list<std::uint8_t> masks, int times) {
+  auto add = [&out](const auto& masks, int times) {
     for (int i = 0; i < times; ++i)
       for (std::uint8_t m : masks) out.push_back({kNone, m});
   };
-  auto addAll = [&add](const auto& arr, int times) {
-    for (int i = 0; i < times; ++i)
-      for (std::uint8_t m : arr) add({m}, 1);
-  };
-  addAll(edges, 6);
-  addAll(outer, 4);
-  addAll(inner, 4);
-  addAll(opposite, 3);
-  addAll(three, 3);
-  add({N | E | S | W}, 2);
-  addAll(edgeFarCorner, 1);
-  addAll(twoInner, 1);
-  addAll(outerInner, 1);
-  addAll(threeInner, 1);
-  add({NE | SE | SW | NW}, 1);
-  addAll(edgeTwoFar, 1);
+  add(edges, 6);
+  add(outer, 4);
+  add(inner, 4);
+  add(opposite, 3);
+  add(three, 3);
+  add(all, 2);
+  add(edgeFarCorner, 1);
+  add(twoInner, 1);
+  add(outerInner, 1);
+  add(threeInner, 1);
+  add(allCorners, 1);
+  add(edgeTwoFar, 1);
   return out;
 }
 
@@ -149,38 +148,36 @@ struct TerrainDepictions {
 std::map<std::string_view, TerrainDepictions> DepictionsByTerrain() {
   const List axes = Ways({N | S, E | W, NE | SW, NW | SE});
   std::map<std::string_view, TerrainDepictions> m;
-  m["Road-Plain"] = {Feature::kRoad, Join({Pairs(), Ends(), RoadJunctions()})};
-  m["Bridge"] = {
-      Feature::kBridge,
+  auto add = [&m](Feature feature, List list) {
+    m[TerrainNameOf(feature)] = {feature, std::move(list)};
+  };
+  add(Feature::kRoad, Join({Pairs(), Ends(), RoadJunctions()}));
+  add(Feature::kBridge,
       Join({Repeat(axes, 3), Ways({N | SE, N | SW, S | NE, S | NW, E | NW, E | SW, W | NE, W | SE}),
-            Ways({N | E, E | S, S | W, W | N, N | S})})};
-  m["Mouth"] = {Feature::kMouth, Mouths()};
-  m["Plain"] = {Feature::kPlain, Looks({{Look::kMeadow, 1}})};
-  m["Airbase"] = {Feature::kAirbase, List{{}}};
-  m["Plain-Desert"] = {
-      Feature::kOpenGround,
+            Ways({N | E, E | S, S | W, W | N, N | S})}));
+  add(Feature::kMouth, Mouths());
+  add(Feature::kPlain, Looks({{Look::kMeadow, 1}}));
+  add(Feature::kAirbase, List{{}});
+  add(Feature::kOpenGround,
       Looks(
-          {{Look::kFields, 30}, {Look::kMeadow, 20}, {Look::kSteppe, 25}, {Look::kDrySteppe, 12}})};
-  m["Town"] = {Feature::kTown, Towns()};
-  m["Town-Port"] = {Feature::kPort, Seas({{N, 1}, {E, 1}, {S, 1}, {W, 1}})};
-  m["Coast"] = {Feature::kCoast, CoastShapes()};
-  m["Desert"] = {Feature::kDesert, List(6)};
-  m["River-Plain"] = {Feature::kRiver, Join({Repeat(Pairs(), 3), Ends(), RiverJunctions()})};
-  m["Wood"] = {
-      Feature::kWood,
-      Looks({{Look::kMixedForest, 11}, {Look::kConiferForest, 11}, {Look::kLeafForest, 11}})};
-  m["Mountain-Wood"] = {Feature::kMountainWood,
-                        Looks({{Look::kConiferForest, 27}, {Look::kMixedForest, 27}})};
-  m["Mountain"] = {Feature::kMountain, List(4)};
-  m["Marsh"] = {Feature::kMarsh,
-                Looks({{Look::kReedMarsh, 22}, {Look::kWoodedBog, 22}, {Look::kPeatBog, 22}})};
-  m["Sea"] = {Feature::kSea, List(5)};
-  m["Hill"] = {Feature::kHill, Looks({{Look::kMeadow, 2}})};
-  m["Wood-Hill"] = {Feature::kWoodHill, Looks({{Look::kMixedForest, 4}})};
-  m["Fort-Plain"] = {Feature::kFort, List(25)};
-  m["Mountain-River"] = {Feature::kMountainRiver,
-                         Ways({N | S, E | W, NE | SW, NW | SE, N | SW, N | SE})};
-  m["Mountain-Road"] = {Feature::kMountainRoad, Ways({N | S, E | W})};
+          {{Look::kFields, 30}, {Look::kMeadow, 20}, {Look::kSteppe, 25}, {Look::kDrySteppe, 12}}));
+  add(Feature::kTown, Towns());
+  add(Feature::kPort, Seas({{N, 1}, {E, 1}, {S, 1}, {W, 1}}));
+  add(Feature::kCoast, CoastShapes());
+  add(Feature::kDesert, List(6));
+  add(Feature::kRiver, Join({Repeat(Pairs(), 3), Ends(), RiverJunctions()}));
+  add(Feature::kWood,
+      Looks({{Look::kMixedForest, 11}, {Look::kConiferForest, 11}, {Look::kLeafForest, 11}}));
+  add(Feature::kMountainWood, Looks({{Look::kConiferForest, 27}, {Look::kMixedForest, 27}}));
+  add(Feature::kMountain, List(4));
+  add(Feature::kMarsh,
+      Looks({{Look::kReedMarsh, 22}, {Look::kWoodedBog, 22}, {Look::kPeatBog, 22}}));
+  add(Feature::kSea, List(5));
+  add(Feature::kHill, Looks({{Look::kMeadow, 2}}));
+  add(Feature::kWoodHill, Looks({{Look::kMixedForest, 4}}));
+  add(Feature::kFort, List(25));
+  add(Feature::kMountainRiver, Ways({N | S, E | W, NE | SW, NW | SE, N | SW, N | SE}));
+  add(Feature::kMountainRoad, Ways({N | S, E | W}));
   return m;
 }
 
