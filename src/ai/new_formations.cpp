@@ -108,7 +108,14 @@ void ChooseBestTypes(World& w, std::uint16_t nation) {
     }
     if (kept != 0) best[entry] = static_cast<std::uint16_t>(kept);
   }
-  w.Ai.PickedType = best[Random(w, 3)];
+  // The draw falls on the filled entries only: a nation short of three types raises one of those
+  // it has, and one with none raises nothing.
+  std::array<std::uint16_t, 3> filled{};
+  int count = 0;
+  for (const std::uint16_t type : best) {
+    if (type != 0) filled[count++] = type;
+  }
+  w.Ai.PickedType = count == 0 ? 0 : filled[Random(w, count)];
 }
 
 void SpawnNewFormations(World& w, std::uint8_t flag) {

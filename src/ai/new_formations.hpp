@@ -12,8 +12,8 @@ inline constexpr int kNewFormationMen = 300;
 
 // Fills the nation's row of Ai.BestTypes with its three strongest army types available at the
 // current date and draws Ai.PickedType from it (nation 8 keeps one best type in all three
-// entries). An entry that no scan has filled is never drawn: PickedType is then 0. A nation
-// outside 1..8 changes nothing.
+// entries). The draw falls only on entries that a scan has filled; with none filled PickedType
+// is 0 and nothing is drawn. A nation outside 1..8 changes nothing.
 void ChooseBestTypes(World& w, std::uint16_t nation);
 
 // Raises one formation of 300 men in every settlement of the side on move that passes the tests

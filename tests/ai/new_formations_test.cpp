@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <set>
+#include <vector>
+
 #include "ai_world.hpp"
 #include "world/tables/tables.hpp"
 
@@ -220,6 +224,38 @@ TEST(NewFormationsTest, AnUnfilledEntryIsNeverRaised) {
       }
     }
     EXPECT_EQ(s.w().Economy.RecruitPool[NationIndex(5)], n != 0 ? 99'700 : 100'000);
+  }
+}
+
+TEST(NewFormationsTest, TheDrawFallsOnFilledEntriesOnly) {
+  // Nothing is available in 1900, so the scans keep the entries as set here; the draw over many
+  // seeds must meet every filled entry and never an unfilled one.
+  constexpr std::uint16_t kA = kSovietRifles, kB = 4, kC = 18;
+  struct Case {
+    const char* name;
+    std::array<std::uint16_t, 3> entries;
+    std::vector<std::uint16_t> drawn;  // every type the draws must meet, and no other
+  };
+  const Case cases[] = {
+      {"all three", {kA, kB, kC}, {kA, kB, kC}},
+      {"two", {kA, kB, 0}, {kA, kB}},
+      {"one", {kA, 0, 0}, {kA}},
+      {"none", {0, 0, 0}, {0}},
+  };
+  AiWorld t;
+  World& w = t.w();
+  w.GameHeader.Year = 1900;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::set<std::uint16_t> met;
+    for (std::uint32_t seed = 1; seed < 60; ++seed) {
+      w.RandomSeed = seed * 2'654'435'761u;
+      w.Ai.BestTypes[NationIndex(5)] = c.entries;
+      ChooseBestTypes(w, 5);
+      met.insert(w.Ai.PickedType);
+      EXPECT_EQ(w.Ai.BestTypes[NationIndex(5)], c.entries);
+    }
+    EXPECT_EQ(met, std::set<std::uint16_t>(c.drawn.begin(), c.drawn.end()));
   }
 }
 
