@@ -151,12 +151,13 @@ Want CellWant(const Theatre& t, int x, int y) {
       // The harbour faces the side with the most water.
       int bestSide = -1, bestCount = -1;
       for (int d : {tiles::kS, tiles::kN, tiles::kE, tiles::kW}) {
+        if (!(sea & Bit(d))) continue;
         int count = 0;
         for (int k = -1; k <= 1; ++k) {
           const int dd = (d + k + 8) % 8;
           count += WaterAt(t, x + kDirDx[dd], y + kDirDy[dd]) ? 1 : 0;
         }
-        if ((sea & Bit(d)) && count > bestCount) {
+        if (count > bestCount) {
           bestCount = count;
           bestSide = d;
         }

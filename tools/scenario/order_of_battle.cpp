@@ -43,17 +43,17 @@ std::uint32_t CoalitionOf(int nation) {
 }
 
 // Splits `total` pieces by the kit's weights, largest remainders first (lower entry on ties).
-std::vector<int> Split(int total, const std::vector<int>& weights) {
-  std::vector<int> out(weights.size(), 0);
+std::vector<int> Split(int total, const Kit& kit) {
+  std::vector<int> out(kit.size(), 0);
   long sum = 0;
-  for (int w : weights) sum += w;
+  for (const KitShare& s : kit) sum += s.weight;
   if (sum == 0 || total <= 0) return out;
   std::vector<std::pair<long, int>> rest;
   int given = 0;
-  for (std::size_t k = 0; k < weights.size(); ++k) {
-    out[k] = static_cast<int>(static_cast<long>(total) * weights[k] / sum);
+  for (std::size_t k = 0; k < kit.size(); ++k) {
+    out[k] = static_cast<int>(static_cast<long>(total) * kit[k].weight / sum);
     given += out[k];
-    rest.push_back({static_cast<long>(total) * weights[k] % sum, static_cast<int>(k)});
+    rest.push_back({static_cast<long>(total) * kit[k].weight % sum, static_cast<int>(k)});
   }
   std::stable_sort(rest.begin(), rest.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -194,9 +194,7 @@ const Kit& KitFor(const OrderOfBattle& oob, const UnitLine& u, int category) {
 // Fills the pairs of one group from `first` on; returns an error text or "".
 std::string FillPairs(TFormation& f, int first, int slots, int total, const Kit& kit,
                       bool airborne) {
-  std::vector<int> weights;
-  for (const KitShare& s : kit) weights.push_back(s.weight);
-  const std::vector<int> counts = Split(total, weights);
+  const std::vector<int> counts = Split(total, kit);
   int pair = first;
   for (std::size_t k = 0; k < kit.size(); ++k) {
     if (counts[k] == 0) continue;
@@ -230,11 +228,7 @@ std::string FillFormation(const OrderOfBattle& oob, const UnitLine& u, TFormatio
       if (ofClass.empty())
         return "no aircraft of class " + std::to_string(100 + cls) + " in the kit";
       if (pair + static_cast<int>(ofClass.size()) > 8) return "more aircraft models than pairs";
-      const std::vector<int> counts = [&] {
-        std::vector<int> w;
-        for (const KitShare& s : ofClass) w.push_back(s.weight);
-        return Split(Percent(nominal[cls], u.equipPercent), w);
-      }();
+      const std::vector<int> counts = Split(Percent(nominal[cls], u.equipPercent), ofClass);
       for (std::size_t k = 0; k < ofClass.size(); ++k) {
         if (counts[k] == 0) continue;
         f.pairs[pair].Count = static_cast<std::uint16_t>(counts[k]);
