@@ -84,6 +84,24 @@ TEST(FormationDecisionsTest, RulesAndTheirPrecedence) {
          Formation(t.w(), t.Place(kX + 2, kY, kGermanInfantry)).Men = 60000;
        },
        kAiFire, kX + 2, kY},
+      {"towards the weakest enemy out of reach rather than the nearest enemy",
+       [](AiWorld& t, TFormation&) {
+         t.Place(kX - 6, kY, kGermanInfantry);
+         Formation(t.w(), t.Place(kX + 7, kY, kGermanInfantry)).Men = 10;
+       },
+       kAiMove, kX + 3, kY},
+      {"beside an enemy next to a reachable cell rather than towards a weaker one out of reach",
+       [](AiWorld& t, TFormation&) {
+         Formation(t.w(), t.Place(kX + 7, kY, kGermanInfantry)).Men = 10;
+         t.Place(kX, kY - 4, kGermanInfantry);
+       },
+       kAiMove, kX - 1, kY - 3},  // the first reachable cell beside it, row by row
+      {"beside the weaker of two enemies next to reachable cells",
+       [](AiWorld& t, TFormation&) {
+         t.Place(kX, kY - 4, kGermanInfantry);
+         Formation(t.w(), t.Place(kX, kY + 4, kGermanInfantry)).Men = 10;
+       },
+       kAiMove, kX - 1, kY + 3},
       {"an enemy-held settlement in reach beats an assault",
        [](AiWorld& t, TFormation&) {
          t.Place(kX + 1, kY, kGermanInfantry);
