@@ -4,10 +4,12 @@
 
 #include "media/media_error.hpp"
 #include "media/picture_collection.hpp"
+#include "media_archive_prefix.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   gm::TPictureCollection list;
-  gm::ByteReader in(std::span<const uint8_t>(data, size));
+  const auto input = gm::fuzz::ArchiveInput(data, size, "TPictureCollectionComponent");
+  gm::ByteReader in(input);
   try {
     list.LoadFromStream(in);
   } catch (const gm::MediaError&) {

@@ -4,10 +4,12 @@
 
 #include "media/media_error.hpp"
 #include "media/wave_collection.hpp"
+#include "media_archive_prefix.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   gm::TWaveCollection list;
-  gm::ByteReader in(std::span<const uint8_t>(data, size));
+  const auto input = gm::fuzz::ArchiveInput(data, size, "TWaveCollectionComponent");
+  gm::ByteReader in(input);
   try {
     list.LoadFromStream(in);
   } catch (const gm::MediaError&) {
