@@ -179,7 +179,11 @@ Status LayRoads(const SourceData& src, Theatre& t) {
     if (f.words[0] != "road")
       return FeatureError(f, "roads.txt", "\"road A - B - ...\" or \"airfield <town>\" expected");
     std::vector<int> stops;
-    for (const std::string& name : RouteTowns(f)) stops.push_back(byName.at(name));
+    for (const std::string& name : RouteTowns(f)) {
+      const auto it = byName.find(name);  // an empty name, "A - - B", slips the check above
+      if (it == byName.end()) return FeatureError(f, "roads.txt", "no town named " + name);
+      stops.push_back(it->second);
+    }
     for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
       const int goal = stops[k + 1];
       const auto path = Route(

@@ -83,6 +83,7 @@ Status ReadTowns(const std::string& path, std::vector<Town>& towns) {
 // Authored files: a keyword line starts a feature; indented lines after it hold its points.
 Status ReadAuthored(const std::string& path, std::vector<AuthoredFeature>& features) {
   return ForEachLine(path, [&](const std::string& l, int n) {
+    if (BlankOrComment(l)) return Status::Ok();  // indented comments too
     if (l[0] != ' ' && l[0] != '\t') {
       features.push_back({Words(l), {}, n});
       return Status::Ok();
@@ -96,6 +97,7 @@ Status ReadAuthored(const std::string& path, std::vector<AuthoredFeature>& featu
 // "CC Modern name = 1941 name [population]" or "CC Modern name -" (founded after 1941).
 Status ReadNames(const std::string& path, std::vector<NameRule>& names) {
   return ForEachLine(path, [&](const std::string& l, int n) {
+    if (BlankOrComment(l)) return Status::Ok();
     const std::string t = Trim(l);
     NameRule r;
     const auto space = t.find(' ');

@@ -14,11 +14,15 @@ Status ForEachLine(const std::string& path,
   std::string line;
   for (int n = 1; std::getline(in, line); ++n) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const auto first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') continue;
+    if (line.empty() || line[0] == '#') continue;
     if (Status s = use(line, n); !s) return s;
   }
   return Status::Ok();
+}
+
+bool BlankOrComment(const std::string& line) {
+  const auto first = line.find_first_not_of(" \t");
+  return first == std::string::npos || line[first] == '#';
 }
 
 std::string Where(const std::string& path, int line) {

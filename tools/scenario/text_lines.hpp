@@ -12,10 +12,13 @@
 namespace gm::scenario {
 
 // Calls `use(line, number)` for each line of `path`, numbered from 1 and without a trailing
-// carriage return, that holds more than blanks and does not start with '#' after its blanks.
-// Stops at the first error `use` returns; fails too when the file cannot be opened.
+// carriage return, that is neither empty nor starts with '#'. Stops at the first error `use`
+// returns; fails too when the file cannot be opened.
 Status ForEachLine(const std::string& path,
                    const std::function<Status(const std::string& line, int number)>& use);
+
+// Whether a line holds nothing but blanks, or a comment after them.
+bool BlankOrComment(const std::string& line);
 
 // "path:line: ", the start of a message about that line.
 std::string Where(const std::string& path, int line);
