@@ -1,0 +1,113 @@
+// The builder's line and word reading: which lines reach a reader and under which number, and
+// which words pass as numbers; then bad authored lines in a copy of the source data, each
+// refused with its file and line rather than built into a wrong map.
+#include "tools/scenario/text_lines.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "tools/scenario/scenario_build.hpp"
+
+namespace gm::scenario {
+namespace {
+
+TEST(TextLinesTest, LinesReachTheReaderWithTheirNumbers) {
+  const std::string path = ::testing::TempDir() + "/text_lines.txt";
+  std::ofstream(path, std::ios::binary) << "# head\r\none\r\n\n   \n  # indented\ntwo # tail\n";
+  std::vector<std::string> seen;
+  ASSERT_TRUE(ForEachLine(path, [&](const std::string& line, int n) {
+                seen.push_back(std::to_string(n) + ":" + line);
+                return Status::Ok();
+              }).IsOk());
+  // Blank-looking and indented lines are the readers' to judge: the derived files refuse them.
+  EXPECT_EQ(seen, (std::vector<std::string>{"2:one", "4:   ", "5:  # indented", "6:two # tail"}));
+  EXPECT_TRUE(BlankOrComment("   "));
+  EXPECT_TRUE(BlankOrComment("\t# x"));
+  EXPECT_FALSE(BlankOrComment("  1,2"));
+  EXPECT_EQ(WordsBeforeComment("unit 2  74 # note"), (std::vector<std::string>{"unit", "2", "74"}));
+  EXPECT_EQ(JoinWords({"nation", "2", "Soviet", "Union"}, 2), "Soviet Union");
+
+  const Status stop = ForEachLine(path, [&](const std::string&, int n) {
+    return n == 4 ? Status::Error(Where(path, n) + "stop") : Status::Ok();
+  });
+  EXPECT_EQ(stop.Message(), path + ":4: stop");
+  EXPECT_FALSE(
+      ForEachLine(path + ".missing", [](const std::string&, int) { return Status::Ok(); }).IsOk());
+}
+
+TEST(TextLinesTest, OnlyWholeWordsInRangePassAsNumbers) {
+  struct Case {
+    const char* word;
+    bool isInt, isCount;
+    int value;
+  };
+  const Case cases[] = {
+      {"42", true, true, 42},
+      {"0", true, true, 0},
+      {"-3", true, false, -3},
+      {"+4", true, false, 4},
+      {"12abc", false, false, 0},
+      {"", false, false, 0},
+      {"2147483647", true, true, 2147483647},
+      {"2147483648", false, false, 0},
+      {"99999999999", false, false, 0},
+  };
+  for (const Case& c : cases) {
+    int v = -1;
+    EXPECT_EQ(ToInt(c.word, v), c.isInt) << c.word;
+    if (c.isInt) {
+      EXPECT_EQ(v, c.value) << c.word;
+    }
+    EXPECT_EQ(ToCount(c.word, v), c.isCount) << c.word;
+  }
+  long l = 0;
+  EXPECT_TRUE(ToLong("3000000000", l));
+  EXPECT_EQ(l, 3000000000L);
+  EXPECT_FALSE(ToLong("3e9", l));
+}
+
+TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
+  struct Case {
+    const char* file;
+    const char* text;
+    const char* message;
+  };
+  const Case cases[] = {
+      // A typing slip over open water used to pass unseen.
+      {"terrain.txt", "jungle 50\n  7,43 7.5,43 7.5,43.5\n", "unknown terrain jungle"},
+      // Numbers past an int used to wrap into a nation 255 or a negative share.
+      {"holders.txt", "nation 99999999999 1 Poland\n", "\"nation <n> <smallest town> <country>\""},
+      {"terrain.txt", "forest 99999999999\n  20,50 21,50 21,51\n", "a percentage expected"},
+      {"roads.txt", "road Kiev -\n", "no town named"},
+  };
+  const std::filesystem::path data = ::testing::TempDir() + "/scenario_data_copy";
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(data);
+    std::filesystem::copy(GM_SCENARIO_DATA_DIR, data, std::filesystem::copy_options::recursive);
+    const std::string path = (data / "authored" / c.file).string();
+    const int lines = [&] {
+      std::ifstream in(path);
+      int n = 0;
+      for (std::string l; std::getline(in, l);) ++n;
+      return n;
+    }();
+    std::ofstream(path, std::ios::app) << c.text;
+    auto w = std::make_unique<World>();
+    BuildResult result;
+    const Status s = BuildScenario(data.string(), *w, result);
+    ASSERT_FALSE(s.IsOk()) << c.text;
+    EXPECT_NE(s.Message().find(std::string(c.file) + ":" + std::to_string(lines + 1) + ": "),
+              std::string::npos)
+        << s.Message();
+    EXPECT_NE(s.Message().find(c.message), std::string::npos) << s.Message();
+  }
+  std::filesystem::remove_all(data);
+}
+
+}  // namespace
+}  // namespace gm::scenario
