@@ -60,7 +60,8 @@ struct OrderOfBattle {
 };
 
 // Reads and checks the order of battle: every type raisable by June 1941 by its nation, every
-// kit model of its category, in service before July 1941 and, for airborne types, air-portable.
+// kit model of its category and in service before July 1941. Placing checks that airborne
+// types get only air-portable models.
 Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out);
 
 // Planned formations by nation (index 1..8), ground and air.
@@ -78,7 +79,7 @@ Status PlaceOrderOfBattle(const OrderOfBattle& oob, Theatre& t, std::vector<std:
                           World& w);
 
 // Fills the economy block from data/economy_1941.txt: stocks, pools, production rates and
-// statuses; the rates of each nation are cut to what its held settlements pay for.
+// statuses. Fails where a nation's rates cost more than its held settlements pay for.
 Status BuildEconomy(const std::string& path, World& w);
 
 // The builder's step after the map: the order of battle from `dataDir`, then the economy.

@@ -2,6 +2,7 @@
 // first thing it cannot read.
 #include "tools/scenario/source_data.hpp"
 
+#include <cstdlib>
 #include <sstream>
 
 #include "tools/scenario/projection.hpp"
