@@ -26,6 +26,26 @@ void NoSuchProperty(std::string_view name) {
   throw EReadError(FormatMessage("Property %s does not exist", name));
 }
 
+void ReadPropertyList(ComponentReader& r,
+                      const std::function<bool(const std::string&)>& readProperty) {
+  while (!r.EndOfList()) {
+    const std::string prop = r.ReadStr();
+    if (!readProperty(prop)) NoSuchProperty(prop);
+  }
+}
+
+void ReadRootComponent(ComponentReader& r,
+                       const std::function<bool(const std::string&)>& readProperty) {
+  r.ReadRootStart();
+  ReadPropertyList(r, [&](const std::string& prop) {
+    if (readProperty(prop)) return true;
+    if (!SameName(prop, "Tag") && !SameName(prop, "Left") && !SameName(prop, "Top")) return false;
+    r.ReadInteger();
+    return true;
+  });
+  if (!r.EndOfList()) InvalidFormat();
+}
+
 void ComponentReader::ReadRootStart() {
   auto window = in_.Rest().first(std::min(in_.Remaining(), kHeaderWindow));
   if (window.size() < 3 || window[0] != 0xFF || window[1] != 0x0A || window[2] != 0x00) {
@@ -168,6 +188,12 @@ void ComponentWriter::WriteRootStart(std::string_view className) {
 
 void ComponentWriter::Finish() {
   out_.PatchU32(sizeAt_, uint32_t(out_.Size() - sizeAt_ - 4));
+}
+
+void ComponentWriter::WriteRootEnd() {
+  WriteListEnd();  // properties
+  WriteListEnd();  // children
+  Finish();
 }
 
 void ComponentWriter::WriteStr(std::string_view s) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -67,6 +68,8 @@ class ComponentWriter {
   void WriteRootStart(std::string_view className);
   // Fills in the stream size of the resource header; call once at the very end.
   void Finish();
+  // Ends the root's properties and its (empty) child list, then fills in the stream size.
+  void WriteRootEnd();
   void WriteStr(std::string_view s);
   void WriteListEnd() { out_.U8(0); }
   void WriteInteger(int32_t v);
@@ -81,6 +84,41 @@ class ComponentWriter {
   ByteWriter& out_;
   size_t sizeAt_ = 0;
 };
+
+// Reads a property list to its end, each property by name through `readProperty`, which answers
+// false for a name it does not know; such a name raises "Property %s does not exist".
+void ReadPropertyList(ComponentReader& r,
+                      const std::function<bool(const std::string&)>& readProperty);
+
+// Reads an archive's root component: its start, then each property by name through
+// `readProperty`, which answers false for a name it does not know. Tag, Left and Top are read and
+// dropped, any other name raises "Property %s does not exist", and a child component (an archive
+// holds none) raises "Invalid stream format".
+void ReadRootComponent(ComponentReader& r,
+                       const std::function<bool(const std::string&)>& readProperty);
+
+// The items of a collection property: the list is emptied, then each item is added and read.
+template <class List, class ReadItem>
+void ReadCollectionItems(ComponentReader& r, List& list, ReadItem readItem) {
+  r.ReadCollectionBegin();
+  if (list.Count() > 0) list.Clear();
+  while (!r.EndOfList()) {
+    r.ReadItemBegin();
+    readItem(r, list.Add());
+  }
+}
+
+// Writes a collection property's items, each as its own property list, and the collection's end.
+template <class List, class WriteItem>
+void WriteCollectionItems(ComponentWriter& w, const List& list, WriteItem writeItem) {
+  w.WriteCollectionBegin();
+  for (int32_t i = 0; i < list.Count(); ++i) {
+    w.WriteItemBegin();
+    writeItem(w, list.Items(i));
+    w.WriteListEnd();
+  }
+  w.WriteListEnd();
+}
 
 // TColor constant of a colour identifier ("clBlack", "clFuchsia", "clBtnFace" ...), ASCII case
 // ignored.

@@ -1,10 +1,10 @@
 // The image archive (.dxg): reading and writing a picture collection as a streamed component.
 #include <cstring>
 
+#include "media/archive_file.hpp"
 #include "media/component_stream.hpp"
 #include "media/media_error.hpp"
 #include "media/picture_collection.hpp"
-#include "platform/file_system.hpp"
 
 namespace gm {
 
@@ -36,8 +36,7 @@ int32_t ReadSkip(ComponentReader& r) {
 }
 
 void ReadItem(ComponentReader& r, TPictureCollectionItem& item) {
-  while (!r.EndOfList()) {
-    const std::string prop = r.ReadStr();
+  ReadPropertyList(r, [&](const std::string& prop) {
     if (SameName(prop, "Name")) {
       item.SetName(r.ReadString());
     } else if (SameName(prop, "PatternHeight")) {
@@ -57,9 +56,10 @@ void ReadItem(ComponentReader& r, TPictureCollectionItem& item) {
     } else if (SameName(prop, "TransparentColor")) {
       item.SetTransparentColor(r.ReadColor());
     } else {
-      NoSuchProperty(prop);
+      return false;
     }
-  }
+    return true;
+  });
   // A picture cut into more cells than anyone draws is a damaged archive.
   if (!item.Picture.Empty()) {
     const int64_t w = item.Picture.Width(), h = item.Picture.Height();
@@ -71,17 +71,7 @@ void ReadItem(ComponentReader& r, TPictureCollectionItem& item) {
   }
 }
 
-void ReadList(ComponentReader& r, TPictureCollection& list) {
-  r.ReadCollectionBegin();
-  if (list.Count() > 0) list.Clear();
-  while (!r.EndOfList()) {
-    r.ReadItemBegin();
-    ReadItem(r, list.Add());
-  }
-}
-
 void WriteItem(ComponentWriter& w, const TPictureCollectionItem& item) {
-  w.WriteItemBegin();
   w.WriteStr("Name");
   w.WriteString(item.Name());
   w.WriteStr("PatternHeight");
@@ -108,7 +98,6 @@ void WriteItem(ComponentWriter& w, const TPictureCollectionItem& item) {
   w.WriteBoolean(item.Transparent);
   w.WriteStr("TransparentColor");
   w.WriteInteger(int32_t(item.TransparentColor()));
-  w.WriteListEnd();
 }
 
 }  // namespace
@@ -116,9 +105,7 @@ void WriteItem(ComponentWriter& w, const TPictureCollectionItem& item) {
 void TPictureCollection::LoadFromStream(ByteReader& in) {
   Clear();
   ComponentReader r(in);
-  r.ReadRootStart();
-  while (!r.EndOfList()) {
-    const std::string prop = r.ReadStr();
+  ReadRootComponent(r, [&](const std::string& prop) {
     if (SameName(prop, "List.ColorTable")) {
       auto bytes = r.ReadBinary();
       if (bytes.size() < 1024) throw EReadError(std::string(kStreamReadError));
@@ -126,15 +113,12 @@ void TPictureCollection::LoadFromStream(ByteReader& in) {
         ColorTable[i] = RgbQuad{bytes[4 * i], bytes[4 * i + 1], bytes[4 * i + 2], bytes[4 * i + 3]};
       }
     } else if (SameName(prop, "List")) {
-      ReadList(r, *this);
-    } else if (SameName(prop, "Tag") || SameName(prop, "Left") || SameName(prop, "Top")) {
-      r.ReadInteger();
+      ReadCollectionItems(r, *this, ReadItem);
     } else {
-      NoSuchProperty(prop);
+      return false;
     }
-  }
-  // An archive holds no child components.
-  if (!r.EndOfList()) throw EReadError(std::string(kInvalidStreamFormat));
+    return true;
+  });
   if (Initialized()) {
     SurfaceFormat device = Device();
     InitializeImages(&device);
@@ -143,10 +127,7 @@ void TPictureCollection::LoadFromStream(ByteReader& in) {
 }
 
 void TPictureCollection::LoadFromFile(const FileSystem& fs, const std::string& path) {
-  std::vector<uint8_t> bytes;
-  if (!fs.ReadWholeFile(path, bytes)) {
-    throw EReadError(FormatMessage("Cannot open file %s", path));
-  }
+  const std::vector<uint8_t> bytes = ReadArchiveFile(fs, path);
   ByteReader in(bytes);
   LoadFromStream(in);
 }
@@ -161,19 +142,14 @@ void TPictureCollection::SaveToStream(ByteWriter& out) const {
   }
   w.WriteBinary(table);
   w.WriteStr("List");
-  w.WriteCollectionBegin();
-  for (int32_t i = 0; i < Count(); ++i) WriteItem(w, Items(i));
-  w.WriteListEnd();  // items
-  w.WriteListEnd();  // properties
-  w.WriteListEnd();  // children
-  w.Finish();
+  WriteCollectionItems(w, *this, WriteItem);
+  w.WriteRootEnd();
 }
 
 void TPictureCollection::SaveToFile(FileSystem& fs, const std::string& path) const {
   ByteWriter out;
   SaveToStream(out);
-  Status s = fs.WriteFileAtomic(path, out.Data());
-  if (!s) throw EReadError(s.Message());
+  WriteArchiveFile(fs, path, out.Data());
 }
 
 }  // namespace gm

@@ -1,8 +1,8 @@
 // The sound archive (.dxw): reading and writing a wave collection as a streamed component.
+#include "media/archive_file.hpp"
 #include "media/component_stream.hpp"
 #include "media/media_error.hpp"
 #include "media/wave_collection.hpp"
-#include "platform/file_system.hpp"
 
 namespace gm {
 
@@ -11,8 +11,7 @@ namespace {
 constexpr std::string_view kRootClass = "TWaveCollectionComponent";
 
 void ReadItem(ComponentReader& r, TWaveCollectionItem& item) {
-  while (!r.EndOfList()) {
-    const std::string prop = r.ReadStr();
+  ReadPropertyList(r, [&](const std::string& prop) {
     if (SameName(prop, "Name")) {
       item.SetName(r.ReadString());
     } else if (SameName(prop, "Looped")) {
@@ -28,9 +27,23 @@ void ReadItem(ComponentReader& r, TWaveCollectionItem& item) {
       }
       item.Wave = std::move(wave);
     } else {
-      NoSuchProperty(prop);
+      return false;
     }
-  }
+    return true;
+  });
+}
+
+void WriteItem(ComponentWriter& w, const TWaveCollectionItem& item) {
+  w.WriteStr("Name");
+  w.WriteString(item.Name());
+  w.WriteStr("Looped");
+  w.WriteBoolean(item.Looped());
+  w.WriteStr("MaxPlayingCount");
+  w.WriteInteger(item.MaxPlayingCount());
+  ByteWriter riff;
+  if (!item.Wave.Empty() || !item.Wave.Format.empty()) item.Wave.WriteRiff(riff);
+  w.WriteStr("Wave.WAVE");
+  w.WriteBinary(riff.Data());
 }
 
 }  // namespace
@@ -38,23 +51,11 @@ void ReadItem(ComponentReader& r, TWaveCollectionItem& item) {
 void TWaveCollection::LoadFromStream(ByteReader& in) {
   Clear();
   ComponentReader r(in);
-  r.ReadRootStart();
-  while (!r.EndOfList()) {
-    const std::string prop = r.ReadStr();
-    if (SameName(prop, "List")) {
-      r.ReadCollectionBegin();
-      if (Count() > 0) Clear();
-      while (!r.EndOfList()) {
-        r.ReadItemBegin();
-        ReadItem(r, Add());
-      }
-    } else if (SameName(prop, "Tag") || SameName(prop, "Left") || SameName(prop, "Top")) {
-      r.ReadInteger();
-    } else {
-      NoSuchProperty(prop);
-    }
-  }
-  if (!r.EndOfList()) throw EReadError(std::string(kInvalidStreamFormat));
+  ReadRootComponent(r, [&](const std::string& prop) {
+    if (!SameName(prop, "List")) return false;
+    ReadCollectionItems(r, *this, ReadItem);
+    return true;
+  });
   if (Initialized()) {
     Initialize(dxSound_);
     Restore();
@@ -62,10 +63,7 @@ void TWaveCollection::LoadFromStream(ByteReader& in) {
 }
 
 void TWaveCollection::LoadFromFile(const FileSystem& fs, const std::string& path) {
-  std::vector<uint8_t> bytes;
-  if (!fs.ReadWholeFile(path, bytes)) {
-    throw EReadError(FormatMessage("Cannot open file %s", path));
-  }
+  const std::vector<uint8_t> bytes = ReadArchiveFile(fs, path);
   ByteReader in(bytes);
   LoadFromStream(in);
 }
@@ -74,33 +72,14 @@ void TWaveCollection::SaveToStream(ByteWriter& out) const {
   ComponentWriter w(out);
   w.WriteRootStart(kRootClass);
   w.WriteStr("List");
-  w.WriteCollectionBegin();
-  for (int32_t i = 0; i < Count(); ++i) {
-    const TWaveCollectionItem& item = Items(i);
-    w.WriteItemBegin();
-    w.WriteStr("Name");
-    w.WriteString(item.Name());
-    w.WriteStr("Looped");
-    w.WriteBoolean(item.Looped());
-    w.WriteStr("MaxPlayingCount");
-    w.WriteInteger(item.MaxPlayingCount());
-    ByteWriter riff;
-    if (!item.Wave.Empty() || !item.Wave.Format.empty()) item.Wave.WriteRiff(riff);
-    w.WriteStr("Wave.WAVE");
-    w.WriteBinary(riff.Data());
-    w.WriteListEnd();
-  }
-  w.WriteListEnd();  // items
-  w.WriteListEnd();  // properties
-  w.WriteListEnd();  // children
-  w.Finish();
+  WriteCollectionItems(w, *this, WriteItem);
+  w.WriteRootEnd();
 }
 
 void TWaveCollection::SaveToFile(FileSystem& fs, const std::string& path) const {
   ByteWriter out;
   SaveToStream(out);
-  Status s = fs.WriteFileAtomic(path, out.Data());
-  if (!s) throw EReadError(s.Message());
+  WriteArchiveFile(fs, path, out.Data());
 }
 
 }  // namespace gm

@@ -1,0 +1,19 @@
+// Whole archive files: read into memory before a load, written at once after a save, with the
+// read errors the image and sound lists raise.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace gm {
+
+class FileSystem;
+
+// The file's bytes; raises "Cannot open file %s" when it cannot be read.
+std::vector<uint8_t> ReadArchiveFile(const FileSystem& fs, const std::string& path);
+// Replaces the file in one step; a failed write raises with the file system's message.
+void WriteArchiveFile(FileSystem& fs, const std::string& path, std::span<const uint8_t> bytes);
+
+}  // namespace gm
