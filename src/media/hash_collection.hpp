@@ -78,4 +78,14 @@ class THashCollection {
   std::array<THashCollectionItem*, 256> Hash{};
 };
 
+// A hash collection of one item type: adds and hands out items as that type.
+template <class Item>
+class TItemCollection : public THashCollection {
+ public:
+  Item& Add() {
+    return static_cast<Item&>(AddItem(std::unique_ptr<THashCollectionItem>(new Item())));
+  }
+  Item& Items(int32_t index) const { return static_cast<Item&>(ItemAt(index)); }
+};
+
 }  // namespace gm

@@ -137,11 +137,6 @@ TPictureCollection::~TPictureCollection() {
   Clear();
 }
 
-TPictureCollectionItem& TPictureCollection::Add() {
-  auto& item = AddItem(std::unique_ptr<THashCollectionItem>(new TPictureCollectionItem()));
-  return static_cast<TPictureCollectionItem&>(item);
-}
-
 TPictureCollectionItem& TPictureCollection::Find(std::string_view name) const {
   const int32_t i = IndexOf(name);
   if (i < 0) throw EPictureCollectionError(FormatMessage("Image '%s' not found", name));

@@ -68,14 +68,10 @@ class TPictureCollectionItem : public THashCollectionItem {
   std::vector<std::unique_ptr<TDirectDrawSurface>> surfaces_;
 };
 
-class TPictureCollection : public THashCollection {
+class TPictureCollection : public TItemCollection<TPictureCollectionItem> {
  public:
   ~TPictureCollection() override;
 
-  TPictureCollectionItem& Add();
-  TPictureCollectionItem& Items(int32_t index) const {
-    return static_cast<TPictureCollectionItem&>(ItemAt(index));
-  }
   // The item of that name (ASCII case ignored); raises "Image '%s' not found".
   TPictureCollectionItem& Find(std::string_view name) const;
 

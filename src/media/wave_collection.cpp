@@ -11,6 +11,8 @@
 
 namespace gm {
 
+TWaveCollectionItem::TWaveCollectionItem() = default;
+
 TWaveCollectionItem::~TWaveCollectionItem() {
   Finalize();
 }
@@ -142,11 +144,6 @@ void TWaveCollectionItem::Play(bool wait) {
 TWaveCollection::~TWaveCollection() {
   Finalize();
   Clear();
-}
-
-TWaveCollectionItem& TWaveCollection::Add() {
-  auto& item = AddItem(std::unique_ptr<THashCollectionItem>(new TWaveCollectionItem()));
-  return static_cast<TWaveCollectionItem&>(item);
 }
 
 TWaveCollectionItem& TWaveCollection::Find(std::string_view name) const {

@@ -21,6 +21,8 @@ class TWaveCollection;
 
 class TWaveCollectionItem : public THashCollectionItem {
  public:
+  // Made where the sound buffers are complete types.
+  TWaveCollectionItem();
   ~TWaveCollectionItem() override;
 
   TWave Wave;
@@ -60,14 +62,10 @@ class TWaveCollectionItem : public THashCollectionItem {
   std::vector<std::unique_ptr<TDirectSoundBuffer>> buffers_;
 };
 
-class TWaveCollection : public THashCollection {
+class TWaveCollection : public TItemCollection<TWaveCollectionItem> {
  public:
   ~TWaveCollection() override;
 
-  TWaveCollectionItem& Add();
-  TWaveCollectionItem& Items(int32_t index) const {
-    return static_cast<TWaveCollectionItem&>(ItemAt(index));
-  }
   // The item of that name (ASCII case ignored); raises "Wave '%s' not found".
   TWaveCollectionItem& Find(std::string_view name) const;
 
