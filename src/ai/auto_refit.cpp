@@ -4,40 +4,15 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "world/equipment_groups.hpp"
+#include "world/reserve_draws.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
 
 namespace {
 
-// The equipment groups: the pairs that share one nominal count of the type, and the model
-// category that fills them.
-struct EquipmentGroup {
-  int first;
-  int last;
-  int category;
-  std::uint16_t TFormationType::*nominal;
-};
-constexpr EquipmentGroup kGroups[] = {
-    {0, 5, 1, &TFormationType::Tanks},          {8, 10, 2, &TFormationType::SPGuns},
-    {11, 13, 3, &TFormationType::ArmouredCars}, {14, 17, 4, &TFormationType::FieldGuns},
-    {18, 20, 5, &TFormationType::Howitzers},    {21, 24, 6, &TFormationType::Mortars},
-    {25, 27, 7, &TFormationType::ATGuns},       {28, 30, 8, &TFormationType::AAGuns},
-};
-
 constexpr int kAirborneKind = 6;
-
-// Takes up to `need` from a pool, an unsigned count as the economy keeps it: all of the need
-// when the pool covers it, else what the pool holds.
-std::uint32_t TakeFromPool(std::int32_t& pool, std::uint32_t need) {
-  const auto held = static_cast<std::uint32_t>(pool);
-  if (held >= need) {
-    pool = static_cast<std::int32_t>(held - need);
-    return need;
-  }
-  pool = 0;
-  return held;
-}
 
 // Men from one pool, joining with the pool's experience and morale.
 void MenFrom(TFormation& f, const TFormationType& t, std::int32_t& pool, std::uint32_t e,
@@ -51,7 +26,7 @@ void MenFrom(TFormation& f, const TFormationType& t, std::int32_t& pool, std::ui
 void FillPair(World& w, TFormation& f, const TFormationType& t, const EquipmentGroup& g, int k) {
   std::uint16_t sum = 0;  // wraps as a 16-bit sum
   for (int p = g.first; p <= g.last; ++p) sum = static_cast<std::uint16_t>(sum + f.pairs[p].Count);
-  const std::uint16_t nominal = t.*g.nominal;
+  const std::uint16_t nominal = NominalOf(t, g);
   if (nominal == 0 || nominal <= sum) return;
   const int n = t.Nation;
   if (n < 1 || n > 8) return;
@@ -80,11 +55,11 @@ void Reequip(World& w, TFormation& f) {
   const int n = t.Nation;
   if (n < 1 || n > 8) return;
   TEconomy& e = w.Economy;
-  MenFrom(f, t, e.VeteranPool[NationIndex(n)], 100, 105);
-  MenFrom(f, t, e.RecruitPool[NationIndex(n)], 1, 85);
+  MenFrom(f, t, e.VeteranPool[NationIndex(n)], kVeteranExperience, kVeteranMorale);
+  MenFrom(f, t, e.RecruitPool[NationIndex(n)], kRecruitExperience, kRecruitMorale);
   // A formation with no more than three quarters of its men gets no equipment.
   if (f.Men <= (t.Men / 4) * 3) return;
-  for (const EquipmentGroup& g : kGroups) {
+  for (const EquipmentGroup& g : kEquipmentGroups) {
     for (int k = g.first; k <= g.last; ++k) FillPair(w, f, t, g, k);
   }
   if (f.Cars < t.Cars) {
@@ -100,16 +75,6 @@ void Reequip(World& w, TFormation& f) {
 }
 
 }  // namespace
-
-void BlendMen(TFormation& f, std::uint32_t added, std::uint32_t e, std::uint32_t m) {
-  const std::uint32_t men = f.Men;
-  const std::uint32_t total = men + added;
-  const std::uint32_t exp = (men * f.Experience + added * e) / total;
-  const std::uint32_t mor = (men * f.Morale + added * m) / total;
-  f.Experience = static_cast<std::uint16_t>(std::max<std::uint32_t>(exp, 1));
-  f.Morale = static_cast<std::uint16_t>(std::max<std::uint32_t>(mor, 1));
-  f.Men = static_cast<std::uint16_t>(total);
-}
 
 void AiAutoRefit(World& w) {
   if (w.Selection[1] > kTheatreMaxX || w.Selection[2] >= kMapHeight) return;

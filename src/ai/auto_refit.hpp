@@ -2,6 +2,7 @@
 // and horses brought back towards its type's strength from the nation's reserves.
 #pragma once
 
+#include "world/reserve_draws.hpp"  // BlendMen, shared with the refit page
 #include "world/world.hpp"
 
 namespace gm {
@@ -10,9 +11,5 @@ namespace gm {
 // stays: Ammo becomes 10, the re-equipment runs when Ai.AiRefitAllowed is 1, and the formation
 // has no orders left. A formation that has acted this turn is left untouched.
 void AiAutoRefit(World& w);
-
-// Adds `added` men of experience `e` and morale `m` to the formation, averaging its experience
-// and morale by head count (each at least 1).
-void BlendMen(TFormation& f, std::uint32_t added, std::uint32_t e, std::uint32_t m);
 
 }  // namespace gm

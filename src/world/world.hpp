@@ -11,6 +11,7 @@
 #include "world/list_state.hpp"
 #include "world/one_based_grid.hpp"
 #include "world/reach_state.hpp"
+#include "world/refit_state.hpp"
 #include "world/records.hpp"
 
 namespace gm {
@@ -98,6 +99,9 @@ struct World {
 
   // --- Lists and per-nation counters of the pages (list_state.hpp) ---
   ListState Lists;
+
+  // --- The unit staff page (refit_state.hpp) ---
+  RefitState Refit;
 
   // --- The random generator (random.hpp) ---
   std::uint32_t RandomSeed;
