@@ -5,6 +5,7 @@
 
 #include "rules/combat_cleanup.hpp"
 #include "rules/combat_fire_phase.hpp"
+#include "rules/combat_interception.hpp"
 #include "rules/combat_modifiers.hpp"
 #include "rules/combat_snapshots.hpp"
 #include "rules/loss_books.hpp"
@@ -17,10 +18,6 @@ namespace {
 constexpr int kAircraftPairs = 8;
 constexpr int kBombingMultiplier = 5;
 constexpr int kAAMultiplier = 2;
-
-// Flagged neighbours fire in the order NW, N, NE, E, SE, S, SW, W.
-constexpr int kNeighbourDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
-constexpr int kNeighbourDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
 
 struct AircraftValues {
   std::uint16_t InfantryAttack, ArmorAttack, AirDefense;
@@ -113,9 +110,10 @@ void ResolveAirStrike(World& w, Clock& clock) {
     if (c.AttackStrength < 0) c.AttackStrength = 0;
     c.AttackStrength = ClampStrength(std::int64_t{c.AttackStrength} * kAAMultiplier);
   }
+  // Flagged neighbours fire in neighbour order, NW first.
   for (int i = 0; i < 8; ++i) {
     const int dx = kNeighbourDx[i], dy = kNeighbourDy[i];
-    if (c.EnemyAAFlags[3 * (dy + 1) + (dx + 1)] == 0 || !OnMap(tx + dx, ty + dy)) continue;
+    if (c.EnemyAAFlags[EnemyAAFlagIndex(dx, dy)] == 0 || !OnMap(tx + dx, ty + dy)) continue;
     const TFormation* gunner = UsedFormation(w, Cell(w, tx + dx, ty + dy).GroundFormation);
     if (gunner == nullptr) continue;
     c.AAStrength = ClampStrength(AAGunStrength(*gunner));

@@ -11,10 +11,6 @@ constexpr int kFighterKind = 21;
 constexpr int kAirDefenceKind = 10;
 constexpr int kSearchRadius = 3;
 
-// The eight neighbours in the order NW, N, NE, E, SE, S, SW, W.
-constexpr int kNeighbourDx[8] = {-1, 0, 1, 1, 1, 0, -1, -1};
-constexpr int kNeighbourDy[8] = {-1, -1, -1, 0, 1, 1, 1, 0};
-
 bool IsEnemyFighter(const World& w, int x, int y) {
   const TFormation* f = UsedFormation(w, Cell(w, x, y).AirFormation);
   return f != nullptr && IsEnemy(w, NationOf(*f)) && KindOf(*f) == kFighterKind;
@@ -96,7 +92,7 @@ void FindEnemyAA(World& w) {
     if (f == nullptr) continue;
     const int guns = f->pairs[28].Count + f->pairs[29].Count + f->pairs[30].Count;
     if (guns > 0 && f->Ammo > 0 && IsEnemy(w, NationOf(*f)) && KindOf(*f) == kAirDefenceKind) {
-      w.Combat.EnemyAAFlags[3 * (dy + 1) + (dx + 1)] = 1;
+      w.Combat.EnemyAAFlags[EnemyAAFlagIndex(dx, dy)] = 1;
     }
   }
 }
