@@ -64,6 +64,14 @@ constexpr std::int64_t NotDestroyed(std::int64_t l) {
   return l < 4 ? l : l - l / 4;
 }
 
+// Books a loss whose destroyed part (a quarter of four or more) goes to `destroyed` and whose
+// rest goes to `kept`.
+void BookQuarterDestroyed(TEconomy::NationTable& destroyed, TEconomy::NationTable& kept, int nation,
+                          std::int64_t loss) {
+  AddTo(destroyed, nation, loss - NotDestroyed(loss));
+  AddTo(kept, nation, NotDestroyed(loss));
+}
+
 // Horses, cars and equipment of a retreat or surrender: L is lost whole to d, the part not
 // destroyed falls to a.
 void BookCapturedMaterial(World& w, int d, int a, std::int64_t horses, std::int64_t cars,
@@ -93,20 +101,8 @@ void BookCapturedMaterial(World& w, int d, int a, std::int64_t horses, std::int6
 
 void BookStandardLosses(World& w, const TFormation& now, const TFormation& before, int nation) {
   TEconomy& e = w.Economy;
-  const std::int64_t men = Loss(before.Men, now.Men);
-  if (men < 4) {
-    AddTo(e.WoundedPool, nation, men);
-  } else {
-    AddTo(e.DeadMen, nation, men / 4);
-    AddTo(e.WoundedPool, nation, men - men / 4);
-  }
-  const std::int64_t cars = Loss(before.Cars, now.Cars);
-  if (cars < 4) {
-    AddTo(e.CarRepairPool, nation, cars);
-  } else {
-    AddTo(e.CarLosses, nation, cars / 4);
-    AddTo(e.CarRepairPool, nation, cars - cars / 4);
-  }
+  BookQuarterDestroyed(e.DeadMen, e.WoundedPool, nation, Loss(before.Men, now.Men));
+  BookQuarterDestroyed(e.CarLosses, e.CarRepairPool, nation, Loss(before.Cars, now.Cars));
   AddTo(e.HorseLosses, nation, Loss(before.Horses, now.Horses));
   for (int k = 0; k < kEquipmentPairs; ++k) {
     const int category = LossCategoryOfPair(k);
@@ -138,13 +134,7 @@ void BookRetreatLosses(World& w, const TFormation& now, const TFormation& before
 
 void BookSurrenderLosses(World& w, const TFormation& before, int nation, int capturer) {
   TEconomy& e = w.Economy;
-  const std::int64_t men = before.Men;
-  if (men < 4) {
-    AddTo(e.SurrenderedMen, nation, men);
-  } else {
-    AddTo(e.DeadMen, nation, men / 4);
-    AddTo(e.SurrenderedMen, nation, men - men / 4);
-  }
+  BookQuarterDestroyed(e.DeadMen, e.SurrenderedMen, nation, before.Men);
   BookCapturedMaterial(w, nation, capturer, before.Horses, before.Cars, before, nullptr);
 }
 
