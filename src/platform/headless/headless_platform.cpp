@@ -9,6 +9,22 @@
 
 namespace gm {
 
+namespace {
+
+// A pointer event as the window reports it: where, which button changed and which are held.
+PlatformEvent MouseEvent(PlatformEvent::Kind kind, int x, int y, std::uint8_t button,
+                         std::uint8_t buttons) {
+  PlatformEvent e;
+  e.kind = kind;
+  e.x = x;
+  e.y = y;
+  e.button = button;
+  e.buttons = buttons;
+  return e;
+}
+
+}  // namespace
+
 bool HeadlessPlatform::OpenWindow(const WindowSettings& settings) {
   windowOpen_ = true;
   fullScreen_ = settings.fullScreen;
@@ -112,34 +128,19 @@ void HeadlessPlatform::MoveMouse(int x, int y) {
   motion_.dy += y - mouseY_;
   mouseX_ = x;
   mouseY_ = y;
-  PlatformEvent e;
-  e.kind = PlatformEvent::Kind::kMouseMove;
-  e.x = x;
-  e.y = y;
-  e.buttons = buttons_;
-  events_.push_back(e);
+  events_.push_back(MouseEvent(PlatformEvent::Kind::kMouseMove, x, y, 0, buttons_));
 }
 
 void HeadlessPlatform::PressButton(std::uint8_t button) {
   buttons_ |= button;
   pressedOnWindow_ |= button;
-  PlatformEvent e;
-  e.kind = PlatformEvent::Kind::kMouseDown;
-  e.x = mouseX_;
-  e.y = mouseY_;
-  e.button = button;
-  e.buttons = buttons_;
-  events_.push_back(e);
+  events_.push_back(
+      MouseEvent(PlatformEvent::Kind::kMouseDown, mouseX_, mouseY_, button, buttons_));
 }
 
 void HeadlessPlatform::ReleaseButton(std::uint8_t button) {
   buttons_ &= static_cast<std::uint8_t>(~button);
-  PlatformEvent e;
-  e.kind = PlatformEvent::Kind::kMouseUp;
-  e.x = mouseX_;
-  e.y = mouseY_;
-  e.button = button;
-  e.buttons = buttons_;
+  PlatformEvent e = MouseEvent(PlatformEvent::Kind::kMouseUp, mouseX_, mouseY_, button, buttons_);
   events_.push_back(e);
   if (button == kMouseLeft && (pressedOnWindow_ & kMouseLeft)) {
     e.kind = PlatformEvent::Kind::kClick;
