@@ -332,7 +332,7 @@ void TCustomDXDraw::SetSurfaceSize(std::int32_t width, std::int32_t height) {
 
 void TCustomDXDraw::RegisterNotifyEvent(const void* key, NotifyCallback callback) {
   UnRegisterNotifyEvent(key);
-  notifyList_.push_back({key, callback});
+  notifyList_.Add(key, callback);
   callback(*this, ntSetSurfaceSize);
   if (initialized_) {
     callback(*this, ntInitialize);
@@ -342,22 +342,14 @@ void TCustomDXDraw::RegisterNotifyEvent(const void* key, NotifyCallback callback
 }
 
 void TCustomDXDraw::UnRegisterNotifyEvent(const void* key) {
-  for (auto it = notifyList_.begin(); it != notifyList_.end(); ++it) {
-    if (it->key != key) continue;
-    NotifyCallback callback = std::move(it->callback);
-    notifyList_.erase(it);
-    if (doInitializeSurfaceCalled_) callback(*this, ntFinalizeSurface);
-    if (initialized_) callback(*this, ntFinalize);
-    return;
-  }
+  std::optional<NotifyCallback> callback = notifyList_.Remove(key);
+  if (!callback) return;
+  if (doInitializeSurfaceCalled_) (*callback)(*this, ntFinalizeSurface);
+  if (initialized_) (*callback)(*this, ntFinalize);
 }
 
 void TCustomDXDraw::Notify(TDXDrawNotifyType kind) {
-  for (std::size_t i = notifyList_.size(); i-- > 0;) {
-    if (i >= notifyList_.size()) continue;
-    NotifyCallback callback = notifyList_[i].callback;
-    callback(*this, kind);
-  }
+  notifyList_.Notify(*this, kind);
 }
 
 }  // namespace gm

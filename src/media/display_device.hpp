@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "media/notify_list.hpp"
 #include "media/surface.hpp"
 #include "platform/pixel_convert.hpp"
 #include "platform/platform.hpp"
@@ -148,10 +149,6 @@ class TCustomDXDraw {
   void Notify(TDXDrawNotifyType kind);
   void MakeSurface();
 
-  struct Registration {
-    const void* key;
-    NotifyCallback callback;
-  };
   Platform* platform_;
   TDXDrawDisplay display_;
   bool doInitializeCalled_ = false;
@@ -164,7 +161,7 @@ class TCustomDXDraw {
   TDXDrawOptions nowOptions_ = 0;
   TDXDrawOptions options_ = 0;
   int restoreNotifyCounter_ = 0;
-  std::vector<Registration> notifyList_;
+  NotifyList<TCustomDXDraw, TDXDrawNotifyType> notifyList_;
   std::int32_t keptWidth_ = 640;
   std::int32_t keptHeight_ = 480;
   std::unique_ptr<TDirectDrawSurface> surface_;

@@ -329,7 +329,7 @@ void TCustomDXSound::SetOptions(TDXSoundOptions value) {
 
 void TCustomDXSound::RegisterNotifyEvent(const void* key, NotifyCallback callback) {
   UnRegisterNotifyEvent(key);
-  notifyList_.push_back({key, callback});
+  notifyList_.Add(key, callback);
   if (initialized_) {
     callback(*this, snInitialize);
     callback(*this, snRestore);
@@ -337,22 +337,13 @@ void TCustomDXSound::RegisterNotifyEvent(const void* key, NotifyCallback callbac
 }
 
 void TCustomDXSound::UnRegisterNotifyEvent(const void* key) {
-  for (auto it = notifyList_.begin(); it != notifyList_.end(); ++it) {
-    if (it->key != key) continue;
-    NotifyCallback callback = std::move(it->callback);
-    notifyList_.erase(it);
-    if (initialized_) callback(*this, snFinalize);
-    return;
-  }
+  std::optional<NotifyCallback> callback = notifyList_.Remove(key);
+  if (!callback) return;
+  if (initialized_) (*callback)(*this, snFinalize);
 }
 
 void TCustomDXSound::Notify(TDXSoundNotifyType kind) {
-  // From the last registered to the first; a callback may unregister itself meanwhile.
-  for (std::size_t i = notifyList_.size(); i-- > 0;) {
-    if (i >= notifyList_.size()) continue;
-    NotifyCallback callback = notifyList_[i].callback;
-    callback(*this, kind);
-  }
+  notifyList_.Notify(*this, kind);
 }
 
 }  // namespace gm

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "media/directx_object.hpp"
+#include "media/notify_list.hpp"
 #include "media/sound_mixer.hpp"
 #include "platform/platform.hpp"
 
@@ -225,16 +226,12 @@ class TCustomDXSound {
  private:
   void Notify(TDXSoundNotifyType kind);
 
-  struct Registration {
-    const void* key;
-    NotifyCallback callback;
-  };
   Platform* platform_;
   bool doInitializeCalled_ = false;
   std::unique_ptr<TDXSoundDirectSound> dsound_;
   bool initialized_ = false;
   bool internalInitialized_ = false;
-  std::vector<Registration> notifyList_;
+  NotifyList<TCustomDXSound, TDXSoundNotifyType> notifyList_;
   TDXSoundOptions nowOptions_ = 0;
   TDXSoundOptions options_ = 0;
 };
