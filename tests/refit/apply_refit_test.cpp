@@ -13,96 +13,77 @@ namespace {
 
 using namespace gm::testing;
 
-// Formation plus reserve, per resource: Apply may only move between the two.
-struct Totals {
-  std::int64_t men, cars, horses, gunsA, gunsB;
-  bool operator==(const Totals&) const = default;
-};
+// Formation plus reserve, per resource (men, cars, horses, guns A, guns B).
+using Totals = std::array<std::int64_t, 5>;
 
-Totals Count(RefitWorld& t, std::uint16_t a, std::uint16_t b) {
-  Totals s{};
-  s.men = t.f->Men + std::int64_t{t.Pool(&TEconomy::VeteranPool)} + t.Pool(&TEconomy::RecruitPool);
-  s.cars = t.f->Cars + std::int64_t{t.Pool(&TEconomy::CarPool)};
-  s.horses = t.f->Horses + std::int64_t{t.Pool(&TEconomy::HorsePool)};
+Totals Count(RefitWorld& t) {
+  const std::uint16_t a = t.guns[0], b = t.guns[1];
+  Totals s{t.f->Men + std::int64_t{t.pool(&TEconomy::VeteranPool)} + t.pool(&TEconomy::RecruitPool),
+           t.f->Cars + std::int64_t{t.pool(&TEconomy::CarPool)},
+           t.f->Horses + std::int64_t{t.pool(&TEconomy::HorsePool)}, t.stock(a), t.stock(b)};
   for (const TEquipmentPair& p : t.f->pairs) {
-    if (p.Model == a) s.gunsA += p.Count;
-    if (p.Model == b) s.gunsB += p.Count;
+    if (p.Model == a) s[3] += p.Count;
+    if (p.Model == b) s[4] += p.Count;
   }
-  s.gunsA += t.Stock(a);
-  s.gunsB += t.Stock(b);
   return s;
 }
 
 TEST(ApplyRefitTest, BookingsMoveFromTheReservesIntoTheFormation) {
   RefitWorld t;
-  const auto guns = ModelsOf(4);
-  const std::uint16_t a = guns[0], b = guns[1];
+  const std::uint16_t a = t.guns[0], b = t.guns[1];
   t.f->Men = 12000;
   t.f->Ammo = 2;
   t.f->pairs[15] = {4, b};
-  t.Pool(&TEconomy::VeteranPool) = 300;
-  t.Pool(&TEconomy::RecruitPool) = 7000;
-  t.Pool(&TEconomy::CarPool) = 40;
-  t.Pool(&TEconomy::HorsePool) = 2000;
-  t.Stock(a) = 30;
-  t.Stock(b) = 8;
-  const Totals before = Count(t, a, b);
-
+  t.pool(&TEconomy::RecruitPool) = 7000;
+  t.pool(&TEconomy::CarPool) = 40;
+  t.pool(&TEconomy::HorsePool) = 2000;
+  t.stock(a) = 30;
+  t.stock(b) = 8;
+  const Totals before = Count(t);
   t.Open();
-  BookRefitStep(t.w, 2);  // ammo +5
+  BookRefitStep(t.w, 2);  // 5 ammunition
   t.Choose(kMenField, 2);
   BookRefitStep(t.w, 5);  // 1000 conscripts
   t.Choose(kCarsField);
-  BookRefitStep(t.w, 3);  // 10 cars
+  BookRefitStep(t.w, 3);
   t.Choose(kHorsesField);
-  BookRefitStep(t.w, 4);  // 100 horses
-  t.Choose(17);           // empty pair 14 takes A
-  t.CursorOnModel(a);
-  BookRefitStep(t.w, 3);
-  BookRefitStep(t.w, 2);
-  t.Choose(18);  // pair 15 refills its B
-  t.CursorOnModel(b);
-  BookRefitStep(t.w, 2);
-  t.Choose(19);  // pair 16 takes A as well: both bookings draw on A's stock
-  t.CursorOnModel(a);
-  BookRefitStep(t.w, 3);
+  BookRefitStep(t.w, 4);
+  for (auto [field, model, button] : {std::tuple{17, a, 3}, {17, a, 2}, {18, b, 2}, {19, a, 3}}) {
+    if (t.page().SelectedField != field) t.Choose(field);
+    t.CursorOnModel(model);
+    BookRefitStep(t.w, button);
+  }
   ASSERT_EQ(t.page().PendingTotal, 5 + 1000 + 10 + 100 + 15 + 5 + 10);
 
   ApplyRefit(t.w);
-  EXPECT_EQ(Count(t, a, b), before);
+  EXPECT_EQ(Count(t), before);
   EXPECT_EQ(t.f->Ammo, 7);
   EXPECT_EQ(t.f->Men, 13000);
-  EXPECT_EQ(t.Pool(&TEconomy::RecruitPool), 6000);
-  EXPECT_EQ(t.Pool(&TEconomy::VeteranPool), 300);
+  EXPECT_EQ(t.pool(&TEconomy::RecruitPool), 6000);
   EXPECT_EQ(t.f->Cars, 10);
   EXPECT_EQ(t.f->Horses, 100);
   EXPECT_EQ(t.f->pairs[14].Count, 15);
-  EXPECT_EQ(t.f->pairs[14].Model, a);
   EXPECT_EQ(t.f->pairs[15].Count, 9);
   EXPECT_EQ(t.f->pairs[16].Count, 10);
   EXPECT_EQ(t.f->pairs[16].Model, a);
-  EXPECT_EQ(t.Stock(a), 5);
-  EXPECT_EQ(t.Stock(b), 3);
+  EXPECT_EQ(t.stock(a), 5);
   EXPECT_EQ(t.f->OrdersLeft, 0);
 }
 
 TEST(ApplyRefitTest, MenBlendByThePoolTheyComeFrom) {
   struct Case {
-    std::uint16_t men, experience, morale;
-    std::uint16_t row;
-    std::uint16_t wantExperience, wantMorale;
+    std::uint16_t men, experience, morale, row, wantExperience, wantMorale;
   } cases[] = {
-      {1000, 50, 60, kVeteranRow, 66, 75}, {1000, 50, 60, kRecruitRow, 33, 68},
-      {1000, 0, 60, kRecruitRow, 1, 68},   {0, 0, 0, kVeteranRow, 100, 105},
-      {0, 0, 0, kRecruitRow, 1, 85},
+      {1000, 50, 60, kVeteranRow, 66, 75},
+      {1000, 0, 60, kRecruitRow, 1, 68},
+      {0, 0, 0, kVeteranRow, 100, 105},
   };
   for (const Case& c : cases) {
     RefitWorld t;
     t.f->Men = c.men;
     t.f->Experience = c.experience;
     t.f->Morale = c.morale;
-    t.Pool(&TEconomy::VeteranPool) = 500;
-    t.Pool(&TEconomy::RecruitPool) = 500;
+    t.pool(&TEconomy::VeteranPool) = t.pool(&TEconomy::RecruitPool) = 500;
     t.page().Pending(kMenField) = 500;
     t.page().Choice(kMenField) = c.row;
     ApplyRefit(t.w);
@@ -114,58 +95,48 @@ TEST(ApplyRefitTest, MenBlendByThePoolTheyComeFrom) {
 
 // Bookings that no longer hold when Apply comes: short reserves, full 16-bit counts, no source.
 TEST(ApplyRefitTest, NothingGrowsFromNothing) {
-  struct Case {
-    const char* name;
-    std::function<void(RefitWorld&, std::uint16_t, std::uint16_t)> book;
-  } cases[] = {
-      {"men booked without a pool",
-       [](RefitWorld& t, std::uint16_t, std::uint16_t) { t.page().Pending(kMenField) = 50; }},
-      {"veterans short of the booking",
-       [](RefitWorld& t, std::uint16_t, std::uint16_t) {
-         t.Pool(&TEconomy::VeteranPool) = 30;
-         t.page().Pending(kMenField) = 50;
-         t.page().Choice(kMenField) = kVeteranRow;
-       }},
-      {"cars short and horses at the 16-bit ceiling",
-       [](RefitWorld& t, std::uint16_t, std::uint16_t) {
-         t.Pool(&TEconomy::CarPool) = 7;
-         t.page().Pending(kCarsField) = 100;
-         t.f->Horses = 65000;
-         t.Pool(&TEconomy::HorsePool) = 5000;
-         t.page().Pending(kHorsesField) = 1000;
-       }},
-      {"a slot near the 16-bit ceiling",
-       [](RefitWorld& t, std::uint16_t a, std::uint16_t) {
-         t.f->pairs[14] = {65000, a};
-         t.Stock(a) = 2000;
-         t.page().Pending(17) = 1000;
-         t.page().Choice(17) = a;
-       }},
-      {"a slot holding another model keeps it",
-       [](RefitWorld& t, std::uint16_t a, std::uint16_t b) {
-         t.f->pairs[14] = {3, b};
-         t.Stock(a) = 50;
-         t.page().Pending(17) = 10;
-         t.page().Choice(17) = a;
-       }},
-      {"equipment booked without a model or past its stock",
-       [](RefitWorld& t, std::uint16_t a, std::uint16_t) {
-         t.page().Pending(17) = 10;
-         t.Stock(a) = 4;
-         t.page().Pending(18) = 10;
-         t.page().Choice(18) = a;
-       }},
+  using Book = std::function<void(RefitWorld&, TRefitPage&)>;
+  const Book cases[] = {
+      [](RefitWorld&, TRefitPage& p) { p.Pending(kMenField) = 50; },  // no pool chosen
+      [](RefitWorld& t, TRefitPage& p) {
+        t.pool(&TEconomy::VeteranPool) = 30;
+        p.Pending(kMenField) = 50;
+        p.Choice(kMenField) = kVeteranRow;
+      },
+      [](RefitWorld& t, TRefitPage& p) {
+        t.f->Men = 65500;
+        t.pool(&TEconomy::RecruitPool) = 1000;
+        p.Pending(kMenField) = 1000;
+        p.Choice(kMenField) = kRecruitRow;
+        t.pool(&TEconomy::CarPool) = 7;
+        p.Pending(kCarsField) = 100;
+        t.f->Horses = 65000;
+        t.pool(&TEconomy::HorsePool) = 5000;
+        p.Pending(kHorsesField) = 1000;
+      },
+      [](RefitWorld& t, TRefitPage& p) {
+        t.f->pairs[14] = {65000, t.guns[0]};
+        t.stock(t.guns[0]) = 2000;
+        p.Pending(17) = 1000;
+        p.Choice(17) = t.guns[0];
+      },
+      [](RefitWorld& t, TRefitPage& p) {  // another model in the slot, no model, short stock
+        t.f->pairs[14] = {3, t.guns[1]};
+        t.stock(t.guns[0]) = 4;
+        p.Pending(17) = p.Pending(18) = p.Pending(19) = 10;
+        p.Choice(17) = p.Choice(19) = t.guns[0];
+      },
   };
-  for (const Case& c : cases) {
+  int i = 0;
+  for (const Book& book : cases) {
     RefitWorld t;
-    const auto guns = ModelsOf(4);
-    c.book(t, guns[0], guns[1]);
-    const Totals before = Count(t, guns[0], guns[1]);
+    book(t, t.page());
+    const Totals before = Count(t);
     ApplyRefit(t.w);
-    EXPECT_EQ(Count(t, guns[0], guns[1]), before) << c.name;
-    for (std::int32_t pool : {t.Pool(&TEconomy::VeteranPool), t.Pool(&TEconomy::RecruitPool),
-                              t.Pool(&TEconomy::CarPool), t.Pool(&TEconomy::HorsePool)}) {
-      EXPECT_GE(pool, 0) << c.name;
+    EXPECT_EQ(Count(t), before) << "case " << i++;
+    for (Pool p : {&TEconomy::VeteranPool, &TEconomy::RecruitPool, &TEconomy::CarPool,
+                   &TEconomy::HorsePool}) {
+      EXPECT_GE(t.pool(p), 0) << "case " << i;
     }
   }
 }
