@@ -56,19 +56,11 @@ struct FieldView {
 
 }  // namespace
 
-void RefreshEquipmentField(World& w, const TFormation& f, int field, std::uint8_t mode) {
+void RefreshEquipmentField(World& w, const TFormation& f, int field) {
   TRefitPage& p = w.Refit.RefitPage;
   std::int32_t& message = w.Refit.MessageNo;
   FieldView v{w, p, f, *GroupOfField(field), RefitNation(f)};
 
-  if (mode == kRefitPageOpened || mode == kRefitFieldChosen) {
-    p.ListFirst = 1;
-    p.ListCount = 1;
-    p.ListTop = 1;
-    p.ListBottom = kRefitListRows;
-    p.CanScrollUp = 0;
-    p.CanScrollDown = 1;
-  }
   p.CandidateModels.fill(0);
   p.CandidateEnabled.fill(0);
   message = kRenewAvailable;

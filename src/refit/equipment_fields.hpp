@@ -2,14 +2,12 @@
 // category, what may be chosen, the step buttons and the message.
 #pragma once
 
-#include <cstdint>
-
 #include "world/world.hpp"
 
 namespace gm {
 
-// Rebuilds the candidate list of equipment field `field` for formation `f` on the Selection
-// cell. Modes 1 and 2 also put the list view back at its top.
-void RefreshEquipmentField(World& w, const TFormation& f, int field, std::uint8_t mode);
+// Rebuilds the candidate list of equipment field `field` (5..33) for formation `f` on the
+// Selection cell; the list's view is the caller's.
+void RefreshEquipmentField(World& w, const TFormation& f, int field);
 
 }  // namespace gm

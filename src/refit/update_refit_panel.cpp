@@ -20,15 +20,17 @@ void UpdateRefitPanel(World& w, std::uint8_t Mode) {
   const int field = p.SelectedField;
   if (field < 1 || field > kRefitFieldCount) return;
 
-  const TFormation* f = RefitFormation(w);
-  if (field < kFirstEquipmentField && (Mode == kRefitPageOpened || Mode == kRefitFieldChosen)) {
+  // Modes 1 and 2 put the candidate list's view back at its top; a refresh keeps it.
+  if (Mode == kRefitPageOpened || Mode == kRefitFieldChosen) {
+    const bool equipment = field >= kFirstEquipmentField;
     p.ListFirst = 1;
     p.ListCount = 1;
     p.ListTop = 1;
-    p.ListBottom = 1;
+    p.ListBottom = equipment ? kRefitListRows : 1;
     p.CanScrollUp = 0;
-    p.CanScrollDown = 0;
+    p.CanScrollDown = equipment ? 1 : 0;
   }
+  const TFormation* f = RefitFormation(w);
   if (f == nullptr) {
     // No ground formation under the selection: nothing can be booked.
     p.CandidateEnabled.fill(0);
@@ -49,7 +51,7 @@ void UpdateRefitPanel(World& w, std::uint8_t Mode) {
       RefreshCarsOrHorsesField(w, *f, field);
       break;
     default:
-      RefreshEquipmentField(w, *f, field, Mode);
+      RefreshEquipmentField(w, *f, field);
       break;
   }
 }
