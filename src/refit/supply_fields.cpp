@@ -84,12 +84,8 @@ void RefreshMenField(World& w, const TFormation& f) {
     bool live = men + k <= staff && EntryEnabled(p, row);
     if (choice == kVeteranRow && veterans < pending + k) live = false;
     if (choice == kRecruitRow && recruits < pending + k) live = false;
-    // Before the first booking the pool under the cursor must cover the step.
-    if (choice == 0) {
-      const bool covered =
-          (row == kVeteranRow && veterans >= k) || (row == kRecruitRow && recruits >= k);
-      if (!covered) live = false;
-    }
+    // Before the first booking both pools must cover the step.
+    if (choice == 0 && (veterans < k || recruits < k)) live = false;
     p.Step(i) = live;
   }
   ResetRefitButtons(w);

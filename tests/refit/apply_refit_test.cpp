@@ -35,6 +35,7 @@ TEST(ApplyRefitTest, BookingsMoveFromTheReservesIntoTheFormation) {
   t.f->Ammo = 2;
   t.f->pairs[15] = {4, b};
   t.pool(&TEconomy::RecruitPool) = 7000;
+  t.pool(&TEconomy::VeteranPool) = 1000;  // the first booking needs both pools to cover it
   t.pool(&TEconomy::CarPool) = 40;
   t.pool(&TEconomy::HorsePool) = 2000;
   t.stock(a) = 30;

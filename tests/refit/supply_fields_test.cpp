@@ -40,9 +40,10 @@ TEST(RefitSupplyTest, MenStepsByNeedByPoolAndByCursor) {
     std::uint8_t e1, e2;
     std::int32_t message;
   } cases[] = {
-      {1000, 50, 0, 1, {1, 1, 1, 0, 0}, 1, 0, 6},  // no conscripts: veterans still bookable
+      {1000, 50, 0, 1, {0, 0, 0, 0, 0}, 1, 0, 6},  // nothing booked: both pools must cover
       {1000, 0, 5000, 1, {0, 0, 0, 0, 0}, 0, 1, 6},
-      {1000, 0, 5000, 2, {1, 1, 1, 1, 1}, 0, 1, 6},
+      {1000, 0, 5000, 2, {0, 0, 0, 0, 0}, 0, 1, 6},
+      {1000, 50, 5000, 1, {1, 1, 1, 0, 0}, 1, 1, 1},
       {static_cast<std::uint16_t>(staff - 7), 99999, 99999, 1, {1, 1, 0, 0, 0}, 1, 1, 1},
       {static_cast<std::uint16_t>(staff - 1000), 99999, 99999, 2, {1, 1, 1, 1, 1}, 1, 1, 1},
       {staff, 99999, 99999, 1, {0, 0, 0, 0, 0}, 0, 0, 5},
