@@ -138,12 +138,13 @@ TEST(MusicFiles, EveryBuildWritesTheSameBytes) {
 
 TEST(MusicFiles, NotesLandOnTheirKeysAndTicks) {
   Track t;
-  // A sharp inside a word is no comment; a '#' after a blank is.
+  // A sharp inside a word is no comment, a '#' after a blank is; a title may hold a colon.
   Status s = ParseTrack(
-      "metre 3 4\npart 2 velocity 80 name A\n"
+      "title Victory: 1945\nmetre 3 4\npart 2 velocity 80 name A\n"
       "2 x2: | c#4/4. bb3/8 c4+e4/4 | >a0/2 r/4 |  # comment\n",
       "x", t);
   ASSERT_TRUE(s) << s.Message();
+  EXPECT_EQ(t.title, "Victory: 1945");
   ASSERT_EQ(t.parts.size(), 1u);
   const Part& p = t.parts[0];
   EXPECT_EQ(p.end, 4u * 3 * kTicksPerQuarter);

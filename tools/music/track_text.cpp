@@ -155,9 +155,13 @@ Status ParseTrack(const std::string& text, const std::string& source, Track& tra
       }
     }
     const std::string where = source + ":" + std::to_string(number) + ": ";
+    // Note lines start with a channel number; a title may hold a colon of its own.
+    const auto first = line.find_first_not_of(" \t");
     const auto colon = line.find(':');
-    std::istringstream words(colon == std::string::npos ? line : line.substr(colon + 1));
-    if (colon != std::string::npos) {
+    const bool notes = colon != std::string::npos && first != std::string::npos &&
+                       std::isdigit(static_cast<unsigned char>(line[first]));
+    std::istringstream words(notes ? line.substr(colon + 1) : line);
+    if (notes) {
       if (Status s = NoteLine(track, line.substr(0, colon + 1), words, where); !s) return s;
       continue;
     }
