@@ -3,6 +3,7 @@
 // wrong refused with their line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>

@@ -1,6 +1,7 @@
 // Reading the track text: header lines, part lines, and note lines checked bar by bar.
 #include "tools/music/track_text.hpp"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <sstream>

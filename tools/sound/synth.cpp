@@ -2,6 +2,7 @@
 // mixed and softly limited so loud layers saturate rather than wrap.
 #include "tools/sound/synth.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
