@@ -1,0 +1,62 @@
+// Painters of the archive pictures: each draws one pattern of one item with cairo into a cell
+// whose top-left corner is the origin.
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+
+#include "tools/art/art_catalogue.hpp"
+
+namespace gm::art {
+
+struct Rgb {
+  double r, g, b;
+};
+
+inline Rgb Hex(uint32_t c) {
+  return {((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0};
+}
+inline void SetColor(cairo_t* cr, Rgb c, double alpha = 1.0) {
+  cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
+inline Rgb Mix(Rgb a, Rgb b, double t) {
+  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
+}
+
+// A small deterministic generator for textures.
+class Dice {
+ public:
+  explicit Dice(uint32_t seed) : s_(seed * 2654435761u + 0x6D2B79F5u) {}
+  uint32_t Next() {
+    s_ ^= s_ << 13;
+    s_ ^= s_ >> 17;
+    s_ ^= s_ << 5;
+    return s_;
+  }
+  double Unit() { return (Next() & 0xFFFFFF) / double(0x1000000); }
+  double Range(double lo, double hi) { return lo + (hi - lo) * Unit(); }
+
+ private:
+  uint32_t s_;
+};
+
+// Colour of nation n (1..8; 10 neutral) on marks, flags and unit symbols.
+Rgb NationColor(int nation);
+
+// A bevelled plate of the window and panel style.
+void Plate(cairo_t* cr, double x, double y, double w, double h, Rgb base, bool raised = true);
+// Text in the sans face, centred on (cx, cy).
+void Label(cairo_t* cr, const char* text, double cx, double cy, double size, Rgb color,
+           bool bold = true);
+
+void PaintUi(cairo_t* cr, const ArtItem& item, int pattern);      // tables, buttons, marks
+void PaintTerrain(cairo_t* cr, int tile);                         // one of the 675 tiles
+void PaintUnit(cairo_t* cr, int formationType, bool ordersLeft);  // Units and Units2
+void PaintEquipment(cairo_t* cr, int model);                      // tech01 .. tech08
+void PaintGlyph(cairo_t* cr, const ArtItem& item, int code);      // Font01 .. Font05
+
+// Draws pattern `pattern` of `item`, whichever painter it belongs to.
+void PaintPattern(cairo_t* cr, const ArtItem& item, int pattern);
+
+}  // namespace gm::art
