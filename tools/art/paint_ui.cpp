@@ -510,6 +510,19 @@ void PaintScene(cairo_t* cr, int scene, int tile, int cols) {
     cairo_line_to(cr, w * 0.8, h);
     cairo_line_to(cr, w * 0.2, h);
     cairo_fill(cr);
+    SetColor(cr, Hex(0x3A3428));  // ruts along the road
+    cairo_set_line_width(cr, 2);
+    for (int i = -1; i <= 1; i += 2) {
+      cairo_move_to(cr, w / 2 + 4 * i, h * 0.56);
+      cairo_line_to(cr, w / 2 + w * 0.22 * i, h);
+    }
+    cairo_stroke(cr);
+    for (int i = 0; i < 400; ++i) {  // gravel
+      const double gy = d.Range(h * 0.56, h), half = 10 + (gy - h * 0.55) / (h * 0.45) * w * 0.3;
+      SetColor(cr, Hex(d.Unit() < 0.5 ? 0x6A6050 : 0x463E30));
+      cairo_rectangle(cr, std::floor(w / 2 + d.Range(-half, half)), std::floor(gy), 2, 1);
+      cairo_fill(cr);
+    }
     Label(cr, "QUIT THE GAME?", w / 2, 40, 30, kWhite);
   }
 }

@@ -1,0 +1,163 @@
+// The image archives the build draws: every catalogued item loadable by the game's own reader
+// with its pattern size, pattern count and colour key, every catalogued pattern actually drawn,
+// the same bytes on every build; and catalogue lines that would build a wrong archive refused.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <stdexcept>
+
+#include "media/picture_collection.hpp"
+#include "platform/posix_file_system.hpp"
+#include "tools/art/art_build.hpp"
+
+namespace gm::art {
+namespace {
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+const std::vector<ArtItem>& Catalogue() {
+  static const std::vector<ArtItem> items =
+      ParseCatalogue(ReadText(GM_ART_CATALOGUE), GM_ART_CATALOGUE);
+  return items;
+}
+
+const ArtItem* FindItem(const std::string& name) {
+  for (const ArtItem& item : Catalogue())
+    if (item.name == name) return &item;
+  return nullptr;
+}
+
+TEST(ArtCatalogue, ListsEveryImageTheGameLooksUp) {
+  struct Need {
+    std::string name, archive;
+    int width, height, minCount;
+  };
+  std::vector<Need> needs = {
+      {"Table1", "graphic", 800, 60, 1},    {"Table2", "graphic", 80, 540, 1},
+      {"Pictogram", "graphic", 40, 40, 30}, {"Cursors", "graphic", 15, 15, 121},
+      {"Table3", "graphic", 60, 60, 174},   {"Table4", "graphic", 60, 60, 32},
+      {"Table5", "graphic", 60, 60, 50},    {"Final", "graphic", 60, 60, 36},
+      {"Units", "graphic", 60, 60, 200},    {"Units2", "graphic", 60, 60, 200},
+      {"special", "techn", 100, 40, 1},
+  };
+  for (int i = 1; i <= 27; ++i)
+    needs.push_back(
+        {"Terrain" + std::string(i < 10 ? "0" : "") + std::to_string(i), "graphic", 60, 60, 25});
+  for (int i = 1; i <= 5; ++i) needs.push_back({"Font0" + std::to_string(i), "graphic", 0, 0, 256});
+  for (int i = 1; i <= 8; ++i)
+    needs.push_back({"tech0" + std::to_string(i), "techn", 100, 40, 100});
+  EXPECT_EQ(Catalogue().size(), needs.size());
+  for (const Need& n : needs) {
+    const ArtItem* item = FindItem(n.name);
+    ASSERT_NE(item, nullptr) << n.name;
+    EXPECT_EQ(item->archive, n.archive) << n.name;
+    if (n.width > 0) {
+      EXPECT_EQ(item->width, n.width) << n.name;
+      EXPECT_EQ(item->height, n.height) << n.name;
+    }
+    EXPECT_GE(item->count, n.minCount) << n.name;
+  }
+  // Glyph advance: 6 px for fonts 1 and 2, 12 px for fonts 3 to 5.
+  EXPECT_EQ(FindItem("Font01")->width, 6);
+  EXPECT_EQ(FindItem("Font02")->width, 6);
+  for (const char* f : {"Font03", "Font04", "Font05"}) EXPECT_EQ(FindItem(f)->width, 12);
+}
+
+TEST(ArtArchives, TheBuiltArchivesHoldEveryItemWithItsSizeCountAndKey) {
+  const char* buildDir = std::getenv("GM_BUILD_DIR");
+  if (buildDir == nullptr) GTEST_SKIP() << "GM_BUILD_DIR is not set";
+  PosixFileSystem fs(std::string(buildDir) + "/");
+  const SurfaceFormat format{16, nullptr};  // the game's display format
+  for (const char* archive : {"graphic", "techn"}) {
+    SCOPED_TRACE(archive);
+    TPictureCollection list;
+    ASSERT_NO_THROW(list.LoadFromFile(fs, std::string(buildDir) + "/data/" + archive + ".dxg"));
+    list.InitializeImages(&format);
+    list.Restore();
+    int expected = 0;
+    for (const ArtItem& item : Catalogue()) {
+      if (item.archive != archive) continue;
+      ++expected;
+      const TPictureCollectionItem* p = nullptr;
+      ASSERT_NO_THROW(p = &list.Find(item.name)) << item.name;
+      EXPECT_EQ(p->PatternWidth, item.width) << item.name;
+      EXPECT_EQ(p->PatternHeight, item.height) << item.name;
+      EXPECT_EQ(p->PatternCount(), item.count) << item.name;
+      EXPECT_EQ(p->Transparent, item.key.has_value()) << item.name;
+      if (item.key) {
+        const uint32_t k = *item.key;
+        EXPECT_EQ(p->TransparentColor(), RgbColor(uint8_t(k >> 16), uint8_t(k >> 8), uint8_t(k)))
+            << item.name;
+      }
+    }
+    EXPECT_EQ(list.Count(), expected);  // no stray items
+  }
+}
+
+TEST(ArtArchives, EveryBuildWritesTheSameBytes) {
+  const char* buildDir = std::getenv("GM_BUILD_DIR");
+  if (buildDir == nullptr) GTEST_SKIP() << "GM_BUILD_DIR is not set";
+  const std::string built = ReadText(std::string(buildDir) + "/data/techn.dxg");
+  const std::vector<uint8_t> again = BuildArchive(Catalogue(), "techn");
+  EXPECT_TRUE(built == std::string(again.begin(), again.end()));
+}
+
+// A pattern the catalogue describes must not be left blank (one flat colour), except the
+// pictures of empty formation-type and equipment rows and the glyphs of blanks.
+TEST(ArtArchives, EveryCataloguedPatternIsDrawn) {
+  for (const ArtItem& item : Catalogue()) {
+    const std::string& n = item.name;
+    if (n == "Units" || n == "Units2" || n.rfind("tech", 0) == 0) continue;
+    const TDIB dib = RenderItem(item);
+    const std::vector<TColor> rgb = dib.DecodeRgb();
+    const int cols = GridColumns(item.count);
+    ASSERT_EQ(dib.Width(), cols * item.width) << n;
+    ASSERT_EQ(dib.Height(), item.count / cols * item.height) << n;
+    for (const PatternNote& note : item.notes)
+      for (int p = note.first; p <= note.last; ++p) {
+        if (n.rfind("Font", 0) == 0 && (p < 33 || p > 126)) continue;
+        std::set<TColor> colours;
+        const int x0 = (p % cols) * item.width, y0 = (p / cols) * item.height;
+        for (int y = 0; y < item.height; ++y)
+          for (int x = 0; x < item.width; ++x)
+            colours.insert(rgb[size_t(y0 + y) * size_t(dib.Width()) + size_t(x0 + x)]);
+        EXPECT_GE(colours.size(), 2u) << n << " pattern " << p;
+      }
+  }
+}
+
+TEST(ArtCatalogue, RefusesLinesThatWouldBuildAWrongArchive) {
+  const struct {
+    const char* text;
+    const char* error;
+  } cases[] = {
+      {"item graphic A 10 10 4 none\n  4 beyond the last pattern\n", "c:2: bad pattern '4'"},
+      {"item graphic A 10 10 4 none\n  2-1 backwards\n", "c:2: bad pattern '1'"},
+      {"item disk A 10 10 4 none\n", "c:1: unknown archive 'disk'"},
+      {"item graphic A 0 10 4 none\n", "c:1: bad pattern width '0'"},
+      {"item graphic A 10 10 4 12345G\n", "c:1: bad key '12345G'"},
+      {"item graphic A 10 10 4\n", "c:1: item line needs a key or 'none'"},
+      {"item graphic A 10 10 4 none\nitem graphic A 10 10 4 none\n", "c:2: item 'A' listed twice"},
+      {"  0 orphan\n", "c:1: pattern line before any item"},
+      {"item graphic A 10 10 4 none\n  0\n", "c:2: pattern line without a description"},
+  };
+  for (const auto& c : cases) {
+    try {
+      ParseCatalogue(c.text, "c");
+      ADD_FAILURE() << "accepted: " << c.text;
+    } catch (const std::runtime_error& e) {
+      EXPECT_STREQ(e.what(), c.error);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace gm::art
