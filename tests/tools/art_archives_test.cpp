@@ -118,7 +118,7 @@ TEST(ArtArchives, EveryCataloguedPatternIsDrawn) {
     if (n == "Units" || n == "Units2" || n.rfind("tech", 0) == 0) continue;
     const TDIB dib = RenderItem(item);
     const std::vector<TColor> rgb = dib.DecodeRgb();
-    const int cols = GridColumns(item.count);
+    const int cols = item.columns;
     ASSERT_EQ(dib.Width(), cols * item.width) << n;
     ASSERT_EQ(dib.Height(), item.count / cols * item.height) << n;
     for (const PatternNote& note : item.notes)
@@ -147,6 +147,7 @@ TEST(ArtCatalogue, RefusesLinesThatWouldBuildAWrongArchive) {
       {"item graphic A 10 10 4\n", "c:1: item line needs a key or 'none'"},
       {"item graphic A 10 10 4 none\nitem graphic A 10 10 4 none\n", "c:2: item 'A' listed twice"},
       {"  0 orphan\n", "c:1: pattern line before any item"},
+      {"item graphic A 10 10 4 none 3\n", "c:1: column count 3 does not divide the pattern count"},
       {"item graphic A 10 10 4 none\n  0\n", "c:2: pattern line without a description"},
   };
   for (const auto& c : cases) {

@@ -30,7 +30,7 @@ namespace {
 
 // Every item painted on a cleared surface, each pattern clipped to its own cell.
 cairo_surface_t* RenderSurface(const ArtItem& item) {
-  const int cols = GridColumns(item.count), rows = item.count / cols;
+  const int cols = item.columns, rows = item.count / cols;
   cairo_surface_t* s =
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cols * item.width, rows * item.height);
   cairo_t* cr = cairo_create(s);

@@ -12,7 +12,7 @@
 
 namespace gm::art {
 
-// The item's whole picture: a grid of GridColumns(count) cells, 24 bits.
+// The item's whole picture: a grid of `columns` x (count / columns) cells, 24 bits.
 TDIB RenderItem(const ArtItem& item);
 
 // The archive bytes holding, in catalogue order, every item of `archive`.

@@ -41,8 +41,8 @@ std::vector<ArtItem> ParseCatalogue(std::string_view text, std::string_view sour
     if (start == std::string::npos || raw[start] == '#') continue;
     std::istringstream words(raw.substr(start));
     if (start == 0) {
-      std::string kw, archive, name, w, h, n, key;
-      words >> kw >> archive >> name >> w >> h >> n >> key;
+      std::string kw, archive, name, w, h, n, key, cols;
+      words >> kw >> archive >> name >> w >> h >> n >> key >> cols;
       if (kw != "item") Fail(source, line, "expected 'item', got '" + kw + "'");
       if (archive != "graphic" && archive != "techn")
         Fail(source, line, "unknown archive '" + archive + "'");
@@ -60,6 +60,10 @@ std::vector<ArtItem> ParseCatalogue(std::string_view text, std::string_view sour
           Fail(source, line, "bad key '" + key + "'");
         item.key = k;
       }
+      item.columns = cols.empty() ? GridColumns(item.count)
+                                  : ParseInt(cols, 1, item.count, source, line, "column count");
+      if (item.count % item.columns != 0)
+        Fail(source, line, "column count " + cols + " does not divide the pattern count");
       for (const ArtItem& other : items)
         if (other.name == name) Fail(source, line, "item '" + name + "' listed twice");
       items.push_back(std::move(item));

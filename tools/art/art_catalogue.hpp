@@ -22,6 +22,7 @@ struct ArtItem {
   int width = 0;  // of one pattern
   int height = 0;
   int count = 0;
+  int columns = 0;              // cells a row in the picture; divides count
   std::optional<uint32_t> key;  // transparent colour as 0xRRGGBB; none for opaque pictures
   std::vector<PatternNote> notes;
 };
@@ -29,8 +30,8 @@ struct ArtItem {
 // Parses the catalogue text; throws std::runtime_error naming "<source>:<line>" on bad input.
 std::vector<ArtItem> ParseCatalogue(std::string_view text, std::string_view source);
 
-// Columns of the item's picture grid: the largest divisor of the count not above 16, so the
-// picture holds exactly `count` cells.
+// Columns of a picture grid when the catalogue names none: the largest divisor of the count not
+// above 16, so the picture holds exactly `count` cells.
 int GridColumns(int count);
 
 }  // namespace gm::art

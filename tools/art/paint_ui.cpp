@@ -329,7 +329,7 @@ void PaintCursors(cairo_t* cr, int p) {
     cairo_fill(cr);
     return;
   }
-  if (p >= 18 && p <= 24) {  // list arrows: one 60 px arrow plate cut into four segments
+  if (p >= 18 && p <= 25) {  // list arrows: one 60 px arrow plate cut into four segments
     const bool up = p <= 21;
     const int seg = up ? p - 18 : p - 22;
     cairo_translate(cr, -15.0 * seg, 0);
@@ -344,7 +344,7 @@ void PaintCursors(cairo_t* cr, int p) {
     cairo_fill(cr);
     return;
   }
-  if (p >= 25 && p <= 35) {
+  if (p >= 26 && p <= 35) {  // 25 would be nation 0, which never plays: the arrow keeps it
     NationMark(cr, p - 25, false);
     return;
   }
@@ -377,14 +377,14 @@ void PaintCursors(cairo_t* cr, int p) {
     return;
   }
   if (p >= 94 && p <= 109) {  // anti-aircraft fire: tracers from the neighbour's side
-    static const int kDir[] = {5, 3, 7, 1, 6, 0, 2, 8};  // pattern 94 + i comes from neighbour
+    static const int kDir[] = {5, 3, 7, 1, 8, 6, 0, 2};  // pattern 94 + i comes from neighbour
     const int n = kDir[(p - 94) % 8];
     const double dx = n / 3 - 1, dy = n % 3 - 1;
     SetColor(cr, p >= 102 ? Hex(0xFFE060) : Hex(0xFF8020));
     cairo_set_line_width(cr, 1.5);
     for (int i = -1; i <= 1; ++i) {
-      cairo_move_to(cr, 7.5 + dx * 7 + i * dy * 3, 7.5 + dy * 7 + i * dx * 3);
-      cairo_line_to(cr, 7.5 + i * dy * 2, 7.5 + i * dx * 2);
+      cairo_move_to(cr, 7.5 + dx * 7 - i * dy * 3, 7.5 + dy * 7 + i * dx * 3);
+      cairo_line_to(cr, 7.5 - i * dy * 1.5, 7.5 + i * dx * 1.5);
     }
     cairo_stroke(cr);
     return;
@@ -588,18 +588,18 @@ void PaintUi(cairo_t* cr, const ArtItem& item, int p) {
     } else if (p == 21 || p == 22) {
       Plate(cr, 0, 0, 40, 40, p == 21 ? Hex(0xB02A20) : Hex(0x6A6E62));
       Label(cr, p == 21 ? "SU" : "DE", 20, 20, 14, kWhite);
-    } else if (p == 23 || p == 24) {
-      Plate(cr, 0, 0, 40, 40, kSteel);
+    } else if (p == 23 || p == 24) {  // a frame over the button, its face left to show
       SetColor(cr, p == 23 ? Hex(0xFFE060) : Hex(0xA08020));
       cairo_set_line_width(cr, 3);
       cairo_rectangle(cr, 1.5, 1.5, 37, 37);
       cairo_stroke(cr);
-    } else if (p >= 25 && p <= 28) {  // highlighted page button halves
+    } else if (p >= 25 && p <= 28) {  // frame halves of an 80 x 40 page button
       const bool light = p <= 26, left = p % 2 == 1;
-      cairo_save(cr);
       cairo_translate(cr, left ? 0 : -40, 0);
-      Plate(cr, 0, 0, 80, 40, light ? Hex(0xF0D070) : Hex(0xB09040));
-      cairo_restore(cr);
+      SetColor(cr, light ? Hex(0xFFE060) : Hex(0xA08020));
+      cairo_set_line_width(cr, 3);
+      cairo_rectangle(cr, 1.5, 1.5, 77, 37);
+      cairo_stroke(cr);
     } else if (p == 29) {
       Plate(cr, 0, 0, 40, 40, Hex(0xB8A26A), false);
       Label(cr, "MAP2", 20, 20, 9, kInk);
