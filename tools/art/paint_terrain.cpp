@@ -185,23 +185,30 @@ void Ways(cairo_t* cr, uint8_t ways, Rgb color, double width, bool wavy) {
 }
 
 void Houses(cairo_t* cr, Dice& d, int size) {
-  static const int kCount[] = {0, 3, 6, 10, 16, 24, 34};
-  const double spread = 8 + 3.5 * size;
-  if (size >= 3) {  // streets
-    SetColor(cr, Hex(0x9A8A6A));
+  static const int kCount[] = {0, 4, 7, 11, 16, 22, 30};
+  const double spread = 9 + 3.3 * size;
+  if (size >= 3) {  // built-up ground and streets
+    SetColor(cr, Hex(0x9A9478), 0.6);
+    cairo_arc(cr, 30, 30, spread + 3, 0, 2 * kPi);
+    cairo_fill(cr);
+    SetColor(cr, Hex(0x7A705A));
     cairo_rectangle(cr, 30 - spread, 29, 2 * spread, 2);
     cairo_rectangle(cr, 29, 30 - spread, 2, 2 * spread);
     cairo_fill(cr);
   }
   for (int i = 0; i < kCount[size]; ++i) {
     const double x = 30 + d.Range(-spread, spread), y = 30 + d.Range(-spread, spread);
-    const double w = d.Range(4, 6 + size), h = d.Range(4, 5 + size * 0.7);
-    SetColor(cr, Hex(0x3A302A));
-    cairo_rectangle(cr, std::round(x - w / 2) + 1, std::round(y - h / 2) + 1, std::round(w),
-                    std::round(h));
+    const double w = std::round(d.Range(6, 8 + size)), h = std::round(d.Range(5, 7 + size * 0.5));
+    const double left = std::round(x - w / 2), top = std::round(y - h / 2);
+    SetColor(cr, Hex(0x2A241E));
+    cairo_rectangle(cr, left + 1, top + 1, w, h);
     cairo_fill(cr);
-    SetColor(cr, d.Unit() < 0.6 ? Hex(0xB05A3A) : Hex(0xC8B89A));
-    cairo_rectangle(cr, std::round(x - w / 2), std::round(y - h / 2), std::round(w), std::round(h));
+    const bool tiled = d.Unit() < 0.6;
+    SetColor(cr, tiled ? Hex(0xB05A3A) : Hex(0xC8B89A));
+    cairo_rectangle(cr, left, top, w, h);
+    cairo_fill(cr);
+    SetColor(cr, tiled ? Hex(0x7A3A26) : Hex(0x8A7E66));  // roof ridge
+    cairo_rectangle(cr, left, top + std::floor(h / 2), w, 1);
     cairo_fill(cr);
   }
 }

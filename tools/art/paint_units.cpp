@@ -88,11 +88,11 @@ void PaintUnit(cairo_t* cr, int formationType, bool ordersLeft) {
       static const char* kRole[] = {"F", "TB", "B", "LB"};
       const int role = ft.Kind - 21;
       SetColor(cr, ink);
-      cairo_move_to(cr, x0 + 8, y0 + 12), cairo_line_to(cr, x0 + w - 8, y0 + 12);
-      cairo_move_to(cr, x0 + w / 2, y0 + 5), cairo_line_to(cr, x0 + w / 2, y0 + 19);
-      cairo_move_to(cr, x0 + w / 2 - 5, y0 + 18), cairo_line_to(cr, x0 + w / 2 + 5, y0 + 18);
+      cairo_move_to(cr, x0 + 8, y0 + 8), cairo_line_to(cr, x0 + w - 8, y0 + 8);
+      cairo_move_to(cr, x0 + w / 2, y0 + 3), cairo_line_to(cr, x0 + w / 2, y0 + 14);
+      cairo_move_to(cr, x0 + w / 2 - 5, y0 + 13), cairo_line_to(cr, x0 + w / 2 + 5, y0 + 13);
       cairo_stroke(cr);
-      Label(cr, role >= 0 && role < 4 ? kRole[role] : "?", x0 + w / 2, y0 + 24, 8, ink);
+      Label(cr, role >= 0 && role < 4 ? kRole[role] : "?", x0 + w / 2, y0 + 21, 9, ink);
       break;
     }
   }
