@@ -74,16 +74,26 @@ bool FramePiece(cairo_t* cr, int piece, Rgb fill, Rgb frame, int seed) {
   return false;
 }
 
-// One half of an 80 x 40 button centred in a 60 px window tile.
-void ButtonHalf(cairo_t* cr, bool left, const char* text, Rgb face, bool usable) {
+// One half of an 80 x 40 button centred on the seam of two 60 px window tiles, with its mark:
+// 1 a tick (OK, Confirm, Yes, Apply, Start), 2 a cross (Cancel, Close, No), 0 none.
+void ButtonHalf(cairo_t* cr, bool left, int mark, Rgb face, bool usable) {
   FramedTile(cr, kWindow, kWindow, false, false, false, false, 29);
   const double x = left ? 20 : 0;
   Plate(cr, x, 10, 40, 40, usable ? face : Hex(0x6E6E6A));
-  // The label spans both halves: each half shows its part of the centred word.
   cairo_save(cr);
   cairo_rectangle(cr, x, 10, 40, 40);
   cairo_clip(cr);
-  Label(cr, text, left ? 60 : 0, 30, 13, usable ? kInk : Hex(0x9A9A94));
+  cairo_translate(cr, left ? 60 : 0, 30);  // the seam, centre of the whole button
+  SetColor(cr, usable ? kInk : Hex(0x9A9A94));
+  cairo_set_line_width(cr, 4);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  if (mark == 1) {
+    cairo_move_to(cr, -10, 0), cairo_line_to(cr, -3, 8), cairo_line_to(cr, 11, -9);
+  } else if (mark == 2) {
+    cairo_move_to(cr, -8, -8), cairo_line_to(cr, 8, 8);
+    cairo_move_to(cr, 8, -8), cairo_line_to(cr, -8, 8);
+  }
+  cairo_stroke(cr);
   cairo_restore(cr);
 }
 
@@ -130,26 +140,26 @@ void PaintTable3(cairo_t* cr, int p) {
   }
   switch (p) {
     case 10:
-      ButtonHalf(cr, true, "OK", kPanel, false);
+      ButtonHalf(cr, true, 1, kPanel, false);
       return;
     case 11:
-      ButtonHalf(cr, false, "OK", kPanel, false);
+      ButtonHalf(cr, false, 1, kPanel, false);
       return;
     case 12:
-      ButtonHalf(cr, true, "OK", Hex(0x9CB07A), true);
+      ButtonHalf(cr, true, 1, Hex(0x9CB07A), true);
       return;
     case 13:
-      ButtonHalf(cr, false, "OK", Hex(0x9CB07A), true);
+      ButtonHalf(cr, false, 1, Hex(0x9CB07A), true);
       return;
     case 14:
-      ButtonHalf(cr, true, "CANCEL", Hex(0xC08A6A), true);
+      ButtonHalf(cr, true, 2, Hex(0xC08A6A), true);
       return;
     case 15:
-      ButtonHalf(cr, false, "CANCEL", Hex(0xC08A6A), true);
+      ButtonHalf(cr, false, 2, Hex(0xC08A6A), true);
       return;
-    case 16:
+    case 16:  // help topic button: its label is text
     case 17:
-      FramedTile(cr, kList, Hex(0x5C6A58), false, p == 17, false, p == 16, p);
+      ButtonHalf(cr, p == 16, 0, kPanel, true);
       return;
     case 29:
       FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
@@ -194,7 +204,7 @@ void PaintTable3(cairo_t* cr, int p) {
   if ((p >= 50 && p <= 55) || (p >= 90 && p <= 95)) {  // economy tabs
     const bool chosen = p >= 90;
     const int tab = chosen ? p - 90 : p - 50;
-    static const char* kTabs[] = {"MAP", "NAT", "ARMY", "LOSS", "PROD", "STAT"};
+    static const char* kTabs[] = {"ECO", "UNITS", "STORE", "REPR", "PROD", "LOSS"};
     FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
     Plate(cr, 10, 10, 40, 40, chosen ? kGold : Hex(0x8A7E5E), !chosen);
     Label(cr, kTabs[tab], 30, 30, 10, kInk);
@@ -421,8 +431,14 @@ void PaintTable4(cairo_t* cr, int p) {
       frame(Hex(0x909090), 1);
       return;
     case 12:
-    case 13:
-      ButtonHalf(cr, p == 12, "START", Hex(0x9CB07A), true);
+    case 13:  // a sign pointing to the Start button, across two tiles
+      cairo_translate(cr, p == 12 ? 0 : -60, 0);
+      Plate(cr, 4, 14, 100, 32, Hex(0x8A7E5E));
+      Label(cr, "NEW GAME", 50, 30, 12, kInk);
+      SetColor(cr, kGold);
+      cairo_move_to(cr, 104, 18), cairo_line_to(cr, 118, 30), cairo_line_to(cr, 104, 42);
+      cairo_close_path(cr);
+      cairo_fill(cr);
       return;
     case 14:
     case 21:
@@ -530,8 +546,9 @@ void PaintScene(cairo_t* cr, int scene, int tile, int cols) {
 }  // namespace
 
 Rgb NationColor(int nation) {
-  static const uint32_t kColors[] = {0x9A9A90, 0x7A8A6A, 0xC83A2A, 0x3A6AB0, 0xC8A030, 0x2A8A5A,
-                                     0xA05AA0, 0xD07A30, 0x5AA0C0, 0x707070, 0xE0E0D0};
+  // Hungary, Germany, Italy, Romania, the USSR, Finland, Slovakia, Mongolia; 10 neutral.
+  static const uint32_t kColors[] = {0x9A9A90, 0x4A8A4A, 0x808478, 0xC8A860, 0x3A5AA0, 0xC83A2A,
+                                     0x7AB0D8, 0x8A5AA0, 0xD07A30, 0x707070, 0xE0E0D0};
   return Hex(kColors[(nation >= 0 && nation <= 10) ? nation : 0]);
 }
 
