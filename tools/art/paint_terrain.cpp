@@ -139,7 +139,7 @@ void Reeds(cairo_t* cr, Dice& d) {
 
 // Water on the sides in `sea`: a band on each straight side, a triangle in each corner.
 void Sea(cairo_t* cr, uint8_t sea) {
-  SetColor(cr, kWater);
+  cairo_new_path(cr);
   for (int d = 0; d < tiles::kDirCount; ++d) {
     if (!(sea & tiles::Bit(d))) continue;
     const int dx = tiles::kDirDx[d], dy = tiles::kDirDy[d];
@@ -154,8 +154,15 @@ void Sea(cairo_t* cr, uint8_t sea) {
       cairo_line_to(cr, cx, cy - dy * 34);
       cairo_close_path(cr);
     }
-    cairo_fill(cr);
   }
+  // A sandy shore along the water's edge, then the water over it.
+  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+  SetColor(cr, Hex(0xD8C88E));
+  cairo_set_line_width(cr, 6);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_stroke_preserve(cr);
+  SetColor(cr, kWater);
+  cairo_fill(cr);
 }
 
 void Ways(cairo_t* cr, uint8_t ways, Rgb color, double width, bool wavy) {
