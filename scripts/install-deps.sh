@@ -7,7 +7,7 @@ packages=(
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont freepats
-  zlib1g-dev libpng-dev libcairo2-dev
+  zlib1g-dev libcairo2-dev fontconfig fonts-dejavu-core
 )
 
 missing=()
