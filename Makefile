@@ -23,6 +23,8 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# System libraries' own process-lifetime caches are not our leaks.
+asan-test: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan-suppressions.txt
 asan-test: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGM_SANITIZE=ON -DGM_BUILD_BENCH=OFF $(CMAKE_FLAGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
