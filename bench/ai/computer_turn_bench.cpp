@@ -12,16 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "flow/computer_frame.hpp"
+#include "flow/media_sinks.hpp"
+#include "flow/start_game.hpp"
+#include "flow/start_up.hpp"
 #include "platform/clock.hpp"
 #include "platform/posix_file_system.hpp"
 #include "rules/war_end.hpp"
-#include "ui/flow/computer_frame.hpp"
-#include "ui/flow/media_sinks.hpp"
-#include "ui/flow/start_game.hpp"
 #include "world/formation_lists.hpp"
-#include "world/random.hpp"
 #include "world/reach_grids.hpp"
-#include "world/scenario_file.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -101,14 +100,12 @@ std::unique_ptr<World> StartedWar(int& formations) {
   s.germanPlayer = 1;
   s.sovietPlayer = 1;
   s.soundOn = 0;
-  ApplyStartSettings(*w, s);
-  if (!LoadScenarioAtStartUp(*w, fs)) return nullptr;
+  FixedClock clock(1);
+  if (!StartUp(*w, fs, clock, s)) return nullptr;
   formations = 0;
   for (const TFormation& f : w->Formations) formations += f.Branch == 1;
   if (formations == 0) formations = LayFront(*w);
   StartGame(*w);
-  FixedClock clock(1);
-  SeedFromClock(*w, clock);
   return w;
 }
 

@@ -7,6 +7,7 @@
 #include "ai/production_choice.hpp"
 #include "world/merging.hpp"
 #include "world/reach_grids.hpp"
+#include "world/screen_state.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -39,7 +40,7 @@ bool FormationLoop(World& w) {
   ComputerPlayerState& ai = w.Ai;
   bool handled = false;
   while (!handled && ai.AiState == kAiFormations) {
-    w.ScreenFlags[1] = 2;  // army layer: the tick reads the ground grid for the order
+    w.ScreenFlags[kFlagLayer] = kLayerArmy;  // the tick reads the ground grid for the order
     ++ai.AiFormationIndex;
     if (ai.AiPass == 2 && ai.AiFormationIndex == 1) ai.AiState = kAiProduction;
     if (ai.AiFormationIndex < kPassEnd) {
@@ -60,12 +61,13 @@ bool FormationLoop(World& w) {
 }  // namespace
 
 void CentreViewOnSelection(World& w) {
-  int vy = w.Selection[2] - 4;
-  if (vy < 4) vy = 0;
-  if (vy > 391) vy = 391;
-  int vx = w.Selection[1] - 5;
-  if (vx < 5) vx = 0;
-  if (vx > 988) vx = 988;
+  // Near the top or the left edge the view snaps to row or column 0.
+  int vy = w.Selection[2] - kViewCentreRow;
+  if (vy < kViewCentreRow) vy = 0;
+  if (vy > kMapViewMaxY) vy = kMapViewMaxY;
+  int vx = w.Selection[1] - kViewCentreColumn;
+  if (vx < kViewCentreColumn) vx = 0;
+  if (vx > kMapViewMaxX) vx = kMapViewMaxX;
   w.ViewX = vx;
   w.ViewY = vy;
 }
@@ -74,7 +76,7 @@ bool ComputerTurnStep(World& w) {
   ComputerPlayerState& ai = w.Ai;
   if (w.AiOrderPending != 0) return false;
   if (ai.AiState == kAiStart) {
-    w.ScreenFlags[1] = 1;
+    w.ScreenFlags[kFlagLayer] = kLayerAir;
     BuildSettlementCells(w);
     ai.AiState = kAiFormations;
   }

@@ -34,6 +34,11 @@ class FileSystem {
   // new one, never a mix: the bytes go to path + ".tmp" first, which then takes the file's place.
   // On failure the old file is untouched and no ".tmp" is left behind.
   virtual Status WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
+
+  // Tells, before any work is done, whether a file could be written at the path: fails, naming
+  // the path, when its folder is missing, is no folder or refuses new files, or when the path is a
+  // folder. Writes nothing.
+  virtual Status CheckWritable(const std::string& path) const = 0;
 };
 
 }  // namespace gm

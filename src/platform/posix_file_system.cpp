@@ -16,7 +16,7 @@ namespace gm {
 
 namespace {
 
-Status ErrnoError(const std::string& path, const char* what, int err) {
+Status ErrnoError(const std::string& path, const std::string& what, int err) {
   return Status::Error(path + ": " + what + ": " + std::strerror(err));
 }
 
@@ -79,13 +79,14 @@ Status ReadUpTo(const std::string& path, std::size_t limit, std::vector<std::uin
   return Status::Ok();
 }
 
-Status WriteAll(int fd, const std::string& path, std::span<const std::uint8_t> bytes) {
+Status WriteAll(int fd, const std::string& path, const std::string& tmp,
+                std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return ErrnoError(path, "cannot write", errno);
+      return ErrnoError(path, "cannot write " + tmp, errno);
     }
     done += static_cast<std::size_t>(n);
   }
@@ -120,13 +121,14 @@ Status PosixFileSystem::ReadPrefix(const std::string& path, std::size_t maxBytes
 
 Status PosixFileSystem::WriteFileAtomic(const std::string& path,
                                         std::span<const std::uint8_t> bytes) {
+  // Messages name the file the caller asked for first, then the temporary file when it failed.
   const std::string tmp = path + ".tmp";
   Status result = [&]() -> Status {
     Descriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.Get() < 0) return ErrnoError(tmp, "cannot create", errno);
-    if (Status s = WriteAll(fd.Get(), tmp, bytes); !s) return s;
-    if (::fsync(fd.Get()) != 0) return ErrnoError(tmp, "cannot flush to disk", errno);
-    if (fd.Close() != 0) return ErrnoError(tmp, "cannot close", errno);
+    if (fd.Get() < 0) return ErrnoError(path, "cannot create " + tmp, errno);
+    if (Status s = WriteAll(fd.Get(), path, tmp, bytes); !s) return s;
+    if (::fsync(fd.Get()) != 0) return ErrnoError(path, "cannot flush " + tmp + " to disk", errno);
+    if (fd.Close() != 0) return ErrnoError(path, "cannot close " + tmp, errno);
     if (::rename(tmp.c_str(), path.c_str()) != 0) {
       return ErrnoError(path, "cannot replace", errno);
     }
@@ -143,6 +145,19 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
   Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir.Get() < 0) return ErrnoError(folder, "cannot open folder", errno);
   if (::fsync(dir.Get()) != 0) return ErrnoError(folder, "cannot flush folder to disk", errno);
+  return Status::Ok();
+}
+
+Status PosixFileSystem::CheckWritable(const std::string& path) const {
+  const std::string folder = FolderOf(path);
+  struct stat st {};
+  const std::string into = "cannot write into the folder " + folder;
+  if (::stat(folder.c_str(), &st) != 0) return ErrnoError(path, into, errno);
+  if (!S_ISDIR(st.st_mode)) return ErrnoError(path, into, ENOTDIR);
+  if (::access(folder.c_str(), W_OK | X_OK) != 0) return ErrnoError(path, into, errno);
+  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+    return Status::Error(path + ": is a folder");
+  }
   return Status::Ok();
 }
 

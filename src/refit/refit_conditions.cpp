@@ -1,7 +1,7 @@
 // The tests shared by the refit fields.
 #include "refit/refit_conditions.hpp"
 
-#include "world/neighbour_mask.hpp"
+#include "refit/neighbour_mask.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {

@@ -1,7 +1,6 @@
 // The end-of-war test: a coalition's collapse and the end date.
 #include "rules/war_end.hpp"
 
-#include "world/final_screen.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -34,18 +33,9 @@ void CheckWarEnd(World& w) {
     sovietHeld += InNationSet(kSovietNations, s.HolderNation);
     germanHeld += InNationSet(kGermanNations, s.HolderNation);
   }
-  if (Collapsed(germanHeld, germanOwned)) {
-    ShowFinalScreen(w);
-    w.WarResult = kSovietVictory;
-  }
-  if (Collapsed(sovietHeld, sovietOwned)) {
-    ShowFinalScreen(w);
-    w.WarResult = kGermanVictory;
-  }
-  if (w.WarResult == kWarGoesOn && EndDateReached(w.GameHeader)) {
-    ShowFinalScreen(w);
-    w.WarResult = kEndDateReached;
-  }
+  if (Collapsed(germanHeld, germanOwned)) w.WarResult = kSovietVictory;
+  if (Collapsed(sovietHeld, sovietOwned)) w.WarResult = kGermanVictory;
+  if (w.WarResult == kWarGoesOn && EndDateReached(w.GameHeader)) w.WarResult = kEndDateReached;
 }
 
 }  // namespace gm

@@ -10,8 +10,8 @@ inline constexpr std::uint8_t kSovietVictory = 1;  // the German coalition has c
 inline constexpr std::uint8_t kGermanVictory = 2;  // the Soviet coalition has collapsed
 inline constexpr std::uint8_t kEndDateReached = 3;
 
-// Recomputes WarResult from the settlements and the date and shows the final screen when the
-// war has ended.
+// Recomputes WarResult from the settlements and the date. The rule only reports: whoever called
+// the rule that ran the test shows the final screen once WarResult is not kWarGoesOn.
 void CheckWarEnd(World& w);
 
 }  // namespace gm

@@ -26,9 +26,9 @@ bool NamesFreeRecord(const World& w, std::uint16_t n) {
 
 }  // namespace
 
-bool FormationRecordFails(const TFormation& f) {
+bool FormationRecordFails(const TFormation& f, const StandingArea& area) {
   if (f.Branch == 0 || f.FormationType == 0) return true;
-  if (!InTheatre(f.X, f.Y) || !InTheatre(f.xCopy, f.yCopy)) return true;
+  if (!area.Contains(f.X, f.Y) || !area.Contains(f.xCopy, f.yCopy)) return true;
   for (int k = 0; k < kEquipmentPairs; ++k) {
     const TEquipmentPair& p = f.pairs[k];
     if (p.Count > 0 && (p.Model == 0 || p.Model > LastModelRow(f, k))) return true;
@@ -36,10 +36,10 @@ bool FormationRecordFails(const TFormation& f) {
   return false;
 }
 
-int CheckFormationRecords(World& w) {
+int CheckFormationRecords(World& w, const StandingArea& area) {
   int wiped = 0;
   for (TFormation& f : w.Formations) {
-    if (!FormationRecordFails(f)) continue;
+    if (!FormationRecordFails(f, area)) continue;
     if (f.Branch != 0) ++wiped;
     WipeFormationRecord(f);  // words 0..86; the carried words 87..99 stay
   }

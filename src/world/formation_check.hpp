@@ -6,14 +6,30 @@
 
 namespace gm {
 
+// The cells a formation may stand on, inclusive.
+struct StandingArea {
+  int minX, minY, maxX, maxY;
+  constexpr bool Contains(int x, int y) const {
+    return x >= minX && x <= maxX && y >= minY && y <= maxY;
+  }
+};
+
+// The scenario's formations stand in the theatre: columns 0..359, rows 30..329.
+inline constexpr StandingArea kTheatreArea{kTheatreMinX, kTheatreMinY, kTheatreMaxX, kTheatreMaxY};
+
+// A save's formations stand anywhere on the map it stores (its header's width and height): an
+// air formation that intercepted a strike on the theatre's edge may stand just outside it.
+constexpr StandingArea StoredMapArea(const TGameHeader& h) {
+  return {0, 0, h.MapWidth - 1, h.MapHeight - 1};
+}
+
 // True when the record fails the check: branch or type 0, either copy of its position outside
-// the theatre, or a pair with a count whose model is 0 or beyond its table (aircraft rows
-// 1..400 in pairs 0..7 of an air formation and in pairs 6 and 7 of any; equipment rows 1..800
-// elsewhere).
-bool FormationRecordFails(const TFormation& f);
+// `area`, or a pair with a count whose model is 0 or beyond its table (aircraft rows 1..400 in
+// pairs 0..7 of an air formation and in pairs 6 and 7 of any; equipment rows 1..800 elsewhere).
+bool FormationRecordFails(const TFormation& f, const StandingArea& area);
 
 // Wipes words 0..86 of every failing record among all 10,000, then clears every cell word that
 // names a free record (or no record at all). Returns how many used records were wiped.
-int CheckFormationRecords(World& w);
+int CheckFormationRecords(World& w, const StandingArea& area);
 
 }  // namespace gm

@@ -47,20 +47,29 @@ void ScanSaveSlots(World& w, const FileSystem& fs) {
   }
 }
 
-Status SaveSlot(World& w, FileSystem& fs) {
-  const int slot = w.SaveSlots.ChosenSlot;
-  if (!SlotIsValid(slot)) return NoSuchSlot(slot);
+Status SaveGameFile(World& w, FileSystem& fs, const std::string& path) {
   TGameHeader& h = w.GameHeader;
   h.ViewX = static_cast<std::uint16_t>(w.ViewX);
   h.ViewY = static_cast<std::uint16_t>(w.ViewY);
   h.SideOnMove = w.SideOnMove;
   h.OpeningCoalition = w.OpeningCoalition;
-  const std::string path = SlotPath(fs, slot);
   std::vector<std::uint8_t> bytes;
   if (Status s = EncodeWorldFile(w, WorldFileKind::kSave, bytes); !s) {
     return Status::Error(path + ": " + s.Message());
   }
-  if (Status s = fs.WriteFileAtomic(path, bytes); !s) return s;
+  return fs.WriteFileAtomic(path, bytes);
+}
+
+Status LoadGameFile(World& w, const FileSystem& fs, const std::string& path) {
+  std::vector<std::uint8_t> bytes;
+  if (Status s = ReadWorldFile(fs, path, bytes); !s) return s;
+  return DecodeWorldFile(bytes, WorldFileKind::kSave, path, w);
+}
+
+Status SaveSlot(World& w, FileSystem& fs) {
+  const int slot = w.SaveSlots.ChosenSlot;
+  if (!SlotIsValid(slot)) return NoSuchSlot(slot);
+  if (Status s = SaveGameFile(w, fs, SlotPath(fs, slot)); !s) return s;
   ScanSaveSlots(w, fs);
   return Status::Ok();
 }
@@ -68,10 +77,7 @@ Status SaveSlot(World& w, FileSystem& fs) {
 Status LoadSlot(World& w, const FileSystem& fs) {
   const int slot = w.SaveSlots.ChosenSlot;
   if (!SlotIsValid(slot)) return NoSuchSlot(slot);
-  const std::string path = SlotPath(fs, slot);
-  std::vector<std::uint8_t> bytes;
-  if (Status s = ReadWorldFile(fs, path, bytes); !s) return s;
-  return DecodeWorldFile(bytes, WorldFileKind::kSave, path, w);
+  return LoadGameFile(w, fs, SlotPath(fs, slot));
 }
 
 }  // namespace gm

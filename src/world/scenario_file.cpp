@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "world/formation_lists.hpp"
 #include "world/world_file.hpp"
 
 namespace gm {
@@ -18,13 +17,6 @@ Status LoadScenario(World& w, const FileSystem& fs) {
   std::vector<std::uint8_t> bytes;
   if (Status s = ReadWorldFile(fs, path, bytes); !s) return s;
   return DecodeWorldFile(bytes, WorldFileKind::kScenario, path, w);
-}
-
-Status LoadScenarioAtStartUp(World& w, const FileSystem& fs) {
-  if (Status s = LoadScenario(w, fs); !s) return s;
-  ReadyAllFormations(w);
-  w.GameHeader.OpeningCoalition = w.FirstCoalition;
-  return Status::Ok();
 }
 
 }  // namespace gm

@@ -13,13 +13,8 @@ namespace gm {
 std::string ScenarioPath(const FileSystem& fs);
 
 // Reads and validates the whole scenario, then replaces the world's records with it and runs the
-// record check; on failure the world is untouched and the message names the file and the
-// problem. Start-up then calls ReadyAllFormations.
+// record check with the theatre's bounds; on failure the world is untouched and the message names
+// the file and the problem. Start-up (flow/start_up.hpp) calls it and then readies the formations.
 Status LoadScenario(World& w, const FileSystem& fs);
-
-// The world's part of start-up once the settings are known: LoadScenario, then every formation
-// gets its orders (ReadyAllFormations) and the header's opening-side copy takes FirstCoalition.
-// A failure must end start-up: the caller shows the message and exits with a non-zero code.
-Status LoadScenarioAtStartUp(World& w, const FileSystem& fs);
 
 }  // namespace gm

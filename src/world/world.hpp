@@ -11,12 +11,12 @@
 #include "world/list_state.hpp"
 #include "world/one_based_grid.hpp"
 #include "world/reach_state.hpp"
-#include "world/refit_state.hpp"
 #include "world/records.hpp"
+#include "world/refit_state.hpp"
+#include "world/screen_state.hpp"
 
 namespace gm {
 
-inline constexpr int kScreenFlagCount = 13;
 inline constexpr int kGroundGridSize = 19;  // rows and columns 1..19, centre (10, 10)
 inline constexpr int kGroundGridCentre = 10;
 inline constexpr int kAirGridSize = 261;  // rows and columns 1..261, centre (131, 131)
@@ -67,11 +67,11 @@ struct World {
   std::int32_t TargetY;
   std::uint8_t WarResult;  // 0 none, 1 Soviet coalition won, 2 German coalition won, 3 end date
 
-  // --- Screen state of the frame loop ---
-  std::array<std::uint8_t, kScreenFlagCount> ScreenFlags;
+  // --- Screen state of the frame loop (names in screen_state.hpp) ---
+  std::array<std::uint8_t, kScreenFlagCount> ScreenFlags;  // indexed by ScreenFlag
   std::array<std::uint8_t, kScreenFlagCount> SavedScreenFlags;
-  std::uint8_t ActionTick;  // 0 idle, 1..26 frame of the running action animation
-  std::uint8_t ActionKind;  // 1 assault, 2 artillery fire, 3 air strike, 4 second air order
+  std::uint8_t ActionTick;    // 0 idle, 1..26 frame of the running action animation
+  gm::ActionKind ActionKind;  // what the animation resolves at its end
 
   // --- Computer player hand-shake ---
   std::uint8_t AiCompletesTurn;     // the end-turn page's "AI complete Your turn" switch

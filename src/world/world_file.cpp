@@ -31,6 +31,12 @@ MapExtent StoredMap(const TGameHeader& h, WorldFileKind kind) {
   return {h.MapWidth, h.MapHeight};
 }
 
+// The scenario places its formations in the theatre; a game in progress may have moved an
+// interceptor beside a target on the theatre's edge, so a save's may stand anywhere it stores.
+StandingArea FormationArea(const TGameHeader& h, WorldFileKind kind) {
+  return kind == WorldFileKind::kScenario ? kTheatreArea : StoredMapArea(h);
+}
+
 // Offsets of the blocks after the header.
 struct Layout {
   MapExtent map;
@@ -118,11 +124,11 @@ Status CheckCells(std::span<const std::uint8_t> bytes, const Layout& l, const TG
 // Records that the record check will wipe need no further test; every other one must be an
 // army or air formation of a real formation type.
 Status CheckFormations(std::span<const std::uint8_t> bytes, const Layout& l, const TGameHeader& h,
-                       const std::string& fileName) {
+                       WorldFileKind kind, const std::string& fileName) {
   const std::uint8_t* p = bytes.data() + l.formations;
   for (std::size_t n = 1; n <= h.FormationCount; ++n, p += kFormationBytes) {
     const TFormation f = ReadRecord<TFormation>(p);
-    if (FormationRecordFails(f)) continue;
+    if (FormationRecordFails(f, FormationArea(h, kind))) continue;
     if (f.Branch > 2) {
       return Status::Error(fileName + ": formation " + Num(n) + " has branch " + Num(f.Branch) +
                            ", neither army nor air");
@@ -198,13 +204,17 @@ Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind
     return Status::Error(fileName + ": the file is " + Num(bytes.size()) +
                          " bytes, shorter than its 1000-byte header");
   }
+  if (bytes.size() > kMaxWorldFileBytes) {
+    return Status::Error(fileName + ": the file is larger than any world file (" +
+                         Num(kMaxWorldFileBytes) + " bytes)");
+  }
   const TGameHeader h = ReadRecord<TGameHeader>(bytes.data());
   if (Status s = CheckHeaderLimits(h, fileName); !s) return s;
   const Layout l = LayoutOf(h, kind);
-  if (bytes.size() != l.end) {
+  // Bytes after the economy block are not read: a file may carry them.
+  if (bytes.size() < l.end) {
     return Status::Error(fileName + ": the file is " + Num(bytes.size()) +
-                         " bytes, but its header asks for " + Num(l.end) +
-                         (bytes.size() < l.end ? " (cut short)" : " (bytes left over)"));
+                         " bytes, but its header asks for " + Num(l.end) + " (cut short)");
   }
   if (!DateIsValid(h)) {
     return Status::Error(fileName + ": the date " + Num(h.Day) + "." + Num(h.Month) + "." +
@@ -215,7 +225,7 @@ Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind
                          " or the opening side " + Num(h.OpeningCoalition) + " is not 0 or 1");
   }
   if (Status s = CheckCells(bytes, l, h, fileName); !s) return s;
-  if (Status s = CheckFormations(bytes, l, h, fileName); !s) return s;
+  if (Status s = CheckFormations(bytes, l, h, kind, fileName); !s) return s;
   return CheckSettlements(bytes, l, h, fileName);
 }
 
@@ -250,7 +260,7 @@ Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
     w.OpeningCoalition = h.OpeningCoalition;
     if (l.map.width < kMapWidth || l.map.height < kMapHeight) ClearStaleSettlementWords(w);
   }
-  CheckFormationRecords(w);
+  CheckFormationRecords(w, FormationArea(h, kind));
   return Status::Ok();
 }
 

@@ -38,13 +38,15 @@ std::size_t WorldFileSize(const TGameHeader& header, WorldFileKind kind);
 // of the view and sides first. Fails only when the header names more than the records hold.
 Status EncodeWorldFile(const World& w, WorldFileKind kind, std::vector<std::uint8_t>& out);
 
-// Checks a whole file without touching any world: its exact length, every count and index, the
-// date. The message names `fileName` and the first problem found.
+// Checks a whole file without touching any world: its length (at least what the header asks
+// for, at most the largest world file; bytes after the economy block are allowed and not read),
+// every count and index, the date. The message names `fileName` and the first problem found.
 Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                          const std::string& fileName);
 
 // Validates, then replaces the world's file records with the file's: records beyond the stored
-// counts become zero and failing formation records are wiped (CheckFormationRecords). A scenario
+// counts become zero and failing formation records are wiped (CheckFormationRecords: outside the
+// theatre in a scenario, outside the stored map in a save). A scenario
 // sets the view to its opening cell and the map size to 1000 x 400; a save restores the view,
 // the side on move and the opening coalition from its header. On failure the world is untouched.
 Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,

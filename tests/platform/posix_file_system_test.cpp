@@ -83,6 +83,33 @@ TEST(PosixFileSystem, FailedWritesKeepTheOldFile) {
   EXPECT_FALSE(fs.WriteFileAtomic(dir.Path() + "gone/slot3.sav", old));
 }
 
+TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  WriteFileBytes(dir.Path() + "plain", {1});
+  std::filesystem::create_directory(dir.Path() + "sub");
+  struct Case {
+    std::string path;
+    bool ok;
+  };
+  const Case cases[] = {
+      {dir.Path() + "new.sav", true},
+      {dir.Path() + "plain", true},  // an existing file is replaced
+      {dir.Path() + "gone/new.sav", false},
+      {dir.Path() + "plain/new.sav", false},
+      {dir.Path() + "sub", false},
+  };
+  for (const Case& c : cases) {
+    const Status s = fs.CheckWritable(c.path);
+    EXPECT_EQ(static_cast<bool>(s), c.ok) << c.path << ": " << s.Message();
+    if (!c.ok) {
+      EXPECT_EQ(s.Message().rfind(c.path, 0), 0u) << s.Message();
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.Path() + "new.sav"));
+}
+
 TEST(MemoryFileSystem, BehavesLikeTheDiskAndFailsOnRequest) {
   MemoryFileSystem fs("/game");
   EXPECT_EQ(fs.ProgramFolder(), "/game/");
@@ -94,7 +121,9 @@ TEST(MemoryFileSystem, BehavesLikeTheDiskAndFailsOnRequest) {
   fs.MakeUnreadable("/game/a");
   EXPECT_TRUE(fs.Exists("/game/a"));
   EXPECT_FALSE(fs.ReadWholeFile("/game/a", out));
+  EXPECT_TRUE(fs.CheckWritable("/game/b"));
   fs.FailWrites(true);
+  EXPECT_FALSE(fs.CheckWritable("/game/b"));
   EXPECT_FALSE(fs.WriteFileAtomic("/game/a", std::vector<std::uint8_t>{4}));
   EXPECT_EQ(fs.FileBytes("/game/a")->size(), 3u);
 }

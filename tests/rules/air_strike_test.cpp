@@ -8,7 +8,10 @@
 #include <vector>
 
 #include "combat_fixture.hpp"
+#include "platform/headless/memory_file_system.hpp"
 #include "rules/combat_interception.hpp"
+#include "tests/world/synthetic_world.hpp"
+#include "world/save_slots.hpp"
 
 namespace gm {
 namespace {
@@ -118,6 +121,32 @@ TEST(InterceptorTest, TargetsAtTheMapCornersLookOnlyOnTheMap) {
   EXPECT_EQ(Cell(*far, 998, 399).AirFormation, 10);
   FindEnemyAA(*far);  // no neighbour off the map is looked at
   EXPECT_EQ(far->Combat.EnemyAAFlags, (std::array<std::uint8_t, 9>{}));
+}
+
+TEST(InterceptorTest, AnInterceptorBesideTheTheatreEdgeSurvivesASaveAndALoad) {
+  // A German strike on a Soviet division on row 30: the Soviet fighters move to its free
+  // north-west neighbour, on row 29, outside the theatre but on the map a save stores.
+  auto w = MakeCombatWorld(TileNamed("Plain"));
+  w->GameHeader.MapWidth = kMapWidth;
+  w->GameHeader.MapHeight = kMapHeight;
+  w->GameHeader.FormationCount = kMaxFormations;
+  w->SideOnMove = kGermanSide;
+  PlaceGround(*w, 1, 100, 30, 7);  // a Soviet rifle division
+  PlaceAir(*w, 2, 102, 31, 51);    // a Soviet fighter regiment
+  SelectAndTarget(*w, 100, 30, 100, 30);
+  FindInterceptor(*w);
+  ASSERT_EQ(Formation(*w, 2).Y, 29);
+  ASSERT_EQ(Cell(*w, 99, 29).AirFormation, 2);
+
+  MemoryFileSystem fs;
+  w->SaveSlots.ChosenSlot = 1;
+  ASSERT_TRUE(SaveSlot(*w, fs));
+  auto saved = CopyWorld(*w);
+  w->Formations[1].Men = 77;
+  ASSERT_TRUE(LoadSlot(*w, fs));
+  EXPECT_EQ(Formation(*w, 2).Branch, 2);
+  EXPECT_EQ(Cell(*w, 99, 29).AirFormation, 2);
+  EXPECT_TRUE(SameBytes(*w, *saved));
 }
 
 TEST(EnemyAATest, OnlyArmedEnemyAirDefenceFires) {

@@ -73,7 +73,7 @@ TEST(CaptureSettlement, LastSettlementEndsTheWar) {
   o.w().TargetY = 80;
   CaptureSettlement(o.w());
   EXPECT_EQ(o.w().WarResult, kGermanVictory);
-  EXPECT_EQ(o.w().ScreenFlags[12], 2);
+  EXPECT_EQ(o.w().ScreenFlags[kFlagScreen], kScreenGame);  // the flow shows the final screen
 }
 
 }  // namespace

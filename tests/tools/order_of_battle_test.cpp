@@ -75,11 +75,11 @@ TEST(OrderOfBattleTest, LoaderAndStartUpCheckKeepEveryFormation) {
     used += before.Branch != 0;
     EXPECT_EQ(std::memcmp(&before, &after, sizeof(TFormation)), 0) << "record " << n;
     if (before.Branch != 0) {
-      EXPECT_FALSE(FormationRecordFails(before)) << "record " << n;
+      EXPECT_FALSE(FormationRecordFails(before, kTheatreArea)) << "record " << n;
     }
   }
   EXPECT_GT(used, 600);
-  EXPECT_EQ(CheckFormationRecords(*loaded), 0);
+  EXPECT_EQ(CheckFormationRecords(*loaded, kTheatreArea), 0);
 }
 
 TEST(OrderOfBattleTest, TwoBuildsPlaceTheSameForces) {

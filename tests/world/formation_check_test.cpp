@@ -93,7 +93,7 @@ std::vector<CheckCase> Cases() {
 TEST(FormationCheck, WipesExactlyTheRecordsThatCannotBeValid) {
   for (const CheckCase& c : Cases()) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(FormationRecordFails(c.record), c.wiped);
+    EXPECT_EQ(FormationRecordFails(c.record, kTheatreArea), c.wiped);
 
     auto w = std::make_unique<World>();
     w->Formations[41] = c.record;
@@ -102,7 +102,7 @@ TEST(FormationCheck, WipesExactlyTheRecordsThatCannotBeValid) {
     TMapCell& cell = w->MapCells[y * kMapWidth + x];
     (c.record.Branch == 2 ? cell.AirFormation : cell.GroundFormation) = 42;
     const bool used = c.record.Branch != 0;
-    EXPECT_EQ(CheckFormationRecords(*w), c.wiped && used ? 1 : 0);
+    EXPECT_EQ(CheckFormationRecords(*w, kTheatreArea), c.wiped && used ? 1 : 0);
     const TFormation& f = w->Formations[41];
     if (c.wiped) {
       // Words 0..86 cleared, the carried words 87..99 kept, and no cell names the record.
@@ -118,6 +118,29 @@ TEST(FormationCheck, WipesExactlyTheRecordsThatCannotBeValid) {
   }
 }
 
+TEST(FormationCheck, ASaveKeepsFormationsAnywhereOnTheMapItStores) {
+  struct Case {
+    int x, y, mapWidth, mapHeight;
+    bool wiped;
+  };
+  const Case cases[] = {
+      {100, 29, 1000, 400, false},  // an interceptor beside a target on row 30
+      {360, 100, 1000, 400, false}, {0, 0, 1000, 400, false}, {999, 399, 1000, 400, false},
+      {400, 100, 400, 400, true},  // beyond the columns the save stores
+      {100, 200, 1000, 200, true},  {0, 0, 0, 0, true},
+  };
+  for (const Case& c : cases) {
+    TFormation f = ValidAir();
+    f.X = f.xCopy = static_cast<std::uint16_t>(c.x);
+    f.Y = f.yCopy = static_cast<std::uint16_t>(c.y);
+    TGameHeader h{};
+    h.MapWidth = static_cast<std::uint16_t>(c.mapWidth);
+    h.MapHeight = static_cast<std::uint16_t>(c.mapHeight);
+    EXPECT_EQ(FormationRecordFails(f, StoredMapArea(h)), c.wiped)
+        << c.x << "," << c.y << " on " << c.mapWidth << " x " << c.mapHeight;
+  }
+}
+
 TEST(FormationCheck, ClearsCellWordsNamingFreeRecordsAnywhereOnTheMap) {
   auto w = std::make_unique<World>();
   w->Formations[0] = ValidArmy();
@@ -125,7 +148,7 @@ TEST(FormationCheck, ClearsCellWordsNamingFreeRecordsAnywhereOnTheMap) {
   w->MapCells[1].GroundFormation = 2;    // a free record
   w->MapCells[2].AirFormation = 10'000;  // a free record at the end of the table
   w->MapCells[399'999].AirFormation = 2;
-  CheckFormationRecords(*w);
+  CheckFormationRecords(*w, kTheatreArea);
   EXPECT_EQ(w->MapCells[0].GroundFormation, 1);
   EXPECT_EQ(w->MapCells[1].GroundFormation, 0);
   EXPECT_EQ(w->MapCells[2].AirFormation, 0);

@@ -107,8 +107,8 @@ TEST(WorldFile, MalformedFilesAreRefusedAndTheWorldStaysAsItWas) {
       {"header cut short", C, [](auto& b) { b.resize(999); }, "shorter"},
       {"truncated by a byte", S, [](auto& b) { b.pop_back(); }, "cut short"},
       {"truncated scenario", C, [](auto& b) { b.resize(b.size() - 80'000); }, "cut short"},
-      {"padded", S, [](auto& b) { b.push_back(0); }, "left over"},
-      {"padded scenario", C, [](auto& b) { b.resize(b.size() + 200); }, "left over"},
+      {"beyond the largest world file", S, [](auto& b) { b.resize(kMaxWorldFileBytes + 1); },
+       "larger than any world file"},
       {"too many formations", S,
        [](auto& b) {
          Poke<std::uint16_t>(b, 4, 10'001);
@@ -178,6 +178,26 @@ TEST(WorldFile, MalformedFilesAreRefusedAndTheWorldStaysAsItWas) {
     EXPECT_NE(s.Message().find("/game/slot3.sav"), std::string::npos) << s.Message();
     EXPECT_NE(s.Message().find(c.problem), std::string::npos) << s.Message();
     EXPECT_EQ(WorldHash(*target), before);
+  }
+}
+
+TEST(WorldFile, BytesAfterTheEconomyBlockAreAllowedAndNotRead) {
+  auto source = MakeSyntheticWorld(Small());
+  struct Case {
+    WorldFileKind kind;
+    std::size_t extra;  // bytes after the economy block; 0: up to the largest world file
+  };
+  for (const Case& c : {Case{WorldFileKind::kSave, 1}, Case{WorldFileKind::kScenario, 200},
+                        Case{WorldFileKind::kSave, 0}}) {
+    auto bytes = Encode(*source, c.kind);
+    const std::size_t end = bytes.size();
+    bytes.resize(c.extra != 0 ? end + c.extra : kMaxWorldFileBytes, 0xA5);
+    auto fromPadded = MakeSyntheticWorld();
+    ASSERT_TRUE(DecodeWorldFile(bytes, c.kind, "padded", *fromPadded)) << bytes.size();
+    bytes.resize(end);
+    auto fromExact = MakeSyntheticWorld();
+    ASSERT_TRUE(DecodeWorldFile(bytes, c.kind, "exact", *fromExact));
+    EXPECT_TRUE(SameBytes(*fromPadded, *fromExact)) << bytes.size();
   }
 }
 

@@ -9,18 +9,17 @@
 #include <string>
 #include <vector>
 
+#include "flow/computer_frame.hpp"
+#include "flow/media_sinks.hpp"
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
+#include "flow/start_up.hpp"
+#include "flow/turn_change.hpp"
 #include "platform/clock.hpp"
 #include "platform/posix_file_system.hpp"
 #include "rules/war_end.hpp"
-#include "ui/flow/computer_frame.hpp"
-#include "ui/flow/media_sinks.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/start_game.hpp"
-#include "ui/flow/turn_change.hpp"
-#include "world/random.hpp"
-#include "world/scenario_file.hpp"
+#include "world/save_slots.hpp"
 #include "world/world_access.hpp"
-#include "world/world_file.hpp"
 #include "world_check.hpp"
 
 namespace gm {
@@ -111,15 +110,21 @@ double Median(std::vector<double> v) {
   return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
-Status LoadGame(World& w, const SimOptions& o, const FileSystem& fs) {
+// The game's own start-up with both coalitions played by the computer, then either a new game
+// from the title screen's Start or a saved game loaded as the save/load page does.
+Status StartSim(World& w, const SimOptions& o, const FileSystem& fs, Clock& clock) {
+  StartSettings settings;
+  settings.firstCoalition = kGermanSide;
+  settings.germanPlayer = 1;
+  settings.sovietPlayer = 1;
+  settings.turnLength = o.turnLength == 4 ? 1 : 0;
+  settings.soundOn = 0;
+  if (Status s = StartUp(w, fs, clock, settings); !s) return s;
   if (o.load.empty()) {
-    if (Status s = LoadScenarioAtStartUp(w, fs); !s) return s;
     StartGame(w);
     return Status::Ok();
   }
-  std::vector<std::uint8_t> bytes;
-  if (Status s = ReadWorldFile(fs, o.load, bytes); !s) return s;
-  if (Status s = DecodeWorldFile(bytes, WorldFileKind::kSave, o.load, w); !s) return s;
+  if (Status s = LoadGameFile(w, fs, o.load); !s) return s;
   // The saved game goes on with both coalitions played by the computer.
   w.GameHeader.GermanCpu = 1;
   w.GameHeader.SovietCpu = 1;
@@ -127,19 +132,6 @@ Status LoadGame(World& w, const SimOptions& o, const FileSystem& fs) {
   w.TurnLength = w.GameHeader.TurnLength;
   HandOverToSideOnMove(w);
   return Status::Ok();
-}
-
-Status SaveGame(World& w, const std::string& path, FileSystem& fs) {
-  TGameHeader& h = w.GameHeader;
-  h.ViewX = static_cast<std::uint16_t>(w.ViewX);
-  h.ViewY = static_cast<std::uint16_t>(w.ViewY);
-  h.SideOnMove = w.SideOnMove;
-  h.OpeningCoalition = w.OpeningCoalition;
-  std::vector<std::uint8_t> bytes;
-  if (Status s = EncodeWorldFile(w, WorldFileKind::kSave, bytes); !s) {
-    return Status::Error(path + ": " + s.Message());
-  }
-  return fs.WriteFileAtomic(path, bytes);
 }
 
 }  // namespace
@@ -152,15 +144,14 @@ int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
   NullMusic music;
   FlowServices services{sound, music, clock};
 
-  StartSettings settings;
-  settings.firstCoalition = kGermanSide;
-  settings.germanPlayer = 1;
-  settings.sovietPlayer = 1;
-  settings.turnLength = o.turnLength == 4 ? 1 : 0;
-  settings.soundOn = 0;
-  ApplyStartSettings(*w, settings);
-  SeedFromClock(*w, clock);
-  if (Status s = LoadGame(*w, o, fs); !s) {
+  // A save that could not be written is found out before the war is played, not after.
+  if (!o.save.empty()) {
+    if (Status s = fs.CheckWritable(o.save); !s) {
+      err << "gravmark-sim: cannot save: " << s.Message() << "\n";
+      return 1;
+    }
+  }
+  if (Status s = StartSim(*w, o, fs, clock); !s) {
     err << "gravmark-sim: " << s.Message() << "\n";
     return 1;
   }
@@ -225,8 +216,8 @@ int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
   out << summary << "orders: " << all.Text() << "\n";
 
   if (!o.save.empty()) {
-    if (Status s = SaveGame(*w, o.save, fs); !s) {
-      err << "gravmark-sim: " << s.Message() << "\n";
+    if (Status s = SaveGameFile(*w, fs, o.save); !s) {
+      err << "gravmark-sim: cannot save: " << s.Message() << "\n";
       return 1;
     }
   }

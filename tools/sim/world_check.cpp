@@ -48,7 +48,9 @@ Status CheckFormationRecords(const World& w) {
       return Status::Error(name + " lies beyond the " +
                            std::to_string(w.GameHeader.FormationCount) + " records a save keeps");
     }
-    if (FormationRecordFails(f)) return Status::Error(name + " fails the record check");
+    if (FormationRecordFails(f, StoredMapArea(w.GameHeader))) {
+      return Status::Error(name + " fails the record check of a save");
+    }
     if (f.xCopy != f.X || f.yCopy != f.Y) {
       return Status::Error(name + ": its two copies of the position differ");
     }

@@ -33,9 +33,16 @@ Status MemoryFileSystem::ReadPrefix(const std::string& path, std::size_t maxByte
 
 Status MemoryFileSystem::WriteFileAtomic(const std::string& path,
                                          std::span<const std::uint8_t> bytes) {
-  if (failWrites_) return Status::Error(path + ".tmp: cannot write: No space left on device");
+  if (failWrites_) {
+    return Status::Error(path + ": cannot write " + path + ".tmp: No space left on device");
+  }
   files_[path].assign(bytes.begin(), bytes.end());
   unreadable_.erase(path);
+  return Status::Ok();
+}
+
+Status MemoryFileSystem::CheckWritable(const std::string& path) const {
+  if (failWrites_) return Status::Error(path + ": cannot write: Read-only file system");
   return Status::Ok();
 }
 

@@ -20,6 +20,7 @@ class MemoryFileSystem final : public FileSystem {
   Status ReadPrefix(const std::string& path, std::size_t maxBytes,
                     std::vector<std::uint8_t>& out) const override;
   Status WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) override;
+  Status CheckWritable(const std::string& path) const override;
 
   // Direct access for tests.
   void PutFile(const std::string& path, std::vector<std::uint8_t> bytes);

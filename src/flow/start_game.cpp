@@ -1,7 +1,7 @@
 // Settings, the start of a new game and the hand-over to the side on move.
-#include "ui/flow/start_game.hpp"
+#include "flow/start_game.hpp"
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "world/production_status.hpp"
 
 namespace gm {

@@ -1,5 +1,5 @@
 // The refit page's neighbour mask: theatre edges, enemies and impassable terrain.
-#include "world/neighbour_mask.hpp"
+#include "refit/neighbour_mask.hpp"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "combat_fixture.hpp"
+#include "tests/rules/combat_fixture.hpp"
 
 namespace gm {
 namespace {

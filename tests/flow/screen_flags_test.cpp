@@ -1,10 +1,12 @@
 // The screen-flag presets and the page protocol around them.
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <memory>
+
+#include "rules/war_end.hpp"
 
 namespace gm {
 namespace {
@@ -43,14 +45,14 @@ TEST(ScreenFlagsTest, EveryPresetWritesAllThirteenBytes) {
 TEST(ScreenFlagsTest, APageClosesBackToTheMapAsItWas) {
   auto w = std::make_unique<World>();
   ShowMapScreen(*w);
-  w->ScreenFlags[0] = 3;  // Map2 zoom
-  w->ScreenFlags[1] = 1;  // air layer
-  w->ScreenFlags[3] = 2;  // a formation selected
+  w->ScreenFlags[kFlagZoom] = kZoomMap2;
+  w->ScreenFlags[kFlagLayer] = kLayerAir;
+  w->ScreenFlags[kFlagUnitStaff] = kPageLive;  // a formation selected
   const Flags map = w->ScreenFlags;
   SaveScreenFlags(*w);
   OpenEconomyPage(*w);
-  EXPECT_EQ(w->ScreenFlags[0], 0);
-  EXPECT_EQ(w->ScreenFlags[1], 0);
+  EXPECT_EQ(w->ScreenFlags[kFlagZoom], kZoomNone);
+  EXPECT_EQ(w->ScreenFlags[kFlagLayer], kLayerNone);
   RestoreScreenFlags(*w);
   EXPECT_EQ(w->ScreenFlags, map);
 
@@ -60,7 +62,22 @@ TEST(ScreenFlagsTest, APageClosesBackToTheMapAsItWas) {
   EnterPlacementMode(*w);
   RestoreScreenFlags(*w);
   EXPECT_EQ(w->ScreenFlags, map);
-  EXPECT_EQ(w->ScreenFlags[10], 0);
+  EXPECT_EQ(w->ScreenFlags[kFlagPlacement], 0);
+}
+
+TEST(ScreenFlagsTest, TheFinalScreenFollowsTheReportedEndOfTheWar) {
+  for (const std::uint8_t result : {kWarGoesOn, kSovietVictory, kGermanVictory, kEndDateReached}) {
+    auto w = std::make_unique<World>();
+    EnterComputerTurn(*w);
+    const Flags before = w->ScreenFlags;
+    w->WarResult = result;
+    EXPECT_EQ(ShowFinalScreenIfWarEnded(*w), result != kWarGoesOn);
+    if (result == kWarGoesOn) {
+      EXPECT_EQ(w->ScreenFlags, before);
+    } else {
+      EXPECT_EQ(w->ScreenFlags, (Flags{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2})) << int{result};
+    }
+  }
 }
 
 }  // namespace

@@ -1,14 +1,14 @@
 // Frames of the computer's turn without drawing: whole turns played computer against computer.
-#include "ui/flow/computer_frame.hpp"
+#include "flow/computer_frame.hpp"
 
 #include <gtest/gtest.h>
 
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
 #include "recording_sinks.hpp"
 #include "rules/war_end.hpp"
 #include "tests/world/order_test_world.hpp"
 #include "tests/world/world_builders.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/start_game.hpp"
 
 namespace gm {
 namespace {

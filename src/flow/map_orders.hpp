@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/flow/flow_services.hpp"
+#include "flow/flow_services.hpp"
 #include "world/world.hpp"
 
 namespace gm {

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "flow/flow_services.hpp"
 #include "platform/clock.hpp"
-#include "ui/flow/flow_services.hpp"
 
 namespace gm::testing {
 

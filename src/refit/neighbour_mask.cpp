@@ -1,5 +1,5 @@
 // The refit page's neighbour mask of the selected formation.
-#include "world/neighbour_mask.hpp"
+#include "refit/neighbour_mask.hpp"
 
 #include "world/world_access.hpp"
 

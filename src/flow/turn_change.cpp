@@ -1,32 +1,21 @@
 // NextTurn and the choice of the music track.
-#include "ui/flow/turn_change.hpp"
+#include "flow/turn_change.hpp"
 
 #include <cstdio>
 
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
+#include "rules/recovery.hpp"
 #include "rules/war_end.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/start_game.hpp"
 #include "world/calendar.hpp"
 #include "world/daily_economy.hpp"
 #include "world/random.hpp"
-#include "world/world_access.hpp"
 
 namespace gm {
 
 namespace {
 
 constexpr int kMusicTracks = 10;
-
-// One day's rest for the side that has just moved: orders back, a little experience and morale.
-void Recover(World& w) {
-  const std::uint32_t side = OwnCoalition(w);
-  for (TFormation& f : w.Formations) {
-    if (f.Branch == 0 || !InNationSet(side, NationOf(f))) continue;
-    f.OrdersLeft = 2;
-    if (f.Experience < 100) ++f.Experience;
-    if (f.Morale < 70) ++f.Morale;
-  }
-}
 
 }  // namespace
 
@@ -44,24 +33,25 @@ std::string PickRandomMusic(World& w) {
 
 void NextTurn(World& w, FlowServices& services) {
   for (int day = 0; day < TurnDays(w); ++day) {
-    Recover(w);
+    RecoverSideOnMove(w);
     AdvanceDate(w);
     DailyEconomy(w);
   }
   w.SideOnMove = w.SideOnMove == kSovietSide ? kGermanSide : kSovietSide;
   CheckWarEnd(w);
+  const bool warEnded = ShowFinalScreenIfWarEnded(w);
   w.Selection = {0, 0, 0};
-  w.ScreenFlags[kFlagUnitStaff] = 0;
+  w.ScreenFlags[kFlagUnitStaff] = kPageHidden;
   if (w.SoundOn == 1) {
     services.music.Stop();
     services.music.Open(PickRandomMusic(w));
     services.music.Play();
   }
   // A war that has just ended keeps its final screen.
-  if (w.WarResult == kWarGoesOn) {
-    HandOverToSideOnMove(w);
-  } else {
+  if (warEnded) {
     ResetComputerTurn(w);
+  } else {
+    HandOverToSideOnMove(w);
   }
   w.AiCompletesTurn = 0;
 }

@@ -2,8 +2,8 @@
 // that the fights reseed the generator from.
 #pragma once
 
+#include "flow/media_sinks.hpp"
 #include "platform/clock.hpp"
-#include "ui/flow/media_sinks.hpp"
 
 namespace gm {
 

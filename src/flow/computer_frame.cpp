@@ -1,10 +1,10 @@
 // The frame stages that move the computer's turn on, without drawing.
-#include "ui/flow/computer_frame.hpp"
+#include "flow/computer_frame.hpp"
 
 #include "ai/computer_turn.hpp"
-#include "ui/flow/action_animation.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/turn_change.hpp"
+#include "flow/action_animation.hpp"
+#include "flow/screen_flags.hpp"
+#include "flow/turn_change.hpp"
 
 namespace gm {
 

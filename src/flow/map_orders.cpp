@@ -1,11 +1,11 @@
 // Order dispatch from the reach-grid marks, for the player's clicks and the computer alike.
-#include "ui/flow/map_orders.hpp"
+#include "flow/map_orders.hpp"
 
 #include "ai/formation_decisions.hpp"
+#include "flow/screen_flags.hpp"
 #include "rules/combat_interception.hpp"
 #include "rules/idle_orders.hpp"
 #include "rules/moves.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "world/merging.hpp"
 #include "world/reach_grids.hpp"
 #include "world/world_access.hpp"
@@ -19,14 +19,14 @@ void Play(World& w, FlowServices& services, OrderKind k) {
   if (w.SoundOn == 1 && !name.empty()) services.sound.PlaySound(name);
 }
 
-void StartAction(World& w, std::uint8_t kind) {
+void StartAction(World& w, ActionKind kind) {
   w.ActionTick = 1;
   w.ActionKind = kind;
 }
 
 void Deselect(World& w) {
   w.Selection[0] = 0;
-  w.ScreenFlags[kFlagUnitStaff] = 0;
+  w.ScreenFlags[kFlagUnitStaff] = kPageHidden;
 }
 
 }  // namespace
@@ -52,18 +52,20 @@ OrderKind CarryOutGroundOrder(World& w, FlowServices& services, int code, bool b
     case kReachMove:
       if (!byComputer) Play(w, services, OrderKind::kMove);
       ExecuteMove(w);
+      ShowFinalScreenIfWarEnded(w);
       return OrderKind::kMove;
     case kReachFire:
       Play(w, services, OrderKind::kFire);
-      StartAction(w, 2);
+      StartAction(w, ActionKind::kArtilleryFire);
       return OrderKind::kFire;
     case kReachAssault:
       Play(w, services, OrderKind::kAssault);
-      StartAction(w, 1);
+      StartAction(w, ActionKind::kAssault);
       return OrderKind::kAssault;
     case kReachDrop:
       Play(w, services, OrderKind::kAirDrop);
       ExecuteAirDrop(w);
+      ShowFinalScreenIfWarEnded(w);
       return OrderKind::kAirDrop;
     default:
       return OrderKind::kNone;
@@ -81,13 +83,13 @@ OrderKind CarryOutAirOrder(World& w, FlowServices& services, int code) {
       FindInterceptor(w);
       FindEnemyAA(w);
       ExecuteRebase(w);
-      StartAction(w, 3);
+      StartAction(w, ActionKind::kAirStrike);
       return OrderKind::kAirStrike;
     case kAirEnemyAir:
       FindInterceptor(w);
       FindEnemyAA(w);
       SecondAirOrderNone(w);
-      StartAction(w, 4);
+      StartAction(w, ActionKind::kSecondAirOrder);
       return OrderKind::kSecondAir;
     default:
       return OrderKind::kNone;
@@ -96,13 +98,13 @@ OrderKind CarryOutAirOrder(World& w, FlowServices& services, int code) {
 
 OrderKind PlayerMapOrder(World& w, FlowServices& services) {
   OrderKind done = OrderKind::kNone;
-  if (w.ScreenFlags[kFlagLayer] == 2) {
+  if (w.ScreenFlags[kFlagLayer] == kLayerArmy) {
     const int col = kGroundGridCentre - (w.Selection[1] - w.TargetX);
     const int row = kGroundGridCentre - (w.Selection[2] - w.TargetY);
     if (w.GroundReachGrid.Contains(row, col)) {
       done = CarryOutGroundOrder(w, services, w.GroundReachGrid(row, col), false);
     }
-  } else if (w.ScreenFlags[kFlagLayer] == 1) {
+  } else if (w.ScreenFlags[kFlagLayer] == kLayerAir) {
     const int col = kAirGridCentre - (w.Selection[1] - w.TargetX);
     const int row = kAirGridCentre - (w.Selection[2] - w.TargetY);
     if (w.AirReachGrid.Contains(row, col)) {
@@ -122,20 +124,20 @@ void SelectClickedCell(World& w) {
   const TFormation* air = UsedFormation(w, cell.AirFormation);
   const auto select = [&w, x, y] {
     w.Selection = {1, static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)};
-    w.ScreenFlags[kFlagUnitStaff] = 2;
+    w.ScreenFlags[kFlagUnitStaff] = kPageLive;
   };
-  if (ground != nullptr && IsOwn(w, NationOf(*ground)) && layer == 2) {
+  if (ground != nullptr && IsOwn(w, NationOf(*ground)) && layer == kLayerArmy) {
     select();
     BuildMoveGrid(w);
     FindMergeCandidates(w);
   }
-  if (air != nullptr && IsOwn(w, NationOf(*air)) && layer == 1) {
+  if (air != nullptr && IsOwn(w, NationOf(*air)) && layer == kLayerAir) {
     select();
     BuildAirRange(w);
   }
-  if ((ground == nullptr && layer == 2) || (air == nullptr && layer == 1)) {
+  if ((ground == nullptr && layer == kLayerArmy) || (air == nullptr && layer == kLayerAir)) {
     w.Selection = {0, static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y)};
-    w.ScreenFlags[kFlagUnitStaff] = 0;
+    w.ScreenFlags[kFlagUnitStaff] = kPageHidden;
   }
 }
 

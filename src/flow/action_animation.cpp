@@ -1,12 +1,12 @@
 // Counting and ending the action animation, and the fight it leads to.
-#include "ui/flow/action_animation.hpp"
+#include "flow/action_animation.hpp"
 
+#include "flow/map_orders.hpp"
+#include "flow/screen_flags.hpp"
 #include "rules/air_strike.hpp"
 #include "rules/artillery_fire.hpp"
 #include "rules/assault_fire.hpp"
 #include "rules/idle_orders.hpp"
-#include "ui/flow/map_orders.hpp"
-#include "ui/flow/screen_flags.hpp"
 
 namespace gm {
 
@@ -16,25 +16,27 @@ void CountActionTick(World& w) {
 
 bool FinishAction(World& w, FlowServices& services) {
   if (w.ActionTick < kActionFrames) return false;
-  const std::uint8_t kind = w.ActionKind;
+  const ActionKind kind = w.ActionKind;
   w.ActionTick = 0;
-  w.ActionKind = 0;
+  w.ActionKind = ActionKind::kNone;
   switch (kind) {
-    case 1:
+    case ActionKind::kAssault:
       ResolveAssault(w, services.clock);
       break;
-    case 2:
+    case ActionKind::kArtilleryFire:
       ResolveBombardment(w, services.clock);
       break;
-    case 3:
+    case ActionKind::kAirStrike:
       ResolveAirStrike(w, services.clock);
       break;
-    case 4:
+    case ActionKind::kSecondAirOrder:
       AnimationStepNone4(w);
       break;
-    default:
+    case ActionKind::kNone:
       break;
   }
+  // A defender that retreated into a settlement may have ended the war.
+  ShowFinalScreenIfWarEnded(w);
   if (w.ScreenFlags[kFlagComputerTurn] == 1) w.AiOrderPending = 0;
   return true;
 }

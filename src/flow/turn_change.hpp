@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/flow/flow_services.hpp"
+#include "flow/flow_services.hpp"
 #include "world/world.hpp"
 
 namespace gm {

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "ui/flow/flow_services.hpp"
-#include "ui/flow/map_orders.hpp"
+#include "flow/flow_services.hpp"
+#include "flow/map_orders.hpp"
 #include "world/world.hpp"
 
 namespace gm {

@@ -2,7 +2,7 @@
 // resolved.
 #pragma once
 
-#include "ui/flow/flow_services.hpp"
+#include "flow/flow_services.hpp"
 #include "world/world.hpp"
 
 namespace gm {

@@ -1,13 +1,16 @@
 // The order dispatch of the map: which mark gives which order with which sound, what happens at
 // once, and the fights resolved at the end of the 26-frame animation.
-#include "ui/flow/map_orders.hpp"
+#include "flow/map_orders.hpp"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
+#include "flow/action_animation.hpp"
+#include "flow/screen_flags.hpp"
 #include "recording_sinks.hpp"
+#include "rules/war_end.hpp"
 #include "tests/world/order_test_world.hpp"
-#include "ui/flow/action_animation.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "world/reach_grids.hpp"
 
 namespace gm {
@@ -33,7 +36,7 @@ struct Order {
     w.SoundOn = 1;
     own = t.Place(kX, kY, type);
     t.Select(kX, kY);
-    w.ScreenFlags[kFlagUnitStaff] = 2;
+    w.ScreenFlags[kFlagUnitStaff] = kPageLive;
     w.TargetX = kX + 1;
     w.TargetY = kY;
   }
@@ -45,16 +48,16 @@ TEST(MapOrdersTest, GroundMarksOfAPlayer) {
     int code;
     OrderKind kind;
     const char* sound;  // nullptr: none
-    std::uint8_t actionKind;
+    ActionKind actionKind;
     bool moved;
   };
   const Case cases[] = {
-      {kReachMove, OrderKind::kMove, "move", 0, true},
-      {kReachFire, OrderKind::kFire, "art_fire", 2, false},
-      {kReachAssault, OrderKind::kAssault, "fighting", 1, false},
-      {kReachDrop, OrderKind::kAirDrop, "desant", 0, true},
-      {kReachNone, OrderKind::kNone, nullptr, 0, false},
-      {kReachOwnCell, OrderKind::kNone, nullptr, 0, false},
+      {kReachMove, OrderKind::kMove, "move", ActionKind::kNone, true},
+      {kReachFire, OrderKind::kFire, "art_fire", ActionKind::kArtilleryFire, false},
+      {kReachAssault, OrderKind::kAssault, "fighting", ActionKind::kAssault, false},
+      {kReachDrop, OrderKind::kAirDrop, "desant", ActionKind::kNone, true},
+      {kReachNone, OrderKind::kNone, nullptr, ActionKind::kNone, false},
+      {kReachOwnCell, OrderKind::kNone, nullptr, ActionKind::kNone, false},
   };
   for (const Case& c : cases) {
     for (const std::uint8_t soundOn : {0, 1}) {
@@ -67,7 +70,7 @@ TEST(MapOrdersTest, GroundMarksOfAPlayer) {
       if (c.sound != nullptr && soundOn) {
         EXPECT_EQ(o.s.sound.played[0], c.sound);
       }
-      EXPECT_EQ(o.w().ActionTick, c.actionKind != 0 ? 1 : 0) << c.code;
+      EXPECT_EQ(o.w().ActionTick, c.actionKind != ActionKind::kNone ? 1 : 0) << c.code;
       EXPECT_EQ(o.w().ActionKind, c.actionKind) << c.code;
       EXPECT_EQ(Cell(o.w(), kX + 1, kY).GroundFormation, c.moved ? o.own : 0) << c.code;
       EXPECT_EQ(o.w().Selection[0], 0);
@@ -81,14 +84,14 @@ TEST(MapOrdersTest, AirMarksOfAPlayer) {
     int code;
     OrderKind kind;
     bool sound;
-    std::uint8_t actionKind;
+    ActionKind actionKind;
     bool rebased;
   };
   const Case cases[] = {
-      {kAirRebase, OrderKind::kRebase, false, 0, true},
-      {kAirStrike, OrderKind::kAirStrike, true, 3, true},
-      {kAirEnemyAir, OrderKind::kSecondAir, false, 4, false},
-      {kAirOwnCell, OrderKind::kNone, false, 0, false},
+      {kAirRebase, OrderKind::kRebase, false, ActionKind::kNone, true},
+      {kAirStrike, OrderKind::kAirStrike, true, ActionKind::kAirStrike, true},
+      {kAirEnemyAir, OrderKind::kSecondAir, false, ActionKind::kSecondAirOrder, false},
+      {kAirOwnCell, OrderKind::kNone, false, ActionKind::kNone, false},
   };
   for (const Case& c : cases) {
     Order o(kSovietFighters);
@@ -157,7 +160,7 @@ TEST(MapOrdersTest, ClicksOfThePlayer) {
   w.TargetX = kX + 2;  // an assault: the attacker's cell stays named for the fight
   EXPECT_EQ(MapClickAt(w, s.services), OrderKind::kAssault);
   EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{0, kX + 1, kY}));
-  EXPECT_EQ(w.ActionKind, 1);
+  EXPECT_EQ(w.ActionKind, ActionKind::kAssault);
   EXPECT_EQ(s.sound.played, (std::vector<std::string>{"move", "fighting"}));
   (void)enemy;
 }
@@ -190,7 +193,7 @@ TEST(MapOrdersTest, AnimatedOrdersResolveTwentyFiveFramesLater) {
   }
   EXPECT_EQ(frames, 25);
   EXPECT_EQ(w.ActionTick, 0);
-  EXPECT_EQ(w.ActionKind, 0);
+  EXPECT_EQ(w.ActionKind, ActionKind::kNone);
   EXPECT_EQ(w.AiOrderPending, 0);
   EXPECT_EQ(Formation(w, own).OrdersLeft, 1);  // the assault has been fought
 }
@@ -243,6 +246,34 @@ TEST(MapOrdersTest, TheComputersOrders) {
     EXPECT_EQ(ComputerMapOrder(w, o.s.services), OrderKind::kNone);
     EXPECT_EQ(w.AiOrderPending, 1);
     EXPECT_EQ(w.Selection[0], 1);
+  }
+}
+
+TEST(MapOrdersTest, AMoveThatEndsTheWarShowsTheFinalScreen) {
+  // The Soviet side takes the last German-held town; the rule only reports the end of the war.
+  for (const bool byComputer : {false, true}) {
+    Order o;
+    World& w = o.w();
+    o.t.AddSettlement(kX + 1, kY, 2, 2, 50);
+    o.t.AddSettlement(kX + 50, kY, 2, 5, 50);
+    o.t.AddSettlement(kX + 60, kY, 5, 5, 50);
+    w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = kReachMove;
+    if (byComputer) {
+      EnterComputerTurn(w);
+      w.Ai.AiDecision = kAiMove;
+      w.Ai.AiTargetGridX = kGroundGridCentre + 1;
+      w.Ai.AiTargetGridY = kGroundGridCentre;
+      w.AiOrderPending = 1;
+      EXPECT_EQ(ComputerMapOrder(w, o.s.services), OrderKind::kMove);
+      EXPECT_EQ(w.AiOrderPending, 1);  // the computer turn is over: its mark is left alone
+    } else {
+      ShowMapScreen(w);
+      EXPECT_EQ(PlayerMapOrder(w, o.s.services), OrderKind::kMove);
+    }
+    EXPECT_EQ(w.WarResult, kSovietVictory) << byComputer;
+    EXPECT_EQ(w.ScreenFlags, (std::array<std::uint8_t, kScreenFlagCount>{0, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                                         0, 0, 0, kScreenFinal}))
+        << byComputer;
   }
 }
 

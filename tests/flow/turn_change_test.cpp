@@ -1,6 +1,6 @@
 // The turn change: recovery of the side that moved, the calendar, the hand-over, the end of the
 // war and the music.
-#include "ui/flow/turn_change.hpp"
+#include "flow/turn_change.hpp"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <memory>
 
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
 #include "recording_sinks.hpp"
 #include "rules/war_end.hpp"
 #include "tests/world/order_test_world.hpp"
 #include "tests/world/world_builders.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/start_game.hpp"
 
 namespace gm {
 namespace {
@@ -40,31 +40,6 @@ struct Turn {
   }
   World& w() { return t.w(); }
 };
-
-TEST(TurnChangeTest, OnlyTheSideThatMovedRecovers) {
-  Turn turn;
-  World& w = turn.w();
-  TFormation& german = Formation(w, turn.t.Place(100, 100, kGermanInfantry));
-  TFormation& veteran = Formation(w, turn.t.Place(101, 100, kGermanInfantry));
-  TFormation& soviet = Formation(w, turn.t.Place(200, 100, kSovietRifles));
-  german.Experience = 99;
-  german.Morale = 69;
-  german.OrdersLeft = 0;
-  veteran.Experience = 100;
-  veteran.Morale = 75;
-  soviet.Experience = 10;
-  soviet.Morale = 10;
-  soviet.OrdersLeft = 0;
-  NextTurn(w, turn.s.services);
-  EXPECT_EQ(german.Experience, 100);
-  EXPECT_EQ(german.Morale, 70);
-  EXPECT_EQ(german.OrdersLeft, 2);
-  EXPECT_EQ(veteran.Experience, 100);
-  EXPECT_EQ(veteran.Morale, 75);
-  EXPECT_EQ(soviet.Experience, 10);
-  EXPECT_EQ(soviet.OrdersLeft, 0);
-  EXPECT_EQ(w.SideOnMove, kSovietSide);
-}
 
 TEST(TurnChangeTest, TheDateMovesWhenTheSecondSideEndsItsTurn) {
   for (const std::uint8_t fast : {0, 1}) {
@@ -105,7 +80,7 @@ TEST(TurnChangeTest, HandOverAndReset) {
     EXPECT_EQ(w.AiCompletesTurn, 0);
     EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{0, 0, 0}));
     EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn], c.computerNext ? 1 : 0);
-    EXPECT_EQ(w.ScreenFlags[kFlagZoom], c.computerNext ? 0 : 2);
+    EXPECT_EQ(w.ScreenFlags[kFlagZoom], c.computerNext ? kZoomNone : kZoomBattlefield);
   }
 }
 
@@ -120,7 +95,7 @@ TEST(TurnChangeTest, AnEndedWarKeepsTheFinalScreen) {
   w.GameHeader.Year = 1945;
   NextTurn(w, turn.s.services);  // the date reaches 9 May 1945
   EXPECT_EQ(w.WarResult, kEndDateReached);
-  EXPECT_EQ(w.ScreenFlags[kFlagScreen], 2);
+  EXPECT_EQ(w.ScreenFlags[kFlagScreen], kScreenFinal);
   EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn], 0);
   EXPECT_EQ(w.Ai.AiState, kAiStart);
 }

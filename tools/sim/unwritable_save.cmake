@@ -1,0 +1,20 @@
+# A save into a folder that cannot take it ends the sim at once, before any turn is played, with
+# status 1 and a message naming the path given (not the temporary file the save would write).
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+file(WRITE ${OUT}/plain "a file, not a folder")
+foreach(path ${OUT}/missing/x.sav ${OUT}/plain/x.sav)
+  execute_process(COMMAND ${SIM} --days 1 --save ${path} RESULT_VARIABLE rc
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 1)
+    message(FATAL_ERROR "saving to ${path} ended with status ${rc}, not 1")
+  endif()
+  if(NOT out STREQUAL "")
+    message(FATAL_ERROR "the sim played before finding that ${path} cannot be written:\n${out}")
+  endif()
+  string(FIND "${err}" "${path}:" at)
+  string(FIND "${err}" ".tmp" tmp)
+  if(at EQUAL -1 OR NOT tmp EQUAL -1)
+    message(FATAL_ERROR "the message does not name ${path} alone: ${err}")
+  endif()
+endforeach()
