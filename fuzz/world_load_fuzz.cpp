@@ -1,5 +1,11 @@
-// Fuzzes the loader's in-memory path: any bytes either load into a consistent world or are
-// refused with the world untouched.
+// Fuzzes the loader's in-memory path: any bytes either load into a consistent world that saves
+// and loads again unchanged, or are refused with the world untouched.
+//
+// Pace: validation looks only at the file, but a load that passes touches the whole 7.5 MB world
+// (records beyond the counts zeroed, every cell's words checked), some 40 ms under the fuzzer's
+// instrumentation. So every input is validated and every refused one goes through the loader,
+// while files that pass are loaded in full for one input in 128, picked by a hash of the input
+// so that a failure always reproduces. One world serves every run.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -20,15 +26,17 @@ void Require(bool ok) {
   if (!ok) std::abort();
 }
 
-// Raw input rarely has the exact length; shaped input builds a file of the length its header
-// asks for from a compact prefix (map size, counts, date, sides, folded near their limits so that
-// most files pass the header), the rest of the file repeating the remaining input.
-std::vector<std::uint8_t> Shape(const std::uint8_t* data, std::size_t size, WorldFileKind kind) {
-  std::uint8_t key[13] = {};
+// Raw input rarely has the length its header asks for; shaped input builds into `file` one of the
+// length its header asks for from a compact prefix (map size, counts, date, sides, folded near
+// their limits so that most files pass the header, and a few bytes after the economy block), the
+// rest repeating the remaining input. Saves keep small maps and counts, as their header allows;
+// a scenario always stores the whole map.
+void Shape(const std::uint8_t* data, std::size_t size, WorldFileKind kind,
+           std::vector<std::uint8_t>& file) {
+  std::uint8_t key[14] = {};
   std::memcpy(key, data, std::min(size, sizeof key));
   auto word = [&](int at) { return static_cast<std::uint16_t>(key[at] | key[at + 1] << 8); };
   gm::TGameHeader h{};
-  // Saves stay small so that runs are quick; a scenario always stores the whole map.
   h.MapWidth = word(0) % 41;
   h.MapHeight = word(2) % 41;
   h.FormationCount = word(4) % 301;
@@ -38,21 +46,62 @@ std::vector<std::uint8_t> Shape(const std::uint8_t* data, std::size_t size, Worl
   h.Year = static_cast<std::uint16_t>(1938 + key[10] % 9);
   h.SideOnMove = key[11] % 3;
   h.OpeningCoalition = key[12] % 3;
+  const std::size_t trailing = key[13] % 4 == 0 ? key[13] / 4 : 0;  // bytes after the economy
   const std::size_t used = std::min(size, sizeof key);
   data += used;
   size -= used;
-  std::vector<std::uint8_t> file(gm::WorldFileSize(h, kind));
+  file.resize(gm::WorldFileSize(h, kind) + trailing);
   std::memcpy(file.data(), &h, sizeof h);
-  for (std::size_t i = sizeof h; i < file.size(); ++i) {
-    file[i] = size ? data[(i - sizeof h) % size] : 0;
+  std::uint8_t* body = file.data() + sizeof h;
+  const std::size_t length = file.size() - sizeof h;
+  if (size == 0) {
+    std::memset(body, 0, length);
+    return;
   }
-  return file;
+  // The input repeated: whole copies, doubling what is already written.
+  const std::size_t first = std::min(size, length);
+  std::memcpy(body, data, first);
+  for (std::size_t done = first; done < length;) {
+    const std::size_t n = std::min(done, length - done);
+    std::memcpy(body + done, body, n);
+    done += n;
+  }
 }
 
-void CheckConsistent(const World& w) {
+// What a refused file must not have changed: every block the loader writes has its first and last
+// record here, with the header, the economy and the loaded variables whole.
+struct Witness {
+  gm::TGameHeader header;
+  gm::TEconomy economy;
+  gm::TMapCell cells[2];
+  gm::TFormation formations[2];
+  gm::TSettlement settlements[2];
+  std::int32_t view[4];
+  std::uint8_t sides[2];
+
+  explicit Witness(const World& w)
+      : header(w.GameHeader),
+        economy(w.Economy),
+        cells{w.MapCells.front(), w.MapCells.back()},
+        formations{w.Formations.front(), w.Formations.back()},
+        settlements{w.Settlements.front(), w.Settlements.back()},
+        view{w.ViewX, w.ViewY, w.MapWidth, w.MapHeight},
+        sides{w.SideOnMove, w.OpeningCoalition} {}
+
+  bool operator==(const Witness& o) const {
+    auto same = [](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    return same(header, o.header) && same(economy, o.economy) && same(cells, o.cells) &&
+           same(formations, o.formations) && same(settlements, o.settlements) &&
+           same(view, o.view) && same(sides, o.sides);
+  }
+};
+
+void CheckConsistent(const World& w, WorldFileKind kind) {
+  const gm::StandingArea area =
+      kind == WorldFileKind::kScenario ? gm::kTheatreArea : gm::StoredMapArea(w.GameHeader);
   for (const gm::TFormation& f : w.Formations) {
     if (f.Branch == 0) continue;
-    Require(!gm::FormationRecordFails(f));
+    Require(!gm::FormationRecordFails(f, area));
     Require(f.Branch <= 2 && f.FormationType <= gm::kFormationTypeRows &&
             gm::FormationTypes[f.FormationType].Nation != 0);
   }
@@ -64,33 +113,51 @@ void CheckConsistent(const World& w) {
   }
 }
 
+// FNV-1a of the input.
+std::uint32_t InputHash(const std::uint8_t* data, std::size_t size) {
+  std::uint32_t h = 2166136261u;
+  for (std::size_t i = 0; i < size; ++i) h = (h ^ data[i]) * 16777619u;
+  return h;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // `before` always equals `world` between runs.
   static auto world = std::make_unique<World>();
-  static auto before = std::make_unique<World>();
+  static std::vector<std::uint8_t> file;  // keeps its capacity from run to run
   if (size == 0) return 0;
+  const std::uint32_t hash = InputHash(data, size);
+  const bool loadInFull = (hash >> 8) % 128 == 0;
   const bool shaped = data[0] & 1;
-  // Shaped scenarios (4 MB each) are drawn one time in eight to keep the pace up.
-  const WorldFileKind kind = (shaped ? (data[0] & 14) == 14 : (data[0] & 2))
+  // A shaped scenario stores the whole map (4 MB): one input in 256 is one, by its hash, so that
+  // the corpus cannot drift towards them.
+  const WorldFileKind kind = (shaped ? hash % 256 == 0 : (data[0] & 2) != 0)
                                  ? WorldFileKind::kScenario
                                  : WorldFileKind::kSave;
   ++data;
   --size;
-  std::vector<std::uint8_t> file =
-      shaped ? Shape(data, size, kind) : std::vector<std::uint8_t>(data, data + size);
+  if (shaped) {
+    Shape(data, size, kind, file);
+  } else {
+    file.assign(data, data + size);
+  }
 
-  if (!gm::DecodeWorldFile(file, kind, "fuzz", *world)) {
-    Require(std::memcmp(before.get(), world.get(), sizeof(World)) == 0);
+  if (!gm::ValidateWorldFile(file, kind, "fuzz")) {
+    const Witness before(*world);
+    Require(!gm::DecodeWorldFile(file, kind, "fuzz", *world));
+    Require(Witness(*world) == before);
     return 0;
   }
-  CheckConsistent(*world);
-  // What loaded saves again into a file that loads to the same world.
-  std::vector<std::uint8_t> again;
-  Require(static_cast<bool>(gm::EncodeWorldFile(*world, kind, again)));
-  std::memcpy(static_cast<void*>(before.get()), world.get(), sizeof(World));
-  Require(static_cast<bool>(gm::DecodeWorldFile(again, kind, "fuzz", *world)));
-  Require(std::memcmp(before.get(), world.get(), sizeof(World)) == 0);
+  if (!loadInFull) return 0;
+  Require(static_cast<bool>(gm::DecodeWorldFile(file, kind, "fuzz", *world)));
+  CheckConsistent(*world, kind);
+  // What loaded saves again into a file that loads to the same world: its file image and what
+  // the loader sets besides it come back unchanged.
+  static std::vector<std::uint8_t> once, twice;
+  Require(static_cast<bool>(gm::EncodeWorldFile(*world, kind, once)));
+  const Witness loaded(*world);
+  Require(static_cast<bool>(gm::DecodeWorldFile(once, kind, "fuzz", *world)));
+  Require(static_cast<bool>(gm::EncodeWorldFile(*world, kind, twice)));
+  Require(once == twice && Witness(*world) == loaded);
   return 0;
 }
