@@ -1,37 +1,37 @@
-// Gravmark's entry point. Until the main window exists it starts the game the way the window
-// will, reports what the scenario holds, and exits; a missing or damaged scenario ends it with a
-// message naming the file.
+// Gravmark's entry point: the command line, the platform, then the main window runs the game.
 #include <cstdio>
 #include <memory>
+#include <string>
 
-#include "flow/start_up.hpp"
-#include "platform/clock.hpp"
 #include "platform/posix_file_system.hpp"
-#include "world/scenario_file.hpp"
-#include "world/world.hpp"
+#include "ui/launch_options.hpp"
+#include "ui/main_window.hpp"
+#if GM_HAVE_SDL
+#include "platform/sdl/sdl_platform.hpp"
+#endif
 
-int main() {
-  gm::PosixFileSystem fs;
-  gm::SystemClock clock;
-  auto world = std::make_unique<gm::World>();
-  const gm::Status started = gm::StartUp(*world, fs, clock, gm::StartSettings{});
-  if (!started) {
-    std::fprintf(stderr, "gravmark: %s\n", started.Message().c_str());
+int main(int argc, char** argv) {
+  gm::LaunchOptions options;
+  std::string error;
+  if (!gm::ParseLaunchOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "gravmark: %s\n%s", error.c_str(), gm::kLaunchUsage);
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(gm::kLaunchUsage, stdout);
+    return 0;
+  }
+#if GM_HAVE_SDL
+  std::unique_ptr<gm::Platform> platform = gm::MakeSdlPlatform();
+  if (platform == nullptr) {
+    std::fputs("gravmark: no display to open the game's window on\n", stderr);
     return 1;
   }
-  int ground = 0;
-  int air = 0;
-  for (const gm::TFormation& f : world->Formations) {
-    ground += f.Branch == 1;
-    air += f.Branch == 2;
-  }
-  std::printf(
-      "Gravmark: scenario %s loaded: %d.%d.%d, %d settlements, %d ground and %d air "
-      "formations.\n",
-      gm::ScenarioPath(fs).c_str(), world->GameHeader.Day, world->GameHeader.Month,
-      world->GameHeader.Year, world->GameHeader.SettlementCount, ground, air);
-  std::puts(
-      "The main window is not built yet; the computer can already play headless: "
-      "./gravmark-sim --help");
-  return 0;
+#else
+  std::fputs("gravmark: built without SDL2, so there is no window to play in\n", stderr);
+  return 1;
+#endif
+  gm::PosixFileSystem fs;
+  gm::MainWindow window(*platform, fs);
+  return window.Run(options);
 }

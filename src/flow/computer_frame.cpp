@@ -8,14 +8,21 @@
 
 namespace gm {
 
-void ComputerDriverStage(World& w, FlowServices& services, ComputerFrameReport& report) {
+void ComputerStepStage(World& w, ComputerFrameReport& report) {
   if (w.ScreenFlags[kFlagComputerTurn] != 1) return;
   report.handled = ComputerTurnStep(w);
   if (report.handled) report.decision = w.Ai.AiDecision;
-  if (w.Ai.AiState == kAiTurnDone) {
-    NextTurn(w, services);
-    report.turnChanged = true;
-  }
+}
+
+void ComputerTurnEndStage(World& w, FlowServices& services, ComputerFrameReport& report) {
+  if (w.ScreenFlags[kFlagComputerTurn] != 1 || w.Ai.AiState != kAiTurnDone) return;
+  NextTurn(w, services);
+  report.turnChanged = true;
+}
+
+void ComputerDriverStage(World& w, FlowServices& services, ComputerFrameReport& report) {
+  ComputerStepStage(w, report);
+  ComputerTurnEndStage(w, services, report);
 }
 
 ComputerFrameReport ComputerTurnFrame(World& w, FlowServices& services) {

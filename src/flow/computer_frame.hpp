@@ -23,6 +23,9 @@ struct ComputerFrameReport {
 // The computer-turn stage of the frame: one ComputerTurnStep, and the turn change in the same
 // frame once the computer's turn is done. Does nothing outside the computer turn.
 void ComputerDriverStage(World& w, FlowServices& services, ComputerFrameReport& report);
+// Its two halves, for the frame that shows the computer's state between them.
+void ComputerStepStage(World& w, ComputerFrameReport& report);
+void ComputerTurnEndStage(World& w, FlowServices& services, ComputerFrameReport& report);
 
 // A whole frame: the animation counter, the driver stage, the computer's pending order and the
 // end of the action animation.

@@ -78,6 +78,11 @@ void TCustomDXTimer::Suspend() {
   app_.ClearIdleHandler(this);
 }
 
+std::uint32_t TCustomDXTimer::MillisecondsUntilDue() {
+  const std::uint32_t elapsed = clock_.TickMilliseconds() - lastTickTime_;
+  return elapsed >= interval_ ? 0 : interval_ - elapsed;
+}
+
 void TCustomDXTimer::IdleTick() {
   const std::uint32_t now = clock_.TickMilliseconds();
   const std::uint32_t elapsed = now - lastTickTime_;  // wraps with the clock

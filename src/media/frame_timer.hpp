@@ -38,6 +38,8 @@ class TCustomDXTimer {
 
   // One idle call: a tick when the interval has passed.
   void IdleTick();
+  // Milliseconds until the next tick is due (0 when it is due now).
+  std::uint32_t MillisecondsUntilDue();
 
   NotifyEvent OnActivate;
   NotifyEvent OnDeactivate;

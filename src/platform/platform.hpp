@@ -118,6 +118,8 @@ class Platform {
 
   // Input, polled on the main thread.
   virtual bool PollEvent(PlatformEvent& event) = 0;
+  // Sleeps until an event is waiting or `timeoutMs` has passed; the event stays for PollEvent.
+  virtual void WaitForEvent(int timeoutMs) = 0;
   virtual void ReadKeyboard(KeySnapshot& keys) = 0;
   virtual MouseMotion ReadMouse() = 0;
   virtual int JoystickCount() = 0;

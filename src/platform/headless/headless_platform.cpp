@@ -103,6 +103,10 @@ Status HeadlessPlatform::WriteFramePng(const std::filesystem::path& file, std::s
   return WritePng(file, f.width, f.height, f.rgb);
 }
 
+void HeadlessPlatform::WaitForEvent(int timeoutMs) {
+  if (events_.empty() && timeoutMs > 0) clock_.Advance(static_cast<std::uint32_t>(timeoutMs));
+}
+
 bool HeadlessPlatform::PollEvent(PlatformEvent& event) {
   if (events_.empty()) return false;
   event = events_.front();

@@ -45,6 +45,8 @@ class HeadlessPlatform final : public Platform {
   bool RestoreFrame() override;
   bool HasFocus() override { return focus_; }
   bool PollEvent(PlatformEvent& event) override;
+  // Virtual time: with no event waiting the clock moves on by the timeout.
+  void WaitForEvent(int timeoutMs) override;
   void ReadKeyboard(KeySnapshot& keys) override { keys = keys_; }
   MouseMotion ReadMouse() override;
   int JoystickCount() override { return joystickPresent_ ? 1 : 0; }

@@ -74,6 +74,7 @@ class SdlPlatform final : public Platform {
   bool RestoreFrame() override;
   bool HasFocus() override { return focus_; }
   bool PollEvent(PlatformEvent& event) override;
+  void WaitForEvent(int timeoutMs) override;
   void ReadKeyboard(KeySnapshot& keys) override;
   MouseMotion ReadMouse() override;
   int JoystickCount() override;
@@ -171,6 +172,8 @@ bool SdlPlatform::OpenWindow(const WindowSettings& settings) {
     return false;
   }
   SDL_RenderSetLogicalSize(renderer_, kFrameWidth, kFrameHeight);
+  // The game draws its own pointer.
+  SDL_ShowCursor(SDL_DISABLE);
   if (!MakeTexture()) {
     CloseWindow();
     return false;
@@ -260,6 +263,11 @@ bool SdlPlatform::RestoreFrame() {
   if (!MakeTexture()) return false;
   frameLost_ = false;
   return true;
+}
+
+void SdlPlatform::WaitForEvent(int timeoutMs) {
+  if (pendingClick_.kind == PlatformEvent::Kind::kClick || timeoutMs <= 0) return;
+  SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
 
 bool SdlPlatform::PollEvent(PlatformEvent& event) {

@@ -1,0 +1,14 @@
+// The click handler: one pass over the game's click blocks for each completed left click. A hit
+// does not end the pass; later blocks see the screen flags as the earlier ones left them.
+#pragma once
+
+#include "ui/ui_context.hpp"
+
+namespace gm {
+
+void DXDraw1Click(UiContext& ctx);
+
+// The wave "click" once, when sound is on: every sidebar button and page control that acts.
+void PlayClickSound(UiContext& ctx);
+
+}  // namespace gm

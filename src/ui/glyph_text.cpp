@@ -1,0 +1,44 @@
+// Bitmap-font text and the hover bar.
+#include "ui/glyph_text.hpp"
+
+#include <array>
+
+#include "ui/image_draw.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kFontNames = {"Font01", "Font02", "Font03", "Font04",
+                                                        "Font05"};
+constexpr std::int32_t kBarSegment = 15;
+
+}  // namespace
+
+int GlyphAdvance(int font) {
+  return font <= 2 ? 6 : 12;
+}
+
+void DrawGlyphText(const UiContext& ctx, std::string_view text, std::int32_t x, std::int32_t y,
+                   int font) {
+  if (font < 1 || font > 5 || text.empty()) return;
+  const TPictureCollectionItem* image =
+      FindImage(ctx.graphic, kFontNames[static_cast<std::size_t>(font - 1)]);
+  if (image == nullptr) return;
+  const std::int32_t advance = GlyphAdvance(font);
+  TDirectDrawSurface& back = ctx.Back();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto code = static_cast<std::uint8_t>(text[i]);
+    image->Draw(back, x + advance * static_cast<std::int32_t>(i), y, code);
+  }
+}
+
+void DrawHoverBar(const UiContext& ctx, std::int32_t x, std::int32_t y, std::int32_t len) {
+  const std::int32_t first = ctx.ui.BlinkPhase == 1 ? 60 : 63;
+  DrawImage(ctx, "Cursors", first, x, y);
+  for (std::int32_t i = 1; i < len; ++i)
+    DrawImage(ctx, "Cursors", first + 1, x + kBarSegment * i, y);
+  DrawImage(ctx, "Cursors", first + 2, x + kBarSegment * len, y);
+}
+
+}  // namespace gm

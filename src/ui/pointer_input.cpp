@@ -1,0 +1,71 @@
+// Pointer events of the game window.
+#include "ui/pointer_input.hpp"
+
+#include "ui/flow/screen_flags.hpp"
+#include "ui/hit_rect.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr HitRect kHelpPage1About{209, 104, 403, 118};
+constexpr HitRect kHelpPage6Guide{101, 344, 504, 358};
+constexpr HitRect kHelpPage6About{197, 376, 391, 390};
+constexpr HitRect kTitleLink{303, 10, 497, 24};
+
+std::string FileAddress(Platform& platform, const char* suffix) {
+  const std::filesystem::path guide = platform.ProgramFolder() / "help" / "gvm.htm";
+  return "file://" + guide.lexically_normal().string() + suffix;
+}
+
+}  // namespace
+
+std::string GuideAddress(Platform& platform) {
+  return FileAddress(platform, "");
+}
+std::string AboutAddress(Platform& platform) {
+  return FileAddress(platform, "#about");
+}
+
+void DXDraw1MouseMove(UiContext& ctx, std::int32_t x, std::int32_t y) {
+  if (ctx.w.ActionTick != 0) return;
+  ctx.ui.MouseX = x;
+  ctx.ui.MouseY = y;
+}
+
+void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons) {
+  World& w = ctx.w;
+  UiState& ui = ctx.ui;
+  if (w.ActionTick == 0) {
+    if (buttons & kMouseRight) ui.RightButtonDown = 1;
+    if (buttons & kMouseLeft) ui.LeftButtonDown = 1;
+  }
+  // The link areas and the cancel answer even during an animation, at the stored position.
+  const std::int32_t mx = ui.MouseX, my = ui.MouseY;
+  if (w.ScreenFlags[kFlagHelp] == 1) {
+    if (ui.HelpPage == 1 && kHelpPage1About.Contains(mx, my)) {
+      ctx.platform.OpenAddress(AboutAddress(ctx.platform));
+    }
+    if (ui.HelpPage == 6 && kHelpPage6Guide.Contains(mx, my)) {
+      ctx.platform.OpenAddress(GuideAddress(ctx.platform));
+    }
+    if (ui.HelpPage == 6 && kHelpPage6About.Contains(mx, my)) {
+      ctx.platform.OpenAddress(AboutAddress(ctx.platform));
+    }
+  }
+  if (w.ScreenFlags[kFlagScreen] == 1 && kTitleLink.Contains(mx, my)) {
+    ctx.platform.OpenAddress(AboutAddress(ctx.platform));
+  }
+  if (w.ScreenFlags[kFlagPlacement] == 1 && ui.RightButtonDown == 1) {
+    RestoreScreenFlags(w);
+    w.Lists.PlacementPending = 0;
+  }
+}
+
+void DXDraw1MouseUp(UiContext& ctx) {
+  if (ctx.w.ActionTick != 0) return;
+  ctx.ui.LeftButtonDown = 0;
+  ctx.ui.RightButtonDown = 0;
+}
+
+}  // namespace gm

@@ -1,0 +1,22 @@
+// The pointer handlers: the position every rectangle test reads, the held-button bytes, the link
+// areas that open the guide on a press, and the right button's cancel of a placement.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/ui_context.hpp"
+
+namespace gm {
+
+void DXDraw1MouseMove(UiContext& ctx, std::int32_t x, std::int32_t y);
+// `buttons`: the buttons held at the press (kMouseLeft, kMouseRight, kMouseMiddle bits).
+void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons);
+void DXDraw1MouseUp(UiContext& ctx);
+
+// The addresses the link areas open: the guide itself, and its About section, which stands in
+// for a web page the game does not have.
+std::string GuideAddress(Platform& platform);
+std::string AboutAddress(Platform& platform);
+
+}  // namespace gm

@@ -1,0 +1,18 @@
+// The pictures and sounds the screens draw and play, checked when the archives load so that a
+// damaged or outdated archive fails at start-up with the missing name, not mid-game.
+#pragma once
+
+#include "media/picture_collection.hpp"
+#include "media/wave_collection.hpp"
+#include "platform/status.hpp"
+
+namespace gm {
+
+// Every image the screens use from graphic.dxg, with at least the patterns they draw.
+Status CheckGraphicArchive(const TPictureCollection& list, const std::string& file);
+// The equipment pictures of techn.dxg.
+Status CheckTechnArchive(const TPictureCollection& list, const std::string& file);
+// The waves the game plays.
+Status CheckSoundArchive(const TWaveCollection& list, const std::string& file);
+
+}  // namespace gm

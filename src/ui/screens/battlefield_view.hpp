@@ -1,0 +1,28 @@
+// The Battlefield view: 12 x 9 cells of 60 pixels from (ViewX, ViewY) with terrain, grid marks,
+// settlement flags, the formations of the shown layer, the reach overlay of the selected
+// formation and the merge keys; edge scrolling; the Battlefield's map click.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/ui_context.hpp"
+
+namespace gm {
+
+inline constexpr std::int32_t kCellPixels = 60;
+inline constexpr int kViewColumns = 12;
+inline constexpr int kViewRows = 9;
+inline constexpr std::int32_t kMapAreaWidth = 720;
+inline constexpr std::int32_t kMapAreaHeight = 540;
+
+// The zoom button, edge scrolling and the view, with the merge keys.
+void DrawBattlefieldStage(UiContext& ctx);
+
+// A Battlefield click only leaves a mark for the frame, with the cell it was made on.
+void ClickBattlefield(UiContext& ctx);
+
+// Edge scrolling of a view origin by one cell a frame, with the pointer shapes of the edges.
+void ScrollAtEdges(UiContext& ctx, std::int32_t& originX, std::int32_t& originY, std::int32_t maxX,
+                   std::int32_t maxY);
+
+}  // namespace gm

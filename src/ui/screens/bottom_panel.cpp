@@ -1,0 +1,83 @@
+// Panels, the selected cell's lines and the computer turn's status.
+#include "ui/screens/bottom_panel.hpp"
+
+#include <array>
+#include <string>
+
+#include "ui/flow/computer_frame.hpp"
+#include "ui/flow/screen_flags.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/cell_lines.hpp"
+#include "world/tables/tables.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kRuleLines = {
+    "Left click for select its unit. Must be set mode ",
+    "\"Army / Air Forces\"",
+    "Pressed right click for info about unit",
+};
+
+// The computer's state names by AiState; rows not listed are empty.
+std::string_view AiStateName(std::uint8_t state) {
+  switch (state) {
+    case 0:
+      return "Computer turn: avia units AI";
+    case 1:
+      return "Computer turn: army units AI";
+    case 10:
+      return "Computer turn: END ...";
+    default:
+      return {};
+  }
+}
+
+void DrawSelectedCellLines(UiContext& ctx) {
+  const World& w = ctx.w;
+  const int x = w.Selection[1], y = w.Selection[2];
+  if (!OnMap(x, y)) return;
+  const TMapCell& cell = Cell(w, x, y);
+  std::string line;
+  if (cell.Terrain < kTerrainTileCount) line = std::string(TerrainTiles[cell.Terrain].Name.View());
+  line += "(" + std::to_string(x) + "," + std::to_string(y) + ")  ";
+  if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
+    line += SettlementName(Settlement(w, cell.Settlement));
+  }
+  DrawGlyphText(ctx, line, kSelectedLinesX, 553, 2);
+  DrawCellDetailLines(ctx, x, y, kSelectedLinesX);
+}
+
+}  // namespace
+
+void DrawPanels(UiContext& ctx) {
+  const World& w = ctx.w;
+  DrawImage(ctx, "Table1", 0, 0, 540);
+  DrawImage(ctx, "Table2", 0, 720, 0);
+  if (w.ScreenFlags[kFlagZoom] == 2) {
+    if (w.Selection[0] == 1) {
+      DrawSelectedCellLines(ctx);
+    } else {
+      const int font = ctx.ui.BlinkPhase == 1 ? 2 : 1;
+      for (int i = 0; i < 3; ++i) {
+        DrawGlyphText(ctx, kRuleLines[static_cast<std::size_t>(i)], 13, 553 + 12 * i, font);
+      }
+    }
+  }
+  DrawImage(ctx, "Pictogram", w.SideOnMove == kSovietSide ? 21 : 22, 740, 54);
+}
+
+void RunComputerTurnDriver(UiContext& ctx) {
+  World& w = ctx.w;
+  ComputerFrameReport report;
+  ComputerStepStage(w, report);
+  DrawGlyphText(ctx, AiStateName(w.Ai.AiState), 13, 553, 2);
+  DrawGlyphText(ctx, std::to_string(w.Ai.AiFormationIndex), 13, 565, 2);
+  DrawGlyphText(ctx, std::to_string(w.Ai.AiPass), 13, 577, 2);
+  ComputerTurnEndStage(w, ctx.flow, report);
+}
+
+}  // namespace gm

@@ -1,0 +1,122 @@
+// The middle zoom level of the map.
+#include "ui/screens/map1_view.hpp"
+
+#include <array>
+#include <string>
+
+#include "ui/flow/screen_flags.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/battlefield_view.hpp"
+#include "ui/screens/cell_lines.hpp"
+#include "ui/screens/map2_view.hpp"
+#include "world/tables/tables.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr std::int32_t kTile = 20;
+constexpr int kColumns = 36;
+constexpr int kRows = 27;
+constexpr std::int32_t kMap1MaxX = 324;
+constexpr std::int32_t kMap1MaxY = 303;
+constexpr HitRect kMapArea{1, 1, 719, 539};
+constexpr std::array<std::string_view, 2> kHintLines = {
+    "Left click on map - for move on map",
+    "Also use \"Army / Air Force\" mode pictogram",
+};
+
+// A formation's nation mark: formations that can still act blink.
+void DrawFormationMark(UiContext& ctx, const TFormation& f, std::int32_t px, std::int32_t py) {
+  const int n = NationOf(f);
+  const bool lit = ctx.ui.BlinkPhase == 1 && f.OrdersLeft > 0;
+  DrawImage(ctx, "Cursors", lit ? 110 + n : 25 + n, px, py);
+}
+
+void DrawHoverLine(UiContext& ctx) {
+  World& w = ctx.w;
+  const UiState& ui = ctx.ui;
+  if (!(ui.MouseX > 0 && ui.MouseX < kMapAreaWidth && ui.MouseY > 0 &&
+        ui.MouseY < kMapAreaHeight)) {
+    return;
+  }
+  w.TargetX = ui.MouseX / kTile + w.Map1X;
+  w.TargetY = ui.MouseY / kTile + w.Map1Y;
+  if (!OnMap(w.TargetX, w.TargetY)) return;
+  const TMapCell& cell = Cell(w, w.TargetX, w.TargetY);
+  std::string line;
+  if (cell.Terrain < kTerrainTileCount) line = std::string(TerrainTiles[cell.Terrain].Name.View());
+  line += "(" + std::to_string(w.TargetX) + "," + std::to_string(w.TargetY) + ")  ";
+  if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
+    const TSettlement& s = Settlement(w, cell.Settlement);
+    line += SettlementName(s);
+    DrawImage(ctx, "Cursors", 25 + s.OwnerNation, 618, 551);
+    DrawImage(ctx, "Cursors", 25 + s.HolderNation, 638, 551);
+    DrawGlyphText(ctx, "Eco " + std::to_string(s.Value), 658, 553, 2);
+  }
+  DrawGlyphText(ctx, line, kHoverLinesX, 553, 2);
+}
+
+}  // namespace
+
+void DrawMap1Stage(UiContext& ctx) {
+  World& w = ctx.w;
+  if (w.ScreenFlags[kFlagZoom] != 1) return;
+  DrawImage(ctx, "Pictogram", 10, 740, 103);
+  ScrollAtEdges(ctx, w.Map1X, w.Map1Y, kMap1MaxX, kMap1MaxY);
+  TDirectDrawSurface& back = ctx.Back();
+  const TDirectDrawSurface* atlas = ctx.pictures.Map1Surface;
+  if (atlas != nullptr && atlas->HasSurface()) {
+    for (int r = 0; r < kRows; ++r) {
+      for (int c = 0; c < kColumns; ++c) {
+        const int x = w.Map1X + c, y = w.Map1Y + r;
+        if (!OnMap(x, y)) continue;
+        const std::int32_t t = Cell(w, x, y).Terrain;
+        if (t >= kTerrainTileCount) continue;  // no tile, as on the Battlefield
+        const std::int32_t sx = kTile * (t % kTerrainPatternsPerImage);
+        const std::int32_t sy = kTile * (t / kTerrainPatternsPerImage);
+        back.BltFast(kTile * c, kTile * r, TRect{sx, sy, sx + kTile, sy + kTile}, 0, *atlas);
+      }
+    }
+  }
+  const std::uint8_t layer = w.ScreenFlags[kFlagLayer];
+  for (int r = 0; r < kRows; ++r) {
+    for (int c = 0; c < kColumns; ++c) {
+      const int x = w.Map1X + c, y = w.Map1Y + r;
+      if (!OnMap(x, y)) continue;
+      const TMapCell& cell = Cell(w, x, y);
+      const std::int32_t px = kTile * c, py = kTile * r;
+      if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
+        const int h = Settlement(w, cell.Settlement).HolderNation;
+        const int first = ctx.ui.BlinkPhase == 0 ? 35 + 2 * h : 72 + 2 * h;
+        DrawImage(ctx, "Cursors", first, px + 2, py + 2);
+        DrawImage(ctx, "Cursors", first + 1, px + 17, py + 2);
+      }
+      if (layer == 2) {
+        if (const TFormation* f = UsedFormation(w, cell.GroundFormation)) {
+          DrawFormationMark(ctx, *f, px + 2, py + 2);
+        }
+      }
+      if (layer == 1) {
+        if (const TFormation* f = UsedFormation(w, cell.AirFormation)) {
+          DrawFormationMark(ctx, *f, px + 2, py + 2);
+        }
+      }
+    }
+  }
+  DrawHoverLine(ctx);
+  const int font = ctx.ui.BlinkPhase == 1 ? 2 : 1;
+  DrawGlyphText(ctx, kHintLines[0], 13, 553, font);
+  DrawGlyphText(ctx, kHintLines[1], 13, 565, font);
+}
+
+void ClickMap1View(UiContext& ctx) {
+  if (!kMapArea.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
+  CentreBattlefieldOn(ctx, ctx.ui.MouseX / kTile + ctx.w.Map1X,
+                      ctx.ui.MouseY / kTile + ctx.w.Map1Y);
+}
+
+}  // namespace gm

@@ -1,0 +1,45 @@
+// The overview map and its click.
+#include "ui/screens/map2_view.hpp"
+
+#include "ui/flow/screen_flags.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr HitRect kOverviewArea{1, 1, 719, 599};
+constexpr std::int32_t kViewMaxX = 348;
+constexpr std::int32_t kViewMaxY = 321;
+constexpr std::int32_t kTheatreTop = 30;
+
+}  // namespace
+
+void CentreBattlefieldOn(UiContext& ctx, std::int32_t col, std::int32_t row) {
+  World& w = ctx.w;
+  w.Selection = {0, 0, 0};
+  w.ScreenFlags[kFlagUnitStaff] = 0;
+  w.ViewX = col;
+  w.ViewY = row;
+  if (w.ViewX > 5) w.ViewX -= 6;
+  if (w.ViewY > 5) w.ViewY -= 5;
+  if (w.ViewX > kViewMaxX) w.ViewX = kViewMaxX;
+  if (w.ViewY > kViewMaxY) w.ViewY = kViewMaxY;
+  if (w.ViewY < kTheatreTop) w.ViewY = kTheatreTop;
+  w.ScreenFlags[kFlagZoom] = 2;
+}
+
+void DrawMap2View(UiContext& ctx) {
+  DrawImage(ctx, "Pictogram", 29, 740, 103);
+  const TDirectDrawSurface* theatre = ctx.pictures.TheatreSurface;
+  if (theatre == nullptr || !theatre->HasSurface()) return;
+  ctx.Back().Draw(0, 0, TRect{0, 0, 720, 600}, *theatre, false);
+}
+
+void ClickMap2View(UiContext& ctx) {
+  if (!kOverviewArea.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
+  CentreBattlefieldOn(ctx, ctx.ui.MouseX / 2, ctx.ui.MouseY / 2 + kTheatreTop);
+}
+
+}  // namespace gm

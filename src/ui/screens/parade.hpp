@@ -1,0 +1,15 @@
+// The parade of equipment pictures that scrolls up the left and right columns of the title and
+// final screens, one pixel a frame and one 40-pixel slot every 40 frames.
+#pragma once
+
+#include "ui/ui_context.hpp"
+
+namespace gm {
+
+// Slots 1..16 show models 1..16 from the top; the title and final screens share them.
+void ResetParade(UiState& ui);
+
+// The screens' frame of 10 x 10 tiles from a tile map, then the parade, which moves on.
+void DrawParadeScreen(UiContext& ctx, const std::int32_t* tileMap);
+
+}  // namespace gm

@@ -1,0 +1,75 @@
+// The main window's own state: the pointer, the blink clock, the display switches of the options
+// page, the animation anchors, the title parade and the page numbers. Screen-only; never saved.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace gm {
+
+// Pointer shapes: patterns of the "Cursors" image.
+enum CursorShapeId : std::uint8_t {
+  kCursorScrollWest = 0,
+  kCursorScrollEast = 1,
+  kCursorScrollNorth = 2,
+  kCursorScrollSouth = 3,
+  kCursorArrow = 4,
+  kCursorTarget = 5,
+  kCursorScrollNorthWest = 6,
+  kCursorScrollNorthEast = 7,
+  kCursorScrollSouthEast = 8,
+  kCursorScrollSouthWest = 9,
+  kCursorHand = 110,
+};
+
+inline constexpr int kParadeSlotCount = 16;
+
+struct UiState {
+  // Pointer as the last accepted move left it; every rectangle test reads these.
+  std::int32_t MouseX = 0;
+  std::int32_t MouseY = 0;
+  std::uint8_t LeftButtonDown = 0;
+  std::uint8_t RightButtonDown = 0;
+  // 1 while a Battlefield click waits for the frame to turn it into a selection or an order.
+  std::uint8_t MapClicked = 0;
+  // The map cell the waiting click was made on.
+  std::int32_t ClickedCellX = 0;
+  std::int32_t ClickedCellY = 0;
+
+  // Options page switches.
+  std::uint8_t ShowGrid = 0;
+  std::uint8_t ShowFps = 0;
+  std::uint8_t ShowClock = 0;
+
+  std::uint8_t BlinkPhase = 0;
+  std::uint8_t CursorShape = kCursorArrow;
+  std::int32_t FrameCount = 0;  // frames since the last blink
+  std::uint8_t ResourcesLoaded = 0;
+
+  // Anchors of the action animation: the selected cell's view column and row, the target's
+  // top-left pixel.
+  std::array<std::int32_t, 2> AttackerScreenCell{};
+  std::array<std::int32_t, 2> TargetScreenPos{};
+  // Unit card offset from the pointer.
+  std::int32_t CardOffsetX = 0;
+  std::int32_t CardOffsetY = 0;
+  // Formation words of the cell under the pointer in this frame.
+  bool GroundHere = false;
+  bool AirHere = false;
+
+  // The title and final screens' parade: picture ids top to bottom, and the scroll in pixels.
+  std::array<std::int32_t, kParadeSlotCount> ParadeSlots{};
+  std::int32_t ParadeOffset = 0;
+
+  std::uint8_t HelpPage = 1;     // 1..6
+  std::uint8_t EconomyPage = 1;  // 1..6
+
+  // A page's own message line (a failed save or load); empty when none.
+  std::string PageMessage;
+
+  // Set by the Quit page's Yes, the final screen's Exit and closing the window.
+  bool QuitRequested = false;
+};
+
+}  // namespace gm

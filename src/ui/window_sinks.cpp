@@ -1,0 +1,36 @@
+// Sound and music of the window.
+#include "ui/window_sinks.hpp"
+
+namespace gm {
+
+void WaveListSound::PlaySound(std::string_view name) {
+  const std::int32_t i = waves_.IndexOf(name);
+  if (i < 0) return;
+  waves_.Items(i).Play(false);
+}
+
+void MusicPlayer::Stop() {
+  if (playing_) platform_.StopMusic();
+  playing_ = false;
+}
+
+void MusicPlayer::Open(const std::string& track) {
+  file_ = platform_.ProgramFolder() / track;
+}
+
+void MusicPlayer::Play() {
+  if (file_.empty()) return;
+  playing_ = platform_.PlayMusic(file_);
+}
+
+void MusicPlayer::Close() {
+  Stop();
+  file_.clear();
+}
+
+void MusicPlayer::Notify(MusicEnd how) {
+  // A superseded or stopped play has already been replaced or ended by us.
+  if (how == MusicEnd::kSuccessful && playing_) Play();
+}
+
+}  // namespace gm
