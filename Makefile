@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan-test bench clean
+.PHONY: all deps configure build run test asan-test bench review clean
 
 all: build
 
@@ -32,6 +32,10 @@ asan-test: deps
 
 bench: build
 	@for b in $(BUILD)/tests-bin/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+
+# Pictures of every screen and page in build/review/screens/.
+review: build
+	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/ui_tests --gtest_filter='ReviewScreens.*'
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

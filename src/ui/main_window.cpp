@@ -221,7 +221,7 @@ void MainWindow::PumpEvents() {
 }
 
 void MainWindow::Frame() {
-  DXTimerTimer(ctx_, 1);
+  timer_.IdleTick();
 }
 
 void MainWindow::Leave() {

@@ -40,7 +40,7 @@ class MainWindow {
   void HandleEvent(const PlatformEvent& event);
   // Handles every waiting platform event.
   void PumpEvents();
-  // One frame tick, whatever the timer says.
+  // The timer's idle check: a frame tick once its interval has passed.
   void Frame();
   // Closes the music, the sound and the window; the game is over.
   void Leave();

@@ -185,8 +185,8 @@ void SettingsDialog::Keys(const KeySnapshot& keys) {
 void SettingsDialog::Draw(UiContext& ctx) const {
   TDirectDrawSurface& back = ctx.Back();
   back.Fill(back.ColorMatch(RgbColor(0, 0, 0)));
-  const std::uint32_t ink = back.ColorMatch(RgbColor(24, 24, 16));
-  const std::uint32_t field = back.ColorMatch(RgbColor(236, 228, 200));
+  const std::uint32_t ink = back.ColorMatch(RgbColor(150, 150, 120));
+  const std::uint32_t field = back.ColorMatch(RgbColor(34, 38, 28));
   const std::uint32_t caption = back.ColorMatch(RgbColor(64, 72, 48));
   back.FillRect({kLeft, kTop - kCaptionHeight, kLeft + kWidth, kTop}, caption);
   DrawGlyphText(ctx, "Gravmark v.1.6 config", kLeft + 6, kTop - kCaptionHeight + 3, 2);

@@ -1,0 +1,141 @@
+// The headless game window for the screen tests.
+#include "game_harness.hpp"
+
+#include <cstdlib>
+#include <random>
+
+#include "world/formation_lists.hpp"
+#include "world/tables/tables.hpp"
+#include "world/world_access.hpp"
+
+namespace gm::testing {
+
+namespace {
+
+std::filesystem::path FreshFolder() {
+  std::random_device rd;
+  const auto base = std::filesystem::temp_directory_path();
+  for (;;) {
+    auto dir = base / ("gravmark-ui-" + std::to_string(rd()));
+    if (std::filesystem::create_directory(dir)) return dir;
+  }
+}
+
+}  // namespace
+
+std::filesystem::path BuildFolder() {
+  const char* dir = std::getenv("GM_BUILD_DIR");
+  return dir != nullptr ? std::filesystem::path(dir) : std::filesystem::current_path();
+}
+
+LaunchOptions ScriptedOptions() {
+  LaunchOptions o;
+  o.run = true;
+  o.window = true;
+  o.settings.firstCoalition = kGermanSide;
+  o.settings.germanPlayer = 0;
+  o.settings.sovietPlayer = 1;
+  o.settings.soundOn = 1;
+  return o;
+}
+
+GameHarness::GameHarness(const LaunchOptions& options) : folder_(FreshFolder()) {
+  const std::filesystem::path build = BuildFolder();
+  std::filesystem::create_directory_symlink(build / "data", folder_ / "data");
+  std::filesystem::create_directory_symlink(build / "help", folder_ / "help");
+  platform_.SetProgramFolder(folder_);
+  platform_.SetKeptFrames(1);
+  fs_ = std::make_unique<PosixFileSystem>(folder_.string() + "/");
+  window_ = std::make_unique<MainWindow>(platform_, *fs_);
+  started_ = window_->StartUp(options);
+}
+
+GameHarness::~GameHarness() {
+  window_.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(folder_, ec);
+}
+
+void GameHarness::Frames(int n) {
+  for (int i = 0; i < n; ++i) {
+    window_->PumpEvents();
+    platform_.AdvanceTime(window_->Timer().Interval());
+    window_->Frame();
+  }
+}
+
+void GameHarness::MoveTo(int x, int y) {
+  platform_.MoveMouse(x, y);
+  window_->PumpEvents();
+}
+
+void GameHarness::Click(int x, int y) {
+  platform_.Click(x, y);
+  window_->PumpEvents();
+}
+
+void GameHarness::Press(std::uint8_t button) {
+  platform_.PressButton(button);
+  window_->PumpEvents();
+}
+
+void GameHarness::Release(std::uint8_t button) {
+  platform_.ReleaseButton(button);
+  window_->PumpEvents();
+}
+
+void GameHarness::Key(int virtualKey, bool down) {
+  platform_.SetKey(virtualKey, down);
+}
+
+void GameHarness::StartGame() {
+  Click(640, 450);
+  Frames(1);
+}
+
+void GameHarness::ClearView() {
+  World& w = W();
+  for (int y = w.ViewY; y < w.ViewY + 9; ++y) {
+    for (int x = w.ViewX; x < w.ViewX + 12; ++x) {
+      TMapCell& c = Cell(w, x, y);
+      for (std::uint16_t n : {c.GroundFormation, c.AirFormation}) {
+        if (n > 0) WipeFormationRecord(Formation(w, n));
+      }
+      c = TMapCell{};
+      c.Terrain = 50;  // plain
+    }
+  }
+}
+
+int GameHarness::Place(int x, int y, std::uint16_t type) {
+  World& w = W();
+  int n = kMaxFormations;
+  while (n > 0 && Formation(w, n).Branch != 0) --n;
+  TFormation& f = Formation(w, n);
+  f = TFormation{};
+  f.X = f.xCopy = static_cast<std::uint16_t>(x);
+  f.Y = f.yCopy = static_cast<std::uint16_t>(y);
+  f.FormationType = type;
+  f.Branch = FormationTypes[type].Branch;
+  f.Men = 1000;
+  f.Experience = 50;
+  f.Morale = 50;
+  f.Ammo = 10;
+  f.OrdersLeft = 2;
+  (f.Branch == 2 ? Cell(w, x, y).AirFormation : Cell(w, x, y).GroundFormation) =
+      static_cast<std::uint16_t>(n);
+  return n;
+}
+
+TColor GameHarness::PixelAt(int x, int y) {
+  const TDirectDrawSurface& back = *window_->Display().Surface();
+  return back.PixelColor(back.Pixel(x, y));
+}
+
+void GameHarness::Dump(const std::string& name) {
+  const std::filesystem::path dir = BuildFolder() / "review" / "screens";
+  std::filesystem::create_directories(dir);
+  (void)platform_.WriteFramePng(dir / (name + ".png"));
+}
+
+}  // namespace gm::testing

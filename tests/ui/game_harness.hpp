@@ -1,0 +1,69 @@
+// The game window on the headless backend, started from the built data files: scripted pointer
+// and keyboard events, frames on demand, and PNG dumps for people to look at. Saves go to a
+// fresh folder of their own, which sees the build's data/ and help/ through links.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "platform/headless/headless_platform.hpp"
+#include "platform/posix_file_system.hpp"
+#include "ui/launch_options.hpp"
+#include "ui/main_window.hpp"
+
+namespace gm::testing {
+
+// The build folder (GM_BUILD_DIR, else the working folder).
+std::filesystem::path BuildFolder();
+
+// Options of a scripted start: no dialog, German humans against the Soviet computer by default.
+LaunchOptions ScriptedOptions();
+
+class GameHarness {
+ public:
+  explicit GameHarness(const LaunchOptions& options = ScriptedOptions());
+  ~GameHarness();
+
+  bool Started() const { return started_.IsOk(); }
+  const Status& StartStatus() const { return started_; }
+
+  HeadlessPlatform& Platform() { return platform_; }
+  MainWindow& Window() { return *window_; }
+  World& W() { return window_->GetWorld(); }
+  UiState& Ui() { return window_->Ui(); }
+  UiContext& Ctx() { return window_->Context(); }
+  const std::filesystem::path& Folder() const { return folder_; }
+
+  // n frames, the clock moving one timer interval before each, after the waiting events.
+  void Frames(int n = 1);
+  // Events only; the next frame sees their effect.
+  void MoveTo(int x, int y);
+  void Click(int x, int y);
+  void Press(std::uint8_t button);
+  void Release(std::uint8_t button);
+  void Key(int virtualKey, bool down);
+  // Clicks Start on the title screen and runs one frame.
+  void StartGame();
+
+  // Empties the cells of the Battlefield view (plain terrain, no formations or settlements),
+  // freeing the records that stood there.
+  void ClearView();
+  // A formation of the type in the cell, in a free record from the top; 1000 men, two orders.
+  int Place(int x, int y, std::uint16_t type);
+
+  // The back buffer's pixel at (x, y) as RGB.
+  TColor PixelAt(int x, int y);
+  // Writes the last presented frame to build/review/screens/<name>.png.
+  void Dump(const std::string& name);
+
+ private:
+  HeadlessPlatform platform_;
+  std::filesystem::path folder_;
+  std::unique_ptr<PosixFileSystem> fs_;
+  std::unique_ptr<MainWindow> window_;
+  Status started_;
+};
+
+}  // namespace gm::testing

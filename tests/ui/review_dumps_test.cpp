@@ -1,0 +1,82 @@
+// Pictures of every screen for people to look at, written to build/review/screens/ (`make
+// review`): the settings dialog, the title, the map views and layers, the computer's turn, the
+// pages and the three endings. They check only that each screen draws.
+#include <gtest/gtest.h>
+
+#include "game_harness.hpp"
+#include "ui/flow/screen_flags.hpp"
+#include "ui/settings_dialog.hpp"
+#include "world/final_screen.hpp"
+
+namespace gm {
+namespace {
+
+using testing::GameHarness;
+
+void Sidebar(GameHarness& g, int button) {
+  const int y = 54 + 49 * button + 20;
+  g.MoveTo(760, y);
+  g.Click(760, y);
+  g.MoveTo(400, 300);
+  g.Frames(2);
+}
+
+TEST(ReviewScreens, DialogTitleAndEndings) {
+  GameHarness g;
+  SettingsDialog dialog{LaunchOptions{}};
+  dialog.MouseMove(400, 300);
+  dialog.Draw(g.Ctx());
+  g.Window().Display().Flip();
+  g.Dump("settings_dialog");
+  g.MoveTo(400, 15);
+  g.Frames(30);
+  g.Dump("title");
+  for (std::uint8_t result = 1; result <= 3; ++result) {
+    g.W().WarResult = result;
+    ShowFinalScreen(g.W());
+    g.Frames(3);
+    g.Dump("final_" + std::to_string(result));
+  }
+}
+
+TEST(ReviewScreens, MapViewsAndTheComputersTurn) {
+  GameHarness g;
+  g.StartGame();
+  g.MoveTo(400, 300);
+  g.Frames(2);
+  g.Dump("battlefield");
+  // The first German formation of the view, selected, with its reach.
+  World& w = g.W();
+  for (int r = 0; r < 9 && w.Selection[0] == 0; ++r) {
+    for (int c = 0; c < 12 && w.Selection[0] == 0; ++c) {
+      g.MoveTo(60 * c + 30, 60 * r + 30);
+      g.Click(60 * c + 30, 60 * r + 30);
+      g.Frames(1);
+    }
+  }
+  g.Frames(1);
+  g.Dump("battlefield_selected");
+  g.Press(kMouseRight);
+  g.Frames(1);
+  g.Dump("unit_card");
+  g.Release(kMouseRight);
+  Sidebar(g, 2);
+  g.Dump("battlefield_air");
+  Sidebar(g, 2);
+  Sidebar(g, 1);
+  g.Dump("map1");
+  Sidebar(g, 1);
+  g.Dump("map2");
+  Sidebar(g, 1);
+  g.MoveTo(760, 120);
+  g.Frames(1);
+  g.Dump("tooltip");
+  w.GameHeader.GermanCpu = 1;
+  EnterComputerTurn(w);
+  g.Frames(40);
+  g.Dump("computer_turn");
+  EXPECT_NE(g.Platform().FrameHashes().size(), 0u);
+}
+
+}  // namespace
+}  // namespace gm

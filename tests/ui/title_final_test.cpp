@@ -1,0 +1,109 @@
+// The title screen's Start and what a new game hands to each side, the parade shared with the
+// final screen, the final screen that stays once the war has ended, and its Exit.
+#include <gtest/gtest.h>
+
+#include "game_harness.hpp"
+#include "ui/flow/screen_flags.hpp"
+#include "ui/flow/start_game.hpp"
+#include "world/final_screen.hpp"
+
+namespace gm {
+namespace {
+
+using testing::GameHarness;
+
+TEST(TitleScreen, StartAnswersOnlyInsideItsBox) {
+  struct Case {
+    int x, y;
+    bool starts;
+  };
+  const Case cases[] = {{600, 430, true},  {679, 469, true},  {599, 450, false},
+                        {680, 450, false}, {640, 429, false}, {640, 470, false}};
+  GameHarness g;
+  for (const Case& c : cases) {
+    ShowTitleScreen(g.W());
+    g.MoveTo(c.x, c.y);
+    g.Click(c.x, c.y);
+    EXPECT_EQ(g.W().ScreenFlags[kFlagScreen] == 0, c.starts) << c.x << "," << c.y;
+  }
+}
+
+TEST(TitleScreen, ANewGameHandsTheFirstTurnToItsPlayer) {
+  struct Case {
+    std::uint8_t first, germanCpu, sovietCpu;
+    bool computerTurn;
+  };
+  const Case cases[] = {{kGermanSide, 0, 1, false},
+                        {kGermanSide, 1, 0, true},
+                        {kSovietSide, 1, 0, false},
+                        {kSovietSide, 0, 1, true},
+                        {kGermanSide, 1, 1, true}};
+  GameHarness g;
+  for (const Case& c : cases) {
+    StartSettings s{c.first, c.germanCpu, c.sovietCpu, 1, 0};
+    ApplyStartSettings(g.W(), s);
+    ShowTitleScreen(g.W());
+    g.StartGame();
+    World& w = g.W();
+    EXPECT_EQ(w.SideOnMove, c.first);
+    EXPECT_EQ(w.GameHeader.GermanCpu, c.germanCpu);
+    EXPECT_EQ(w.GameHeader.SovietCpu, c.sovietCpu);
+    EXPECT_EQ(w.GameHeader.TurnLength, 1);
+    EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn] == 1, c.computerTurn);
+    EXPECT_EQ(w.ScreenFlags[kFlagZoom] == 2, !c.computerTurn);
+  }
+}
+
+TEST(TitleScreen, StartDrawsTheAtlasAndTheOverview) {
+  GameHarness g;
+  g.StartGame();
+  const OffscreenPictures& p = g.Ctx().pictures;
+  EXPECT_EQ(p.Map1Surface, p.TerrainAtlas);
+  EXPECT_EQ(p.TheatreSurface, p.OverviewPicture);
+  // Cell (0, 30) fills the picture's top-left square, (359, 329) its bottom-right one.
+  const TDirectDrawSurface& overview = *p.OverviewPicture;
+  EXPECT_NE(overview.Pixel(0, 0), 0u);
+  EXPECT_NE(overview.Pixel(719, 599), 0u);
+}
+
+TEST(TitleScreen, TheParadeMovesOneSlotIn40Frames) {
+  GameHarness g;
+  const auto before = g.Ui().ParadeSlots;
+  g.Frames(39);
+  EXPECT_EQ(g.Ui().ParadeOffset, -39);
+  EXPECT_EQ(g.Ui().ParadeSlots, before);
+  g.Frames(1);
+  EXPECT_EQ(g.Ui().ParadeOffset, 0);
+  EXPECT_EQ(g.Ui().ParadeSlots[0], before[1]);
+  EXPECT_GT(g.Ui().ParadeSlots[15], before[15]);
+}
+
+TEST(TitleScreen, TheTitleLinePressOpensTheGuidesAboutSection) {
+  GameHarness g;
+  g.MoveTo(400, 15);
+  g.Press(kMouseLeft);
+  ASSERT_EQ(g.Platform().OpenedAddresses().size(), 1u);
+  EXPECT_EQ(g.Platform().OpenedAddresses()[0],
+            "file://" + (g.Folder() / "help" / "gvm.htm").string() + "#about");
+  g.Frames(1);
+  EXPECT_EQ(g.Ui().CursorShape, kCursorHand);
+}
+
+TEST(FinalScreen, StaysAfterTheWarAndExitLeavesTheGame) {
+  GameHarness g;
+  g.StartGame();
+  World& w = g.W();
+  w.WarResult = 3;
+  ShowFinalScreen(w);
+  g.Frames(60);
+  EXPECT_EQ(w.ScreenFlags[kFlagScreen], 2);
+  g.MoveTo(359, 500);
+  g.Click(359, 500);
+  EXPECT_FALSE(g.Window().QuitRequested());
+  g.MoveTo(360, 490);
+  g.Click(360, 490);
+  EXPECT_TRUE(g.Window().QuitRequested());
+}
+
+}  // namespace
+}  // namespace gm

@@ -1,0 +1,106 @@
+// What the window does with the machine: a closed window leaves like Quit's Yes, the music
+// track loops only after a play that ran to its end, a machine without sound stays silent, and
+// a missing or damaged data file ends start-up with a message naming it.
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "game_harness.hpp"
+#include "media/picture_collection.hpp"
+#include "platform/posix_file_system.hpp"
+#include "ui/required_media.hpp"
+
+namespace gm {
+namespace {
+
+using testing::BuildFolder;
+using testing::GameHarness;
+
+TEST(WindowEvents, ClosingTheWindowLeavesTheGame) {
+  GameHarness g;
+  g.StartGame();
+  PlatformEvent quit;
+  quit.kind = PlatformEvent::Kind::kQuit;
+  g.Platform().PushEvent(quit);
+  g.Window().PumpEvents();
+  EXPECT_TRUE(g.Window().QuitRequested());
+  g.Window().Leave();
+  EXPECT_FALSE(g.Platform().WindowOpen());
+  EXPECT_FALSE(g.Platform().MusicPlaying());
+}
+
+TEST(WindowEvents, TheTrackLoopsOnlyAfterASuccessfulEnd) {
+  GameHarness g;
+  g.StartGame();
+  const auto& calls = g.Platform().MusicCalls();
+  ASSERT_EQ(calls.size(), 1u);
+  const std::filesystem::path track = calls[0].file;
+  g.Platform().FinishMusic();
+  g.Frames(1);
+  ASSERT_EQ(calls.size(), 2u);
+  EXPECT_EQ(calls[1].file, track);
+  g.Window().Music().Stop();
+  PlatformEvent aborted;
+  aborted.kind = PlatformEvent::Kind::kMusicEnded;
+  aborted.musicEnd = MusicEnd::kAborted;
+  g.Platform().PushEvent(aborted);
+  g.Frames(1);
+  EXPECT_EQ(calls.back().kind, HeadlessPlatform::MusicCall::Kind::kStop);
+}
+
+TEST(WindowEvents, NoSoundDeviceMeansSilence) {
+  GameHarness g;
+  g.Platform().SetAudioAvailable(false);
+  g.Platform().SetMusicAvailable(false);
+  g.StartGame();
+  g.Frames(5);
+  EXPECT_EQ(g.W().ScreenFlags[0], 2);
+  EXPECT_FALSE(g.Window().Music().Playing());
+}
+
+TEST(WindowEvents, AMissingOrDamagedDataFileEndsStartUpNamingIt) {
+  const char* files[] = {"graphic.dxg", "techn.dxg", "evrasia.scn", "snd_eng.dxw"};
+  for (const char* broken : files) {
+    for (const bool truncated : {false, true}) {
+      const std::filesystem::path dir =
+          std::filesystem::temp_directory_path() / ("gravmark-bad-" + std::to_string(::getpid()));
+      std::filesystem::remove_all(dir);
+      std::filesystem::create_directories(dir / "data");
+      for (const char* f : files) {
+        const auto source = BuildFolder() / "data" / f;
+        if (std::string(f) != broken) {
+          std::filesystem::create_symlink(source, dir / "data" / f);
+        } else if (truncated) {
+          std::ifstream in(source, std::ios::binary);
+          std::vector<char> head(4096);
+          in.read(head.data(), static_cast<std::streamsize>(head.size()));
+          std::ofstream(dir / "data" / f, std::ios::binary).write(head.data(), in.gcount());
+        }
+      }
+      HeadlessPlatform platform;
+      platform.SetProgramFolder(dir);
+      PosixFileSystem fs(dir.string() + "/");
+      MainWindow window(platform, fs);
+      const Status s = window.StartUp(testing::ScriptedOptions());
+      EXPECT_FALSE(s.IsOk()) << broken;
+      EXPECT_NE(s.Message().find(broken), std::string::npos) << s.Message();
+      std::filesystem::remove_all(dir);
+    }
+  }
+}
+
+TEST(WindowEvents, AnArchiveWithoutAnImageTheScreensUseIsRefused) {
+  PosixFileSystem fs(BuildFolder().string() + "/");
+  TPictureCollection list;
+  list.LoadFromFile(fs, fs.ProgramFolder() + "data/graphic.dxg");
+  const SurfaceFormat format{};
+  list.InitializeImages(&format);
+  list.Restore();
+  ASSERT_TRUE(CheckGraphicArchive(list, "graphic.dxg").IsOk());
+  list.Delete(list.IndexOf("Units2"));
+  const Status s = CheckGraphicArchive(list, "graphic.dxg");
+  EXPECT_NE(s.Message().find("Units2"), std::string::npos) << s.Message();
+}
+
+}  // namespace
+}  // namespace gm
