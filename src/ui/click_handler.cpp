@@ -2,7 +2,7 @@
 // the final screen and the title screen.
 #include "ui/click_handler.hpp"
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/economy_window.hpp"
 #include "ui/screens/end_turn_page.hpp"
@@ -30,21 +30,21 @@ void DXDraw1Click(UiContext& ctx) {
   if (w.ActionTick != 0) return;  // dropped, not kept for later
   const auto flag = [&w](ScreenFlag f) { return w.ScreenFlags[f]; };
 
-  if (flag(kFlagZoom) == 2) ClickBattlefield(ctx);
-  if (flag(kFlagZoom) == 3) ClickMap2View(ctx);
-  if (flag(kFlagZoom) == 1) ClickMap1View(ctx);
+  if (flag(kFlagZoom) == kZoomBattlefield) ClickBattlefield(ctx);
+  if (flag(kFlagZoom) == kZoomMap2) ClickMap2View(ctx);
+  if (flag(kFlagZoom) == kZoomMap1) ClickMap1View(ctx);
   if (flag(kFlagPlacement) == 1) ClickPlacementMap(ctx);
   ClickSidebarButtons(ctx);
-  if (flag(kFlagNewUnit) == 1) ClickReinforcementPage(ctx);
-  if (flag(kFlagUnitStaff) == 1) ClickUnitStaffPage(ctx);
-  if (flag(kFlagEconomy) == 1) ClickEconomyWindow(ctx);
-  if (flag(kFlagOptions) == 1) ClickOptionsPage(ctx);
-  if (flag(kFlagSaveLoad) == 1) ClickSaveLoadPage(ctx);
-  if (flag(kFlagEndTurn) == 1) ClickEndTurnPage(ctx);
-  if (flag(kFlagHelp) == 1) ClickHelpPage(ctx);
-  if (flag(kFlagQuit) == 1) ClickQuitPage(ctx);
-  if (flag(kFlagScreen) == 2) ClickFinalScreen(ctx);
-  if (flag(kFlagScreen) == 1) ClickTitleScreen(ctx);
+  if (flag(kFlagNewUnit) == kPageOpen) ClickReinforcementPage(ctx);
+  if (flag(kFlagUnitStaff) == kPageOpen) ClickUnitStaffPage(ctx);
+  if (flag(kFlagEconomy) == kPageOpen) ClickEconomyWindow(ctx);
+  if (flag(kFlagOptions) == kPageOpen) ClickOptionsPage(ctx);
+  if (flag(kFlagSaveLoad) == kPageOpen) ClickSaveLoadPage(ctx);
+  if (flag(kFlagEndTurn) == kPageOpen) ClickEndTurnPage(ctx);
+  if (flag(kFlagHelp) == kPageOpen) ClickHelpPage(ctx);
+  if (flag(kFlagQuit) == kPageOpen) ClickQuitPage(ctx);
+  if (flag(kFlagScreen) == kScreenFinal) ClickFinalScreen(ctx);
+  if (flag(kFlagScreen) == kScreenTitle) ClickTitleScreen(ctx);
 }
 
 }  // namespace gm

@@ -2,9 +2,9 @@
 // is reached, so a stage sees what the stages before it wrote in the same frame.
 #include "ui/frame_loop.hpp"
 
-#include "ui/flow/action_animation.hpp"
-#include "ui/flow/map_orders.hpp"
-#include "ui/flow/screen_flags.hpp"
+#include "flow/action_animation.hpp"
+#include "flow/map_orders.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/bottom_panel.hpp"
 #include "ui/screens/economy_window.hpp"
@@ -35,10 +35,10 @@ void DXTimerTimer(UiContext& ctx, std::int32_t /*lagCount*/) {
   CountActionTick(w);
   ++ctx.ui.FrameCount;
 
-  if (flag(kFlagScreen) == 0) DrawPanels(ctx);
+  if (flag(kFlagScreen) == kScreenGame) DrawPanels(ctx);
   if (flag(kFlagComputerTurn) == 1) RunComputerTurnDriver(ctx);
-  if (flag(kFlagZoom) == 3) DrawMap2View(ctx);
-  if (flag(kFlagZoom) == 2 || flag(kFlagComputerTurn) == 1) {
+  if (flag(kFlagZoom) == kZoomMap2) DrawMap2View(ctx);
+  if (flag(kFlagZoom) == kZoomBattlefield || flag(kFlagComputerTurn) == 1) {
     DrawBattlefieldStage(ctx);
     if (flag(kFlagComputerTurn) == 1) {
       ComputerMapOrder(w, ctx.flow);
@@ -49,23 +49,23 @@ void DXTimerTimer(UiContext& ctx, std::int32_t /*lagCount*/) {
   DrawMap1Stage(ctx);
 
   DrawSidebarButtons(ctx);
-  if (flag(kFlagNewUnit) == 1) DrawReinforcementPage(ctx);
-  if (flag(kFlagUnitStaff) == 1) DrawUnitStaffPage(ctx);
-  if (flag(kFlagEconomy) == 1) DrawEconomyWindow(ctx);
-  if (flag(kFlagOptions) == 1) DrawOptionsPage(ctx);
-  if (flag(kFlagSaveLoad) == 1) DrawSaveLoadPage(ctx);
-  if (flag(kFlagEndTurn) == 1) DrawEndTurnPage(ctx);
-  if (flag(kFlagHelp) == 1) DrawHelpPage(ctx);
-  if (flag(kFlagQuit) == 1) DrawQuitPage(ctx);
+  if (flag(kFlagNewUnit) == kPageOpen) DrawReinforcementPage(ctx);
+  if (flag(kFlagUnitStaff) == kPageOpen) DrawUnitStaffPage(ctx);
+  if (flag(kFlagEconomy) == kPageOpen) DrawEconomyWindow(ctx);
+  if (flag(kFlagOptions) == kPageOpen) DrawOptionsPage(ctx);
+  if (flag(kFlagSaveLoad) == kPageOpen) DrawSaveLoadPage(ctx);
+  if (flag(kFlagEndTurn) == kPageOpen) DrawEndTurnPage(ctx);
+  if (flag(kFlagHelp) == kPageOpen) DrawHelpPage(ctx);
+  if (flag(kFlagQuit) == kPageOpen) DrawQuitPage(ctx);
   if (flag(kFlagPlacement) == 1) DrawPlacementMap(ctx);
   if (flag(kFlagComputerTurn) != 1) DrawSidebarTooltips(ctx);
-  if (flag(kFlagScreen) == 1) DrawTitleScreen(ctx);
-  if (flag(kFlagScreen) == 2) DrawFinalScreen(ctx);
+  if (flag(kFlagScreen) == kScreenTitle) DrawTitleScreen(ctx);
+  if (flag(kFlagScreen) == kScreenFinal) DrawFinalScreen(ctx);
 
   if (flag(kFlagComputerTurn) != 1) DrawPointer(ctx);
   StepBlink(ctx);
   RunActionAnimation(ctx);
-  if (flag(kFlagScreen) == 0) DrawDateOverlay(ctx);
+  if (flag(kFlagScreen) == kScreenGame) DrawDateOverlay(ctx);
   DrawRateAndClockOverlay(ctx);
   ctx.display.Flip();
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/flow/start_game.hpp"
+#include "flow/start_game.hpp"
 
 namespace gm {
 

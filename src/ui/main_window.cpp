@@ -3,17 +3,17 @@
 
 #include <exception>
 
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
+#include "flow/start_up.hpp"
 #include "media/surface_canvas.hpp"
 #include "platform/log.hpp"
 #include "ui/click_handler.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/start_game.hpp"
 #include "ui/frame_loop.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
 #include "ui/screens/parade.hpp"
 #include "ui/settings_dialog.hpp"
-#include "world/scenario_file.hpp"
 
 namespace gm {
 
@@ -74,18 +74,15 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::FormCreate(const LaunchOptions& options) {
-  ApplyStartSettings(*world_, options.settings);
+  settings_ = options.settings;
   ui_.ResourcesLoaded = 0;
   ShowTitleScreen(*world_);
   SaveScreenFlags(*world_);
-  world_->Selection = {0, 0, 0};
   ui_.MapClicked = ui_.ShowGrid = ui_.ShowFps = ui_.ShowClock = 0;
   ui_.AttackerScreenCell = {0, 0};
   ui_.TargetScreenPos = {0, 0};
   ui_.BlinkPhase = 0;
   ui_.CursorShape = kCursorArrow;
-  world_->ActionTick = 0;
-  world_->ActionKind = 0;
   ui_.FrameCount = 0;
   for (std::size_t i = 0; i < kMergeKeyCodes.size(); ++i) {
     input_.Keyboard().SetKeyAssign(static_cast<TDXInputState>(isButton3 + i), {kMergeKeyCodes[i]});
@@ -132,7 +129,8 @@ Status MainWindow::DXDrawInitialize() {
   if (Status s = CheckTechnArchive(techn_.Items, techn); !s) return s;
   ShowLoadingLine("Loading war_info (module 3). Please wait...", 80);
   ShowLoadingLine("Loading scenario (module 4). Please wait...", 100);
-  if (Status s = LoadScenarioAtStartUp(*world_, fs_); !s) return s;
+  // The world's own start-up: settings, generator, scenario, record check, orders.
+  if (Status s = gm::StartUp(*world_, fs_, platform_.GetClock(), settings_); !s) return s;
   ui_.ResourcesLoaded = 1;
   if (world_->SoundOn == 1) {
     const std::string file = DataPath(fs_, "snd_eng.dxw");
@@ -145,7 +143,6 @@ Status MainWindow::DXDrawInitialize() {
   timer_.SetEnabled(true);
   MakeOffscreenSurfaces();
   ResetParade(ui_);
-  world_->GameHeader.OpeningCoalition = world_->FirstCoalition;
   return Status::Ok();
 }
 

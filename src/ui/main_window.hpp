@@ -83,6 +83,7 @@ class MainWindow {
   std::unique_ptr<TDirectDrawSurface> theatreTwin_;
   OffscreenPictures pictures_;
   UiContext ctx_;
+  StartSettings settings_{};
   bool graphicsLoaded_ = false;
   bool left_ = false;
 };

@@ -1,7 +1,7 @@
 // Pointer events of the game window.
 #include "ui/pointer_input.hpp"
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/hit_rect.hpp"
 
 namespace gm {
@@ -42,7 +42,7 @@ void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons) {
   }
   // The link areas and the cancel answer even during an animation, at the stored position.
   const std::int32_t mx = ui.MouseX, my = ui.MouseY;
-  if (w.ScreenFlags[kFlagHelp] == 1) {
+  if (w.ScreenFlags[kFlagHelp] == kPageOpen) {
     if (ui.HelpPage == 1 && kHelpPage1About.Contains(mx, my)) {
       ctx.platform.OpenAddress(AboutAddress(ctx.platform));
     }
@@ -53,7 +53,7 @@ void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons) {
       ctx.platform.OpenAddress(AboutAddress(ctx.platform));
     }
   }
-  if (w.ScreenFlags[kFlagScreen] == 1 && kTitleLink.Contains(mx, my)) {
+  if (w.ScreenFlags[kFlagScreen] == kScreenTitle && kTitleLink.Contains(mx, my)) {
     ctx.platform.OpenAddress(AboutAddress(ctx.platform));
   }
   if (w.ScreenFlags[kFlagPlacement] == 1 && ui.RightButtonDown == 1) {

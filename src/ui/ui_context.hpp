@@ -3,13 +3,13 @@
 // window builds one and hands it to the frame loop, the pointer handlers and the click handler.
 #pragma once
 
+#include "flow/flow_services.hpp"
 #include "media/display_device.hpp"
 #include "media/frame_timer.hpp"
 #include "media/input_devices.hpp"
 #include "media/picture_collection.hpp"
 #include "platform/file_system.hpp"
 #include "platform/platform.hpp"
-#include "ui/flow/flow_services.hpp"
 #include "ui/ui_state.hpp"
 #include "world/world.hpp"
 

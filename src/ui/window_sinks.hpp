@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
+#include "flow/media_sinks.hpp"
 #include "media/wave_collection.hpp"
 #include "platform/platform.hpp"
-#include "ui/flow/media_sinks.hpp"
 
 namespace gm {
 

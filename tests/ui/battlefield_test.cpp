@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
+#include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
 #include "tests/world/order_test_world.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "world/reach_grids.hpp"
 #include "world/world_access.hpp"
 
@@ -99,7 +99,7 @@ TEST(Battlefield, AnAssaultAnimatesAndIsResolvedAtTick26WithInputFrozen) {
   f.ClickCell(f.x + 1, f.y);
   EXPECT_TRUE(f.Played("fighting"));
   EXPECT_EQ(w.ActionTick, 1);
-  EXPECT_EQ(w.ActionKind, 1);
+  EXPECT_EQ(w.ActionKind, ActionKind::kAssault);
   const int stored = f.g.Ui().MouseX;
   f.g.MoveTo(10, 10);  // dropped while the animation runs
   f.g.Click(10, 10);   // dropped too, not kept for later
@@ -111,7 +111,7 @@ TEST(Battlefield, AnAssaultAnimatesAndIsResolvedAtTick26WithInputFrozen) {
   EXPECT_EQ(w.SnapshotA.FormationType, 0) << "resolved early";
   f.g.Frames(1);
   EXPECT_EQ(w.ActionTick, 0);
-  EXPECT_EQ(w.ActionKind, 0);
+  EXPECT_EQ(w.ActionKind, ActionKind::kNone);
   EXPECT_EQ(w.SnapshotA.FormationType, kGermanInfantry);
 }
 

@@ -2,8 +2,8 @@
 // clamp, the layer switch dropping the selection, and the Economy button's settlement counts.
 #include <gtest/gtest.h>
 
+#include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "ui/screens/sidebar.hpp"
 
 namespace gm {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 
 namespace gm {

@@ -3,10 +3,9 @@
 // pages and the three endings. They check only that each screen draws.
 #include <gtest/gtest.h>
 
+#include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "ui/settings_dialog.hpp"
-#include "world/final_screen.hpp"
 
 namespace gm {
 namespace {

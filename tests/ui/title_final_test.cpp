@@ -2,10 +2,9 @@
 // final screen, the final screen that stays once the war has ended, and its Exit.
 #include <gtest/gtest.h>
 
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
 #include "game_harness.hpp"
-#include "ui/flow/screen_flags.hpp"
-#include "ui/flow/start_game.hpp"
-#include "world/final_screen.hpp"
 
 namespace gm {
 namespace {

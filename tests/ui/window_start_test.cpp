@@ -5,8 +5,8 @@
 #include <chrono>
 #include <fstream>
 
+#include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
-#include "ui/flow/screen_flags.hpp"
 
 namespace gm {
 namespace {

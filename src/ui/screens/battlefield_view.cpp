@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
@@ -15,9 +15,6 @@ namespace gm {
 
 namespace {
 
-constexpr std::int32_t kViewMaxX = 348;
-constexpr std::int32_t kViewMaxY = 321;
-constexpr std::int32_t kTheatreTop = 30;
 constexpr HitRect kMapArea{1, 1, 719, 539};
 
 // The merge keys by NeighbourFlags byte (row by row from the north-west), with the letter's
@@ -54,14 +51,14 @@ void DrawUnits(UiContext& ctx, const TMapCell& cell, std::int32_t px, std::int32
       DrawImage(ctx, "Units", f.FormationType - 1, px, py);
     }
   };
-  if (w.ScreenFlags[kFlagLayer] == 2) {
+  if (w.ScreenFlags[kFlagLayer] == kLayerArmy) {
     if (air != nullptr) DrawImage(ctx, "Units", air->FormationType - 1, px, py);
     if (ground != nullptr && ground->OrdersLeft <= 2) {
       groundPicture(*ground);
       DrawImage(ctx, "Cursors", 12 - ground->OrdersLeft, px + 45, py + 45);
       DrawImage(ctx, "Cursors", 25 + NationOf(*ground), px, py + 45);
     }
-  } else if (w.ScreenFlags[kFlagLayer] == 1) {
+  } else if (w.ScreenFlags[kFlagLayer] == kLayerAir) {
     if (ground != nullptr) groundPicture(*ground);
     if (air != nullptr) {
       DrawImage(ctx, "Units", air->FormationType - 1, px, py);
@@ -128,7 +125,7 @@ void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::
   const int dx = w.Selection[1] - mapX;
   const int dy = w.Selection[2] - mapY;
   const bool computer = w.ScreenFlags[kFlagComputerTurn] == 1;
-  if (w.ScreenFlags[kFlagLayer] == 2) {
+  if (w.ScreenFlags[kFlagLayer] == kLayerArmy) {
     if (dx <= -kGroundGridCentre || dx >= kGroundGridCentre || dy <= -kGroundGridCentre ||
         dy >= kGroundGridCentre) {
       DrawImage(ctx, "Table4", 20, px, py);
@@ -144,7 +141,7 @@ void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::
       return;
     }
     DrawImage(ctx, "Table4", GroundReachPattern(g, phase), px, py);
-  } else if (w.ScreenFlags[kFlagLayer] == 1) {
+  } else if (w.ScreenFlags[kFlagLayer] == kLayerAir) {
     if (dx <= -kAirGridCentre || dx >= kAirGridCentre || dy <= -kAirGridCentre ||
         dy >= kAirGridCentre) {
       DrawImage(ctx, "Table4", 20, px, py);
@@ -166,7 +163,7 @@ void ScrollAtEdges(UiContext& ctx, std::int32_t& originX, std::int32_t& originY,
     ui.CursorShape = kCursorScrollWest;
   }
   if (my == 0) {
-    if (originY > kTheatreTop) --originY;
+    if (originY > kViewMinY) --originY;
     ui.CursorShape = kCursorScrollNorth;
   }
   if (mx == kFrameWidth - 1) {
@@ -189,13 +186,14 @@ void ScrollAtEdges(UiContext& ctx, std::int32_t& originX, std::int32_t& originY,
 void DrawBattlefieldStage(UiContext& ctx) {
   World& w = ctx.w;
   DrawImage(ctx, "Pictogram", 0, 740, 103);
-  if (w.ScreenFlags[kFlagZoom] == 2) ScrollAtEdges(ctx, w.ViewX, w.ViewY, kViewMaxX, kViewMaxY);
-  for (int r = 0; r < kViewRows; ++r) {
-    for (int c = 0; c < kViewColumns; ++c) {
+  if (w.ScreenFlags[kFlagZoom] == kZoomBattlefield)
+    ScrollAtEdges(ctx, w.ViewX, w.ViewY, kViewMaxX, kViewMaxY);
+  for (int r = 0; r < kBattlefieldRows; ++r) {
+    for (int c = 0; c < kBattlefieldColumns; ++c) {
       const int x = w.ViewX + c, y = w.ViewY + r;
       if (!OnMap(x, y)) continue;
       const TMapCell& cell = Cell(w, x, y);
-      const std::int32_t px = kCellPixels * c, py = kCellPixels * r;
+      const std::int32_t px = kBattlefieldCellPixels * c, py = kBattlefieldCellPixels * r;
       const std::string_view terrain = TerrainImageName(cell.Terrain);
       if (!terrain.empty()) {
         DrawImage(ctx, terrain, cell.Terrain % kTerrainPatternsPerImage, px, py);
@@ -222,8 +220,8 @@ void DrawBattlefieldStage(UiContext& ctx) {
 void ClickBattlefield(UiContext& ctx) {
   if (!kMapArea.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
   ctx.ui.MapClicked = 1;
-  ctx.ui.ClickedCellX = ctx.ui.MouseX / kCellPixels + ctx.w.ViewX;
-  ctx.ui.ClickedCellY = ctx.ui.MouseY / kCellPixels + ctx.w.ViewY;
+  ctx.ui.ClickedCellX = ctx.ui.MouseX / kBattlefieldCellPixels + ctx.w.ViewX;
+  ctx.ui.ClickedCellY = ctx.ui.MouseY / kBattlefieldCellPixels + ctx.w.ViewY;
 }
 
 }  // namespace gm

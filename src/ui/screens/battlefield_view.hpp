@@ -9,9 +9,6 @@
 
 namespace gm {
 
-inline constexpr std::int32_t kCellPixels = 60;
-inline constexpr int kViewColumns = 12;
-inline constexpr int kViewRows = 9;
 inline constexpr std::int32_t kMapAreaWidth = 720;
 inline constexpr std::int32_t kMapAreaHeight = 540;
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "ui/flow/computer_frame.hpp"
-#include "ui/flow/screen_flags.hpp"
+#include "flow/computer_frame.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/cell_lines.hpp"
@@ -57,7 +57,7 @@ void DrawPanels(UiContext& ctx) {
   const World& w = ctx.w;
   DrawImage(ctx, "Table1", 0, 0, 540);
   DrawImage(ctx, "Table2", 0, 720, 0);
-  if (w.ScreenFlags[kFlagZoom] == 2) {
+  if (w.ScreenFlags[kFlagZoom] == kZoomBattlefield) {
     if (w.Selection[0] == 1) {
       DrawSelectedCellLines(ctx);
     } else {

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
@@ -21,8 +21,6 @@ namespace {
 constexpr std::int32_t kTile = 20;
 constexpr int kColumns = 36;
 constexpr int kRows = 27;
-constexpr std::int32_t kMap1MaxX = 324;
-constexpr std::int32_t kMap1MaxY = 303;
 constexpr HitRect kMapArea{1, 1, 719, 539};
 constexpr std::array<std::string_view, 2> kHintLines = {
     "Left click on map - for move on map",
@@ -64,7 +62,7 @@ void DrawHoverLine(UiContext& ctx) {
 
 void DrawMap1Stage(UiContext& ctx) {
   World& w = ctx.w;
-  if (w.ScreenFlags[kFlagZoom] != 1) return;
+  if (w.ScreenFlags[kFlagZoom] != kZoomMap1) return;
   DrawImage(ctx, "Pictogram", 10, 740, 103);
   ScrollAtEdges(ctx, w.Map1X, w.Map1Y, kMap1MaxX, kMap1MaxY);
   TDirectDrawSurface& back = ctx.Back();

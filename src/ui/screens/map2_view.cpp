@@ -1,7 +1,7 @@
 // The overview map and its click.
 #include "ui/screens/map2_view.hpp"
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 
@@ -10,9 +10,6 @@ namespace gm {
 namespace {
 
 constexpr HitRect kOverviewArea{1, 1, 719, 599};
-constexpr std::int32_t kViewMaxX = 348;
-constexpr std::int32_t kViewMaxY = 321;
-constexpr std::int32_t kTheatreTop = 30;
 
 }  // namespace
 
@@ -26,8 +23,8 @@ void CentreBattlefieldOn(UiContext& ctx, std::int32_t col, std::int32_t row) {
   if (w.ViewY > 5) w.ViewY -= 5;
   if (w.ViewX > kViewMaxX) w.ViewX = kViewMaxX;
   if (w.ViewY > kViewMaxY) w.ViewY = kViewMaxY;
-  if (w.ViewY < kTheatreTop) w.ViewY = kTheatreTop;
-  w.ScreenFlags[kFlagZoom] = 2;
+  if (w.ViewY < kViewMinY) w.ViewY = kViewMinY;
+  w.ScreenFlags[kFlagZoom] = kZoomBattlefield;
 }
 
 void DrawMap2View(UiContext& ctx) {
@@ -39,7 +36,7 @@ void DrawMap2View(UiContext& ctx) {
 
 void ClickMap2View(UiContext& ctx) {
   if (!kOverviewArea.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
-  CentreBattlefieldOn(ctx, ctx.ui.MouseX / 2, ctx.ui.MouseY / 2 + kTheatreTop);
+  CentreBattlefieldOn(ctx, ctx.ui.MouseX / 2, ctx.ui.MouseY / 2 + kViewMinY);
 }
 
 }  // namespace gm

@@ -4,9 +4,9 @@
 #include <array>
 #include <string>
 
-#include "ui/flow/action_animation.hpp"
-#include "ui/flow/map_orders.hpp"
-#include "ui/flow/screen_flags.hpp"
+#include "flow/action_animation.hpp"
+#include "flow/map_orders.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/battlefield_view.hpp"
@@ -17,9 +17,6 @@
 namespace gm {
 
 namespace {
-
-// ActionKind values.
-enum : std::uint8_t { kActionAssault = 1, kActionArtillery = 2, kActionAirStrike = 3 };
 
 std::string CountLine(std::uint16_t count, std::string_view name) {
   return std::to_string(count) + " " + std::string(name);
@@ -124,7 +121,8 @@ void RunMapOrdersStage(UiContext& ctx) {
     // The click acts on the cell it was made on, wherever the pointer is now.
     w.TargetX = ui.ClickedCellX;
     w.TargetY = ui.ClickedCellY;
-    ui.TargetScreenPos = {kCellPixels * (w.TargetX - w.ViewX), kCellPixels * (w.TargetY - w.ViewY)};
+    ui.TargetScreenPos = {kBattlefieldCellPixels * (w.TargetX - w.ViewX),
+                          kBattlefieldCellPixels * (w.TargetY - w.ViewY)};
     MapClickAt(w, ctx.flow);
     ui.MapClicked = 0;
   }
@@ -134,10 +132,11 @@ void RunMapOrdersStage(UiContext& ctx) {
   }
   // While an animation runs its target stays: the fight reads it at the end.
   if (w.ActionTick == 0) {
-    const std::int32_t col = ui.MouseX / kCellPixels, row = ui.MouseY / kCellPixels;
+    const std::int32_t col = ui.MouseX / kBattlefieldCellPixels,
+                       row = ui.MouseY / kBattlefieldCellPixels;
     w.TargetX = col + w.ViewX;
     w.TargetY = row + w.ViewY;
-    ui.TargetScreenPos = {kCellPixels * col, kCellPixels * row};
+    ui.TargetScreenPos = {kBattlefieldCellPixels * col, kBattlefieldCellPixels * row};
   }
   if (!OnMap(w.TargetX, w.TargetY)) return;
   const TMapCell& cell = Cell(w, w.TargetX, w.TargetY);
@@ -165,15 +164,15 @@ void RunActionAnimation(UiContext& ctx) {
     const std::int32_t pattern = EffectPattern(tick);
     const std::int32_t tx = ui.TargetScreenPos[0], ty = ui.TargetScreenPos[1];
     switch (w.ActionKind) {
-      case kActionAssault:
-        DrawImage(ctx, "Table4", pattern, kCellPixels * ui.AttackerScreenCell[0],
-                  kCellPixels * ui.AttackerScreenCell[1]);
+      case ActionKind::kAssault:
+        DrawImage(ctx, "Table4", pattern, kBattlefieldCellPixels * ui.AttackerScreenCell[0],
+                  kBattlefieldCellPixels * ui.AttackerScreenCell[1]);
         DrawImage(ctx, "Table4", pattern, tx, ty);
         break;
-      case kActionArtillery:
+      case ActionKind::kArtilleryFire:
         DrawImage(ctx, "Table4", pattern, tx, ty);
         break;
-      case kActionAirStrike:
+      case ActionKind::kAirStrike:
         DrawImage(ctx, "Table4", pattern, tx, ty);
         for (std::size_t n = 0; n < kAntiAircraftMarks.size(); ++n) {
           if (kAntiAircraftMarks[n] < 0 || w.Combat.EnemyAAFlags[n] != 1) continue;

@@ -3,7 +3,7 @@
 
 #include <ctime>
 
-#include "ui/flow/screen_flags.hpp"
+#include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 

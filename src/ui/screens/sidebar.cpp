@@ -1,8 +1,8 @@
 // Sidebar buttons: pictures, clicks and page-button flashing.
 #include "ui/screens/sidebar.hpp"
 
+#include "flow/screen_flags.hpp"
 #include "ui/click_handler.hpp"
-#include "ui/flow/screen_flags.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/unit_staff_page.hpp"
@@ -98,9 +98,9 @@ void CountSettlementStatistics(World& w) {
 void DrawSidebarButtons(UiContext& ctx) {
   const auto& flags = ctx.w.ScreenFlags;
   DrawImage(ctx, "Pictogram", ZoomPicture(flags[kFlagZoom]), kButtonX, ButtonY(kZoomButton));
-  const std::int32_t layer = flags[kFlagLayer] == 2   ? 1
-                             : flags[kFlagLayer] == 1 ? 11
-                                                      : kDisabledPicture;
+  const std::int32_t layer = flags[kFlagLayer] == kLayerArmy  ? 1
+                             : flags[kFlagLayer] == kLayerAir ? 11
+                                                              : kDisabledPicture;
   DrawImage(ctx, "Pictogram", layer, kButtonX, ButtonY(kLayerButton));
   for (int k = kFlagNewUnit; k <= kFlagQuit; ++k) {
     DrawImage(ctx, "Pictogram", PagePicture(k, flags[static_cast<std::size_t>(k)]), kButtonX,
@@ -142,14 +142,14 @@ void ClickSidebarButtons(UiContext& ctx) {
     DropSelectionFlag(w);
     PlayClickSound(ctx);
   }
-  if (flags[kFlagNewUnit] == 2 && Hit(ctx, kNewUnitButton)) {
+  if (flags[kFlagNewUnit] == kPageLive && Hit(ctx, kNewUnitButton)) {
     DropSelectionFlag(w);
     OpenPage(ctx, OpenReinforcementPage);
     BuildRaiseList(w);
     PlayClickSound(ctx);
   }
-  if (flags[kFlagUnitStaff] == 2 && Hit(ctx, kUnitStaffButton)) OpenUnitStaffPage(ctx);
-  if (flags[kFlagEconomy] == 2 && Hit(ctx, kEconomyButton)) {
+  if (flags[kFlagUnitStaff] == kPageLive && Hit(ctx, kUnitStaffButton)) OpenUnitStaffPage(ctx);
+  if (flags[kFlagEconomy] == kPageLive && Hit(ctx, kEconomyButton)) {
     OpenPage(ctx, OpenEconomyPage);
     ctx.ui.EconomyPage = 1;
     CountSettlementStatistics(w);
@@ -163,28 +163,28 @@ void ClickSidebarButtons(UiContext& ctx) {
     BuildEquipmentList(w);
     PlayClickSound(ctx);
   }
-  if (flags[kFlagOptions] == 2 && Hit(ctx, kOptionsButton)) {
+  if (flags[kFlagOptions] == kPageLive && Hit(ctx, kOptionsButton)) {
     OpenPage(ctx, OpenOptionsPage);
     PlayClickSound(ctx);
   }
-  if (flags[kFlagSaveLoad] == 2 && Hit(ctx, kSaveLoadButton)) {
+  if (flags[kFlagSaveLoad] == kPageLive && Hit(ctx, kSaveLoadButton)) {
     OpenPage(ctx, OpenSaveLoadPage);
     w.SaveSlots.SaveLoadMode = 0;
     w.SaveSlots.reserved0b.fill(0);
     ScanSaveSlots(w, ctx.fs);
     PlayClickSound(ctx);
   }
-  if (flags[kFlagEndTurn] == 2 && Hit(ctx, kEndTurnButton)) {
+  if (flags[kFlagEndTurn] == kPageLive && Hit(ctx, kEndTurnButton)) {
     w.AiCompletesTurn = 0;
     OpenPage(ctx, OpenEndTurnPage);
     PlayClickSound(ctx);
   }
-  if (flags[kFlagHelp] == 2 && Hit(ctx, kHelpButton)) {
+  if (flags[kFlagHelp] == kPageLive && Hit(ctx, kHelpButton)) {
     OpenPage(ctx, OpenHelpPage);
     ctx.ui.HelpPage = 1;
     PlayClickSound(ctx);
   }
-  if (flags[kFlagQuit] == 2 && Hit(ctx, kQuitButton)) {
+  if (flags[kFlagQuit] == kPageLive && Hit(ctx, kQuitButton)) {
     OpenPage(ctx, OpenQuitPage);
     PlayClickSound(ctx);
   }

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "ui/flow/start_game.hpp"
-#include "ui/flow/turn_change.hpp"
+#include "flow/start_game.hpp"
+#include "flow/turn_change.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
