@@ -1,5 +1,4 @@
-// Formation symbols (NATO style, by kind, in the nation's colour) and side views of the
-// ground-equipment models (by category, in the maker's colour).
+// Formation symbols (NATO style, by kind, in the nation's colour).
 #include <cmath>
 
 #include "tools/art/paint.hpp"
@@ -93,90 +92,6 @@ void PaintUnit(cairo_t* cr, int formationType, bool ordersLeft) {
       cairo_move_to(cr, x0 + w / 2 - 5, y0 + 13), cairo_line_to(cr, x0 + w / 2 + 5, y0 + 13);
       cairo_stroke(cr);
       Label(cr, role >= 0 && role < 4 ? kRole[role] : "?", x0 + w / 2, y0 + 21, 9, ink);
-      break;
-    }
-  }
-}
-
-void PaintEquipment(cairo_t* cr, int model) {
-  // A grey field backdrop, then the silhouette facing right.
-  SetColor(cr, Hex(0x3A3E34));
-  cairo_paint(cr);
-  SetColor(cr, Hex(0x4A4E40));
-  cairo_rectangle(cr, 0, 32, 100, 8);
-  cairo_fill(cr);
-  if (model < 1 || model > kEquipmentModelRows) return;
-  const TEquipmentModel& m = EquipmentModels[size_t(model)];
-  if (m.Category == 0) return;  // empty row: backdrop only
-  const Rgb body = Mix(NationColor(m.Nation <= 10 ? m.Nation : 10), Hex(0x4A4A30), 0.45);
-  const Rgb dark = Mix(body, Hex(0x000000), 0.5);
-  // Small differences between models of one category: hull length and gun length.
-  Dice d{uint32_t(model)};
-  const double len = d.Range(44, 60), gun = d.Range(16, 30);
-  const double x = 50 - len / 2;
-  auto wheels = [&](int n, double y, double r) {
-    SetColor(cr, Hex(0x1A1A16));
-    for (int i = 0; i < n; ++i) {
-      cairo_arc(cr, x + 6 + i * (len - 12) / std::max(n - 1, 1), y, r, 0, 2 * kPi);
-      cairo_fill(cr);
-    }
-  };
-  SetColor(cr, body);
-  switch (m.Category) {
-    case 1:  // tank: track, hull, turret, gun
-    case 2:  // self-propelled gun: track, hull, casemate, long gun
-      SetColor(cr, Hex(0x2A2A24));
-      cairo_rectangle(cr, x, 26, len, 8);
-      cairo_fill(cr);
-      wheels(5, 30, 3);
-      SetColor(cr, body);
-      cairo_rectangle(cr, x + 2, 19, len - 4, 8);
-      cairo_fill(cr);
-      if (m.Category == 1) {
-        cairo_rectangle(cr, x + len * 0.3, 12, len * 0.35, 8);
-        cairo_rectangle(cr, x + len * 0.65, 14, gun, 3);
-      } else {
-        cairo_move_to(cr, x + len * 0.35, 19), cairo_line_to(cr, x + len * 0.45, 12);
-        cairo_line_to(cr, x + len * 0.9, 12), cairo_line_to(cr, x + len, 19);
-        cairo_rectangle(cr, x + len * 0.85, 13, gun + 4, 3);
-      }
-      cairo_fill(cr);
-      break;
-    case 3:  // armoured car: wheels, sloped body, small turret
-      wheels(3, 31, 4);
-      SetColor(cr, body);
-      cairo_move_to(cr, x, 27), cairo_line_to(cr, x + 4, 18), cairo_line_to(cr, x + len - 4, 18);
-      cairo_line_to(cr, x + len, 27), cairo_close_path(cr);
-      cairo_rectangle(cr, x + len * 0.35, 12, len * 0.25, 7);
-      cairo_rectangle(cr, x + len * 0.6, 14, gun * 0.6, 2);
-      cairo_fill(cr);
-      break;
-    default: {  // towed guns: carriage, shield, barrel at the category's elevation
-      static const double kElev[] = {0, 0, 0, 0, 0.12, 0.5, 1.0, 0.02, 1.1};
-      const double elev = kElev[m.Category];
-      const double bl = m.Category == 6 ? 20 : m.Category == 5 ? gun : gun + 10;
-      SetColor(cr, dark);
-      cairo_set_line_width(cr, 3);
-      cairo_move_to(cr, 44, 28), cairo_line_to(cr, 20, 33);  // trail
-      if (m.Category == 8) cairo_move_to(cr, 30, 33), cairo_line_to(cr, 70, 33);
-      cairo_stroke(cr);
-      SetColor(cr, body);
-      cairo_set_line_width(cr, m.Category == 6 ? 5 : m.Category == 5 ? 4.5 : 3);
-      cairo_move_to(cr, 48, 24);
-      cairo_line_to(cr, 48 + bl * std::cos(elev), 24 - bl * std::sin(elev));
-      cairo_stroke(cr);
-      if (m.Category != 6) {
-        cairo_rectangle(cr, 44, 16, 4, 12);  // shield
-        cairo_fill(cr);
-        SetColor(cr, Hex(0x1A1A16));
-        cairo_arc(cr, 47, 30, 5, 0, 2 * kPi);
-        cairo_fill(cr);
-      } else {
-        cairo_set_line_width(cr, 1.5);
-        cairo_move_to(cr, 56, 18), cairo_line_to(cr, 60, 33);
-        cairo_move_to(cr, 56, 18), cairo_line_to(cr, 52, 33);
-        cairo_stroke(cr);
-      }
       break;
     }
   }

@@ -1,0 +1,178 @@
+// What the pictures must show, beyond being there: every equipment model its own picture that
+// stands out on the slot, the parade's model-to-pattern rule, and the equipment shapes read from
+// the tables.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "tools/art/art_build.hpp"
+#include "tools/art/equipment_shape.hpp"
+#include "world/tables/tables.hpp"
+
+namespace gm::art {
+namespace {
+
+const std::vector<ArtItem>& Catalogue() {
+  static const std::vector<ArtItem> items = [] {
+    std::ifstream in(GM_ART_CATALOGUE, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return ParseCatalogue(text.str(), GM_ART_CATALOGUE);
+  }();
+  return items;
+}
+
+const ArtItem& Item(const std::string& name) {
+  for (const ArtItem& item : Catalogue())
+    if (item.name == name) return item;
+  throw std::runtime_error("no item " + name);
+}
+
+// One pattern of a rendered item as rows of RGB colours.
+struct Cell {
+  int width = 0, height = 0;
+  std::vector<TColor> pixels;
+  bool operator==(const Cell& o) const { return pixels == o.pixels; }
+};
+
+Cell CellOf(const ArtItem& item, const std::vector<TColor>& rgb, int pattern) {
+  Cell c{item.width, item.height, {}};
+  const int x0 = (pattern % item.columns) * item.width;
+  const int y0 = (pattern / item.columns) * item.height;
+  const int stride = item.columns * item.width;
+  for (int y = 0; y < item.height; ++y)
+    for (int x = 0; x < item.width; ++x)
+      c.pixels.push_back(rgb[size_t(y0 + y) * size_t(stride) + size_t(x0 + x)]);
+  return c;
+}
+
+// Relative luminance of an sRGB colour.
+double Luminance(TColor c) {
+  auto lin = [](int v) {
+    const double s = v / 255.0;
+    return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * lin(RedOf(c)) + 0.7152 * lin(GreenOf(c)) + 0.0722 * lin(BlueOf(c));
+}
+
+// Every equipment picture, by model number (1..800), with the model's own backdrop.
+std::map<int, Cell> EquipmentPictures() {
+  std::map<int, Cell> out;
+  for (int t = 1; t <= 8; ++t) {
+    const ArtItem& item = Item("tech0" + std::to_string(t));
+    const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
+    for (int p = 0; p < item.count; ++p) out[(t - 1) * 100 + p + 1] = CellOf(item, rgb, p);
+  }
+  return out;
+}
+
+// The parade shows id n as pattern n mod 100 of "tech" + (n div 100 + 1), and id n is model
+// n + 1; the production page draws model m as pattern (m - 1) mod 100 of image (m - 1) div 100
+// + 1. Both rules meet in the picture of each model, so the catalogue must say so too.
+TEST(EquipmentPictures, PatternPOfTechNnIsModelHundredTimesNnMinusOnePlusPPlusOne) {
+  for (int t = 1; t <= 8; ++t) {
+    const ArtItem& item = Item("tech0" + std::to_string(t));
+    ASSERT_EQ(item.count, 100);
+    ASSERT_EQ(item.notes.size(), 1u);
+    const std::string models = std::to_string((t - 1) * 100 + 1) + ".." + std::to_string(t * 100);
+    EXPECT_NE(item.notes[0].text.find(models), std::string::npos) << item.notes[0].text;
+  }
+}
+
+TEST(EquipmentPictures, EveryModelHasItsOwnPictureThatStandsOutOnTheSlot) {
+  const std::map<int, Cell> pictures = EquipmentPictures();
+  // The backdrop is what an empty row shows.
+  int emptyRow = 0;
+  for (int m = 1; m <= kEquipmentModelRows && emptyRow == 0; ++m)
+    if (EquipmentModels[size_t(m)].Category == 0) emptyRow = m;
+  ASSERT_GT(emptyRow, 0);
+  const Cell& backdrop = pictures.at(emptyRow);
+  std::map<std::vector<TColor>, int> seen;
+  double lowest = 1e9;
+  int lowestModel = 0;
+  for (int m = 1; m <= kEquipmentModelRows; ++m) {
+    const Cell& c = pictures.at(m);
+    if (EquipmentModels[size_t(m)].Category == 0) {
+      EXPECT_TRUE(c == backdrop) << "empty row " << m << " shows something";
+      continue;
+    }
+    const auto [it, fresh] = seen.emplace(c.pixels, m);
+    EXPECT_TRUE(fresh) << "models " << it->second << " and " << m << " look the same";
+    // The piece: the pixels that differ from the backdrop. Its mean luminance against that of
+    // the backdrop behind it, as a contrast ratio.
+    int count = 0;
+    double piece = 0, behind = 0;
+    for (size_t i = 0; i < c.pixels.size(); ++i) {
+      const TColor a = c.pixels[i], b = backdrop.pixels[i];
+      const int diff = std::abs(RedOf(a) - RedOf(b)) + std::abs(GreenOf(a) - GreenOf(b)) +
+                       std::abs(BlueOf(a) - BlueOf(b));
+      if (diff < 30) continue;
+      ++count;
+      piece += Luminance(a);
+      behind += Luminance(b);
+    }
+    EXPECT_GE(count, 120) << "model " << m << " is drawn too small";
+    if (count == 0) continue;
+    piece /= count, behind /= count;
+    const double ratio = (std::max(piece, behind) + 0.05) / (std::min(piece, behind) + 0.05);
+    if (ratio < lowest) lowest = ratio, lowestModel = m;
+  }
+  // The floor: 3 to 1, what is asked of the parts of a user interface that must be seen.
+  EXPECT_GE(lowest, 3.0) << "model " << lowestModel;
+}
+
+TEST(EquipmentShapes, NamesGiveCalibreTaperAndLength) {
+  const struct {
+    const char* name;
+    double calibre, muzzle, length;
+  } cases[] = {
+      {"76mm ZIS-3", 76, 76, 0},      {"28/20mm Pzb-41", 28, 20, 0}, {"75/55mm Pak41", 75, 55, 0},
+      {"DA 149/40", 149, 149, 40},    {"75mm 75/27", 75, 75, 27},    {"88mm Pak43/41", 88, 88, 0},
+      {"76mm 1902/1930", 76, 76, 0},  {"SPW251/17", 0, 0, 0},        {"105mmFlak38/39", 105, 105, 0},
+      {"Pz.Wrf.280mm", 280, 280, 0},  {"T-34-85", 0, 0, 0},          {"107mm 09/30", 107, 107, 0},
+  };
+  for (const auto& c : cases) {
+    const NamedGun g = GunFromName(c.name);
+    EXPECT_EQ(g.calibreMm, c.calibre) << c.name;
+    EXPECT_EQ(g.muzzleMm, c.muzzle) << c.name;
+    EXPECT_EQ(g.lengthCalibres, c.length) << c.name;
+  }
+}
+
+// The shapes follow the table: heavier models are bigger, a stronger gun is longer, every row
+// of a category gets a picture of its kind.
+TEST(EquipmentShapes, FollowTheTableValues) {
+  auto shape = [](int m) { return ShapeOf(EquipmentModels[size_t(m)]); };
+  EXPECT_GT(shape(47).lengthM, shape(50).lengthM);  // the King Tiger outgrows the Pz-IIIG
+  EXPECT_GT(shape(50).lengthM, shape(65).lengthM);  // and that the Pz-IB
+  EXPECT_GT(shape(47).calibreMm * shape(47).barrelCalibres,
+            shape(50).calibreMm * shape(50).barrelCalibres);
+  EXPECT_GT(shape(5).calibreMm, shape(4).calibreMm);  // the KV-2's howitzer
+  EXPECT_TRUE(shape(14).fastTrack);                   // T-34: large road wheels
+  EXPECT_FALSE(shape(23).fastTrack);                  // T-26: small ones
+  const std::map<int, EquipmentForm> kinds = {
+      {1, EquipmentForm::kTank},         {33, EquipmentForm::kTankette},
+      {26, EquipmentForm::kFlameTank},   {122, EquipmentForm::kCasemateGun},
+      {147, EquipmentForm::kOpenSpGun},  {206, EquipmentForm::kArmouredCar},
+      {225, EquipmentForm::kHalfTrack},  {238, EquipmentForm::kCarrier},
+      {304, EquipmentForm::kFieldGun},   {315, EquipmentForm::kRecoillessGun},
+      {402, EquipmentForm::kHowitzer},   {407, EquipmentForm::kSiegeHowitzer},
+      {503, EquipmentForm::kMortar},     {510, EquipmentForm::kRocketTruck},
+      {518, EquipmentForm::kRocketHalfTrack}, {516, EquipmentForm::kRocketTowed},
+      {508, EquipmentForm::kRocketFrame}, {613, EquipmentForm::kAntiTankGun},
+      {618, EquipmentForm::kAntiTankRocket}, {710, EquipmentForm::kLightAaGun},
+      {713, EquipmentForm::kHeavyAaGun}, {720, EquipmentForm::kSpAaHalfTrack},
+      {730, EquipmentForm::kSpAaTank},
+  };
+  for (const auto& [m, form] : kinds)
+    EXPECT_EQ(static_cast<int>(shape(m).form), static_cast<int>(form)) << "model " << m;
+  for (int m = 1; m <= kEquipmentModelRows; ++m)
+    EXPECT_EQ(shape(m).form == EquipmentForm::kNone, EquipmentModels[size_t(m)].Category == 0)
+        << "model " << m;
+}
+
+}  // namespace
+}  // namespace gm::art
