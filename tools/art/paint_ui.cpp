@@ -210,13 +210,26 @@ void PaintTable3(cairo_t* cr, int p) {
     Label(cr, kTabs[tab], 30, 30, 10, kInk);
     return;
   }
-  if ((p >= 73 && p <= 78) || (p >= 83 && p <= 88)) {  // staff page step buttons
+  if ((p >= 73 && p <= 78) || (p >= 83 && p <= 88)) {  // staff page amount buttons
     const bool usable = p <= 78;
     const int k = usable ? p - 73 : p - 83;
-    static const char* kSteps[] = {"+1", "+10", "-1", "-10", "MAX", "AUTO"};
+    static const char* kSteps[] = {"+1", "+5", "+10", "+100", "+1000", "AUTO"};
     FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-    Plate(cr, 6, 8, 48, 44, usable ? Hex(0x9CB07A) : Hex(0x6E6E6A));
-    Label(cr, kSteps[k], 30, 30, 12, usable ? kInk : Hex(0x9A9A94));
+    const Rgb face = k == 5 ? Hex(0xB8A26A) : Hex(0x9CB07A);
+    Plate(cr, 6, 8, 48, 44, usable ? face : Hex(0x6E6E6A));
+    const Rgb ink = usable ? kInk : Hex(0x9A9A94);
+    if (k == 5) {  // the automatic refit: a circling arrow over its word
+      cairo_set_line_width(cr, 2.5);
+      SetColor(cr, ink);
+      cairo_arc(cr, 30, 22, 8, 0.3, 2 * kPi - 0.6);
+      cairo_stroke(cr);
+      cairo_move_to(cr, 38.5, 14), cairo_line_to(cr, 39.5, 22.5), cairo_line_to(cr, 32, 19.5);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+      Label(cr, kSteps[k], 30, 41, 10, ink);
+    } else {
+      Label(cr, kSteps[k], 30, 30, k == 4 ? 11 : 13, ink);
+    }
     return;
   }
   // Spare cells: plain window.
