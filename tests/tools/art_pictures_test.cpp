@@ -7,9 +7,11 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <tuple>
 
 #include "tools/art/art_build.hpp"
 #include "tools/art/equipment_shape.hpp"
+#include "tools/art/unit_kind.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm::art {
@@ -129,10 +131,10 @@ TEST(EquipmentShapes, NamesGiveCalibreTaperAndLength) {
     const char* name;
     double calibre, muzzle, length;
   } cases[] = {
-      {"76mm ZIS-3", 76, 76, 0},      {"28/20mm Pzb-41", 28, 20, 0}, {"75/55mm Pak41", 75, 55, 0},
-      {"DA 149/40", 149, 149, 40},    {"75mm 75/27", 75, 75, 27},    {"88mm Pak43/41", 88, 88, 0},
-      {"76mm 1902/1930", 76, 76, 0},  {"SPW251/17", 0, 0, 0},        {"105mmFlak38/39", 105, 105, 0},
-      {"Pz.Wrf.280mm", 280, 280, 0},  {"T-34-85", 0, 0, 0},          {"107mm 09/30", 107, 107, 0},
+      {"76mm ZIS-3", 76, 76, 0},     {"28/20mm Pzb-41", 28, 20, 0}, {"75/55mm Pak41", 75, 55, 0},
+      {"DA 149/40", 149, 149, 40},   {"75mm 75/27", 75, 75, 27},    {"88mm Pak43/41", 88, 88, 0},
+      {"76mm 1902/1930", 76, 76, 0}, {"SPW251/17", 0, 0, 0},        {"105mmFlak38/39", 105, 105, 0},
+      {"Pz.Wrf.280mm", 280, 280, 0}, {"T-34-85", 0, 0, 0},          {"107mm 09/30", 107, 107, 0},
   };
   for (const auto& c : cases) {
     const NamedGun g = GunFromName(c.name);
@@ -154,17 +156,28 @@ TEST(EquipmentShapes, FollowTheTableValues) {
   EXPECT_TRUE(shape(14).fastTrack);                   // T-34: large road wheels
   EXPECT_FALSE(shape(23).fastTrack);                  // T-26: small ones
   const std::map<int, EquipmentForm> kinds = {
-      {1, EquipmentForm::kTank},         {33, EquipmentForm::kTankette},
-      {26, EquipmentForm::kFlameTank},   {122, EquipmentForm::kCasemateGun},
-      {147, EquipmentForm::kOpenSpGun},  {206, EquipmentForm::kArmouredCar},
-      {225, EquipmentForm::kHalfTrack},  {238, EquipmentForm::kCarrier},
-      {304, EquipmentForm::kFieldGun},   {315, EquipmentForm::kRecoillessGun},
-      {402, EquipmentForm::kHowitzer},   {407, EquipmentForm::kSiegeHowitzer},
-      {503, EquipmentForm::kMortar},     {510, EquipmentForm::kRocketTruck},
-      {518, EquipmentForm::kRocketHalfTrack}, {516, EquipmentForm::kRocketTowed},
-      {508, EquipmentForm::kRocketFrame}, {613, EquipmentForm::kAntiTankGun},
-      {618, EquipmentForm::kAntiTankRocket}, {710, EquipmentForm::kLightAaGun},
-      {713, EquipmentForm::kHeavyAaGun}, {720, EquipmentForm::kSpAaHalfTrack},
+      {1, EquipmentForm::kTank},
+      {33, EquipmentForm::kTankette},
+      {26, EquipmentForm::kFlameTank},
+      {122, EquipmentForm::kCasemateGun},
+      {147, EquipmentForm::kOpenSpGun},
+      {206, EquipmentForm::kArmouredCar},
+      {225, EquipmentForm::kHalfTrack},
+      {238, EquipmentForm::kCarrier},
+      {304, EquipmentForm::kFieldGun},
+      {315, EquipmentForm::kRecoillessGun},
+      {402, EquipmentForm::kHowitzer},
+      {407, EquipmentForm::kSiegeHowitzer},
+      {503, EquipmentForm::kMortar},
+      {510, EquipmentForm::kRocketTruck},
+      {518, EquipmentForm::kRocketHalfTrack},
+      {516, EquipmentForm::kRocketTowed},
+      {508, EquipmentForm::kRocketFrame},
+      {613, EquipmentForm::kAntiTankGun},
+      {618, EquipmentForm::kAntiTankRocket},
+      {710, EquipmentForm::kLightAaGun},
+      {713, EquipmentForm::kHeavyAaGun},
+      {720, EquipmentForm::kSpAaHalfTrack},
       {730, EquipmentForm::kSpAaTank},
   };
   for (const auto& [m, form] : kinds)
@@ -172,6 +185,71 @@ TEST(EquipmentShapes, FollowTheTableValues) {
   for (int m = 1; m <= kEquipmentModelRows; ++m)
     EXPECT_EQ(shape(m).form == EquipmentForm::kNone, EquipmentModels[size_t(m)].Category == 0)
         << "model " << m;
+}
+
+// Unit symbols: the kind and the size marker read from the type's row, and two types of one
+// nation whose kind or size differ never share a picture.
+TEST(UnitSymbols, KindAndSizeOfEveryTypeShowInItsSymbol) {
+  const struct {
+    int row;
+    UnitKind kind;
+    UnitSize size;
+  } cases[] = {
+      {1, UnitKind::kArmoured, UnitSize::kDivision},
+      {3, UnitKind::kArmoured, UnitSize::kBrigade},
+      {12, UnitKind::kMotorised, UnitSize::kDivision},
+      {85, UnitKind::kMechanised, UnitSize::kDivision},
+      {24, UnitKind::kMechanised, UnitSize::kBrigade},
+      {7, UnitKind::kInfantry, UnitSize::kDivision},
+      {26, UnitKind::kMarine, UnitSize::kBrigade},
+      {11, UnitKind::kMountain, UnitSize::kDivision},
+      {15, UnitKind::kCavalry, UnitSize::kDivision},
+      {16, UnitKind::kMountainCavalry, UnitSize::kDivision},
+      {18, UnitKind::kAirborne, UnitSize::kDivision},
+      {92, UnitKind::kSecurity, UnitSize::kDivision},
+      {30, UnitKind::kBorderGuard, UnitSize::kBrigade},
+      {31, UnitKind::kGuerrilla, UnitSize::kBrigade},
+      {19, UnitKind::kMilitia, UnitSize::kDivision},
+      {124, UnitKind::kInfantry, UnitSize::kBrigade},
+      {33, UnitKind::kArtillery, UnitSize::kDivision},
+      {36, UnitKind::kRocketArtillery, UnitSize::kDivision},
+      {45, UnitKind::kAssaultArtillery, UnitSize::kBrigade},
+      {39, UnitKind::kAntiTank, UnitSize::kBrigade},
+      {46, UnitKind::kAirDefence, UnitSize::kDivision},
+      {51, UnitKind::kFighter, UnitSize::kRegiment},
+      {54, UnitKind::kAssaultAir, UnitSize::kRegiment},
+      {56, UnitKind::kTacticalBomber, UnitSize::kRegiment},
+      {57, UnitKind::kBomber, UnitSize::kRegiment},
+      {58, UnitKind::kMixedAir, UnitSize::kRegiment},
+      {59, UnitKind::kTorpedoBomber, UnitSize::kRegiment},
+      {171, UnitKind::kLevelBomber, UnitSize::kRegiment},
+  };
+  for (const auto& c : cases) {
+    const TFormationType& t = FormationTypes[size_t(c.row)];
+    EXPECT_EQ(static_cast<int>(KindOf(t)), static_cast<int>(c.kind)) << "type " << c.row;
+    EXPECT_EQ(static_cast<int>(SizeOf(t)), static_cast<int>(c.size)) << "type " << c.row;
+  }
+  for (const char* name : {"Units", "Units2"}) {
+    const ArtItem& item = Item(name);
+    const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
+    std::map<std::tuple<int, int, int>, Cell> shown;  // by nation, kind and size
+    int used = 0;
+    for (int row = 1; row <= kFormationTypeRows; ++row) {
+      const TFormationType& t = FormationTypes[size_t(row)];
+      if (t.Kind == 0) continue;
+      ++used;
+      EXPECT_NE(static_cast<int>(KindOf(t)), static_cast<int>(UnitKind::kNone)) << row;
+      const Cell c = CellOf(item, rgb, row - 1);
+      const auto key = std::make_tuple(int(t.Nation), int(KindOf(t)), int(SizeOf(t)));
+      for (const auto& [other, picture] : shown) {
+        if (other != key && std::get<0>(other) == int(t.Nation)) {
+          EXPECT_FALSE(picture == c) << name << ": type " << row << " looks like another kind";
+        }
+      }
+      shown.emplace(key, c);
+    }
+    EXPECT_EQ(used, 175);
+  }
 }
 
 }  // namespace

@@ -24,7 +24,9 @@ bool HasAny(std::string_view name, std::initializer_list<std::string_view> words
 }
 
 // Vehicles: cost = 12.6 x weight^0.6.
-double VehicleWeight(double cost) { return std::pow(std::max(cost, 6.0) / 12.6, 1 / 0.6); }
+double VehicleWeight(double cost) {
+  return std::pow(std::max(cost, 6.0) / 12.6, 1 / 0.6);
+}
 
 // The calibre of a vehicle's gun from its infantry attack: 6.9 x (HE shell in kg)^0.25 plus
 // about one for the machine guns; a 76mm shell weighs 6.2 kg and shells go with the calibre
@@ -173,8 +175,8 @@ EquipmentShape ShapeOf(const TEquipmentModel& m) {
   const double size = std::cbrt(s.weightTonnes);
 
   // Weapon: the name's calibre where it gives one, else the attack's.
-  s.calibreMm = named.calibreMm > 0 ? named.calibreMm
-                                     : CalibreFromAttack(m.InfantryAttack, vehicle);
+  s.calibreMm =
+      named.calibreMm > 0 ? named.calibreMm : CalibreFromAttack(m.InfantryAttack, vehicle);
   s.muzzleMm = named.calibreMm > 0 ? named.muzzleMm : s.calibreMm;
   s.barrelCalibres = named.lengthCalibres > 0 ? named.lengthCalibres
                                               : BarrelFromPenetration(m.ArmorAttack, s.calibreMm);
@@ -211,8 +213,11 @@ EquipmentShape ShapeOf(const TEquipmentModel& m) {
         s.lengthM = 1.9 * size;
       } else {
         s.form = EquipmentForm::kArmouredCar;
-        s.axles = Has(name, "8r") ? 4 : Has(name, "6r") ? 3 : s.weightTonnes >= 9.5 ? 4
-                                                             : s.weightTonnes >= 7.5 ? 3 : 2;
+        s.axles = Has(name, "8r")         ? 4
+                  : Has(name, "6r")       ? 3
+                  : s.weightTonnes >= 9.5 ? 4
+                  : s.weightTonnes >= 7.5 ? 3
+                                          : 2;
         s.wheelRadiusM = 0.42 + 0.03 * size;
         s.lengthM = 1.8 * size + 1.2;
         s.heightM += 0.4;

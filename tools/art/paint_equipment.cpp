@@ -39,7 +39,9 @@ struct Part {
 // The parts of one picture in drawing order (later parts in front).
 class Sketch {
  public:
-  void Poly(Material m, std::vector<P> points) { parts_.push_back({m, std::move(points), {0, 0}, 0, {0, 0}, {0, 0}, 0, 0}); }
+  void Poly(Material m, std::vector<P> points) {
+    parts_.push_back({m, std::move(points), {0, 0}, 0, {0, 0}, {0, 0}, 0, 0});
+  }
   void Circle(Material m, P c, double r) { parts_.push_back({m, {}, c, r, {0, 0}, {0, 0}, 0, 0}); }
   void Box(Material m, double x0, double y0, double x1, double y1) {
     Poly(m, {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}});
@@ -128,8 +130,7 @@ P Barrel(Sketch& k, const EquipmentShape& s, P at, double deg, double inside = 0
 void Cradle(Sketch& k, const EquipmentShape& s, P at, double deg) {
   const double cal = std::max(s.calibreMm, 8.0) / 1000;
   const double thick = std::max(0.1, cal * 3.2);
-  k.Bar(Material::kPaint, Along(at, deg, -thick * 2.2), Along(at, deg, thick * 4 + 0.3),
-        thick);
+  k.Bar(Material::kPaint, Along(at, deg, -thick * 2.2), Along(at, deg, thick * 4 + 0.3), thick);
 }
 
 // --- Vehicles --------------------------------------------------------------------------------
@@ -173,7 +174,9 @@ P DrawTurret(Sketch& k, const EquipmentShape& s, double cx, double deck, double 
   return trunnion;
 }
 
-void MachineGun(Sketch& k, P at, double deg) { k.Bar(Material::kMetal, at, Along(at, deg, 0.6), 0.07); }
+void MachineGun(Sketch& k, P at, double deg) {
+  k.Bar(Material::kMetal, at, Along(at, deg, 0.6), 0.07);
+}
 
 void TrackedGun(Sketch& k, const EquipmentShape& s) {
   const double L = s.lengthM, H = s.heightM;
@@ -228,8 +231,10 @@ void TrackedGun(Sketch& k, const EquipmentShape& s) {
       const double wall = H - top, x0 = L * 0.3, x1 = L * 0.82;
       const P t{x1 - 0.2, top + wall * 0.6};
       Barrel(k, s, t, s.elevationDeg, 0.3);
-      k.Poly(Material::kPaint,
-             {{x0, top - 0.02}, {x0 + 0.1, top + wall}, {x1 - 0.1, top + wall}, {x1 + 0.1, top - 0.02}});
+      k.Poly(Material::kPaint, {{x0, top - 0.02},
+                                {x0 + 0.1, top + wall},
+                                {x1 - 0.1, top + wall},
+                                {x1 + 0.1, top - 0.02}});
       k.Box(Material::kOpening, x0 + 0.15, top + wall - 0.12, x1 - 0.2, top + wall - 0.04);
       break;
     }
@@ -256,7 +261,8 @@ void ArmouredCar(Sketch& k, const EquipmentShape& s) {
   else
     MachineGun(k, t, 0);
   for (int a = 0; a < s.axles; ++a) {
-    const double x = s.axles == 2 ? (a == 0 ? L * 0.2 : L * 0.8) : L * (0.15 + 0.7 * a / (s.axles - 1));
+    const double x =
+        s.axles == 2 ? (a == 0 ? L * 0.2 : L * 0.8) : L * (0.15 + 0.7 * a / (s.axles - 1));
     Wheel(k, {x, R}, R, false);
   }
 }
@@ -279,8 +285,12 @@ double HalfTrackBase(Sketch& k, const EquipmentShape& s, bool armoured) {
     k.Box(Material::kOpening, 0.3, top - 0.12, L * 0.6, top - 0.04);
   } else {  // open cab and flat bed of a tractor
     k.Box(Material::kPaint, 0, bottom, L * 0.7, top);
-    k.Poly(Material::kPaint,
-           {{L * 0.68, bottom}, {L * 0.7, top + 0.75}, {L * 0.74, top + 0.75}, {L * 0.8, top}, {L, top}, {L, bottom}});
+    k.Poly(Material::kPaint, {{L * 0.68, bottom},
+                              {L * 0.7, top + 0.75},
+                              {L * 0.74, top + 0.75},
+                              {L * 0.8, top},
+                              {L, top},
+                              {L, bottom}});
   }
   Wheel(k, {L - 0.65, R}, R, false);
   return top;
@@ -301,8 +311,9 @@ void Carrier(Sketch& k, const EquipmentShape& s) {
   const double L = s.lengthM;
   const double run = Tracks(k, s, 0.1, L - 0.1);
   const double top = run + 0.45;
-  k.Poly(Material::kPaint,
-         {{0, run * 0.6}, {0.05, top}, {L - 0.45, top}, {L + 0.05, run * 0.9}, {L - 0.05, run * 0.6}});
+  k.Poly(
+      Material::kPaint,
+      {{0, run * 0.6}, {0.05, top}, {L - 0.45, top}, {L + 0.05, run * 0.9}, {L - 0.05, run * 0.6}});
   k.Box(Material::kOpening, 0.3, top - 0.1, L - 0.7, top - 0.03);
   MachineGun(k, {L - 0.5, top - 0.05}, 0);
 }
@@ -317,7 +328,7 @@ void TowedPiece(Sketch& k, const EquipmentShape& s, double wheelX, double shield
   const double cal = s.calibreMm / 1000;
   const P trunnion{wheelX + 0.1, R + 0.18 + cal * 2};
   k.Bar(Material::kMetal, {0.3, 0.02}, axle, 0.18, 0.24);  // the far leg of the split trail
-  k.Bar(Material::kPaint, {0, 0.1}, axle, 0.2, 0.3);      // the near leg
+  k.Bar(Material::kPaint, {0, 0.1}, axle, 0.2, 0.3);       // the near leg
   k.Poly(Material::kPaint, {{-0.1, 0}, {0.3, 0}, {0.22, 0.32}, {0.0, 0.3}});  // spade
   k.Poly(Material::kPaint, {{wheelX - 0.35, R - 0.1},
                             {wheelX + 0.3, R - 0.1},
@@ -421,8 +432,8 @@ void RocketFrame(Sketch& k, const EquipmentShape& s) {
   k.Bar(Material::kPaint, {1.6, 0}, {1.6, 1.3}, 0.1);
   for (int i = 0; i < std::min(s.barrels, 4); ++i) {
     const P a = Along({0.1 + 0.05 * i, 0.22 + 0.32 * i}, 35, 0.9);
-    k.Bar(Material::kMetal, Along(a, 35, -0.7), a, 0.12);           // motor
-    k.Bar(Material::kPaint, a, Along(a, 35, 0.6), 0.3, 0.22);       // warhead in its crate
+    k.Bar(Material::kMetal, Along(a, 35, -0.7), a, 0.12);      // motor
+    k.Bar(Material::kPaint, a, Along(a, 35, 0.6), 0.3, 0.22);  // warhead in its crate
   }
 }
 
@@ -479,7 +490,10 @@ void SpAaHalfTrack(Sketch& k, const EquipmentShape& s) {
   const bool armoured = s.armour >= 3;
   const double top = HalfTrackBase(k, s, armoured);
   const P pivot{s.lengthM * 0.32, top + 0.45};
-  k.Poly(Material::kPaint, {{pivot.x - 0.35, top}, {pivot.x + 0.35, top}, {pivot.x + 0.15, pivot.y}, {pivot.x - 0.15, pivot.y}});
+  k.Poly(Material::kPaint, {{pivot.x - 0.35, top},
+                            {pivot.x + 0.35, top},
+                            {pivot.x + 0.15, pivot.y},
+                            {pivot.x - 0.15, pivot.y}});
   for (int i = s.barrels - 1; i >= 0; --i) {
     const P p = Along(pivot, s.elevationDeg + 90, 0.12 * (i % 2));
     Barrel(k, s, Along(p, s.elevationDeg, 0.1 * (i / 2)), s.elevationDeg);
@@ -499,7 +513,10 @@ void SpAaTank(Sketch& k, const EquipmentShape& s) {
     const P p = Along(pivot, s.elevationDeg + 90, 0.12 * (i % 2));
     Barrel(k, s, Along(p, s.elevationDeg, 0.1 * (i / 2)), s.elevationDeg);
   }
-  k.Poly(Material::kPaint, {{cx - w / 2, top - 0.02}, {cx - w / 2 + 0.15, top + h}, {cx + w / 2 - 0.15, top + h}, {cx + w / 2, top - 0.02}});
+  k.Poly(Material::kPaint, {{cx - w / 2, top - 0.02},
+                            {cx - w / 2 + 0.15, top + h},
+                            {cx + w / 2 - 0.15, top + h},
+                            {cx + w / 2, top - 0.02}});
   k.Box(Material::kOpening, cx - w / 2 + 0.25, top + h - 0.1, cx + w / 2 - 0.25, top + h - 0.03);
 }
 
@@ -707,7 +724,8 @@ void PaintEquipment(cairo_t* cr, int model) {
       cairo_arc(cr, X(p.centre.x), Y(p.centre.y), std::max(p.radius * scale, 0.8), 0, 2 * kPi);
     } else {
       cairo_move_to(cr, X(p.outline[0].x), Y(p.outline[0].y));
-      for (size_t i = 1; i < p.outline.size(); ++i) cairo_line_to(cr, X(p.outline[i].x), Y(p.outline[i].y));
+      for (size_t i = 1; i < p.outline.size(); ++i)
+        cairo_line_to(cr, X(p.outline[i].x), Y(p.outline[i].y));
       cairo_close_path(cr);
     }
     switch (p.material) {
@@ -727,8 +745,8 @@ void PaintEquipment(cairo_t* cr, int model) {
     // Thin bars and small wheels get no outline, which would swallow them; a thin painted bar
     // is shaded darker instead, so that it still reads against the sky.
     const double size = p.width > 0         ? std::max(p.width, p.width2) * scale
-                         : p.outline.empty() ? 2 * p.radius * scale
-                                             : 99;
+                        : p.outline.empty() ? 2 * p.radius * scale
+                                            : 99;
     if (size < 3.2) {
       cairo_fill_preserve(cr);
       SetColor(cr, kInk, p.material == Material::kPaint ? 0.45 : 0.0);
