@@ -50,6 +50,11 @@ void Plate(cairo_t* cr, double x, double y, double w, double h, Rgb base, bool r
 void Label(cairo_t* cr, const char* text, double cx, double cy, double size, Rgb color,
            bool bold = true);
 
+// The mark of nation n (1..10) in a 15 x 15 cell; bright: the lit phase.
+void NationMark(cairo_t* cr, int nation, bool bright);
+// One 15 px half of nation n's 30 x 15 settlement flag, light or dark phase.
+void SettlementFlag(cairo_t* cr, int nation, bool light, bool leftHalf);
+
 void PaintUi(cairo_t* cr, const ArtItem& item, int pattern);      // tables, buttons, marks
 void PaintTerrain(cairo_t* cr, int tile);                         // one of the 675 tiles
 void PaintUnit(cairo_t* cr, int formationType, bool ordersLeft);  // Units and Units2

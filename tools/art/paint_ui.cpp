@@ -256,34 +256,6 @@ void Arrow(cairo_t* cr, double x, double y, double angle, Rgb fill) {
   cairo_restore(cr);
 }
 
-void Flag(cairo_t* cr, int nation, bool light, bool leftHalf) {
-  // A 30 x 15 flag cut into two 15 px halves: pole on the left half.
-  cairo_save(cr);
-  if (!leftHalf) cairo_translate(cr, -15, 0);
-  const Rgb c = light ? Mix(NationColor(nation), Hex(0xFFFFFF), 0.25) : NationColor(nation);
-  SetColor(cr, kInk);
-  cairo_rectangle(cr, 1, 1, 2, 14);
-  cairo_fill(cr);
-  SetColor(cr, c);
-  cairo_rectangle(cr, 3, 2, 25, 10);
-  cairo_fill(cr);
-  SetColor(cr, light ? Hex(0xFFFFFF) : kInk);
-  cairo_set_line_width(cr, 1);
-  cairo_rectangle(cr, 3.5, 2.5, 24, 9);
-  cairo_stroke(cr);
-  cairo_restore(cr);
-}
-
-void NationMark(cairo_t* cr, int nation, bool bright) {
-  const Rgb c = NationColor(nation);
-  SetColor(cr, bright ? Hex(0xFFFFFF) : kInk);
-  cairo_rectangle(cr, 1, 2, 13, 11);
-  cairo_fill(cr);
-  SetColor(cr, bright ? Mix(c, Hex(0xFFFFFF), 0.4) : c);
-  cairo_rectangle(cr, 2, 3, 11, 9);
-  cairo_fill(cr);
-}
-
 void PaintCursors(cairo_t* cr, int p) {
   cairo_set_line_width(cr, 1.5);
   if (p <= 9 && p != 4 && p != 5) {  // scroll pointers: arrow pointing to the edge or corner
@@ -384,11 +356,11 @@ void PaintCursors(cairo_t* cr, int p) {
     return;
   }
   if (p >= 37 && p <= 56) {
-    Flag(cr, (p - 35) / 2, true, (p - 35) % 2 == 0);
+    SettlementFlag(cr, (p - 35) / 2, true, (p - 35) % 2 == 0);
     return;
   }
   if (p >= 74 && p <= 93) {
-    Flag(cr, (p - 72) / 2, false, (p - 72) % 2 == 0);
+    SettlementFlag(cr, (p - 72) / 2, false, (p - 72) % 2 == 0);
     return;
   }
   if (p >= 60 && p <= 65) {  // hover bar
