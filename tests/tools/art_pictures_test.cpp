@@ -11,6 +11,7 @@
 
 #include "tools/art/art_build.hpp"
 #include "tools/art/equipment_shape.hpp"
+#include "tools/art/pixel_font.hpp"
 #include "tools/art/unit_kind.hpp"
 #include "world/tables/tables.hpp"
 
@@ -249,6 +250,66 @@ TEST(UnitSymbols, KindAndSizeOfEveryTypeShowInItsSymbol) {
       shown.emplace(key, c);
     }
     EXPECT_EQ(used, 175);
+  }
+}
+
+// The ink of a glyph: its pixels in the font's colour (not the key, not the shadow).
+std::vector<bool> GlyphInk(const Cell& c) {
+  std::vector<bool> ink;
+  for (TColor p : c.pixels) ink.push_back(p != RgbColor(0, 0, 0) && p != RgbColor(16, 16, 16));
+  return ink;
+}
+
+int TopRow(const std::vector<bool>& ink, int width) {
+  for (size_t i = 0; i < ink.size(); ++i)
+    if (ink[i]) return int(i) / width;
+  return -1;
+}
+
+// Every glyph of the texts (codes 33..126) is its own at its size, the pairs that small fonts
+// often merge differ by several pixels, accented capitals keep their accents, and the tooltip
+// frame's pieces meet their neighbours.
+TEST(GlyphFonts, GlyphsAreDistinctAccentsKeptFramesJoined) {
+  for (const char* name : {"Font01", "Font02", "Font03", "Font04", "Font05"}) {
+    SCOPED_TRACE(name);
+    const ArtItem& item = Item(name);
+    const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
+    auto ink = [&](int code) { return GlyphInk(CellOf(item, rgb, code)); };
+    std::map<std::vector<bool>, int> seen;
+    for (int code = 33; code <= 126; ++code) {
+      const auto [it, fresh] = seen.emplace(ink(code), code);
+      EXPECT_TRUE(fresh) << "'" << char(it->second) << "' and '" << char(code) << "' look alike";
+    }
+    for (const char* pair : {"MH", "0O", "1l", "1I", "lI", "8B", "5S", "2Z", "OQ", "VW", "mn"}) {
+      const std::vector<bool> a = ink(pair[0]), b = ink(pair[1]);
+      int differ = 0;
+      for (size_t i = 0; i < a.size(); ++i) differ += a[i] != b[i];
+      EXPECT_GE(differ, 3) << pair;
+    }
+    for (int code = 0xC0; code <= 0xDD; ++code) {
+      const Decomposed d = Decompose(code);
+      if (d.base == 0 || d.accent == Accent::kCedilla) continue;
+      // The accent: ink above the plain letter's top row.
+      const std::vector<bool> accented = ink(code);
+      const int top = TopRow(ink(d.base), item.width);
+      int above = 0;
+      for (int i = 0; i < top * item.width; ++i) above += accented[size_t(i)];
+      EXPECT_GE(above, 2) << "code " << code << " lost its accent";
+    }
+    // The frame: arms reach the cell's edges on one row (horizontal) and one column (vertical).
+    const int w = item.width, h = item.height;
+    auto at = [&](int code, int x, int y) { return bool(ink(code)[size_t(y * w + x)]); };
+    int row = -1, col = -1;
+    for (int y = 0; y < h; ++y)
+      if (at(0x94, 0, y) && at(0x94, w - 1, y)) row = y;
+    for (int x = 0; x < w; ++x)
+      if (at(0x83, x, 0) && at(0x83, x, h - 1)) col = x;
+    ASSERT_GE(row, 0);
+    ASSERT_GE(col, 0);
+    EXPECT_TRUE(at(0xAB, w - 1, row) && at(0xAB, col, h - 1));  // top-left corner
+    EXPECT_TRUE(at(0x8F, 0, row) && at(0x8F, col, h - 1));      // top-right
+    EXPECT_TRUE(at(0x90, w - 1, row) && at(0x90, col, 0));      // bottom-left
+    EXPECT_TRUE(at(0xAA, 0, row) && at(0xAA, col, 0));          // bottom-right
   }
 }
 
