@@ -682,16 +682,16 @@ cairo_surface_t* PaintSurface(const EquipmentShape& s) {
 
 }  // namespace
 
-void PaintEquipment(cairo_t* cr, int model) {
-  Backdrop(cr);
-  if (model < 1 || model > kEquipmentModelRows) return;
-  const EquipmentShape s = ShapeOf(EquipmentModels[size_t(model)]);
-  if (s.form == EquipmentForm::kNone) return;  // empty row: backdrop only
-  const Sketch sketch = SketchOf(s);
-  // Fit: at most the form's pixels a metre, the whole piece within 92 x 31 px, centred.
+namespace {
+
+struct Extent {
   double x0 = 1e9, x1 = -1e9, y1 = 0;
+};
+
+Extent ExtentOf(const Sketch& sketch) {
+  Extent e;
   auto extend = [&](P q, double r) {
-    x0 = std::min(x0, q.x - r), x1 = std::max(x1, q.x + r), y1 = std::max(y1, q.y + r);
+    e.x0 = std::min(e.x0, q.x - r), e.x1 = std::max(e.x1, q.x + r), e.y1 = std::max(e.y1, q.y + r);
   };
   for (const Part& p : sketch.Parts()) {
     if (p.width > 0) {
@@ -701,11 +701,15 @@ void PaintEquipment(cairo_t* cr, int model) {
     }
     for (const P& q : p.outline) extend(q, 0);
   }
-  const double scale = std::min({PixelsPerMetre(s.form), 92 / (x1 - x0), 31 / y1});
-  const double ox = 50 - (x0 + x1) / 2 * scale;
-  auto X = [&](double x) { return ox + x * scale; };
-  auto Y = [&](double y) { return kGroundY - y * scale; };
+  return e;
+}
 
+// Draws the parts with the piece's rear end (x 0) at pixel `left` and the ground at `groundY`;
+// `flat` paints everything in one colour without outlines (a silhouette against the light).
+void DrawSketch(cairo_t* cr, const Sketch& sketch, const EquipmentShape& s, double left,
+                double groundY, double scale, const Rgb* flat) {
+  auto X = [&](double x) { return left + x * scale; };
+  auto Y = [&](double y) { return groundY - y * scale; };
   cairo_surface_t* paint = PaintSurface(s);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   for (const Part& p : sketch.Parts()) {
@@ -727,6 +731,11 @@ void PaintEquipment(cairo_t* cr, int model) {
       for (size_t i = 1; i < p.outline.size(); ++i)
         cairo_line_to(cr, X(p.outline[i].x), Y(p.outline[i].y));
       cairo_close_path(cr);
+    }
+    if (flat) {
+      SetColor(cr, *flat);
+      cairo_fill(cr);
+      continue;
     }
     switch (p.material) {
       case Material::kPaint:
@@ -759,6 +768,31 @@ void PaintEquipment(cairo_t* cr, int model) {
     cairo_stroke(cr);
   }
   cairo_surface_destroy(paint);
+}
+
+}  // namespace
+
+void PaintEquipment(cairo_t* cr, int model) {
+  Backdrop(cr);
+  if (model < 1 || model > kEquipmentModelRows) return;
+  const EquipmentShape s = ShapeOf(EquipmentModels[size_t(model)]);
+  if (s.form == EquipmentForm::kNone) return;  // empty row: backdrop only
+  const Sketch sketch = SketchOf(s);
+  // Fit: at most the form's pixels a metre, the whole piece within 92 x 31 px, centred.
+  const Extent e = ExtentOf(sketch);
+  const double scale = std::min({PixelsPerMetre(s.form), 92 / (e.x1 - e.x0), 31 / e.y1});
+  DrawSketch(cr, sketch, s, 50 - (e.x0 + e.x1) / 2 * scale, kGroundY, scale, nullptr);
+}
+
+void DrawModel(cairo_t* cr, int model, double centreX, double groundY, double pixelsPerMetre,
+               const Rgb* silhouette) {
+  if (model < 1 || model > kEquipmentModelRows) return;
+  const EquipmentShape s = ShapeOf(EquipmentModels[size_t(model)]);
+  if (s.form == EquipmentForm::kNone) return;
+  const Sketch sketch = SketchOf(s);
+  const Extent e = ExtentOf(sketch);
+  DrawSketch(cr, sketch, s, centreX - (e.x0 + e.x1) / 2 * pixelsPerMetre, groundY, pixelsPerMetre,
+             silhouette);
 }
 
 }  // namespace gm::art

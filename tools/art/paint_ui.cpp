@@ -98,30 +98,8 @@ void ButtonHalf(cairo_t* cr, bool left, int mark, Rgb face, bool usable) {
 }
 
 void PaintTable3(cairo_t* cr, int p) {
-  if (p >= 100 && p < 150) {  // title picture: a dawn sky over a tank column on the steppe
-    const int c = (p - 100) % 10, r = (p - 100) / 10;
-    cairo_translate(cr, -60.0 * c, -60.0 * r);
-    cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, 300);
-    cairo_pattern_add_color_stop_rgb(sky, 0, 0.25, 0.22, 0.30);
-    cairo_pattern_add_color_stop_rgb(sky, 0.6, 0.85, 0.55, 0.30);
-    cairo_pattern_add_color_stop_rgb(sky, 0.62, 0.36, 0.34, 0.20);
-    cairo_pattern_add_color_stop_rgb(sky, 1, 0.22, 0.22, 0.14);
-    cairo_set_source(cr, sky);
-    cairo_paint(cr);
-    cairo_pattern_destroy(sky);
-    SetColor(cr, Hex(0xF3D08A));
-    cairo_arc(cr, 430, 170, 34, 0, 2 * kPi);
-    cairo_fill(cr);
-    for (int t = 0; t < 5; ++t) {  // silhouettes of tanks
-      const double x = 40 + t * 115, y = 235 - t * 8, s = 1.0 - t * 0.1;
-      SetColor(cr, Hex(0x1A1A14));
-      cairo_rectangle(cr, x, y, 80 * s, 18 * s);
-      cairo_rectangle(cr, x + 22 * s, y - 14 * s, 32 * s, 14 * s);
-      cairo_rectangle(cr, x + 54 * s, y - 9 * s, 40 * s, 4 * s);
-      cairo_fill(cr);
-    }
-    Label(cr, "GRAVMARK", 300, 60, 64, kGold);
-    Label(cr, "EASTERN FRONT 1941-1945", 300, 112, 22, kWhite);
+  if (p >= 100 && p < 150) {  // title picture
+    PaintTitlePicture(cr, p - 100);
     return;
   }
   if (p >= 150 && p < 174) {  // action window background: parchment card, 6 x 4 tiles
@@ -616,6 +594,8 @@ void PaintUi(cairo_t* cr, const ArtItem& item, int p) {
     PaintScene(cr, 3, p, 10);
   } else if (n == "Final") {
     PaintScene(cr, p / 12, p % 12, 4);
+  } else if (n == "ConfigPicture") {
+    PaintConfigPicture(cr);
   } else if (n == "special") {  // slot frame
     SetColor(cr, Hex(0x8A7E5E));
     cairo_set_line_width(cr, 3);
