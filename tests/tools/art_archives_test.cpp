@@ -46,7 +46,7 @@ TEST(ArtCatalogue, ListsEveryImageTheGameLooksUp) {
       {"Table3", "graphic", 60, 60, 174},   {"Table4", "graphic", 60, 60, 32},
       {"Table5", "graphic", 60, 60, 50},    {"Final", "graphic", 60, 60, 36},
       {"Units", "graphic", 60, 60, 200},    {"Units2", "graphic", 60, 60, 200},
-      {"special", "techn", 100, 40, 1},     {"ConfigPicture", "graphic", 245, 204, 1},
+      {"special", "techn", 100, 40, 1},     {"Config", "graphic", 245, 204, 1},
   };
   for (int i = 1; i <= 27; ++i)
     needs.push_back(

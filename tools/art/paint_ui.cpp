@@ -594,7 +594,7 @@ void PaintUi(cairo_t* cr, const ArtItem& item, int p) {
     PaintScene(cr, 3, p, 10);
   } else if (n == "Final") {
     PaintScene(cr, p / 12, p % 12, 4);
-  } else if (n == "ConfigPicture") {
+  } else if (n == "Config") {
     PaintConfigPicture(cr);
   } else if (n == "special") {  // slot frame
     SetColor(cr, Hex(0x8A7E5E));
