@@ -10,7 +10,10 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 const Rgb kSteel = Hex(0x4A4F45);
 const Rgb kWindow = Hex(0x6B6450);
-const Rgb kPanel = Hex(0xC9BC94);
+const Rgb kPanel = Hex(0xC9BC94);  // light faces of buttons and plates
+// The grounds that texts are written on are dark: every glyph font is light on a dark shadow.
+const Rgb kPage = Hex(0x32362B);
+const Rgb kCard = Hex(0x2B2F25);
 const Rgb kList = Hex(0x1E2A22);
 const Rgb kInk = Hex(0x161612);
 const Rgb kGold = Hex(0xE8C25A);
@@ -104,10 +107,10 @@ void PaintTable3(cairo_t* cr, int p) {
   }
   if (p >= 150 && p < 174) {  // action window background: parchment card, 6 x 4 tiles
     const int c = (p - 150) % 6, r = (p - 150) / 6;
-    FramedTile(cr, kPanel, Hex(0x5A4A30), r == 0, c == 5, r == 3, c == 0, p);
+    FramedTile(cr, kCard, Hex(0x8A7650), r == 0, c == 5, r == 3, c == 0, p);
     return;
   }
-  if (FramePiece(cr, p, kPanel, Hex(0x7A6A48), p)) return;
+  if (FramePiece(cr, p, kPage, Hex(0x8A7650), p)) return;
   if (p >= 20 && p <= 28) {  // the outer window frame, laid out as the inner panel's
     FramePiece(cr, p - 20, kWindow, kSteel, p);
     return;
