@@ -55,8 +55,9 @@ void NationMark(cairo_t* cr, int nation, bool bright);
 // One 15 px half of nation n's 30 x 15 settlement flag, light or dark phase.
 void SettlementFlag(cairo_t* cr, int nation, bool light, bool leftHalf);
 
-void PaintTitlePicture(cairo_t* cr, int tile);  // tile 0..49 of the title screen's picture
-void PaintConfigPicture(cairo_t* cr);           // the settings dialog's picture
+void PaintTitlePicture(cairo_t* cr, int tile);    // tile 0..49 of the title screen's picture
+void PaintConfigPicture(cairo_t* cr);             // the settings dialog's picture
+void PaintCoalitionPanel(cairo_t* cr, int tile);  // tile 0..9 of the title's 5 x 2 panel
 
 void PaintUi(cairo_t* cr, const ArtItem& item, int pattern);      // tables, buttons, marks
 void PaintTerrain(cairo_t* cr, int tile);                         // one of the 675 tiles
@@ -66,7 +67,7 @@ void PaintEquipment(cairo_t* cr, int model);                      // tech01 .. t
 // colour draws it flat in that colour.
 void DrawModel(cairo_t* cr, int model, double centreX, double groundY, double pixelsPerMetre,
                const Rgb* silhouette = nullptr);
-void PaintGlyph(cairo_t* cr, const ArtItem& item, int code);      // Font01 .. Font05
+void PaintGlyph(cairo_t* cr, const ArtItem& item, int code);  // Font01 .. Font05
 
 // Draws pattern `pattern` of `item`, whichever painter it belongs to.
 void PaintPattern(cairo_t* cr, const ArtItem& item, int pattern);

@@ -105,4 +105,31 @@ void PaintConfigPicture(cairo_t* cr) {
   cairo_stroke(cr);
 }
 
+void PaintCoalitionPanel(cairo_t* cr, int tile) {
+  // The two coalitions under their names, each nation by its mark.
+  cairo_translate(cr, -60.0 * (tile % 5), -60.0 * (tile / 5));
+  Plate(cr, 0, 0, 300, 120, Hex(0x6B6450));
+  Plate(cr, 6, 6, 288, 108, Hex(0x32362B), false);
+  Label(cr, "AXIS", 96, 26, 14, kGold);
+  Label(cr, "SOVIET UNION", 240, 26, 12, kGold);
+  SetColor(cr, Hex(0x8A7650));
+  cairo_rectangle(cr, 186, 14, 2, 92);
+  cairo_fill(cr);
+  const int axis[] = {2, 1, 3, 4, 6, 7};
+  for (int i = 0; i < 6; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 18 + 56 * (i % 3), 44 + 34 * (i / 3));
+    cairo_scale(cr, 2, 2);
+    NationMark(cr, axis[i], false);
+    cairo_restore(cr);
+  }
+  for (int i = 0; i < 2; ++i) {
+    cairo_save(cr);
+    cairo_translate(cr, 210 + 36 * i, 58);
+    cairo_scale(cr, 2, 2);
+    NationMark(cr, i == 0 ? 5 : 8, false);
+    cairo_restore(cr);
+  }
+}
+
 }  // namespace gm::art

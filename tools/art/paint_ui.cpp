@@ -153,9 +153,27 @@ void PaintTable3(cairo_t* cr, int p) {
       return;
     case 33:
     case 34:
+      // A disk with an arrow out of it (load) or into it (save); the page's heading names the
+      // mode, and the title screen shows the save button's face among its tiles.
       FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
       Plate(cr, 6, 12, 48, 36, p == 33 ? Hex(0x7A9AB0) : Hex(0xB08A6A));
-      Label(cr, p == 33 ? "LOAD" : "SAVE", 30, 30, 11, kInk);
+      SetColor(cr, kInk);
+      cairo_rectangle(cr, 15, 24, 18, 18);  // the disk
+      cairo_fill(cr);
+      SetColor(cr, Hex(0xD8D4C8));
+      cairo_rectangle(cr, 19, 34, 10, 7);  // its label
+      cairo_fill(cr);
+      SetColor(cr, kInk);
+      cairo_set_line_width(cr, 3);
+      cairo_move_to(cr, 40, p == 33 ? 34 : 16), cairo_line_to(cr, 40, p == 33 ? 18 : 32);
+      cairo_stroke(cr);
+      if (p == 33) {
+        cairo_move_to(cr, 34, 22), cairo_line_to(cr, 40, 15), cairo_line_to(cr, 46, 22);
+      } else {
+        cairo_move_to(cr, 34, 28), cairo_line_to(cr, 40, 35), cairo_line_to(cr, 46, 28);
+      }
+      cairo_close_path(cr);
+      cairo_fill(cr);
       return;
     case 35:
     case 36:
@@ -177,9 +195,8 @@ void PaintTable3(cairo_t* cr, int p) {
       Label(cr, "X", 26, 30, 16, kInk);
       return;
   }
-  if ((p >= 41 && p <= 49) || p == 56) {  // title menu plaques
-    FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-    Plate(cr, 3, 8, 54, 44, Hex(0x8A7E5E));
+  if ((p >= 41 && p <= 49) || p == 56) {  // the title's panel of the coalitions, 5 x 2 tiles
+    PaintCoalitionPanel(cr, p == 56 ? 0 : p - 40);
     return;
   }
   if ((p >= 50 && p <= 55) || (p >= 90 && p <= 95)) {  // economy tabs
