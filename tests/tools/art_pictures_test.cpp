@@ -6,6 +6,7 @@
 #include <cmath>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 #include <tuple>
 
@@ -310,6 +311,33 @@ TEST(GlyphFonts, GlyphsAreDistinctAccentsKeptFramesJoined) {
     EXPECT_TRUE(at(0x8F, 0, row) && at(0x8F, col, h - 1));      // top-right
     EXPECT_TRUE(at(0x90, w - 1, row) && at(0x90, col, 0));      // bottom-left
     EXPECT_TRUE(at(0xAA, 0, row) && at(0xAA, col, 0));          // bottom-right
+  }
+}
+
+// Nation marks and settlement flags: an emblem of several colours for each nation, no two
+// nations alike, in both phases.
+TEST(NationMarks, EachNationHasItsOwnEmblem) {
+  const ArtItem& item = Item("Cursors");
+  const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
+  const struct {
+    const char* what;
+    int first;  // pattern of nation 1
+    int step;   // patterns a nation
+  } sets[] = {{"marks", 26, 1}, {"lit marks", 111, 1}, {"flags", 37, 2}, {"dark flags", 74, 2}};
+  for (const auto& set : sets) {
+    std::map<std::vector<TColor>, int> seen;
+    for (int n = 1; n <= 8; ++n) {
+      std::vector<TColor> picture;
+      std::set<TColor> colours;
+      for (int k = 0; k < set.step; ++k) {
+        const Cell c = CellOf(item, rgb, set.first + (n - 1) * set.step + k);
+        picture.insert(picture.end(), c.pixels.begin(), c.pixels.end());
+        colours.insert(c.pixels.begin(), c.pixels.end());
+      }
+      EXPECT_GE(colours.size(), 4u) << set.what << ": nation " << n << " is a plain plate";
+      const auto [it, fresh] = seen.emplace(picture, n);
+      EXPECT_TRUE(fresh) << set.what << ": nations " << it->second << " and " << n;
+    }
   }
 }
 
