@@ -212,7 +212,7 @@ void SettingsDialog::Draw(UiContext& ctx) const {
   };
   button(kRunRect, "Run!", kRunButton);
   button(kExitRect, "Exit", kExitButton);
-  DrawImage(ctx, "ConfigPicture", 0, kLeft + 369, kTop + 5);
+  DrawImage(ctx, "Config", 0, kLeft + 369, kTop + 5);
   DrawImage(ctx, "Cursors", kCursorArrow, mouseX_, mouseY_);
 }
 

@@ -88,7 +88,12 @@ class SdlPlatform final : public Platform {
 
  private:
   bool MakeTexture();
-  bool InsideWindow(int logicalX, int logicalY) const;
+  bool InsideWindow(int windowX, int windowY) const;
+  // The frame's place in an area of width x height: the largest 4:3 rectangle, centred.
+  static SDL_Rect FrameRect(int width, int height);
+  // A window position (in the window's points) as a frame pixel, held to the frame's edges so
+  // that the borders around a letterboxed frame still reach its edge rows and columns.
+  void ToFrame(int windowX, int windowY, int& x, int& y) const;
   bool OpenSoundDevice();
   void HaltMusic(MusicEnd cause);
   void MixSource(std::int16_t* out, int frames);
@@ -171,7 +176,8 @@ bool SdlPlatform::OpenWindow(const WindowSettings& settings) {
     CloseWindow();
     return false;
   }
-  SDL_RenderSetLogicalSize(renderer_, kFrameWidth, kFrameHeight);
+  // The frame is scaled and letterboxed by Present itself, from the output size of each frame,
+  // so a window that changes size or goes full screen is always filled correctly.
   // The game draws its own pointer.
   SDL_ShowCursor(SDL_DISABLE);
   if (!MakeTexture()) {
@@ -193,14 +199,34 @@ bool SdlPlatform::MakeTexture() {
   return true;
 }
 
-bool SdlPlatform::InsideWindow(int logicalX, int logicalY) const {
-  if (window_ == nullptr || renderer_ == nullptr) return false;
-  int wx = 0, wy = 0;
-  SDL_RenderLogicalToWindow(renderer_, static_cast<float>(logicalX), static_cast<float>(logicalY),
-                            &wx, &wy);
+bool SdlPlatform::InsideWindow(int windowX, int windowY) const {
+  if (window_ == nullptr) return false;
   int w = 0, h = 0;
   SDL_GetWindowSize(window_, &w, &h);
-  return wx >= 0 && wy >= 0 && wx < w && wy < h;
+  return windowX >= 0 && windowY >= 0 && windowX < w && windowY < h;
+}
+
+SDL_Rect SdlPlatform::FrameRect(int width, int height) {
+  if (width <= 0 || height <= 0) return {0, 0, kFrameWidth, kFrameHeight};
+  // The larger of the two fits: width-bound or height-bound.
+  int w = width, h = width * kFrameHeight / kFrameWidth;
+  if (h > height) {
+    h = height;
+    w = height * kFrameWidth / kFrameHeight;
+  }
+  return {(width - w) / 2, (height - h) / 2, w, h};
+}
+
+void SdlPlatform::ToFrame(int windowX, int windowY, int& x, int& y) const {
+  int w = kFrameWidth, h = kFrameHeight;
+  if (window_ != nullptr) SDL_GetWindowSize(window_, &w, &h);
+  const SDL_Rect r = FrameRect(w, h);
+  x = std::clamp(
+      static_cast<int>((static_cast<long>(windowX - r.x) * kFrameWidth) / std::max(1, r.w)), 0,
+      kFrameWidth - 1);
+  y = std::clamp(
+      static_cast<int>((static_cast<long>(windowY - r.y) * kFrameHeight) / std::max(1, r.h)), 0,
+      kFrameHeight - 1);
 }
 
 void SdlPlatform::CloseWindow() {
@@ -250,7 +276,9 @@ void SdlPlatform::Present(const FrameView& frame) {
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   if (SDL_RenderClear(renderer_) != 0) return fail("cannot clear the window");
   const SDL_Rect srcRect{0, 0, w, h};
-  const SDL_Rect dstRect{0, 0, w, h};
+  int outW = 0, outH = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &outW, &outH) != 0) return fail("no output size");
+  const SDL_Rect dstRect = FrameRect(outW, outH);
   if (SDL_RenderCopy(renderer_, texture_, &srcRect, &dstRect) != 0) {
     return fail("cannot copy the frame");
   }
@@ -287,8 +315,7 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         motion_.dx += e.motion.xrel;
         motion_.dy += e.motion.yrel;
         event.kind = PlatformEvent::Kind::kMouseMove;
-        event.x = e.motion.x;
-        event.y = e.motion.y;
+        ToFrame(e.motion.x, e.motion.y, event.x, event.y);
         event.buttons = buttons_;
         return true;
       case SDL_MOUSEWHEEL:
@@ -300,8 +327,7 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         buttons_ |= bit;
         pressedOnWindow_ |= bit;
         event.kind = PlatformEvent::Kind::kMouseDown;
-        event.x = e.button.x;
-        event.y = e.button.y;
+        ToFrame(e.button.x, e.button.y, event.x, event.y);
         event.button = bit;
         event.buttons = buttons_;
         return true;
@@ -311,8 +337,7 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         if (bit == 0) continue;
         buttons_ &= static_cast<std::uint8_t>(~bit);
         event.kind = PlatformEvent::Kind::kMouseUp;
-        event.x = e.button.x;
-        event.y = e.button.y;
+        ToFrame(e.button.x, e.button.y, event.x, event.y);
         event.button = bit;
         event.buttons = buttons_;
         // A completed left click (pressed and released over the window) follows its release,
