@@ -111,7 +111,12 @@ class SdlPlatform final : public Platform {
   std::uint8_t pressedOnWindow_ = 0;
   MouseMotion motion_{};
   PlatformEvent pendingClick_{};
-  std::vector<std::uint16_t> convertRow_;
+  // The last frame shown, and the one being presented; a window event that may have spoilt the
+  // picture (exposed, resized, restored) forces the next present.
+  std::vector<std::uint16_t> shown_;
+  std::vector<std::uint16_t> next_;
+  int shownWidth_ = 0;
+  bool mustPresent_ = true;
   SDL_Joystick* joystick_ = nullptr;
   int joystickIndex_ = -1;
 
@@ -189,6 +194,7 @@ bool SdlPlatform::OpenWindow(const WindowSettings& settings) {
 }
 
 bool SdlPlatform::MakeTexture() {
+  mustPresent_ = true;
   if (texture_ != nullptr) SDL_DestroyTexture(texture_);
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                kFrameWidth, kFrameHeight);
@@ -257,20 +263,27 @@ void SdlPlatform::Present(const FrameView& frame) {
   }
   const int w = std::min(frame.width, kFrameWidth);
   const int h = std::min(frame.height, kFrameHeight);
+  // The frame as the window shows it (RGB565). A frame identical to the last one shown is not
+  // sent again: a game standing still costs its drawing, not the transfer to the screen.
+  next_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
+  for (int y = 0; y < h; ++y) {
+    const std::uint8_t* src = frame.pixels + static_cast<std::size_t>(y) * frame.pitch;
+    std::uint16_t* row = next_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+    if (frame.format == FrameFormat::kRgb565) {
+      std::memcpy(row, src, static_cast<std::size_t>(w) * 2);
+    } else {
+      ConvertIndexedRow(src, row, w, *frame.palette);
+    }
+  }
+  if (!mustPresent_ && next_ == shown_ && shownWidth_ == w) return;
   void* dst = nullptr;
   int pitch = 0;
   if (SDL_LockTexture(texture_, nullptr, &dst, &pitch) != 0) return fail("cannot lock the frame");
   auto* out = static_cast<std::uint8_t*>(dst);
   for (int y = 0; y < h; ++y) {
-    const std::uint8_t* src = frame.pixels + static_cast<std::size_t>(y) * frame.pitch;
-    auto* row = out + static_cast<std::size_t>(y) * pitch;
-    if (frame.format == FrameFormat::kRgb565) {
-      std::memcpy(row, src, static_cast<std::size_t>(w) * 2);
-    } else {
-      convertRow_.resize(static_cast<std::size_t>(w));
-      ConvertIndexedRow(src, convertRow_.data(), w, *frame.palette);
-      std::memcpy(row, convertRow_.data(), static_cast<std::size_t>(w) * 2);
-    }
+    std::memcpy(out + static_cast<std::size_t>(y) * pitch,
+                next_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w),
+                static_cast<std::size_t>(w) * 2);
   }
   SDL_UnlockTexture(texture_);
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
@@ -284,6 +297,9 @@ void SdlPlatform::Present(const FrameView& frame) {
   }
   SDL_RenderPresent(renderer_);
   presentFailing_ = false;
+  shown_.swap(next_);
+  shownWidth_ = w;
+  mustPresent_ = false;
 }
 
 bool SdlPlatform::RestoreFrame() {
@@ -351,6 +367,12 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         return true;
       }
       case SDL_WINDOWEVENT:
+        if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SHOWN ||
+            e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+            e.window.event == SDL_WINDOWEVENT_RESTORED ||
+            e.window.event == SDL_WINDOWEVENT_MAXIMIZED) {
+          mustPresent_ = true;
+        }
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
           focus_ = true;
           event.kind = PlatformEvent::Kind::kFocusGained;
