@@ -646,7 +646,7 @@ int NominalCount(const TFormationType& t, int category) {
 // Slots that no model of the type's own nation can fill: the scenario's stocks must supply them.
 // Finland and the second Soviet-side nation make none of these categories; the Soviet airborne
 // division's howitzers have no air-transportable Soviet model; Romanian assault guns exist only
-// from late 1943.
+// from mid-1944.
 struct StockedSlot {
   int nation;
   int row;  // 0: every type of the nation
@@ -657,7 +657,7 @@ struct StockedSlot {
 const StockedSlot kStockedSlots[] = {
     {6, 0, 1, 0, 0}, {6, 0, 2, 0, 0}, {6, 0, 3, 0, 0},  {6, 0, 4, 0, 0},
     {6, 0, 5, 0, 0}, {6, 0, 8, 0, 0}, {8, 0, 3, 0, 0},  {8, 0, 4, 0, 0},
-    {8, 0, 6, 0, 0}, {8, 0, 7, 0, 0}, {5, 18, 5, 0, 0}, {4, 143, 2, 1943, 11},
+    {8, 0, 6, 0, 0}, {8, 0, 7, 0, 0}, {5, 18, 5, 0, 0}, {4, 0, 2, 1944, 6},
 };
 
 bool FromStock(int nation, int row, int category, int month, int year) {
@@ -771,8 +771,10 @@ bool NotEarlier(int monthA, int yearA, int monthB, int yearB) {
 }
 
 TEST(AuthoredNumbersTest, LaterModelsOfOneLineAreNotWorse) {
+  // The KV-1S traded armour for speed, so it starts a line of its own with the KV-85 on its hull.
   const std::vector<std::vector<int>> equipmentLines = {
-      {3, 4, 6},
+      {3, 4},
+      {6, 8},
       {9, 10, 11},
       {14, 15, 18, 19, 20},
       {23, 24, 25},
