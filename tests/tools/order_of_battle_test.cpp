@@ -1,6 +1,7 @@
 // The order of battle and economy of 22 June 1941 as the builder writes them: the loader and the
-// start-up record check keep every formation, each side stands on its own side of the border,
-// the slots hold the right models, and the first days of the economy cut no production.
+// start-up record check keep every formation, each side stands on its own side of the border and
+// in its district, the slots hold the right models, no nation holds more than it had, and the
+// first days of the economy cut no production.
 #include "tools/scenario/order_of_battle.hpp"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "tools/scenario/scenario_build.hpp"
+#include "tools/scenario/source_data.hpp"
 #include "world/calendar.hpp"
 #include "world/daily_economy.hpp"
 #include "world/formation_check.hpp"
@@ -56,6 +58,40 @@ const OrderOfBattle& Data() {
     return o;
   }();
   return *oob;
+}
+
+// The country outlines the districts are drawn on.
+const std::vector<Country>& Countries() {
+  static const SourceData* src = [] {
+    auto* d = new SourceData;
+    const Status s = LoadSourceData(DataDir(), *d);
+    EXPECT_TRUE(s.IsOk()) << s.Message();
+    return d;
+  }();
+  return src->countries;
+}
+
+std::string TempOob(const std::string& text) {
+  const std::string path = ::testing::TempDir() + "/oob_case.txt";
+  std::ofstream(path) << "# header\n" << text;
+  return path;
+}
+
+// Places a small order of battle on a copy of the built scenario, beside its formations.
+struct Placed {
+  OrderOfBattle oob;
+  Theatre theatre = Scenario().result.theatre;
+  std::vector<std::uint16_t> tiles = Scenario().result.tiles;
+  std::unique_ptr<World> world = std::make_unique<World>(*Scenario().world);
+  Status status = Status::Ok();
+};
+
+std::unique_ptr<Placed> PlaceOnScenario(const std::string& text) {
+  auto p = std::make_unique<Placed>();
+  const Status loaded = LoadOrderOfBattle(TempOob(text), p->oob);
+  EXPECT_TRUE(loaded.IsOk()) << loaded.Message();
+  p->status = PlaceOrderOfBattle(p->oob, Countries(), p->theatre, p->tiles, *p->world);
+  return p;
 }
 
 bool Soviet(const TFormation& f) {
@@ -135,6 +171,50 @@ TEST(OrderOfBattleTest, TheOpeningViewHoldsBothSides) {
         ++(Soviet(*f) ? soviet : german);
   EXPECT_GT(soviet, 0);
   EXPECT_GT(german, 0);
+}
+
+TEST(OrderOfBattleTest, AnAreaKeepsItsFormationsToItsDistrict) {
+  // Forty brigades on the border by Grodno: the free border cells nearest to the anchor soon run
+  // into Lithuania, which was the Baltic district's.
+  const std::string areas[] = {"area a border 23.85,53.7\n",
+                               "area a border district=western 23.85,53.7\n"};
+  const std::string districts =
+      "default 5 4 301:1\ndefault 5 6 503:1\ndefault 5 7 604:1\n"
+      "district western Belarus\n"
+      "district western Poland 21.0,51.0 26.0,51.0 26.0,53.95 21.0,53.95\n";
+  int outside[2] = {0, 0};
+  for (int kept = 0; kept < 2; ++kept) {
+    const auto p = PlaceOnScenario(districts + areas[kept] + "unit 5 20 40 a\n");
+    ASSERT_TRUE(p->status.IsOk()) << p->status.Message();
+    for (int n = 1; n <= 40; ++n) {
+      const TFormation& f = Formation(*p->world, n);
+      outside[kept] += !InDistrict(p->oob.districts[0], Countries(), p->theatre, f.X, f.Y);
+    }
+  }
+  EXPECT_GT(outside[0], 0);
+  EXPECT_EQ(outside[1], 0);
+  // An anchor in another district is a fault of the data, named by its line.
+  const auto p =
+      PlaceOnScenario("district d Finland\narea a district=d 24.0,52.0\nunit 5 20 1 a\n");
+  ASSERT_FALSE(p->status.IsOk());
+  EXPECT_NE(p->status.Message().find(":3: anchor"), std::string::npos) << p->status.Message();
+  EXPECT_NE(p->status.Message().find("outside the d district"), std::string::npos);
+}
+
+TEST(OrderOfBattleTest, NoNationHoldsMoreThanItHadOnHand) {
+  const World& w = *Scenario().world;
+  // The Pak 38 of the German formations and depots; the Hurricanes of the Romanian air
+  // regiments, counted by their economy model number.
+  const OnHand tooFew[] = {{2, 611, 100, 7}, {4, 882, 0, 9}};
+  for (const OnHand& h : tooFew) {
+    OrderOfBattle oob;
+    oob.onHand = {h};
+    const Status s = CheckOnHand(oob, w);
+    ASSERT_FALSE(s.IsOk()) << h.model;
+    EXPECT_NE(s.Message().find(":" + std::to_string(h.line) + ": nation"), std::string::npos)
+        << s.Message();
+    EXPECT_NE(s.Message().find("model " + std::to_string(h.model)), std::string::npos);
+  }
 }
 
 TEST(OrderOfBattleTest, CountsByNationFollowTheDataTable) {
@@ -275,10 +355,14 @@ TEST(OrderOfBattleTest, BadLinesAreNamed) {
       {"area a 24,52\nunit 2 74 2 a numbers=1,2,3\n", "more numbers"},
       {"kit k air 50:1\n", "not in service"},
       {"tank 2\n", "unknown keyword"},
+      {"district d Finland 24,52 25,52\n", "three points"},
+      {"area a district=d 24,52\n", "no district named d"},
+      {"onhand 2 611\n", "onhand <nation>"},
+      {"onhand 2 119 10\n", "empty model row"},
+      {"onhand 4 882 12\nonhand 4 882 5\n", "given twice"},
   };
-  const std::string path = ::testing::TempDir() + "/oob_bad.txt";
   for (const Case& c : cases) {
-    std::ofstream(path) << "# header\n" << c.text;
+    const std::string path = TempOob(c.text);
     OrderOfBattle oob;
     const Status s = LoadOrderOfBattle(path, oob);
     ASSERT_FALSE(s.IsOk()) << c.text;
@@ -286,7 +370,7 @@ TEST(OrderOfBattleTest, BadLinesAreNamed) {
     EXPECT_NE(s.Message().find(":"), std::string::npos);
   }
   OrderOfBattle none;
-  EXPECT_FALSE(LoadOrderOfBattle(path + ".missing", none).IsOk());
+  EXPECT_FALSE(LoadOrderOfBattle(TempOob("") + ".missing", none).IsOk());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Reader of data/oob_1941.txt: quality of each nation's troops, equipment kits, placement areas
-// and the unit lines of the order of battle. Reports the line of the first thing it cannot use.
+// Reader of data/oob_1941.txt: quality of each nation's troops, equipment kits, military
+// districts, placement areas, the unit lines of the order of battle and what each nation had on
+// hand. Reports the line of the first thing it cannot use.
 #include <map>
 #include <sstream>
 
@@ -66,6 +67,12 @@ bool HasArea(const OrderOfBattle& oob, const std::string& name) {
   return false;
 }
 
+District* FindDistrict(OrderOfBattle& oob, const std::string& name) {
+  for (District& d : oob.districts)
+    if (d.name == name) return &d;
+  return nullptr;
+}
+
 // Each reader below takes one line's words and returns what is wrong with it, "" when nothing.
 
 // "quality <nation> <experience> <morale> <ammo>"
@@ -99,12 +106,39 @@ std::string ReadKitLine(const std::vector<std::string>& w, NamedKits& kits, Orde
   return "";
 }
 
-// "area <name> [border] lon,lat ..."
-std::string ReadArea(const std::vector<std::string>& w, OrderOfBattle& out) {
+// "district <name> <country> [lon,lat ...]": one more part of the named district.
+std::string ReadDistrict(const std::vector<std::string>& w, OrderOfBattle& out) {
+  if (w.size() < 3) return "\"district <name> <country> [lon,lat ...]\" expected";
+  DistrictPart part;
+  part.country = w[2];
+  for (std::size_t k = 3; k < w.size(); ++k) {
+    LonLat p;
+    if (!ToLonLat(w[k], p)) return "\"lon,lat\" expected, not " + w[k];
+    part.polygon.push_back(p);
+  }
+  if (!part.polygon.empty() && part.polygon.size() < 3) return "a polygon needs three points";
+  District* d = FindDistrict(out, w[1]);
+  if (d == nullptr) {
+    out.districts.push_back({w[1], {}});
+    d = &out.districts.back();
+  }
+  d->parts.push_back(part);
+  return "";
+}
+
+// "area <name> [border] [district=<name>] lon,lat ..."
+std::string ReadArea(const std::vector<std::string>& w, int line, OrderOfBattle& out) {
   Area a;
+  a.line = line;
   std::size_t first = 2;
-  if (w.size() > 2 && w[2] == "border") {
+  if (w.size() > first && w[first] == "border") {
     a.border = true;
+    ++first;
+  }
+  if (w.size() > first && w[first].rfind("district=", 0) == 0) {
+    a.district = w[first].substr(9);
+    if (FindDistrict(out, a.district) == nullptr)
+      return "no district named " + a.district + " above this line";
     ++first;
   }
   for (std::size_t k = first; k < w.size(); ++k) {
@@ -112,7 +146,7 @@ std::string ReadArea(const std::vector<std::string>& w, OrderOfBattle& out) {
     if (!ToLonLat(w[k], p)) return "\"lon,lat\" expected, not " + w[k];
     a.anchors.push_back(p);
   }
-  if (a.anchors.empty()) return "\"area <name> [border] lon,lat ...\" expected";
+  if (a.anchors.empty()) return "\"area <name> [border] [district=<name>] lon,lat ...\" expected";
   if (HasArea(out, w[1])) return "area " + w[1] + " named twice";
   out.areas.emplace_back(w[1], a);
   return "";
@@ -123,13 +157,14 @@ std::string ReadUnitKey(const std::string& word, const NamedKits& kits, UnitLine
   const auto eq = word.find('=');
   if (eq == std::string::npos) return "\"key=value\" expected, not " + word;
   const std::string key = word.substr(0, eq), value = word.substr(eq + 1);
-  int* target = key == "men"      ? &u.menPercent
-                : key == "equip"  ? &u.equipPercent
-                : key == "tanks"  ? &u.tankPercent
-                : key == "exp"    ? &u.experience
-                : key == "morale" ? &u.morale
-                : key == "ammo"   ? &u.ammo
-                                  : nullptr;
+  int* target = key == "men"        ? &u.menPercent
+                : key == "equip"    ? &u.equipPercent
+                : key == "tanks"    ? &u.tankPercent
+                : key == "armoured" ? &u.armouredPercent
+                : key == "exp"      ? &u.experience
+                : key == "morale"   ? &u.morale
+                : key == "ammo"     ? &u.ammo
+                                    : nullptr;
   if (target != nullptr) {
     if (!ToInt(value, *target) || *target < 0) return "bad number in " + word;
     return "";
@@ -168,11 +203,28 @@ std::string ReadUnit(const std::vector<std::string>& w, int line, const NamedKit
     return "type " + w[2] + " cannot be raised before 22 June 1941";
   for (std::size_t k = 5; k < w.size(); ++k)
     if (std::string e = ReadUnitKey(w[k], kits, u); !e.empty()) return e;
-  if (u.menPercent > 100 || u.equipPercent > 100 || u.tankPercent > 100)
+  if (u.menPercent > 100 || u.equipPercent > 100 || u.tankPercent > 100 || u.armouredPercent > 100)
     return "strengths are percentages up to 100";
   if (u.morale > 600 || u.ammo > 10) return "morale up to 600, ammo up to 10";
   if (u.numbers.size() > static_cast<std::size_t>(u.count)) return "more numbers than formations";
   out.units.push_back(u);
+  return "";
+}
+
+// "onhand <nation> <model 1..1200> <count>"
+std::string ReadOnHand(const std::vector<std::string>& w, int line, OrderOfBattle& out) {
+  OnHand h;
+  h.line = line;
+  if (w.size() != 4 || !ToInt(w[1], h.nation) || !IsNation(h.nation) || !ToInt(w[2], h.model) ||
+      h.model < 1 || h.model > kModelColumns || !ToInt(w[3], h.count) || h.count < 0)
+    return "\"onhand <nation> <model 1..1200> <count>\" expected";
+  const bool empty = h.model <= kEquipmentModelRows
+                         ? EquipmentModels[h.model].Category == 0
+                         : AircraftModels[h.model - kAircraftModelBase].Class == 0;
+  if (empty) return "empty model row " + w[2];
+  for (const OnHand& other : out.onHand)
+    if (other.nation == h.nation && other.model == h.model) return "model " + w[2] + " given twice";
+  out.onHand.push_back(h);
   return "";
 }
 
@@ -188,10 +240,14 @@ Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
       error = ReadQuality(w, out);
     else if (w[0] == "kit" || w[0] == "default")
       error = ReadKitLine(w, kits, out);
+    else if (w[0] == "district")
+      error = ReadDistrict(w, out);
     else if (w[0] == "area")
-      error = ReadArea(w, out);
+      error = ReadArea(w, n, out);
     else if (w[0] == "unit")
       error = ReadUnit(w, n, kits, out);
+    else if (w[0] == "onhand")
+      error = ReadOnHand(w, n, out);
     else
       error = "unknown keyword " + w[0];
     return error.empty() ? Status::Ok() : Status::Error(Where(path, n) + error);

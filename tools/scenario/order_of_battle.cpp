@@ -71,10 +71,18 @@ int Percent(int nominal, int percent) {
 
 class Placer {
  public:
-  Placer(Theatre& t, std::vector<std::uint16_t>& tiles, World& w) : t_(t), tiles_(tiles), w_(w) {}
+  Placer(const std::vector<Country>& countries, Theatre& t, std::vector<std::uint16_t>& tiles,
+         World& w)
+      : countries_(countries), t_(t), tiles_(tiles), w_(w) {}
+
+  // The district the next formations must stand in; nullptr: anywhere on their side.
+  void KeepTo(const District* district) { district_ = district; }
+  bool Allowed(int x, int y) const {
+    return district_ == nullptr || InDistrict(*district_, countries_, t_, x, y);
+  }
 
   bool FreeGround(int x, int y, std::uint32_t side) const {
-    if (!t_.IsLand(x, y)) return false;
+    if (!t_.IsLand(x, y) || !Allowed(x, y)) return false;
     const int i = Theatre::Index(x, y);
     if (!InNationSet(side, t_.holder[i])) return false;
     const std::uint16_t moveCost = TerrainTiles[tiles_[i]].MoveCost;
@@ -99,7 +107,7 @@ class Placer {
       if (!p.airfield) continue;
       const long d = DistanceSquared(p, x, y);
       if (d >= bestD) continue;
-      if (Cell(w_, p.x, p.y).AirFormation != 0) continue;
+      if (Cell(w_, p.x, p.y).AirFormation != 0 || !Allowed(p.x, p.y)) continue;
       if (!SettlementOnSide(static_cast<int>(k) + 1, side)) continue;
       best = static_cast<int>(k) + 1;
       bestD = d;
@@ -109,7 +117,7 @@ class Placer {
 
   // A cell fit for a field airbase: fit for an airfield, on the side's own ground and passable.
   bool FitForField(int x, int y, std::uint32_t side) const {
-    if (!FitForAirfield(t_, x, y)) return false;
+    if (!FitForAirfield(t_, x, y) || !Allowed(x, y)) return false;
     const int i = Theatre::Index(x, y);
     return InNationSet(side, t_.holder[i]) && InNationSet(side, t_.owner[i]) &&
            TerrainTiles[tiles_[i]].MoveCost != 255;
@@ -182,6 +190,8 @@ class Placer {
   }
 
  private:
+  const std::vector<Country>& countries_;
+  const District* district_ = nullptr;
   Theatre& t_;
   std::vector<std::uint16_t>& tiles_;
   World& w_;
@@ -251,7 +261,9 @@ std::string FillFormation(const OrderOfBattle& oob, const UnitLine& u, TFormatio
   const bool airborne = type.Kind == 6;
   for (int c = 1; c <= 8; ++c) {
     if (nominal[c] == 0) continue;
-    const int percent = c == 1 && u.tankPercent >= 0 ? u.tankPercent : u.equipPercent;
+    const int percent = c == 1 && u.tankPercent >= 0       ? u.tankPercent
+                        : c == 3 && u.armouredPercent >= 0 ? u.armouredPercent
+                                                           : u.equipPercent;
     const int total = Percent(nominal[c], percent);
     if (total == 0) continue;
     const Kit& kit = KitFor(oob, u, c);
@@ -265,17 +277,42 @@ std::string FillFormation(const OrderOfBattle& oob, const UnitLine& u, TFormatio
   return "";
 }
 
+// The district an area keeps its formations to; nullptr when it names none.
+const District* DistrictOf(const OrderOfBattle& oob, const Area& area) {
+  for (const District& d : oob.districts)
+    if (d.name == area.district) return &d;
+  return nullptr;
+}
+
+// Every anchor on land lies in its area's district.
+Status CheckAnchors(const OrderOfBattle& oob, const std::vector<Country>& countries,
+                    const Theatre& t) {
+  for (const auto& [name, area] : oob.areas) {
+    const District* district = DistrictOf(oob, area);
+    if (district == nullptr) continue;
+    for (const LonLat& p : area.anchors)
+      if (const int x = ColumnOf(p.lon), y = RowOf(p.lat);
+          t.IsLand(x, y) && !InDistrict(*district, countries, t, x, y))
+        return Status::Error("tools/scenario/data/oob_1941.txt:" + std::to_string(area.line) +
+                             ": anchor " + std::to_string(p.lon) + "," + std::to_string(p.lat) +
+                             " lies outside the " + district->name + " district");
+  }
+  return Status::Ok();
+}
+
 }  // namespace
 
-Status PlaceOrderOfBattle(const OrderOfBattle& oob, Theatre& t, std::vector<std::uint16_t>& tiles,
-                          World& w) {
-  Placer placer(t, tiles, w);
+Status PlaceOrderOfBattle(const OrderOfBattle& oob, const std::vector<Country>& countries,
+                          Theatre& t, std::vector<std::uint16_t>& tiles, World& w) {
+  if (Status s = CheckAnchors(oob, countries, t); !s) return s;
+  Placer placer(countries, t, tiles, w);
   std::vector<std::size_t> cursor(oob.areas.size(), 0);
   int record = 0;
   for (const UnitLine& u : oob.units) {
     std::size_t a = 0;
     while (oob.areas[a].first != u.area) ++a;
     const Area& area = oob.areas[a].second;
+    placer.KeepTo(DistrictOf(oob, area));
     const std::uint32_t side = CoalitionOf(u.nation);
     const bool air = FormationTypes[u.type].Branch == 2;
     auto bad = [&](const std::string& what) {
@@ -305,13 +342,14 @@ Status PlaceOrderOfBattle(const OrderOfBattle& oob, Theatre& t, std::vector<std:
   return Status::Ok();
 }
 
-Status BuildForcesAndEconomy(const std::string& dataDir, Theatre& t,
-                             std::vector<std::uint16_t>& tiles, World& w) {
+Status BuildForcesAndEconomy(const std::string& dataDir, const std::vector<Country>& countries,
+                             Theatre& t, std::vector<std::uint16_t>& tiles, World& w) {
   const std::string d = dataDir.empty() || dataDir.back() == '/' ? dataDir : dataDir + "/";
   OrderOfBattle oob;
   if (Status s = LoadOrderOfBattle(d + "oob_1941.txt", oob); !s) return s;
-  if (Status s = PlaceOrderOfBattle(oob, t, tiles, w); !s) return s;
-  return BuildEconomy(d + "economy_1941.txt", w);
+  if (Status s = PlaceOrderOfBattle(oob, countries, t, tiles, w); !s) return s;
+  if (Status s = BuildEconomy(d + "economy_1941.txt", w); !s) return s;
+  return CheckOnHand(oob, w);
 }
 
 }  // namespace gm::scenario

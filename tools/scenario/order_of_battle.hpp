@@ -37,6 +37,7 @@ struct UnitLine {
   int menPercent = 100;                         // men against the type's nominal strength
   int equipPercent = 100;                       // equipment, cars and horses
   int tankPercent = -1;                         // tanks alone, when given
+  int armouredPercent = -1;                     // armoured cars and half-tracks alone, when given
   int experience = -1, morale = -1, ammo = -1;  // -1: the nation's quality line
   std::array<Kit, 9> kits;   // by category 1..8, [0] aircraft; empty: the nation's default
   std::vector<int> numbers;  // historical numbers, one per formation in order
@@ -45,7 +46,28 @@ struct UnitLine {
 
 struct Area {
   std::vector<LonLat> anchors;
-  bool border = false;  // a front line: its formations stand on the border cells
+  bool border = false;   // a front line: its formations stand on the border cells
+  std::string district;  // the military district its formations must stand in; "" any
+  int line = 0;
+};
+
+// A 1941 military district: the cells of today's countries it took, each part limited to its
+// polygon where one is given.
+struct DistrictPart {
+  std::string country;          // as the country outlines name it
+  std::vector<LonLat> polygon;  // empty: the whole country
+};
+struct District {
+  std::string name;
+  std::vector<DistrictPart> parts;
+};
+
+// What a nation held of one model on 22 June 1941, in its formations and depots together.
+struct OnHand {
+  int nation = 0;
+  int model = 0;  // economy model number: equipment 1..800, aircraft 801..1200
+  int count = 0;
+  int line = 0;
 };
 
 struct Quality {
@@ -57,12 +79,23 @@ struct OrderOfBattle {
   std::vector<std::pair<std::string, Area>> areas;
   std::array<Quality, 11> quality;                 // by nation
   std::array<std::array<Kit, 9>, 11> defaultKits;  // by nation, then category ([0] aircraft)
+  std::vector<District> districts;
+  std::vector<OnHand> onHand;
 };
 
 // Reads and checks the order of battle: every type raisable by June 1941 by its nation, every
-// kit model of its category and in service before July 1941. Placing checks that airborne
-// types get only air-portable models.
+// kit model of its category and in service before July 1941, every district and area named
+// before use. Placing checks that airborne types get only air-portable models.
 Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out);
+
+// Whether cell (x, y) lies in the district: on land of one of its countries, inside that part's
+// polygon where the part has one.
+bool InDistrict(const District& d, const std::vector<Country>& countries, const Theatre& t, int x,
+                int y);
+
+// The equipment and aircraft of each nation's formations and stock against the `onhand` lines:
+// fails naming the first line a nation holds more than.
+Status CheckOnHand(const OrderOfBattle& oob, const World& w);
 
 // Planned formations by nation (index 1..8), ground and air.
 struct ForceCounts {
@@ -74,17 +107,19 @@ ForceCounts PlannedCounts(const OrderOfBattle& oob);
 // Places every formation of the order of battle on the built world: ground formations on free
 // passable cells of their own coalition's side near their area, never on a neutral settlement;
 // air formations on free airbases, laying out a field airbase where none is near. New airbases
-// are added to the theatre, the tiles and the settlement records.
-Status PlaceOrderOfBattle(const OrderOfBattle& oob, Theatre& t, std::vector<std::uint16_t>& tiles,
-                          World& w);
+// are added to the theatre, the tiles and the settlement records. An area that names a district
+// keeps its formations to the district's cells; an anchor outside it stops the placing.
+Status PlaceOrderOfBattle(const OrderOfBattle& oob, const std::vector<Country>& countries,
+                          Theatre& t, std::vector<std::uint16_t>& tiles, World& w);
 
 // Fills the economy block from data/economy_1941.txt: stocks, pools, production rates and
 // statuses. Fails where a nation's rates cost more than its held settlements pay for.
 Status BuildEconomy(const std::string& path, World& w);
 
-// The builder's step after the map: the order of battle from `dataDir`, then the economy.
-Status BuildForcesAndEconomy(const std::string& dataDir, Theatre& t,
-                             std::vector<std::uint16_t>& tiles, World& w);
+// The builder's step after the map: the order of battle from `dataDir`, then the economy, then
+// the holdings against what each nation had on hand.
+Status BuildForcesAndEconomy(const std::string& dataDir, const std::vector<Country>& countries,
+                             Theatre& t, std::vector<std::uint16_t>& tiles, World& w);
 
 // Marks every formation on the review picture: a dot in its coalition's colour.
 void MarkFormations(const World& w, std::vector<std::uint8_t>& rgb);

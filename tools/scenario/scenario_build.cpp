@@ -21,7 +21,7 @@ Status BuildScenario(const std::string& dataDir, World& w, BuildResult& result) 
     return Status::Error("more settlements than the 20,000 records hold");
   result.tiles = ChooseTiles(t);
   FillWorld(t, result.tiles, w);
-  if (Status s = BuildForcesAndEconomy(dataDir, t, result.tiles, w); !s) return s;
+  if (Status s = BuildForcesAndEconomy(dataDir, src.countries, t, result.tiles, w); !s) return s;
   result.towns = result.airfields = 0;
   for (const Place& p : t.places) ++(p.airfield ? result.airfields : result.towns);
   return Status::Ok();
