@@ -349,7 +349,8 @@ TEST(CombatInvariantsTest, RandomFightsOnTheRealScenario) {
   if (w == nullptr) GTEST_SKIP() << "no scenario at " << path;
   FightRunner runner(*w, 9'051'945);
   const std::array<int, 3> ran = runner.Run(1500);
-  EXPECT_GT(ran[0], 100) << (packed ? "formations packed in" : "the scenario's formations");
+  // An assault needs a neighbour across the front: some 80 formations of June 1941 have one.
+  EXPECT_GT(ran[0], 50) << (packed ? "formations packed in" : "the scenario's formations");
   EXPECT_GT(ran[1], 100);
   EXPECT_GT(ran[2] + ran[0], 100);
 }
