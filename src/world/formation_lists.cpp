@@ -2,6 +2,7 @@
 // new-formation record operations.
 #include "world/formation_lists.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -19,6 +20,14 @@ constexpr std::size_t kWipedBytes = 87 * sizeof(std::uint16_t);
 
 bool IsNation(int n) {
   return n >= 1 && n <= kNations;
+}
+
+// A held-pieces total is a count of up to 2^32 - 1 kept in a signed word (the economy page shows
+// it unsigned); a save holding more pieces stops there instead of overflowing.
+void AddPieces(std::int32_t& total, std::uint16_t count) {
+  const std::uint64_t sum = std::uint64_t{static_cast<std::uint32_t>(total)} + count;
+  total = static_cast<std::int32_t>(
+      static_cast<std::uint32_t>(std::min<std::uint64_t>(sum, 0xFFFFFFFFu)));
 }
 
 // Walks every record of a branch whose nation is 1..8, adding what `amount` gives to its entry.
@@ -108,14 +117,14 @@ void BuildEquipmentList(World& w) {
         if (k == 6 || k == 7) continue;  // unused in an army formation
         const TEquipmentPair& p = f.pairs[k];
         if (p.Count > 0 && p.Model >= 1 && p.Model <= kEquipmentModelRows) {
-          lists.TypeCount(n, p.Model) += p.Count;
+          AddPieces(lists.TypeCount(n, p.Model), p.Count);
         }
       }
     } else if (f.Branch == 2) {
       for (int k = 0; k <= 7; ++k) {
         const TEquipmentPair& p = f.pairs[k];
         if (p.Count > 0 && p.Model >= 1 && p.Model <= kAircraftModelRows) {
-          lists.TypeCount(n, kAircraftModelBase + p.Model) += p.Count;
+          AddPieces(lists.TypeCount(n, kAircraftModelBase + p.Model), p.Count);
         }
       }
     }

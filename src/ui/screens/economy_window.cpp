@@ -1,10 +1,138 @@
-// The Economy window: statistics, equipment lists, production orders and losses of the eight
-// nations.
+// The Economy window's frame: the window tiles, the nation header and flags, the page tabs and
+// Close, and the choice of page body; the window's click block.
 #include "ui/screens/economy_window.hpp"
+
+#include <array>
+
+#include "flow/screen_flags.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/economy_pages.hpp"
 
 namespace gm {
 
-void DrawEconomyWindow(UiContext& /*ctx*/) {}
-void ClickEconomyWindow(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr int kPageCount = 6;
+
+// Table3 patterns of the window, row by row over the map area.
+constexpr std::array<std::int32_t, 108> kEconomyTiles = {
+    20, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21, 22,  //
+    27, 30, 31, 31, 31, 31, 31, 31, 31, 31, 32, 23,  //
+    27, 60, 61, 61, 61, 61, 61, 61, 61, 61, 62, 23,  //
+    27, 67, 69, 69, 69, 69, 69, 69, 69, 69, 63, 23,  //
+    27, 67, 69, 69, 69, 69, 69, 69, 69, 69, 63, 23,  //
+    27, 67, 69, 69, 69, 69, 69, 69, 69, 69, 63, 23,  //
+    27, 64, 65, 65, 65, 65, 65, 65, 65, 65, 66, 23,  //
+    27, 50, 51, 52, 53, 54, 55, 29, 29, 29, 12, 40,  //
+    24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
+};
+
+constexpr std::string_view kNationHeader =
+    "Country:  Hungary   Germany    Italia   Romania    USSR     Finland   Slovakia Mongolia";
+
+constexpr HitRect kCloseButton{620, 430, 699, 469};
+
+constexpr HitRect TabRect(int page) {
+  return {70 + 60 * (page - 1), 430, 109 + 60 * (page - 1), 469};
+}
+
+// Each nation's flag, two 15-pixel halves that change with the blink.
+void DrawNationFlags(const UiContext& ctx) {
+  const std::int32_t first = ctx.ui.BlinkPhase == 1 ? 74 : 37;
+  for (int n = 1; n <= 8; ++n) {
+    const std::int32_t pattern = first + 2 * (n - 1);
+    DrawImage(ctx, "Cursors", pattern, 187 + 60 * (n - 1), 75);
+    DrawImage(ctx, "Cursors", pattern + 1, 202 + 60 * (n - 1), 75);
+  }
+}
+
+void DrawPageBody(UiContext& ctx) {
+  switch (ctx.ui.EconomyPage) {
+    case 1:
+      DrawStatisticsPage(ctx);
+      break;
+    case 2:
+    case 3:
+    case 4:
+      DrawEquipmentPage(ctx, ctx.ui.EconomyPage);
+      break;
+    case 5:
+      DrawProductionPage(ctx);
+      break;
+    case 6:
+      DrawLossesPage(ctx);
+      break;
+    default:
+      break;
+  }
+}
+
+// The tab under the pointer glows, the chosen one too; Close flashes its two halves.
+void DrawHoverHighlights(const UiContext& ctx) {
+  const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
+  const bool light = ctx.ui.BlinkPhase == 1;
+  for (int p = 1; p <= kPageCount; ++p) {
+    const HitRect tab = TabRect(p);
+    if (tab.Contains(mx, my)) DrawImage(ctx, "Pictogram", light ? 23 : 24, tab.left, tab.top);
+  }
+  if (kCloseButton.Contains(mx, my)) {
+    DrawImage(ctx, "Pictogram", light ? 25 : 27, 620, 430);
+    DrawImage(ctx, "Pictogram", light ? 26 : 28, 660, 430);
+  }
+}
+
+}  // namespace
+
+void DrawLabelledNumber(const UiContext& ctx, std::string_view label, std::uint32_t value,
+                        std::int32_t x, std::int32_t y, int font) {
+  DrawGlyphText(ctx, label, x, y, font);
+  const auto shift = static_cast<std::int32_t>(label.size()) * GlyphAdvance(font);
+  DrawGlyphText(ctx, NumberText(value).View(), x + shift, y, font);
+}
+
+void DrawNumberWithSuffix(const UiContext& ctx, std::uint32_t value, std::string_view suffix,
+                          std::int32_t x, std::int32_t y) {
+  const NumberText number(value);
+  DrawGlyphText(ctx, number.View(), x, y, 1);
+  const auto shift = static_cast<std::int32_t>(number.View().size()) * GlyphAdvance(1);
+  DrawGlyphText(ctx, suffix, x + shift, y, 1);
+}
+
+void DrawDescriptionLines(const UiContext& ctx, const std::array<std::string_view, 3>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    DrawGlyphText(ctx, lines[i], 13, 553 + 12 * static_cast<std::int32_t>(i), 1);
+  }
+}
+
+void DrawEconomyWindow(UiContext& ctx) {
+  // The Economy button's open picture is the sidebar's own, drawn just before.
+  DrawTileMap(ctx, kEconomyTiles.data(), 12, 9);
+  DrawGlyphText(ctx, kNationHeader, 122, 93, 2);
+  DrawNationFlags(ctx);
+  const int page = ctx.ui.EconomyPage;
+  if (page >= 1 && page <= kPageCount) DrawImage(ctx, "Table3", 89 + page, 60 * page, 420);
+  DrawPageBody(ctx);
+  ScrollEquipmentList(ctx);
+  DrawHoverHighlights(ctx);
+}
+
+void ClickEconomyWindow(UiContext& ctx) {
+  const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
+  if (kCloseButton.Contains(mx, my)) {
+    PlayClickSound(ctx);
+    RestoreScreenFlags(ctx.w);
+  }
+  for (int p = 1; p <= kPageCount; ++p) {
+    if (TabRect(p).Contains(mx, my)) {
+      ctx.ui.EconomyPage = static_cast<std::uint8_t>(p);
+      PlayClickSound(ctx);
+    }
+  }
+  ClickEquipmentListRow(ctx);
+  ClickProductionOrders(ctx);
+}
 
 }  // namespace gm

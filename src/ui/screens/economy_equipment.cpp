@@ -1,0 +1,113 @@
+// Pages 2..4 of the Economy window: each model's pieces per nation in formations, in reserve and
+// in repair; and the equipment list they share with page 5: cursor, rows, arrows and clicks.
+#include <array>
+
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/economy_pages.hpp"
+#include "ui/screens/list_scroll.hpp"
+#include "world/tables/tables.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr HitRect kListRows{75, 150, 644, 389};
+constexpr ListArrows kArrows{{90, 135, 149, 149}, {90, 391, 149, 405}};
+constexpr std::int32_t kListLeft = 75;
+constexpr int kCursorSegments = 38;  // over X 75..644
+
+using ModelValue = std::uint32_t (*)(const World& w, int nation, int model);
+
+std::uint32_t InFormations(const World& w, int n, int m) {
+  return static_cast<std::uint32_t>(w.Lists.TypeCount(n, m));
+}
+std::uint32_t InReserve(const World& w, int n, int m) {
+  return w.Economy.EquipmentStock[static_cast<std::size_t>(EconomyIndex(n, m))];
+}
+std::uint32_t InRepair(const World& w, int n, int m) {
+  return w.Economy.RepairQueue[static_cast<std::size_t>(EconomyIndex(n, m))];
+}
+
+struct EquipmentPage {
+  ModelValue value;
+  std::array<std::string_view, 3> description;
+};
+
+// Pages 2, 3 and 4.
+constexpr std::array<EquipmentPage, 3> kPages = {{
+    {InFormations, {"This page shows total amount of types of vehicle in", "battle units", ""}},
+    {InReserve,
+     {"This page shows total amount of types of vehicle on", "storehouses (made and repaired)",
+      ""}},
+    {InRepair, {"This page shows total amount of types of vehicle on", "repair enterprises", ""}},
+}};
+
+bool ListPage(int page) {
+  return page >= 2 && page <= 5;
+}
+
+}  // namespace
+
+int EquipmentListModel(const World& w, int entry) {
+  const auto& list = w.Lists.EquipmentList;
+  if (entry < 1 || entry > list.kCapacity || list.Status(entry) != 1) return 0;
+  const int m = list.Entry(entry);
+  return m >= 1 && m <= kEquipmentModelRows ? m : 0;
+}
+
+int CursorEntry(const World& w) {
+  const auto& list = w.Lists.EquipmentList;
+  return list.TopRow + list.CursorRow - 1;
+}
+
+void DrawListCursorBar(const UiContext& ctx) {
+  const std::int32_t y = 135 + kEconomyRowPitch * ctx.w.Lists.EquipmentList.CursorRow;
+  for (int s = 0; s < kCursorSegments; ++s) DrawImage(ctx, "Cursors", 17, kListLeft + 15 * s, y);
+}
+
+void DrawListArrows(const UiContext& ctx) {
+  const auto& list = ctx.w.Lists.EquipmentList;
+  for (int s = 0; s < 4; ++s) {
+    const std::int32_t x = 90 + 15 * s;
+    if (list.UpEnabled == 1) DrawImage(ctx, "Cursors", 18 + s, x, 135);
+    if (list.DownEnabled == 1) DrawImage(ctx, "Cursors", 22 + s, x, 391);
+  }
+}
+
+void DrawEquipmentPage(UiContext& ctx, int page) {
+  const EquipmentPage& shown = kPages[static_cast<std::size_t>(page - 2)];
+  const World& w = ctx.w;
+  const auto& list = w.Lists.EquipmentList;
+  DrawListCursorBar(ctx);
+  for (int row = 1; row <= kEconomyListRows; ++row) {
+    const int entry = list.TopRow + row - 1;
+    if (entry > list.BottomRow) break;
+    const int m = EquipmentListModel(w, entry);
+    if (m == 0) continue;
+    const std::int32_t y = EconomyRowY(row);
+    DrawGlyphText(ctx, EquipmentModels[static_cast<std::size_t>(m)].Name.View(), kEconomyLabelX, y,
+                  1);
+    for (int n = 1; n <= 8; ++n) {
+      DrawGlyphText(ctx, NumberText(shown.value(w, n, m)).View(), NationValueX(n), y, 1);
+    }
+  }
+  DrawListArrows(ctx);
+  DrawDescriptionLines(ctx, shown.description);
+}
+
+void ScrollEquipmentList(UiContext& ctx) {
+  const ListScrollFields fields = ScrollFieldsOf(ctx.w.Lists.EquipmentList);
+  KeepScrollArrows(fields);
+  if (ctx.ui.LeftButtonDown == 1 && ListPage(ctx.ui.EconomyPage)) {
+    ScrollHeldArrow(fields, kArrows, ctx.ui.MouseX, ctx.ui.MouseY);
+  }
+}
+
+void ClickEquipmentListRow(UiContext& ctx) {
+  if (!ListPage(ctx.ui.EconomyPage) || !kListRows.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
+  ctx.w.Lists.EquipmentList.CursorRow = static_cast<std::uint16_t>((ctx.ui.MouseY - 135) / 15);
+}
+
+}  // namespace gm

@@ -1,0 +1,161 @@
+// Page 5 of the Economy window: each model's daily output per nation, the production orders of
+// the coalition on move and their cells, what production costs against what the nations earn,
+// and the card and picture of the model under the cursor.
+#include <array>
+
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/economy_pages.hpp"
+#include "world/economy_totals.hpp"
+#include "world/tables/tables.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr std::int32_t kPictureX = 490;
+constexpr std::int32_t kPictureY = 430;
+
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January ", "February ", "March ",     "April ",   "May ",      "June ",
+    "July ",    "August ",   "September ", "October ", "November ", "December "};
+
+// Order marks by ProductionStatus: not producible, decrease, keep, increase.
+struct OrderMark {
+  std::string_view text;
+  int font;
+};
+constexpr std::array<OrderMark, 4> kOrderMarks = {{{"[X]", 1}, {"[-]", 2}, {"[=]", 2}, {"[+]", 2}}};
+
+constexpr std::int32_t RateX(int n) {
+  return 181 + 60 * (n - 1);
+}
+constexpr std::int32_t OrderX(int n) {
+  return 206 + 60 * (n - 1);
+}
+constexpr HitRect OrderCell(int n) {
+  return {OrderX(n), 150, OrderX(n) + 17, 389};
+}
+
+// The columns a side may order in are fixed by nation number.
+bool OrdersOpen(int nation, std::uint8_t sideOnMove) {
+  const std::uint32_t bit = 1u << nation;
+  if (sideOnMove == kGermanSide) return (kGermanNations & bit) != 0;
+  if (sideOnMove == kSovietSide) return (kSovietNations & bit) != 0;
+  return false;
+}
+
+std::uint8_t& StatusOf(World& w, int n, int m) {
+  return w.Economy.ProductionStatus[static_cast<std::size_t>(EconomyIndex(n, m))];
+}
+std::uint8_t StatusOf(const World& w, int n, int m) {
+  return w.Economy.ProductionStatus[static_cast<std::size_t>(EconomyIndex(n, m))];
+}
+std::uint8_t RateOf(const World& w, int n, int m) {
+  return w.Economy.ProductionRate[static_cast<std::size_t>(EconomyIndex(n, m))];
+}
+
+// What each nation earns against what its production costs, above the list.
+void DrawEconomyBalance(const UiContext& ctx) {
+  DrawImage(ctx, "Table3", 0, 60, 12);
+  for (int i = 0; i < 8; ++i) DrawImage(ctx, "Table3", 1, 120 + 60 * i, 12);
+  DrawImage(ctx, "Table3", 2, 600, 12);
+  DrawGlyphText(ctx, "Real economic", kEconomyLabelX, 35, 1);
+  DrawGlyphText(ctx, "Required economic", kEconomyLabelX, 50, 1);
+  for (int n = 1; n <= 8; ++n) {
+    const auto i = static_cast<std::size_t>(n - 1);
+    const std::int32_t x = 190 + 60 * (n - 1);
+    DrawGlyphText(ctx, NumberText(ctx.w.SettlementValueByHolder[i]).View(), x, 35, 1);
+    DrawGlyphText(ctx, NumberText(ctx.w.ProductionValue[i]).View(), x, 50, 1);
+  }
+}
+
+void DrawProductionRows(const UiContext& ctx) {
+  const World& w = ctx.w;
+  const auto& list = w.Lists.EquipmentList;
+  for (int row = 1; row <= kEconomyListRows; ++row) {
+    const int entry = list.TopRow + row - 1;
+    if (entry > list.BottomRow) break;
+    const int m = EquipmentListModel(w, entry);
+    if (m == 0) continue;
+    const std::int32_t y = EconomyRowY(row);
+    DrawGlyphText(ctx, EquipmentModels[static_cast<std::size_t>(m)].Name.View(), kEconomyLabelX, y,
+                  1);
+    for (int n = 1; n <= 8; ++n) {
+      DrawGlyphText(ctx, NumberText(std::uint32_t{RateOf(w, n, m)}).View(), RateX(n), y, 1);
+      if (!OrdersOpen(n, w.SideOnMove)) continue;
+      const std::uint8_t status = StatusOf(w, n, m);
+      if (status < kOrderMarks.size()) {
+        DrawGlyphText(ctx, kOrderMarks[status].text, OrderX(n), y, kOrderMarks[status].font);
+      }
+    }
+  }
+}
+
+void DrawModelCard(const UiContext& ctx, const TEquipmentModel& e) {
+  if (e.IntroMonth >= 1 && e.IntroMonth <= 12) {
+    DrawLabelledNumber(ctx, kMonthNames[static_cast<std::size_t>(e.IntroMonth - 1)], e.IntroYear,
+                       73, 493);
+  }
+  DrawLabelledNumber(ctx, "Cost:", e.Cost, 183, 493);
+  DrawGlyphText(ctx, e.AirTransportable == 0 ? "Air transport:No" : "Air transport:Yes", 303, 493,
+                1);
+  DrawLabelledNumber(ctx, "Air defense:", e.AirDefense, 73, 505);
+  DrawLabelledNumber(ctx, "Infantry attack:", e.InfantryAttack, 183, 505);
+  DrawLabelledNumber(ctx, "Air attack:", e.AirAttack, 303, 505);
+  DrawLabelledNumber(ctx, "Ground defense:", e.GroundDefense, 73, 517);
+  DrawLabelledNumber(ctx, "Armor attack:", e.ArmorAttack, 183, 517);
+  DrawLabelledNumber(ctx, "Movement:", e.Movement, 303, 517);
+}
+
+// "tech01" for models 1..100 up to "tech08" for 701..800.
+std::string_view PictureImage(int model) {
+  static constexpr std::array<std::string_view, 8> kNames = {
+      "tech01", "tech02", "tech03", "tech04", "tech05", "tech06", "tech07", "tech08"};
+  return kNames[static_cast<std::size_t>((model - 1) / 100)];
+}
+
+}  // namespace
+
+void DrawProductionPage(UiContext& ctx) {
+  DrawEconomyBalance(ctx);
+  DrawImage(ctx, "Table3", 30, 60, 480);
+  for (int i = 0; i < 4; ++i) DrawImage(ctx, "Table3", 31, 120 + 60 * i, 480);
+  DrawImage(ctx, "Table3", 32, 360, 480);
+  DrawListCursorBar(ctx);
+  DrawProductionRows(ctx);
+  DrawListArrows(ctx);
+
+  const int m = EquipmentListModel(ctx.w, CursorEntry(ctx.w));
+  if (m != 0) DrawModelCard(ctx, EquipmentModels[static_cast<std::size_t>(m)]);
+  DrawImage(ctx, "Table3", 30, 480, 420);
+  DrawImage(ctx, "Table3", 32, 540, 420);
+  if (m != 0) DrawTechImage(ctx, PictureImage(m), (m - 1) % 100, kPictureX, kPictureY);
+  DrawTechImage(ctx, "special", 0, kPictureX, kPictureY);
+
+  DrawGlyphText(ctx, "This page shows total amount of types of vehicle,", 13, 553, 1);
+  DrawGlyphText(ctx, "producing per day. Use: [X] Enemy or not designed", 13, 565, 1);
+  DrawGlyphText(ctx, "[-] dec, [=] unchange, [+] inc production per day", 13, 577, 2);
+  DrawGlyphText(ctx, "Left click for regulation of production current type", 368, 553,
+                ctx.ui.BlinkPhase == 1 ? 2 : 1);
+}
+
+void ClickProductionOrders(UiContext& ctx) {
+  if (ctx.ui.EconomyPage != 5) return;
+  World& w = ctx.w;
+  for (int c = 1; c <= 8; ++c) {
+    if (!OrderCell(c).Contains(ctx.ui.MouseX, ctx.ui.MouseY)) continue;
+    if (!OrdersOpen(c, w.SideOnMove)) continue;
+    // The list-row test of this click has already moved the cursor to the clicked row.
+    const int m = EquipmentListModel(w, CursorEntry(w));
+    if (m == 0) continue;
+    std::uint8_t& status = StatusOf(w, c, m);
+    if (status == 0) continue;  // not producible here: nothing to order
+    status = status >= 3 ? 1 : static_cast<std::uint8_t>(status + 1);
+    SumProductionValue(w);
+    SumSettlementValue(w);
+  }
+}
+
+}  // namespace gm
