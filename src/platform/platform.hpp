@@ -110,6 +110,7 @@ class Platform {
   virtual bool OpenWindow(const WindowSettings& settings) = 0;
   virtual void CloseWindow() = 0;
   virtual void SetFullScreen(bool fullScreen) = 0;
+  virtual void SetWindowTitle(std::string_view title) = 0;
   virtual void Present(const FrameView& frame) = 0;
   // The presenting side lost its memory (device reset); RestoreFrame rebuilds it.
   virtual bool FrameLost() = 0;

@@ -20,6 +20,8 @@ namespace gm {
 namespace {
 
 constexpr std::uint32_t kDefaultInterval = 20;  // ms
+constexpr const char* kCaption = "Gvm";
+constexpr const char* kCaptionMinimized = "Gvm [minimized]";
 
 // The merge keys Q W E A S D Z X C, bound to the input states 3 .. 11.
 constexpr std::array<std::int32_t, 9> kMergeKeyCodes = {81, 87, 69, 65, 83, 68, 90, 88, 67};
@@ -60,6 +62,8 @@ MainWindow::MainWindow(Platform& platform, FileSystem& fs)
   timer_.SetEnabled(false);
   timer_.SetInterval(kDefaultInterval);
   timer_.OnTimer = [this](TCustomDXTimer&, std::int32_t lag) { DXTimerTimer(ctx_, lag); };
+  timer_.OnActivate = [this](TCustomDXTimer&) { platform_.SetWindowTitle(kCaption); };
+  timer_.OnDeactivate = [this](TCustomDXTimer&) { platform_.SetWindowTitle(kCaptionMinimized); };
   display_.OnRestoreSurface = [this](TCustomDXDraw&) { DXDraw1RestoreSurface(); };
   // Sound starts with the window; no device only means silence.
   sound_.Loaded();
@@ -67,6 +71,8 @@ MainWindow::MainWindow(Platform& platform, FileSystem& fs)
 
 MainWindow::~MainWindow() {
   timer_.OnTimer = nullptr;
+  timer_.OnActivate = nullptr;
+  timer_.OnDeactivate = nullptr;
   display_.OnRestoreSurface = nullptr;
   waves_.SetDXSound(nullptr);
   graphic_.SetDXDraw(nullptr);
@@ -176,6 +182,7 @@ void MainWindow::DXDraw1RestoreSurface() {
 Status MainWindow::StartUp(const LaunchOptions& options) {
   FormCreate(options);
   if (Status s = OpenDisplay(options); !s) return s;
+  platform_.SetWindowTitle(kCaption);
   input_.Initialize();
   return DXDrawInitialize();
 }

@@ -1,6 +1,8 @@
 // Pointer events of the game window.
 #include "ui/pointer_input.hpp"
 
+#include <cctype>
+
 #include "flow/screen_flags.hpp"
 #include "ui/hit_rect.hpp"
 
@@ -15,7 +17,19 @@ constexpr HitRect kTitleLink{303, 10, 497, 24};
 
 std::string FileAddress(Platform& platform, const char* suffix) {
   const std::filesystem::path guide = platform.ProgramFolder() / "help" / "gvm.htm";
-  return "file://" + guide.lexically_normal().string() + suffix;
+  // A folder name may hold blanks, '#' or '%': every byte but the unreserved ones is escaped.
+  std::string address = "file://";
+  for (const unsigned char c : guide.lexically_normal().string()) {
+    if (std::isalnum(c) != 0 || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
+      address += static_cast<char>(c);
+    } else {
+      constexpr char kHex[] = "0123456789ABCDEF";
+      address += '%';
+      address += kHex[c >> 4];
+      address += kHex[c & 15];
+    }
+  }
+  return address + suffix;
 }
 
 }  // namespace

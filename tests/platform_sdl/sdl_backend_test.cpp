@@ -1,5 +1,6 @@
 // The SDL backend under the dummy drivers: opens its window, presents frames, plays a wave
 // through our mixer, and reports the end of a MIDI track as an event on the main thread.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -155,6 +156,52 @@ TEST_F(SdlBackend, EndOfTrackArrivesAsAnEvent) {
   EXPECT_EQ(e.musicEnd, MusicEnd::kAborted);
   EXPECT_FALSE(platform_->PlayMusic("/nonexistent/track.mid"));
   std::filesystem::remove(file);
+}
+
+}  // namespace
+}  // namespace gm
+
+namespace gm {
+namespace {
+
+void Push(const SDL_Event& e) {
+  SDL_Event copy = e;
+  SDL_PushEvent(&copy);
+}
+
+SDL_Event Button(Uint32 type, Uint8 button, int x, int y) {
+  SDL_Event e{};
+  e.type = type;
+  e.button.button = button;
+  e.button.x = x;
+  e.button.y = y;
+  return e;
+}
+
+// What the game must never miss: a held button released when the focus goes, a press of an
+// unknown button still reported, and the window's last pixels reaching the frame's edges.
+TEST_F(SdlBackend, PointerEventsReachTheGameWhole) {
+  ASSERT_TRUE(platform_->OpenWindow(WindowSettings{}));
+  PlatformEvent e;
+  while (platform_->PollEvent(e)) {
+  }
+  Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 799, 599));
+  SDL_Event lost{};
+  lost.type = SDL_WINDOWEVENT;
+  lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  Push(lost);
+  Push(Button(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_X1, 5, 5));
+  std::vector<PlatformEvent> got;
+  while (platform_->PollEvent(e)) got.push_back(e);
+  ASSERT_EQ(got.size(), 4u);
+  EXPECT_EQ(got[0].kind, PlatformEvent::Kind::kMouseDown);
+  EXPECT_EQ(got[0].x, 799);
+  EXPECT_EQ(got[0].y, 599);
+  EXPECT_EQ(got[1].kind, PlatformEvent::Kind::kMouseUp);
+  EXPECT_EQ(got[1].buttons, 0);
+  EXPECT_EQ(got[2].kind, PlatformEvent::Kind::kFocusLost);
+  EXPECT_EQ(got[3].kind, PlatformEvent::Kind::kMouseDown);
+  EXPECT_EQ(got[3].button, 0);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "game_harness.hpp"
 #include "media/picture_collection.hpp"
 #include "platform/posix_file_system.hpp"
+#include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
 
 namespace gm {
@@ -100,6 +101,30 @@ TEST(WindowEvents, AnArchiveWithoutAnImageTheScreensUseIsRefused) {
   list.Delete(list.IndexOf("Units2"));
   const Status s = CheckGraphicArchive(list, "graphic.dxg");
   EXPECT_NE(s.Message().find("Units2"), std::string::npos) << s.Message();
+}
+
+}  // namespace
+}  // namespace gm
+
+namespace gm {
+namespace {
+
+TEST(WindowEvents, CaptionFollowsTheTimersActivation) {
+  testing::GameHarness g;
+  EXPECT_EQ(g.Platform().WindowTitle(), "Gvm");
+  g.Platform().SetFocus(false);
+  g.Window().PumpEvents();
+  EXPECT_EQ(g.Platform().WindowTitle(), "Gvm [minimized]");
+  g.Platform().SetFocus(true);
+  g.Window().PumpEvents();
+  EXPECT_EQ(g.Platform().WindowTitle(), "Gvm");
+}
+
+TEST(WindowEvents, TheGuidesAddressEscapesTheFolderName) {
+  HeadlessPlatform p;
+  p.SetProgramFolder("/games/war & peace #2");
+  EXPECT_EQ(AboutAddress(p), "file:///games/war%20%26%20peace%20%232/help/gvm.htm#about");
+  EXPECT_EQ(GuideAddress(p), "file:///games/war%20%26%20peace%20%232/help/gvm.htm");
 }
 
 }  // namespace

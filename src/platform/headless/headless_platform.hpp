@@ -40,6 +40,7 @@ class HeadlessPlatform final : public Platform {
   bool OpenWindow(const WindowSettings& settings) override;
   void CloseWindow() override { windowOpen_ = false; }
   void SetFullScreen(bool fullScreen) override { fullScreen_ = fullScreen; }
+  void SetWindowTitle(std::string_view title) override { title_ = title; }
   void Present(const FrameView& frame) override;
   bool FrameLost() override { return frameLost_; }
   bool RestoreFrame() override;

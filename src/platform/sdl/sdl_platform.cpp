@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <mutex>
 #include <string>
@@ -69,6 +70,7 @@ class SdlPlatform final : public Platform {
   bool OpenWindow(const WindowSettings& settings) override;
   void CloseWindow() override;
   void SetFullScreen(bool fullScreen) override;
+  void SetWindowTitle(std::string_view title) override;
   void Present(const FrameView& frame) override;
   bool FrameLost() override { return frameLost_; }
   bool RestoreFrame() override;
@@ -110,7 +112,7 @@ class SdlPlatform final : public Platform {
   std::uint8_t buttons_ = 0;
   std::uint8_t pressedOnWindow_ = 0;
   MouseMotion motion_{};
-  PlatformEvent pendingClick_{};
+  std::deque<PlatformEvent> queued_;  // events owed before SDL's next ones
   // The last frame shown, and the one being presented; a window event that may have spoilt the
   // picture (exposed, resized, restored) forces the next present.
   std::vector<std::uint16_t> shown_;
@@ -227,12 +229,14 @@ void SdlPlatform::ToFrame(int windowX, int windowY, int& x, int& y) const {
   int w = kFrameWidth, h = kFrameHeight;
   if (window_ != nullptr) SDL_GetWindowSize(window_, &w, &h);
   const SDL_Rect r = FrameRect(w, h);
-  x = std::clamp(
-      static_cast<int>((static_cast<long>(windowX - r.x) * kFrameWidth) / std::max(1, r.w)), 0,
-      kFrameWidth - 1);
-  y = std::clamp(
-      static_cast<int>((static_cast<long>(windowY - r.y) * kFrameHeight) / std::max(1, r.h)), 0,
-      kFrameHeight - 1);
+  // The frame's last column and row are the rectangle's: the pointer reaches the scrolling edges
+  // in a window of any size.
+  const auto scale = [](int at, int start, int span, int frame) {
+    const long v = span > 1 ? static_cast<long>(at - start) * (frame - 1) / (span - 1) : 0;
+    return static_cast<int>(std::clamp(v, 0L, static_cast<long>(frame - 1)));
+  };
+  x = scale(windowX, r.x, r.w, kFrameWidth);
+  y = scale(windowY, r.y, r.h, kFrameHeight);
 }
 
 void SdlPlatform::CloseWindow() {
@@ -242,6 +246,10 @@ void SdlPlatform::CloseWindow() {
   texture_ = nullptr;
   renderer_ = nullptr;
   window_ = nullptr;
+}
+
+void SdlPlatform::SetWindowTitle(std::string_view title) {
+  if (window_ != nullptr) SDL_SetWindowTitle(window_, std::string(title).c_str());
 }
 
 void SdlPlatform::SetFullScreen(bool fullScreen) {
@@ -310,14 +318,14 @@ bool SdlPlatform::RestoreFrame() {
 }
 
 void SdlPlatform::WaitForEvent(int timeoutMs) {
-  if (pendingClick_.kind == PlatformEvent::Kind::kClick || timeoutMs <= 0) return;
+  if (!queued_.empty() || timeoutMs <= 0) return;
   SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
 
 bool SdlPlatform::PollEvent(PlatformEvent& event) {
-  if (pendingClick_.kind == PlatformEvent::Kind::kClick) {
-    event = pendingClick_;
-    pendingClick_ = PlatformEvent{};
+  if (!queued_.empty()) {
+    event = queued_.front();
+    queued_.pop_front();
     return true;
   }
   SDL_Event e;
@@ -338,8 +346,8 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         motion_.wheel += e.wheel.y;
         continue;
       case SDL_MOUSEBUTTONDOWN: {
+        // Other buttons than the three are reported too, as a press of no known button.
         const std::uint8_t bit = ButtonBit(e.button.button);
-        if (bit == 0) continue;
         buttons_ |= bit;
         pressedOnWindow_ |= bit;
         event.kind = PlatformEvent::Kind::kMouseDown;
@@ -350,7 +358,6 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
       }
       case SDL_MOUSEBUTTONUP: {
         const std::uint8_t bit = ButtonBit(e.button.button);
-        if (bit == 0) continue;
         buttons_ &= static_cast<std::uint8_t>(~bit);
         event.kind = PlatformEvent::Kind::kMouseUp;
         ToFrame(e.button.x, e.button.y, event.x, event.y);
@@ -360,8 +367,9 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         // as its own event.
         if (bit == kMouseLeft && (pressedOnWindow_ & kMouseLeft) &&
             InsideWindow(e.button.x, e.button.y)) {
-          pendingClick_ = event;
-          pendingClick_.kind = PlatformEvent::Kind::kClick;
+          PlatformEvent click = event;
+          click.kind = PlatformEvent::Kind::kClick;
+          queued_.push_back(click);
         }
         pressedOnWindow_ &= static_cast<std::uint8_t>(~bit);
         return true;
@@ -380,9 +388,19 @@ bool SdlPlatform::PollEvent(PlatformEvent& event) {
         }
         if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
           focus_ = false;
-          buttons_ = 0;
+          PlatformEvent lost;
+          lost.kind = PlatformEvent::Kind::kFocusLost;
+          if (buttons_ != 0) {
+            // Buttons held as the focus goes are released for the game, which would otherwise
+            // keep them down.
+            event.kind = PlatformEvent::Kind::kMouseUp;
+            event.button = buttons_;
+            buttons_ = 0;
+            queued_.push_back(lost);
+          } else {
+            event = lost;
+          }
           pressedOnWindow_ = 0;
-          event.kind = PlatformEvent::Kind::kFocusLost;
           return true;
         }
         continue;
