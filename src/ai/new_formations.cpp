@@ -7,6 +7,7 @@
 
 #include "ai/formation_strength.hpp"
 #include "world/formation_lists.hpp"
+#include "world/new_formation.hpp"
 #include "world/random.hpp"
 #include "world/world_access.hpp"
 
@@ -80,29 +81,11 @@ bool EnemyBeside(const World& w, int x, int y, std::uint32_t enemySet) {
   return false;
 }
 
-// The highest-numbered free formation record, or 0 when the table is full.
-int LastFreeRecord(const World& w) {
-  for (int n = kMaxFormations; n >= 1; --n) {
-    if (Formation(w, n).Branch == 0) return n;
-  }
-  return 0;
-}
-
 // Raises a formation of the nation's drawn type in (x, y); false when no type could be drawn.
 bool Raise(World& w, int x, int y, int nation, int record) {
-  w.FreeFormationIndex = record - 1;
-  ClearFormation(w);
   ChooseBestTypes(w, static_cast<std::uint16_t>(nation));
   if (w.Ai.PickedType == 0) return false;  // nothing to raise: never a formation of type 0
-  Cell(w, x, y).GroundFormation = static_cast<std::uint16_t>(record);
-  TFormation& f = Formation(w, record);
-  f.X = f.xCopy = static_cast<std::uint16_t>(x);
-  f.Y = f.yCopy = static_cast<std::uint16_t>(y);
-  f.Men = kNewFormationMen;
-  f.Experience = 1;
-  f.Morale = 100;
-  f.Branch = 1;
-  f.FormationType = w.Ai.PickedType;
+  RaiseFormationRecord(w, record, x, y, w.Ai.PickedType);
   const int p = FormationTypes[w.Ai.PickedType].Nation;
   if (p >= 1 && p <= 8) {
     // The pool is an unsigned count; a short one is emptied, the men are raised all the same.
@@ -165,7 +148,7 @@ void SpawnNewFormations(World& w, std::uint8_t flag) {
       if (w.Lists.NationFormationCount[holder - 1] >= GroundFormationCap(holder)) continue;
       if (EnemyBeside(w, x, y, enemySet)) continue;
       if (flag == 1 && !enemies.Nearby(x, y)) continue;
-      const int record = LastFreeRecord(w);
+      const int record = HighestFreeFormationRecord(w);
       if (record == 0) continue;
       if (Raise(w, x, y, holder, record)) ++w.Lists.NationFormationCount[holder - 1];
     }

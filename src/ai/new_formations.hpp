@@ -4,11 +4,10 @@
 
 #include <cstdint>
 
+#include "world/new_formation.hpp"
 #include "world/world.hpp"
 
 namespace gm {
-
-inline constexpr int kNewFormationMen = 300;
 
 // Fills the nation's row of Ai.BestTypes with its three strongest army types available at the
 // current date and draws Ai.PickedType from it (nation 8 keeps one best type in all three

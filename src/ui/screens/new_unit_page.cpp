@@ -1,10 +1,202 @@
-// The New unit page: the formation types the side on move may raise, the card of the one under the
-// cursor, OK and Cancel.
+// The New unit page: the formation types the side on move may raise, the card, picture and message
+// of the one under the cursor, the scroll arrows, OK and Cancel.
 #include "ui/screens/new_unit_page.hpp"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "flow/screen_flags.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/list_scroll.hpp"
+#include "ui/screens/sidebar.hpp"
+#include "world/raise_places.hpp"
+#include "world/tables/tables.hpp"
 
 namespace gm {
 
-void DrawReinforcementPage(UiContext& /*ctx*/) {}
-void ClickReinforcementPage(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr int kRows = 20;
+constexpr std::int32_t kRowHeight = 15;
+
+constexpr std::array<std::int32_t, 12 * 9> kReinforcementTiles = {
+    20, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21, 22,  //
+    27, 60, 61, 61, 61, 62, 0,  1,  1,  1,  2,  23,  //
+    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
+    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
+    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
+    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
+    27, 64, 65, 65, 65, 66, 7,  9,  9,  9,  3,  23,  //
+    27, 12, 13, 29, 14, 15, 4,  5,  5,  5,  6,  23,  //
+    24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
+};
+
+constexpr HitRect kOkButton{80, 430, 159, 469};
+constexpr HitRect kCancelButton{260, 430, 339, 469};
+constexpr HitRect kListRows{75, 90, 344, 389};
+constexpr ListArrows kArrows{{180, 75, 239, 89}, {180, 391, 239, 405}};
+constexpr std::int32_t kArrowX = 180;
+
+// The message under the list for each status 1..5.
+constexpr std::array<std::string_view, 6> kFormingMessages = {
+    "",
+    "Forming new unit is available",
+    "Staff of unit was incorporated later",
+    "Human reserves of current country is ended",
+    "Quota of shaping new units is exhausted",
+    "No free town for placing new unit",
+};
+
+constexpr std::string_view kStaffLabel = "Staff of wartime";
+
+// The card's lines of an army type and of an air type: label and the type's count.
+struct CardLine {
+  std::string_view label;
+  std::uint16_t TFormationType::*count;
+};
+constexpr std::array<CardLine, 11> kArmyCard = {{
+    {"Humans:", &TFormationType::Men},
+    {"Tanks:", &TFormationType::Tanks},
+    {"Assault artillery:", &TFormationType::SPGuns},
+    {"Armor cars:", &TFormationType::ArmouredCars},
+    {"Field cannon:", &TFormationType::FieldGuns},
+    {"Howitzers:", &TFormationType::Howitzers},
+    {"Mortars:", &TFormationType::Mortars},
+    {"Anti-Tank cannons:", &TFormationType::ATGuns},
+    {"Air defense cannons:", &TFormationType::AAGuns},
+    {"Cars:", &TFormationType::Cars},
+    {"Horses:", &TFormationType::Horses},
+}};
+constexpr std::array<CardLine, 4> kAirCard = {{
+    {"Fighter:", &TFormationType::Fighters},
+    {"Tactic bombers:", &TFormationType::TacticalBombers},
+    {"Bombers:", &TFormationType::Bombers},
+    {"Level bombers:", &TFormationType::LevelBombers},
+}};
+
+constexpr std::int32_t kLabelX = 375;
+constexpr std::int32_t kValueX = 575;
+
+// The entry under the cursor, or 0 when the cursor stands on a row past the last entry: such a
+// row is blank and OK does nothing for it.
+int CursorEntry(const PagedList<200, 20>& list) {
+  const int e = list.TopRow + list.CursorRow - 1;
+  return e >= 1 && e <= list.ItemCount && e <= list.kCapacity ? e : 0;
+}
+
+const TFormationType& TypeRow(std::uint16_t type) {
+  return FormationTypes[type <= kFormationTypeRows ? type : 0];
+}
+
+template <std::size_t N>
+void DrawCardLines(UiContext& ctx, const TFormationType& t, const std::array<CardLine, N>& lines) {
+  for (std::size_t j = 0; j < N; ++j) {
+    const std::int32_t y = 102 + 12 * static_cast<std::int32_t>(j);
+    DrawGlyphText(ctx, lines[j].label, kLabelX, y, 1);
+    DrawGlyphText(ctx, std::to_string(t.*lines[j].count), kValueX, y, 1);
+  }
+}
+
+void DrawCard(UiContext& ctx, const TFormationType& t) {
+  if (t.Branch != 1 && t.Branch != 2) return;
+  DrawGlyphText(ctx, kStaffLabel, kLabelX, 75, 1);
+  DrawGlyphText(ctx, std::to_string(t.Month) + " " + std::to_string(t.Year), kValueX, 75, 1);
+  if (t.Branch == 1) {
+    DrawCardLines(ctx, t, kArmyCard);
+  } else {
+    DrawCardLines(ctx, t, kAirCard);
+  }
+}
+
+void DrawRows(UiContext& ctx, const PagedList<200, 20>& list) {
+  const int last = std::min<int>(list.BottomRow, list.ItemCount);
+  for (int e = list.TopRow; e <= last; ++e) {
+    const std::int32_t k = e - list.TopRow;
+    const TFormationType& t = TypeRow(list.Entry(e));
+    DrawGlyphText(ctx, t.Name.View(), 77, 92 + kRowHeight * k,
+                  list.Status(e) == kRaiseAvailable ? 2 : 1);
+    const int n = t.Nation;
+    const int mark = ctx.ui.BlinkPhase == 0 ? 35 + 2 * n : 72 + 2 * n;
+    DrawImage(ctx, "Cursors", mark, 312, 91 + kRowHeight * k);
+    DrawImage(ctx, "Cursors", mark + 1, 327, 91 + kRowHeight * k);
+  }
+}
+
+}  // namespace
+
+void DrawReinforcementPage(UiContext& ctx) {
+  PagedList<200, 20>& list = ctx.w.Lists.ReinforcementList;
+  // The held arrows move the list first, so the frame shows where they left it.
+  const ListScrollFields fields = ScrollFieldsOf(list);
+  KeepScrollArrows(fields);
+  if (ctx.ui.LeftButtonDown == 1) ScrollHeldArrow(fields, kArrows, ctx.ui.MouseX, ctx.ui.MouseY);
+
+  DrawTileMap(ctx, kReinforcementTiles.data(), 12, 9);
+  for (int i = 0; i < 18; ++i) {
+    DrawImage(ctx, "Cursors", 17, 75 + kRowHeight * i, 75 + kRowHeight * list.CursorRow);
+  }
+  DrawRows(ctx, list);
+  for (int i = 0; i < 4; ++i) {
+    if (list.UpEnabled == 1) DrawImage(ctx, "Cursors", 18 + i, kArrowX + 15 * i, 75);
+    if (list.DownEnabled == 1) DrawImage(ctx, "Cursors", 22 + i, kArrowX + 15 * i, 391);
+  }
+
+  const int entry = CursorEntry(list);
+  const std::uint8_t status = entry != 0 ? list.Status(entry) : 0;
+  if (entry != 0) {
+    const std::uint16_t type = list.Entry(entry);
+    DrawCard(ctx, TypeRow(type));
+    DrawImage(ctx, "Units", type - 1, 480, 240);
+    if (status < kFormingMessages.size()) {
+      DrawGlyphText(ctx, kFormingMessages[status], 20, 552, 1);
+    }
+  }
+  // OK is shown unusable whenever it would do nothing.
+  if (status != kRaiseAvailable) {
+    DrawImage(ctx, "Table3", 10, 60, 420);
+    DrawImage(ctx, "Table3", 11, 120, 420);
+  }
+  DrawPageButtonFlash(ctx, kOkButton.left, kOkButton.top);
+  DrawPageButtonFlash(ctx, kCancelButton.left, kCancelButton.top);
+}
+
+void ClickReinforcementPage(UiContext& ctx) {
+  World& w = ctx.w;
+  PagedList<200, 20>& list = w.Lists.ReinforcementList;
+  const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
+  if (kOkButton.Contains(mx, my)) {
+    const int entry = CursorEntry(list);
+    if (entry != 0 && list.Status(entry) == kRaiseAvailable) {
+      w.Selection[0] = 0;
+      w.ScreenFlags[kFlagUnitStaff] = 0;
+      PlayClickSound(ctx);
+      // The map screen saved by the New unit button stays saved for the placement's end.
+      EnterPlacementMode(w);
+      w.Lists.PlacementPending = 1;
+      w.Lists.PlacementType = list.Entry(entry);
+      MarkPlacementCells(w);
+      ctx.ui.PageMessage.clear();
+    }
+  }
+  if (kCancelButton.Contains(mx, my)) {
+    PlayClickSound(ctx);
+    RestoreScreenFlags(w);
+    w.Lists.PlacementPending = 0;
+    w.Lists.PlacementType = 0;
+  }
+  if (kListRows.Contains(mx, my)) {
+    list.CursorRow = static_cast<std::uint16_t>((my - 75) / kRowHeight);
+    if (list.CursorRow > 1) list.UpEnabled = 1;
+    if (list.CursorRow < kRows) list.DownEnabled = 1;
+    if (list.TopRow == list.MinTopRow && list.CursorRow == 1) list.UpEnabled = 0;
+    if (list.BottomRow == list.ItemCount && list.CursorRow == kRows) list.DownEnabled = 0;
+    PlayClickSound(ctx);
+  }
+}
 
 }  // namespace gm

@@ -1,10 +1,105 @@
-// Placing a new formation: the Battlefield-scale map with forbidden cells shaded, and the placing
-// click.
+// Placing a new formation: the Battlefield-scale map with the forbidden cells shaded, the cell
+// under the pointer framed and the hint lines, and the placing click.
 #include "ui/screens/placement_map.hpp"
+
+#include <array>
+#include <string_view>
+
+#include "flow/screen_flags.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/battlefield_view.hpp"
+#include "ui/screens/overlay.hpp"
+#include "world/new_formation.hpp"
+#include "world/world_access.hpp"
 
 namespace gm {
 
-void DrawPlacementMap(UiContext& /*ctx*/) {}
-void ClickPlacementMap(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr HitRect kMapArea{1, 1, 719, 539};
+constexpr std::int32_t kCell = kBattlefieldCellPixels;
+
+constexpr std::array<std::string_view, 3> kHintLines = {
+    "Place new unit",
+    "Only in own empty towns without contact with enemies",
+    "Left click - placing unit. Right click - cancel...",
+};
+constexpr std::int32_t kHintX = 370;
+
+// Why a click on an allowed cell raised nothing; the first hint line says it.
+constexpr std::string_view kNoFreeRecord = "All 10000 unit records are in use";
+constexpr std::string_view kNoMen = "Human reserves of current country is ended";
+
+void DrawCell(UiContext& ctx, const TMapCell& cell, std::int32_t px, std::int32_t py) {
+  const World& w = ctx.w;
+  const std::string_view terrain = TerrainImageName(cell.Terrain);
+  if (!terrain.empty()) DrawImage(ctx, terrain, cell.Terrain % kTerrainPatternsPerImage, px, py);
+  if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
+    const int h = Settlement(w, cell.Settlement).HolderNation;
+    const int first = ctx.ui.BlinkPhase == 0 ? 35 + 2 * h : 72 + 2 * h;
+    DrawImage(ctx, "Cursors", first, px + 15, py + 45);
+    DrawImage(ctx, "Cursors", first + 1, px + 30, py + 45);
+  }
+  if (const TFormation* air = UsedFormation(w, cell.AirFormation)) {
+    DrawImage(ctx, "Units", air->FormationType - 1, px, py);
+  }
+  if (const TFormation* ground = UsedFormation(w, cell.GroundFormation)) {
+    if (ground->OrdersLeft == 0) {
+      DrawImage(ctx, "Units2", ground->FormationType - 1, px, py);
+    } else if (ground->OrdersLeft <= 2) {
+      DrawImage(ctx, "Units", ground->FormationType - 1, px, py);
+    }
+  }
+  if (cell.PlacementAllowed == 0) DrawImage(ctx, "Table4", 20, px, py);
+}
+
+}  // namespace
+
+void DrawPlacementMap(UiContext& ctx) {
+  World& w = ctx.w;
+  UiState& ui = ctx.ui;
+  const int font = ui.BlinkPhase == 1 ? 2 : 1;
+  const std::string_view first = ui.PageMessage.empty() ? kHintLines[0] : ui.PageMessage;
+  DrawGlyphText(ctx, first, kHintX, 552, font);
+  DrawGlyphText(ctx, kHintLines[1], kHintX, 564, font);
+  DrawGlyphText(ctx, kHintLines[2], kHintX, 576, font);
+
+  ScrollAtEdges(ctx, w.ViewX, w.ViewY, kViewMaxX, kViewMaxY);
+  for (int r = 0; r < kBattlefieldRows; ++r) {
+    for (int c = 0; c < kBattlefieldColumns; ++c) {
+      const int x = w.ViewX + c, y = w.ViewY + r;
+      if (OnMap(x, y)) DrawCell(ctx, Cell(w, x, y), kCell * c, kCell * r);
+    }
+  }
+  StepBlink(ctx);
+  if (ui.MouseX < kMapAreaWidth && ui.MouseY < kMapAreaHeight) {
+    DrawImage(ctx, "Table4", ui.BlinkPhase == 1 ? 10 : 16, kCell * (ui.MouseX / kCell),
+              kCell * (ui.MouseY / kCell));
+  }
+}
+
+void ClickPlacementMap(UiContext& ctx) {
+  World& w = ctx.w;
+  UiState& ui = ctx.ui;
+  w.TargetX = ui.MouseX / kCell + w.ViewX;
+  w.TargetY = ui.MouseY / kCell + w.ViewY;
+  if (!kMapArea.Contains(ui.MouseX, ui.MouseY) || w.Lists.PlacementPending != 1) return;
+  if (!OnMap(w.TargetX, w.TargetY) || Cell(w, w.TargetX, w.TargetY).PlacementAllowed != 1) return;
+  switch (PlaceNewFormation(w, w.TargetX, w.TargetY, w.Lists.PlacementType)) {
+    case PlacementResult::kPlaced:
+      ui.PageMessage.clear();
+      RestoreScreenFlags(w);
+      w.Lists.PlacementPending = 0;
+      break;
+    case PlacementResult::kNoFreeRecord:
+      ui.PageMessage = kNoFreeRecord;
+      break;
+    case PlacementResult::kNoMen:
+      ui.PageMessage = kNoMen;
+      break;
+  }
+}
 
 }  // namespace gm

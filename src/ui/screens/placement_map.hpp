@@ -1,5 +1,5 @@
-// Placing a new formation: the Battlefield-scale map with forbidden cells shaded, and the placing
-// click.
+// Placing a new formation: the Battlefield-scale map with the forbidden cells shaded, the cell
+// under the pointer framed and the hint lines, and the placing click.
 #pragma once
 
 #include "ui/ui_context.hpp"

@@ -1,0 +1,80 @@
+// A German human's game with the New unit page one click away, for the page's and the
+// placement's tests: opening the page, choosing an entry, and finding a cell to place on.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "game_harness.hpp"
+#include "world/world_access.hpp"
+
+namespace gm::testing {
+
+inline constexpr int kNewUnitButtonY = 54 + 49 * 3 + 20;
+inline constexpr int kOkX = 120, kCancelX = 300, kButtonsY = 450;
+
+struct NewUnitGame {
+  GameHarness g;
+
+  NewUnitGame() { g.StartGame(); }
+
+  World& w() { return g.W(); }
+  PagedList<200, 20>& list() { return g.W().Lists.ReinforcementList; }
+
+  void ClickAt(int x, int y, int frames = 1) {
+    g.MoveTo(x, y);
+    g.Click(x, y);
+    g.Frames(frames);
+  }
+  void OpenPage() { ClickAt(760, kNewUnitButtonY); }
+
+  int Clicks() {
+    const auto& s = g.Platform().Sounds();
+    return static_cast<int>(
+        std::count_if(s.begin(), s.end(), [](const auto& r) { return r.label == "click"; }));
+  }
+
+  // Puts entry e under the cursor as the arrows would leave it.
+  void PutCursorOn(int e) {
+    auto& l = list();
+    l.TopRow = static_cast<std::uint16_t>(std::max(1, e - 19));
+    l.BottomRow = static_cast<std::uint16_t>(l.TopRow + 19);
+    l.CursorRow = static_cast<std::uint16_t>(e - l.TopRow + 1);
+  }
+  // The first entry of the status, or 0.
+  int FirstEntryOf(std::uint8_t status) {
+    for (int e = 1; e <= list().ItemCount; ++e) {
+      if (list().Status(e) == status) return e;
+    }
+    return 0;
+  }
+
+  // Opens the page and presses OK on the first entry that can be raised; true in placement mode.
+  bool EnterPlacement() {
+    OpenPage();
+    const int e = FirstEntryOf(1);
+    if (e == 0) return false;
+    PutCursorOn(e);
+    ClickAt(kOkX, kButtonsY);
+    return w().ScreenFlags[kFlagPlacement] == 1;
+  }
+
+  // Scrolls the view so the first allowed cell lies in it; its centre pixel in px, py.
+  bool ShowAllowedCell(int& x, int& y, int& px, int& py) {
+    for (y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
+      for (x = kTheatreMinX; x <= kTheatreMaxX; ++x) {
+        if (Cell(w(), x, y).PlacementAllowed != 1) continue;
+        w().ViewX = std::clamp(x - 5, kViewMinX, kViewMaxX);
+        w().ViewY = std::clamp(y - 4, kViewMinY, kViewMaxY);
+        px = (x - w().ViewX) * 60 + 30;
+        py = (y - w().ViewY) * 60 + 30;
+        return true;
+      }
+    }
+    return false;
+  }
+};
+
+}  // namespace gm::testing
