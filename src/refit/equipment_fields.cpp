@@ -7,13 +7,12 @@
 #include "refit/refit_conditions.hpp"
 #include "refit/renew_messages.hpp"
 #include "world/equipment_groups.hpp"
+#include "world/slot_refill.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
 
 namespace {
-
-constexpr std::uint16_t kAirborneKind = 6;
 
 struct FieldView {
   World& w;

@@ -6,10 +6,18 @@
 
 namespace gm {
 
+namespace {
+
+constexpr std::uint16_t kArmyBranch = 1;
+
+}  // namespace
+
 TFormation* RefitFormation(World& w) {
   const int x = w.Selection[1], y = w.Selection[2];
   if (!OnMap(x, y)) return nullptr;
-  return UsedFormation(w, Cell(w, x, y).GroundFormation);
+  TFormation* f = UsedFormation(w, Cell(w, x, y).GroundFormation);
+  if (f == nullptr || f->Branch != kArmyBranch || !IsOwn(w, NationOf(*f))) return nullptr;
+  return f;
 }
 
 int RefitNation(const TFormation& f) {

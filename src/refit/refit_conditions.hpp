@@ -8,7 +8,8 @@
 
 namespace gm {
 
-// The used ground formation on the Selection cell, or nullptr.
+// The ground formation of the side on move on the Selection cell, or nullptr: the page works on
+// nothing else (an air formation, an enemy, a free record).
 TFormation* RefitFormation(World& w);
 
 // The reserve row of the formation's nation, 1..8, or 0 when it has none.

@@ -16,7 +16,7 @@ struct Need {
 
 std::vector<Need> GraphicNeeds() {
   std::vector<Need> needs = {
-      {"Table1", 1},   {"Table2", 1},     {"Table3", 180},  {"Table4", 30},  {"Table5", 50},
+      {"Table1", 1},   {"Table2", 1},     {"Table3", 180},  {"Table4", 32},  {"Table5", 50},
       {"Final", 36},   {"Pictogram", 30}, {"Cursors", 121}, {"Units", 200},  {"Units2", 200},
       {"Font01", 256}, {"Font02", 256},   {"Font03", 256},  {"Font04", 256}, {"Font05", 256},
   };

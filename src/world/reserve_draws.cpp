@@ -24,4 +24,19 @@ void BlendMen(TFormation& f, std::uint32_t added, std::uint32_t e, std::uint32_t
   f.Men = static_cast<std::uint16_t>(std::min<std::uint64_t>(total, 65535));
 }
 
+std::uint32_t DrawMenFrom(TFormation& f, std::uint16_t staff, std::int32_t& pool, std::uint32_t e,
+                          std::uint32_t m) {
+  if (f.Men >= staff) return 0;
+  const std::uint32_t taken = TakeFromPool(pool, std::uint32_t{staff} - f.Men);
+  if (taken > 0) BlendMen(f, taken, e, m);
+  return taken;
+}
+
+std::uint32_t DrawCountFrom(std::uint16_t& count, std::uint16_t staff, std::int32_t& pool) {
+  if (count >= staff) return 0;
+  const std::uint32_t taken = TakeFromPool(pool, std::uint32_t{staff} - count);
+  count = static_cast<std::uint16_t>(count + taken);
+  return taken;
+}
+
 }  // namespace gm

@@ -75,9 +75,9 @@ TEST(ApplyRefitTest, MenBlendByThePoolTheyComeFrom) {
   struct Case {
     std::uint16_t men, experience, morale, row, wantExperience, wantMorale;
   } cases[] = {
-      {1000, 50, 60, kVeteranRow, 66, 75},
-      {1000, 0, 60, kRecruitRow, 1, 68},
-      {0, 0, 0, kVeteranRow, 100, 105},
+      {1000, 50, 60, kVeteranRow, 66, 75}, {1000, 50, 60, kRecruitRow, 33, 68},
+      {1000, 0, 60, kRecruitRow, 1, 68},   {0, 0, 0, kVeteranRow, 100, 105},
+      {0, 0, 0, kRecruitRow, 1, 85},
   };
   for (const Case& c : cases) {
     RefitWorld t;

@@ -14,14 +14,6 @@ using namespace gm::testing;
 constexpr int kAround[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {-1, 0},
                                {1, 0},   {-1, 1}, {0, 1},  {1, 1}};
 
-std::uint16_t GermanArmyType() {
-  for (int t = 1; t <= kFormationTypeRows; ++t) {
-    const std::uint16_t nation = FormationTypes[t].Nation, branch = FormationTypes[t].Branch;
-    if (nation == 2 && branch == 1) return static_cast<std::uint16_t>(t);
-  }
-  return 0;
-}
-
 void Rock(RefitWorld& t, int from) {
   for (int i = from; i < 8; ++i)
     Cell(t.w, kX + kAround[i][0], kY + kAround[i][1]).Terrain = TileWithCost(true);
@@ -31,7 +23,7 @@ void Ring(RefitWorld& t, std::uint16_t type) {
 }
 
 TEST(RefitNeighbourRuleTest, ContactStopsMenAndEquipmentAClosedRingStopsAmmunition) {
-  const std::uint16_t enemy = GermanArmyType();
+  const std::uint16_t enemy = EnemyArmyType();
   struct Case {
     const char* name;
     int x, y;
@@ -69,15 +61,41 @@ TEST(RefitNeighbourRuleTest, ContactStopsMenAndEquipmentAClosedRingStopsAmmuniti
   }
 }
 
-TEST(RefitNeighbourRuleTest, NoGroundFormationUnderTheSelectionBooksNothing) {
-  RefitWorld t;
-  t.pool(&TEconomy::VeteranPool) = 1000;
-  t.Open();
-  for (std::array<std::uint16_t, 3> sel :
-       {std::array<std::uint16_t, 3>{1, kX + 1, kY}, {1, 1000, 500}}) {
-    t.w.Selection = sel;
+// The page works on a ground formation of the side on move only: an empty cell, a cell off the
+// map, an enemy or an air formation gets nothing booked, checked or filled.
+TEST(RefitNeighbourRuleTest, OnlyAnOwnGroundFormationIsServed) {
+  std::uint16_t ownAir = 0;
+  for (int ty = 1; ty <= kFormationTypeRows && ownAir == 0; ++ty) {
+    const std::uint16_t nation = FormationTypes[ty].Nation, branch = FormationTypes[ty].Branch;
+    if (nation == kSovietNation && branch == 2) ownAir = static_cast<std::uint16_t>(ty);
+  }
+  ASSERT_NE(ownAir, 0);
+  using Sel = std::array<std::uint16_t, 3>;
+  struct Case {
+    const char* name;
+    Sel selection;
+    bool served;
+  } cases[] = {
+      {"own ground formation", {1, kX, kY}, true},
+      {"empty cell", {1, kX + 1, kY}, false},
+      {"off the map", {1, 1000, 500}, false},
+      {"enemy ground formation", {1, kX + 2, kY}, false},
+      {"own air formation alone", {1, kX + 3, kY}, false},
+  };
+  for (const Case& c : cases) {
+    RefitWorld t;
+    t.f->Men = static_cast<std::uint16_t>(t.f->Men - 100);
+    t.f->Ammo = 3;
+    t.pool(&TEconomy::VeteranPool) = t.pool(&TEconomy::RecruitPool) = 1000;
+    t.Put(2, 0, 2, EnemyArmyType());
+    PlaceFormation(t.w, 3, kX + 3, kY, ownAir);
+    for (int dx : {2, 3})
+      PlaceSettlement(t.w, 2 + dx, kX + dx, kY, kSovietNation, kSovietNation, 50);
+    t.w.Selection = c.selection;
+    t.Open();
+    EXPECT_EQ(t.page().AutoRefitOffered, c.served ? 1 : 0) << c.name;
     t.Choose(kMenField);
-    EXPECT_EQ(t.live(), (Steps{0, 0, 0, 0, 0}));
+    EXPECT_EQ(t.page().Step(1), c.served ? 1 : 0) << c.name;
   }
 }
 

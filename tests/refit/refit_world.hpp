@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "refit/book_refit_step.hpp"
+#include "refit/refit_check.hpp"
 #include "refit/renew_messages.hpp"
 #include "refit/update_refit_panel.hpp"
 #include "tests/world/world_builders.hpp"
@@ -30,6 +31,15 @@ inline std::uint16_t TileWithCost(bool impassable) {
     if ((TerrainTiles[t].MoveCost == 255) == impassable) return static_cast<std::uint16_t>(t);
   }
   ADD_FAILURE() << "no such terrain tile";
+  return 0;
+}
+
+// The first German army type: an enemy of the Soviet side on move.
+inline std::uint16_t EnemyArmyType() {
+  for (int t = 1; t <= kFormationTypeRows; ++t) {
+    const std::uint16_t nation = FormationTypes[t].Nation, branch = FormationTypes[t].Branch;
+    if (nation == 2 && branch == 1) return static_cast<std::uint16_t>(t);
+  }
   return 0;
 }
 
@@ -62,14 +72,10 @@ struct RefitWorld {
   Steps live() const { return w.Refit.RefitPage.StepEnabled; }
   std::int32_t message() const { return w.Refit.MessageNo; }
 
-  // The page's opening as the click handler does it.
+  // The page's opening as the click handler does it, with its check.
   void Open() {
-    page().SelectedField = 1;
-    page().ListCursor = 1;
-    page().PendingAmount.fill(0);
-    page().FieldChoice.fill(0);
-    w.NeighbourMask = {1, 1, 1, 1, 0, 1, 1, 1, 1};
-    UpdateRefitPanel(w, kRefitPageOpened);
+    ResetRefitPage(w);
+    RefitCheck(w);
   }
   // A click on a field row, then the cursor moved to `row`.
   void Choose(int field, int row = 1) {

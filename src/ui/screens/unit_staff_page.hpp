@@ -1,13 +1,18 @@
-// The Unit staff page: refitting the selected formation field by field from the nation's reserves.
+// The Unit staff page: refitting the selected formation field by field from its nation's
+// reserves, or in one go with the automatic refit.
 #pragma once
 
 #include "ui/ui_context.hpp"
 
 namespace gm {
 
+// The whole page each frame while it is open, with the candidate list's held scrolling.
 void DrawUnitStaffPage(UiContext& ctx);
+// A click on the page: Apply, Close, the field list, the candidate list, the amount buttons and
+// the automatic refit, each tested in turn.
 void ClickUnitStaffPage(UiContext& ctx);
-// The sidebar's Unit staff button: opens the page for the selected formation, with its check.
+// The sidebar's Unit staff button: opens the page with its refit check, for a ground formation
+// of the side on move selected on the army layer; does nothing otherwise.
 void OpenUnitStaffPage(UiContext& ctx);
 
 }  // namespace gm

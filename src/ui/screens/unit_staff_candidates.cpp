@@ -1,0 +1,156 @@
+// The candidate list of the Unit staff page.
+#include "ui/screens/unit_staff_candidates.hpp"
+
+#include <cstdint>
+#include <string_view>
+
+#include "refit/update_refit_panel.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/image_draw.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+// Rows of 15 pixels: row r from y 75 + 15r; its text at y 78 + 15r.
+constexpr HitRect kRows{375, 90, 584, 389};
+constexpr std::int32_t kRowPitch = 15;
+constexpr std::int32_t kTextX = 376;
+constexpr std::int32_t kFirstTextY = 93;
+constexpr std::int32_t kBarX = 375;
+constexpr int kBarSegments = 14;
+constexpr HitRect kUpArrow{450, 75, 509, 89};
+constexpr HitRect kDownArrow{450, 391, 509, 405};
+constexpr std::int32_t kArrowSegment = 15;
+constexpr std::int32_t kUpArrowPicture = 18;    // four segments, 18..21
+constexpr std::int32_t kDownArrowPicture = 22;  // four segments, 22..25
+
+bool EquipmentField(const TRefitPage& p) {
+  return p.SelectedField >= kFirstEquipmentField && p.SelectedField <= kRefitFieldCount;
+}
+
+int FontFor(const TRefitPage& p, int entry) {
+  return entry >= 1 && entry <= kRefitCandidateCount && p.Enabled(entry) == 1 ? 2 : 1;
+}
+
+void DrawArrow(UiContext& ctx, std::int32_t first, const HitRect& at) {
+  for (int j = 0; j < 4; ++j)
+    DrawImage(ctx, "Cursors", first + j, at.left + kArrowSegment * j, at.top);
+}
+
+// The held-arrow rule of the page lists: one step a frame, the cursor first, then the window.
+struct ListView {
+  std::uint16_t& first;
+  std::uint16_t& last;
+  std::uint16_t& top;
+  std::uint16_t& bottom;
+  std::uint16_t& cursor;
+  std::uint8_t& up;
+  std::uint8_t& down;
+};
+
+void ScrollHeldArrows(const UiState& ui, ListView v, int rows, const HitRect& upArrow,
+                      const HitRect& downArrow) {
+  if (v.top == 1 && v.cursor == 1) v.up = 0;
+  if (v.bottom == v.last && v.cursor == rows) v.down = 0;
+  if (ui.LeftButtonDown != 1) return;
+  if (upArrow.Contains(ui.MouseX, ui.MouseY) && v.up == 1) {
+    v.down = 1;
+    if (v.cursor > 1) {
+      --v.cursor;
+    } else if (v.top > v.first) {
+      --v.top;
+      --v.bottom;
+    } else {
+      v.up = 0;
+    }
+  }
+  if (downArrow.Contains(ui.MouseX, ui.MouseY) && v.down == 1) {
+    v.up = 1;
+    if (v.cursor < rows) {
+      ++v.cursor;
+    } else if (v.bottom < v.last) {
+      ++v.top;
+      ++v.bottom;
+    } else {
+      v.down = 0;
+    }
+  }
+}
+
+}  // namespace
+
+void DrawRefitCursorBar(UiContext& ctx) {
+  const std::int32_t y = 75 + kRowPitch * ctx.w.Refit.RefitPage.ListCursor;
+  for (int j = 0; j < kBarSegments; ++j) DrawImage(ctx, "Cursors", 17, kBarX + kRowPitch * j, y);
+}
+
+void DrawRefitCandidates(UiContext& ctx) {
+  const TRefitPage& p = ctx.w.Refit.RefitPage;
+  const auto row = [&](std::string_view text, int entry, int r) {
+    DrawGlyphText(ctx, text, kTextX, kFirstTextY + kRowPitch * (r - 1), FontFor(p, entry));
+  };
+  switch (p.SelectedField) {
+    case kAmmoField:
+      row("Ammo", 1, 1);
+      return;
+    case kMenField:
+      row("Elite reserves", kVeteranRow, 1);
+      row("Conscript", kRecruitRow, 2);
+      return;
+    case kCarsField:
+      row("Cars", 1, 1);
+      return;
+    case kHorsesField:
+      row("Horses", 1, 1);
+      return;
+    default:
+      break;
+  }
+  if (!EquipmentField(p)) return;
+  for (int i = p.ListTop; i <= p.ListBottom && i <= kRefitCandidateCount; ++i) {
+    const std::uint16_t m = p.Candidate(i);
+    if (m >= 1 && m <= kEquipmentModelRows) {
+      row(EquipmentModels[m].Name.View(), i, i - p.ListTop + 1);
+    }
+  }
+  if (p.CanScrollUp == 1) DrawArrow(ctx, kUpArrowPicture, kUpArrow);
+  if (p.CanScrollDown == 1) DrawArrow(ctx, kDownArrowPicture, kDownArrow);
+}
+
+void ScrollRefitCandidates(UiContext& ctx) {
+  TRefitPage& p = ctx.w.Refit.RefitPage;
+  if (!EquipmentField(p)) return;
+  ScrollHeldArrows(ctx.ui,
+                   {p.ListFirst, p.ListCount, p.ListTop, p.ListBottom, p.ListCursor, p.CanScrollUp,
+                    p.CanScrollDown},
+                   kRefitListRows, kUpArrow, kDownArrow);
+  UpdateRefitPanel(ctx.w, kRefitRefresh);
+}
+
+bool ClickRefitCandidates(UiContext& ctx) {
+  const UiState& ui = ctx.ui;
+  if (!kRows.Contains(ui.MouseX, ui.MouseY)) return false;
+  TRefitPage& p = ctx.w.Refit.RefitPage;
+  p.PreviousCursor = p.ListCursor;
+  p.ListCursor = static_cast<std::uint16_t>((ui.MouseY - 75) / kRowPitch);
+  // The supplies have one row, the men two: a click below them keeps the highlight.
+  if (p.SelectedField == kAmmoField || p.SelectedField == kCarsField ||
+      p.SelectedField == kHorsesField) {
+    p.ListCursor = 1;
+  } else if (p.SelectedField == kMenField && p.ListCursor > kRecruitRow) {
+    p.ListCursor = p.PreviousCursor;
+  }
+  UpdateRefitPanel(ctx.w, kRefitRefresh);
+  if (p.ListCursor > 1) p.CanScrollUp = 1;
+  if (p.ListCursor < kRefitListRows) p.CanScrollDown = 1;
+  if (p.ListTop == p.ListFirst && p.ListCursor == 1) p.CanScrollUp = 0;
+  if (p.ListBottom == p.ListCount && p.ListCursor == kRefitListRows) p.CanScrollDown = 0;
+  PlayClickSound(ctx);
+  return true;
+}
+
+}  // namespace gm

@@ -1,0 +1,118 @@
+// The field list of the Unit staff page.
+#include "ui/screens/unit_staff_fields.hpp"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "refit/refit_conditions.hpp"
+#include "refit/update_refit_panel.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "world/equipment_groups.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr std::array<std::string_view, kRefitFieldCount> kFieldLabels = {
+    "Ammo",
+    "Humans",
+    "Cars",
+    "Horses",
+    "Tanks (type1)",
+    "Tanks (type2)",
+    "Tanks (type3)",
+    "Tanks (type4)",
+    "Tanks (type5)",
+    "Tanks (type6)",
+    "Assault art. (type1)",
+    "Assault art. (type2)",
+    "Assault art. (type3)",
+    "Armor cars (type1)",
+    "Armor cars (type2)",
+    "Armor cars (type3)",
+    "Field cannons (type1)",
+    "Field cannons (type2)",
+    "Field cannons (type3)",
+    "Field cannons (type4)",
+    "Howitzers (type1)",
+    "Howitzers (type2)",
+    "Howitzers (type3)",
+    "Mortars (type1)",
+    "Mortars (type2)",
+    "Mortars (type3)",
+    "Mortars (type4)",
+    "AT cannons (type1)",
+    "AT cannons (type2)",
+    "AT cannons (type3)",
+    "AD cannons (type1)",
+    "AD cannons (type2)",
+    "AD cannons (type3)",
+};
+
+// Rows of 12 pixels: field f from y 60 + 12f; its text at y 59 + 12f.
+constexpr HitRect kFieldRows{72, 72, 348, 467};
+constexpr std::int32_t kRowPitch = 12;
+constexpr std::int32_t kLabelX = 72;
+constexpr std::int32_t kCountX = 210;
+constexpr std::int32_t kModelX = 240;
+
+constexpr std::int32_t FieldTextY(int field) {
+  return kRowPitch * field + 59;
+}
+
+std::string_view ModelName(std::uint16_t m) {
+  if (m < 1 || m > kEquipmentModelRows) return {};
+  return EquipmentModels[m].Name.View();
+}
+
+void DrawNumber(UiContext& ctx, std::uint32_t n, std::int32_t y) {
+  DrawGlyphText(ctx, std::to_string(n), kCountX, y, 1);
+}
+
+}  // namespace
+
+std::string_view RefitFieldLabel(int field) {
+  if (field < 1 || field > kRefitFieldCount) return {};
+  return kFieldLabels[static_cast<std::size_t>(field - 1)];
+}
+
+void DrawRefitFields(UiContext& ctx) {
+  const TRefitPage& p = ctx.w.Refit.RefitPage;
+  for (int field = 1; field <= kRefitFieldCount; ++field) {
+    DrawGlyphText(ctx, RefitFieldLabel(field), kLabelX, FieldTextY(field),
+                  field == p.SelectedField ? 2 : 1);
+  }
+  const TFormation* f = RefitFormation(ctx.w);
+  if (f == nullptr) return;
+  // Supplies show always, 0 included.
+  DrawNumber(ctx, std::uint32_t{f->Ammo} + p.Pending(kAmmoField), FieldTextY(kAmmoField));
+  DrawNumber(ctx, std::uint32_t{f->Men} + p.Pending(kMenField), FieldTextY(kMenField));
+  DrawNumber(ctx, std::uint32_t{f->Cars} + p.Pending(kCarsField), FieldTextY(kCarsField));
+  DrawNumber(ctx, std::uint32_t{f->Horses} + p.Pending(kHorsesField), FieldTextY(kHorsesField));
+  // A slot shows only when it holds or books something: the slot's own model, else the booked one.
+  for (int field = kFirstEquipmentField; field <= kRefitFieldCount; ++field) {
+    const TEquipmentPair& slot = f->pairs[PairOfField(field)];
+    const std::uint32_t total = std::uint32_t{slot.Count} + p.Pending(field);
+    if (total == 0) continue;
+    DrawNumber(ctx, total, FieldTextY(field));
+    const std::uint16_t shown = slot.Count > 0 ? slot.Model : p.Choice(field);
+    DrawGlyphText(ctx, ModelName(shown), kModelX, FieldTextY(field), 1);
+  }
+}
+
+bool ClickRefitFields(UiContext& ctx) {
+  const UiState& ui = ctx.ui;
+  if (!kFieldRows.Contains(ui.MouseX, ui.MouseY)) return false;
+  TRefitPage& p = ctx.w.Refit.RefitPage;
+  p.SelectedField = static_cast<std::uint16_t>((ui.MouseY - 60) / kRowPitch);
+  p.ListCursor = 1;
+  UpdateRefitPanel(ctx.w, kRefitFieldChosen);
+  PlayClickSound(ctx);
+  return true;
+}
+
+}  // namespace gm
