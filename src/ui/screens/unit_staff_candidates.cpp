@@ -41,42 +41,49 @@ void DrawArrow(UiContext& ctx, std::int32_t first, const HitRect& at) {
     DrawImage(ctx, "Cursors", first + j, at.left + kArrowSegment * j, at.top);
 }
 
-// The held-arrow rule of the page lists: one step a frame, the cursor first, then the window.
-struct ListView {
-  std::uint16_t& first;
-  std::uint16_t& last;
+// The held-arrow rule of the page lists: each frame an arrow at the end of its way switches off,
+// and while the left button is held on a live arrow the cursor moves one row, or at the window's
+// edge the window moves one entry.
+struct ScrollingList {
   std::uint16_t& top;
   std::uint16_t& bottom;
   std::uint16_t& cursor;
-  std::uint8_t& up;
-  std::uint8_t& down;
+  std::uint8_t& upEnabled;
+  std::uint8_t& downEnabled;
+  int first;
+  int last;
+  int rows;
 };
 
-void ScrollHeldArrows(const UiState& ui, ListView v, int rows, const HitRect& upArrow,
-                      const HitRect& downArrow) {
-  if (v.top == 1 && v.cursor == 1) v.up = 0;
-  if (v.bottom == v.last && v.cursor == rows) v.down = 0;
+struct ScrollArrows {
+  HitRect up;
+  HitRect down;
+};
+
+void ScrollListOneFrame(const UiState& ui, const ScrollingList& list, const ScrollArrows& arrows) {
+  if (list.top == list.first && list.cursor == 1) list.upEnabled = 0;
+  if (list.bottom == list.last && list.cursor == list.rows) list.downEnabled = 0;
   if (ui.LeftButtonDown != 1) return;
-  if (upArrow.Contains(ui.MouseX, ui.MouseY) && v.up == 1) {
-    v.down = 1;
-    if (v.cursor > 1) {
-      --v.cursor;
-    } else if (v.top > v.first) {
-      --v.top;
-      --v.bottom;
+  if (list.upEnabled == 1 && arrows.up.Contains(ui.MouseX, ui.MouseY)) {
+    list.downEnabled = 1;
+    if (list.cursor > 1) {
+      --list.cursor;
+    } else if (list.top > list.first) {
+      --list.top;
+      --list.bottom;
     } else {
-      v.up = 0;
+      list.upEnabled = 0;
     }
   }
-  if (downArrow.Contains(ui.MouseX, ui.MouseY) && v.down == 1) {
-    v.up = 1;
-    if (v.cursor < rows) {
-      ++v.cursor;
-    } else if (v.bottom < v.last) {
-      ++v.top;
-      ++v.bottom;
+  if (list.downEnabled == 1 && arrows.down.Contains(ui.MouseX, ui.MouseY)) {
+    list.upEnabled = 1;
+    if (list.cursor < list.rows) {
+      ++list.cursor;
+    } else if (list.bottom < list.last) {
+      ++list.top;
+      ++list.bottom;
     } else {
-      v.down = 0;
+      list.downEnabled = 0;
     }
   }
 }
@@ -124,10 +131,10 @@ void DrawRefitCandidates(UiContext& ctx) {
 void ScrollRefitCandidates(UiContext& ctx) {
   TRefitPage& p = ctx.w.Refit.RefitPage;
   if (!EquipmentField(p)) return;
-  ScrollHeldArrows(ctx.ui,
-                   {p.ListFirst, p.ListCount, p.ListTop, p.ListBottom, p.ListCursor, p.CanScrollUp,
-                    p.CanScrollDown},
-                   kRefitListRows, kUpArrow, kDownArrow);
+  ScrollListOneFrame(ctx.ui,
+                     {p.ListTop, p.ListBottom, p.ListCursor, p.CanScrollUp, p.CanScrollDown,
+                      p.ListFirst, p.ListCount, kRefitListRows},
+                     {kUpArrow, kDownArrow});
   UpdateRefitPanel(ctx.w, kRefitRefresh);
 }
 
