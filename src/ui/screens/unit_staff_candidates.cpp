@@ -9,6 +9,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
+#include "ui/screens/list_scroll.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -39,53 +40,6 @@ int FontFor(const TRefitPage& p, int entry) {
 void DrawArrow(UiContext& ctx, std::int32_t first, const HitRect& at) {
   for (int j = 0; j < 4; ++j)
     DrawImage(ctx, "Cursors", first + j, at.left + kArrowSegment * j, at.top);
-}
-
-// The held-arrow rule of the page lists: each frame an arrow at the end of its way switches off,
-// and while the left button is held on a live arrow the cursor moves one row, or at the window's
-// edge the window moves one entry.
-struct ScrollingList {
-  std::uint16_t& top;
-  std::uint16_t& bottom;
-  std::uint16_t& cursor;
-  std::uint8_t& upEnabled;
-  std::uint8_t& downEnabled;
-  int first;
-  int last;
-  int rows;
-};
-
-struct ScrollArrows {
-  HitRect up;
-  HitRect down;
-};
-
-void ScrollListOneFrame(const UiState& ui, const ScrollingList& list, const ScrollArrows& arrows) {
-  if (list.top == list.first && list.cursor == 1) list.upEnabled = 0;
-  if (list.bottom == list.last && list.cursor == list.rows) list.downEnabled = 0;
-  if (ui.LeftButtonDown != 1) return;
-  if (list.upEnabled == 1 && arrows.up.Contains(ui.MouseX, ui.MouseY)) {
-    list.downEnabled = 1;
-    if (list.cursor > 1) {
-      --list.cursor;
-    } else if (list.top > list.first) {
-      --list.top;
-      --list.bottom;
-    } else {
-      list.upEnabled = 0;
-    }
-  }
-  if (list.downEnabled == 1 && arrows.down.Contains(ui.MouseX, ui.MouseY)) {
-    list.upEnabled = 1;
-    if (list.cursor < list.rows) {
-      ++list.cursor;
-    } else if (list.bottom < list.last) {
-      ++list.top;
-      ++list.bottom;
-    } else {
-      list.downEnabled = 0;
-    }
-  }
 }
 
 }  // namespace
@@ -131,10 +85,12 @@ void DrawRefitCandidates(UiContext& ctx) {
 void ScrollRefitCandidates(UiContext& ctx) {
   TRefitPage& p = ctx.w.Refit.RefitPage;
   if (!EquipmentField(p)) return;
-  ScrollListOneFrame(ctx.ui,
-                     {p.ListTop, p.ListBottom, p.ListCursor, p.CanScrollUp, p.CanScrollDown,
-                      p.ListFirst, p.ListCount, kRefitListRows},
-                     {kUpArrow, kDownArrow});
+  const ListScrollFields list{p.ListFirst,  p.ListCount,   p.ListTop,       p.ListBottom,
+                              p.ListCursor, p.CanScrollUp, p.CanScrollDown, kRefitListRows};
+  KeepScrollArrows(list);
+  if (ctx.ui.LeftButtonDown == 1) {
+    ScrollHeldArrow(list, {kUpArrow, kDownArrow}, ctx.ui.MouseX, ctx.ui.MouseY);
+  }
   UpdateRefitPanel(ctx.w, kRefitRefresh);
 }
 
