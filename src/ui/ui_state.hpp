@@ -67,6 +67,9 @@ struct UiState {
 
   // A page's own message line (a failed save or load); empty when none.
   std::string PageMessage;
+  // Set by a load on the Save/Load page: its Close then hands the loaded game to the side on
+  // move instead of bringing back the old game's screen.
+  bool GameLoaded = false;
 
   // Set by the Quit page's Yes, the final screen's Exit and closing the window.
   bool QuitRequested = false;

@@ -1,9 +1,75 @@
-// The End turn page: confirming the end of the human side's turn, or handing it to the computer.
+// The End turn page: confirming the end of the human side's turn, or handing the rest of it to
+// the computer.
 #include "ui/screens/end_turn_page.hpp"
+
+#include <array>
+
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
+#include "flow/turn_change.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/page_window.hpp"
 
 namespace gm {
 
-void DrawEndTurnPage(UiContext& /*ctx*/) {}
-void ClickEndTurnPage(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr PageTiles kEndTurnTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMiddleRow,
+                                     kPanelMiddleRow, kPanelMiddleRow, kPanelMiddleRow,
+                                     kPanelBottomRow, kTwoButtonRow,   kWindowBottomRow};
+
+constexpr std::int32_t kTextX = 80;
+constexpr std::int32_t kSwitchY = 330;
+
+struct TextLine {
+  std::int32_t y;
+  std::string_view text;
+};
+constexpr std::array<TextLine, 4> kLines = {{
+    {80, "Computer AI can complete Your turn. This means:"},
+    {96, "Completion of game actions with Your units, but"},
+    {112, "regulation of production stays for Your select."},
+    {kSwitchY, "AI complete Your turn...NO    YES"},
+}};
+
+// The computer plays on with the side's formations that still have orders left; its production
+// choice is skipped while AiCompletesTurn is 1, and the turn changes when it is done.
+void HandTurnToComputer(World& w) {
+  ResetComputerTurn(w);
+  EnterComputerTurn(w);
+}
+
+}  // namespace
+
+void DrawEndTurnPage(UiContext& ctx) {
+  DrawPageWindow(ctx, kEndTurnTiles);
+  for (const TextLine& line : kLines) DrawGlyphText(ctx, line.text, kTextX, line.y, 3);
+  for (const std::int32_t y : {180, 240}) {
+    DrawImage(ctx, "Units", 61, 180, y);
+    DrawImage(ctx, "Units", 1, 480, y);
+  }
+  DrawSwitch(ctx, kSwitchY, ctx.w.AiCompletesTurn);
+  DrawButtonFlash(ctx, kLeftButton);
+  DrawButtonFlash(ctx, kRightButton);
+}
+
+void ClickEndTurnPage(UiContext& ctx) {
+  World& w = ctx.w;
+  ClickSwitch(ctx, kSwitchY, w.AiCompletesTurn);
+  if (PointerIn(ctx, kLeftButton)) {
+    if (w.AiCompletesTurn != 1) {
+      PlayClickSound(ctx);
+      NextTurn(w, ctx.flow);
+    } else {
+      HandTurnToComputer(w);
+    }
+  }
+  if (PointerIn(ctx, kRightButton)) {
+    PlayClickSound(ctx);
+    RestoreScreenFlags(w);
+  }
+}
 
 }  // namespace gm

@@ -1,9 +1,91 @@
-// The Help page: six topics of text and their link lines.
+// The Help page: six topics, the text of the chosen one and its link lines.
 #include "ui/screens/help_page.hpp"
+
+#include "flow/screen_flags.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/screens/help_texts.hpp"
+#include "ui/screens/page_window.hpp"
 
 namespace gm {
 
-void DrawHelpPage(UiContext& /*ctx*/) {}
-void ClickHelpPage(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr PageTileRow kTextTopRow = {27, 0, 1, 1, 1, 1, 1, 1, 2, 16, 17, 23};
+constexpr PageTileRow kTextMiddleRow = {27, 7, 9, 9, 9, 9, 9, 9, 3, 16, 17, 23};
+constexpr PageTileRow kTextBottomRow = {27, 4, 5, 5, 5, 5, 5, 5, 6, 16, 17, 23};
+constexpr PageTiles kHelpTiles = {kWindowTopRow,  kTextTopRow,     kTextMiddleRow,
+                                  kTextMiddleRow, kTextMiddleRow,  kTextMiddleRow,
+                                  kTextBottomRow, kCloseButtonRow, kWindowBottomRow};
+
+constexpr std::int32_t kTextX = 72;
+constexpr std::int32_t kLabelX = 574;
+constexpr int kLinkFont = 5;
+// The guide's link line on page 6, under the area the pointer's press opens.
+constexpr HitRect kGuideLink{101, 344, 504, 358};
+
+constexpr HitRect TopicRect(int topic) {
+  return {560, 60 * topic + 10, 639, 60 * topic + 49};
+}
+
+constexpr std::int32_t LineY(int line) {
+  return 56 + 16 * line;
+}
+
+const HelpTopicLabel& Label(int topic) {
+  return kHelpTopicLabels[static_cast<std::size_t>(topic - 1)];
+}
+
+void DrawTopicButtons(UiContext& ctx) {
+  for (int t = 1; t <= kHelpPageCount; ++t) {
+    DrawGlyphText(ctx, Label(t).first, kLabelX, 60 * t + 20, 1);
+    DrawGlyphText(ctx, Label(t).second, kLabelX, 60 * t + 30, 1);
+  }
+  const int current = ctx.ui.HelpPage;
+  if (current >= 1 && current <= kHelpPageCount) {
+    DrawGlyphText(ctx, Label(current).first, kLabelX, 60 * current + 20, 2);
+    DrawGlyphText(ctx, Label(current).second, kLabelX, 60 * current + 30, 2);
+  }
+  for (int t = 1; t <= kHelpPageCount; ++t) DrawButtonFlash(ctx, TopicRect(t));
+}
+
+void DrawPageText(UiContext& ctx, int page) {
+  const HelpPageText& lines = kHelpPages[static_cast<std::size_t>(page - 1)];
+  for (int i = 1; i <= kHelpLineCount; ++i) {
+    const std::string_view line = lines[static_cast<std::size_t>(i - 1)];
+    std::int32_t x = kTextX;
+    int font = 3;
+    // The link lines are drawn in the gold font; page 1's sits a little to the right.
+    if (page == 1 && i == kAboutLinkLine) {
+      x = 84;
+      font = kLinkFont;
+    }
+    if (page == 6 && (i == kGuideLinkLine || i == kAboutLinkLine6)) font = kLinkFont;
+    DrawGlyphText(ctx, line, x, LineY(i), font);
+  }
+  if (page == 6 && PointerIn(ctx, kGuideLink)) DrawHoverBar(ctx, 101, LineY(kGuideLinkLine), 26);
+}
+
+}  // namespace
+
+void DrawHelpPage(UiContext& ctx) {
+  DrawPageWindow(ctx, kHelpTiles);
+  DrawTopicButtons(ctx);
+  const int page = ctx.ui.HelpPage;
+  if (page >= 1 && page <= kHelpPageCount) DrawPageText(ctx, page);
+  DrawButtonFlash(ctx, kCloseButton);
+}
+
+void ClickHelpPage(UiContext& ctx) {
+  if (PointerIn(ctx, kCloseButton)) {
+    PlayClickSound(ctx);
+    RestoreScreenFlags(ctx.w);
+  }
+  for (int t = 1; t <= kHelpPageCount; ++t) {
+    if (!PointerIn(ctx, TopicRect(t))) continue;
+    ctx.ui.HelpPage = static_cast<std::uint8_t>(t);
+    PlayClickSound(ctx);
+  }
+}
 
 }  // namespace gm

@@ -1,9 +1,93 @@
 // The Options page: the frame interval and the grid, frame-rate and clock switches.
 #include "ui/screens/options_page.hpp"
 
+#include <array>
+#include <string>
+
+#include "flow/screen_flags.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/page_window.hpp"
+
 namespace gm {
 
-void DrawOptionsPage(UiContext& /*ctx*/) {}
-void ClickOptionsPage(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr PageTiles kOptionsTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMiddleRow,
+                                     kPanelMiddleRow, kPanelMiddleRow, kPanelMiddleRow,
+                                     kPanelBottomRow, kCloseButtonRow, kWindowBottomRow};
+
+constexpr std::int32_t kTextX = 80;
+constexpr std::int32_t kScaleY = 100;
+constexpr std::int32_t kGridY = 130;
+constexpr std::int32_t kFpsY = 160;
+constexpr std::int32_t kClockY = 190;
+constexpr std::int32_t kTurnLengthY = 250;
+
+// The speed scale: five cells of 15 pixels from x 400, slowest on the left.
+constexpr std::array<std::uint32_t, 5> kScaleIntervals = {50, 33, 25, 20, 17};
+constexpr std::int32_t kScaleCell = 15;
+constexpr HitRect kScale{400, kScaleY, 474, kScaleY + 14};
+
+struct OptionLine {
+  std::int32_t y;
+  std::string_view text;
+};
+constexpr std::array<OptionLine, 4> kLines = {{
+    {kScaleY, "Game timer interval.....20        60"},
+    {kGridY, "Sectoring battlefields..NO    YES"},
+    {kFpsY, "View FPS................NO    YES"},
+    {kClockY, "View local time.........NO    YES"},
+}};
+
+void DrawSpeedScale(UiContext& ctx) {
+  const std::int32_t x = kScale.left;
+  DrawImage(ctx, "Cursors", 14, x, kScaleY);
+  for (int i = 1; i <= 3; ++i) DrawImage(ctx, "Cursors", 15, x + kScaleCell * i, kScaleY);
+  DrawImage(ctx, "Cursors", 16, x + kScaleCell * 4, kScaleY);
+  // An interval the scale does not offer shows no knob.
+  const std::uint32_t interval = ctx.timer.Interval();
+  for (std::size_t i = 0; i < kScaleIntervals.size(); ++i) {
+    if (kScaleIntervals[i] == interval) {
+      DrawImage(ctx, "Cursors", 13, x + kScaleCell * static_cast<std::int32_t>(i), kScaleY);
+    }
+  }
+  if (PointerIn(ctx, kScale)) DrawHoverBar(ctx, x, kScaleY, 4);
+}
+
+// "Now is "Fast mode"  ( Turn = 4 Days)": any turn length but 0 plays four days a turn.
+std::string TurnLengthLine(std::uint8_t turnLength) {
+  if (turnLength == 0) return "Now is \"Realistic mode\"  ( Turn = Day)";
+  return "Now is \"Fast mode\"  ( Turn = 4 Days)";
+}
+
+}  // namespace
+
+void DrawOptionsPage(UiContext& ctx) {
+  DrawPageWindow(ctx, kOptionsTiles);
+  for (const OptionLine& line : kLines) DrawGlyphText(ctx, line.text, kTextX, line.y, 3);
+  DrawSpeedScale(ctx);
+  DrawSwitch(ctx, kGridY, ctx.ui.ShowGrid);
+  DrawSwitch(ctx, kFpsY, ctx.ui.ShowFps);
+  DrawSwitch(ctx, kClockY, ctx.ui.ShowClock);
+  DrawGlyphText(ctx, TurnLengthLine(ctx.w.GameHeader.TurnLength), kTextX, kTurnLengthY, 3);
+  DrawButtonFlash(ctx, kCloseButton);
+}
+
+void ClickOptionsPage(UiContext& ctx) {
+  if (PointerIn(ctx, kCloseButton)) {
+    PlayClickSound(ctx);
+    RestoreScreenFlags(ctx.w);
+  }
+  if (PointerIn(ctx, kScale)) {
+    const std::int32_t cell = (ctx.ui.MouseX - kScale.left) / kScaleCell;
+    ctx.timer.SetInterval(kScaleIntervals[static_cast<std::size_t>(cell)]);
+    PlayClickSound(ctx);
+  }
+  ClickSwitch(ctx, kGridY, ctx.ui.ShowGrid);
+  ClickSwitch(ctx, kFpsY, ctx.ui.ShowFps);
+  ClickSwitch(ctx, kClockY, ctx.ui.ShowClock);
+}
 
 }  // namespace gm

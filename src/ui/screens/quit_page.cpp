@@ -1,9 +1,46 @@
-// The Quit page: Yes leaves the game, No goes back to the map.
+// The Quit page: a picture and Yes or No.
 #include "ui/screens/quit_page.hpp"
+
+#include "flow/screen_flags.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/screens/page_window.hpp"
 
 namespace gm {
 
-void DrawQuitPage(UiContext& /*ctx*/) {}
-void ClickQuitPage(UiContext& /*ctx*/) {}
+namespace {
+
+// Rows 1..5 hold the 10 x 5 tiles of the Table5 picture (values 100..149).
+constexpr PageTileRow PictureRow(std::int32_t row) {
+  PageTileRow r{};
+  r[0] = 27;
+  for (std::int32_t j = 0; j < 10; ++j) r[static_cast<std::size_t>(j + 1)] = 100 + 10 * row + j;
+  r[11] = 23;
+  return r;
+}
+
+constexpr PageTiles kQuitTiles = {kWindowTopRow,   PictureRow(0), PictureRow(1),
+                                  PictureRow(2),   PictureRow(3), PictureRow(4),
+                                  kPanelBottomRow, kTwoButtonRow, kWindowBottomRow};
+
+}  // namespace
+
+void DrawQuitPage(UiContext& ctx) {
+  DrawPageWindow(ctx, kQuitTiles);
+  DrawButtonFlash(ctx, kLeftButton);
+  DrawButtonFlash(ctx, kRightButton);
+}
+
+void ClickQuitPage(UiContext& ctx) {
+  // Yes: the main loop then closes the music, the sound and the window; saved games are files
+  // already complete on disk, so nothing is lost.
+  if (PointerIn(ctx, kLeftButton)) {
+    PlayClickSound(ctx);
+    ctx.ui.QuitRequested = true;
+  }
+  if (PointerIn(ctx, kRightButton)) {
+    PlayClickSound(ctx);
+    RestoreScreenFlags(ctx.w);
+  }
+}
 
 }  // namespace gm

@@ -1,9 +1,202 @@
-// The Save/Load page: five slots, saved or loaded at once on a click.
+// The Save/Load page: five slot rows, the load/save mode column, and what a failed save or load
+// tells the player.
 #include "ui/screens/save_load_page.hpp"
+
+#include <array>
+#include <string>
+
+#include "flow/loaded_game.hpp"
+#include "flow/screen_flags.hpp"
+#include "flow/start_game.hpp"
+#include "platform/log.hpp"
+#include "ui/click_handler.hpp"
+#include "ui/glyph_text.hpp"
+#include "ui/image_draw.hpp"
+#include "ui/screens/page_window.hpp"
+#include "world/save_slots.hpp"
 
 namespace gm {
 
-void DrawSaveLoadPage(UiContext& /*ctx*/) {}
-void ClickSaveLoadPage(UiContext& /*ctx*/) {}
+namespace {
+
+constexpr PageTileRow kSlotRow = {27, 30, 31, 31, 31, 31, 32, 39, 35, 29, 36, 23};
+constexpr PageTiles kSaveLoadTiles = {kWindowTopRow, kSlotRow,        kSlotRow,
+                                      kSlotRow,      kSlotRow,        kSlotRow,
+                                      kFillerRow,    kCloseButtonRow, kWindowBottomRow};
+
+constexpr std::int32_t kRowHeight = 60;
+constexpr std::int32_t kSlotButtonX = 420;
+constexpr std::int32_t kModeButtonX = 540;
+constexpr HitRect kSlotColumn{kSlotButtonX, 60, 479, 359};
+constexpr HitRect kModeColumn{kModeButtonX, 60, 599, 359};
+
+constexpr HitRect SlotRect(int slot) {
+  return {kSlotButtonX, kRowHeight * slot, 479, kRowHeight * slot + 59};
+}
+
+constexpr std::array<std::string_view, 5> kSaveLoadTexts = {"Free slot", "Save mode", "Load mode",
+                                                            "Realistic mode", "Fast mode"};
+constexpr std::array<std::string_view, 12> kMonthNames = {
+    "January ", "February ", "March ",     "April ",   "May ",      "June ",
+    "July ",    "August ",   "September ", "October ", "November ", "December "};
+
+constexpr std::uint8_t kSaveMode = 1;
+constexpr std::uint8_t kLoadMode = 0;
+
+// The mode byte of slot row s (1..5): the five bytes are always written together, the click
+// reads only the first.
+std::uint8_t& ModeByte(World& w, int slot) {
+  if (slot == 1) return w.SaveSlots.SaveLoadMode;
+  return w.SaveSlots.reserved0b[static_cast<std::size_t>(slot - 2)];
+}
+
+void SetAllModes(World& w, std::uint8_t mode) {
+  for (int s = 1; s <= kSaveSlots; ++s) ModeByte(w, s) = mode;
+}
+
+std::size_t SlotIndex(int slot) {
+  return static_cast<std::size_t>(slot - 1);
+}
+
+// ""June 22, 1941"": the month only when it is one of the twelve.
+std::string SlotDate(const TSaveSlotTable& t, int slot) {
+  const std::size_t i = SlotIndex(slot);
+  std::string text = "\"";
+  if (t.SlotMonth[i] >= 1 && t.SlotMonth[i] <= 12) text += kMonthNames[t.SlotMonth[i] - 1u];
+  text += std::to_string(t.SlotDay[i]) + ", " + std::to_string(t.SlotYear[i]) + "\"";
+  return text;
+}
+
+void DrawSlotRow(UiContext& ctx, int slot) {
+  World& w = ctx.w;
+  const TSaveSlotTable& t = w.SaveSlots;
+  const std::int32_t y = kRowHeight * slot;
+  DrawImage(ctx, "Table3", 33 + ModeByte(w, slot), kModeButtonX, y);
+  if (t.SlotExists[SlotIndex(slot)] == 0) {
+    DrawImage(ctx, "Table3", 57, kSlotButtonX, y);
+    DrawGlyphText(ctx, kSaveLoadTexts[0], 90, y + 22, 3);
+    return;
+  }
+  DrawGlyphText(ctx, SlotDate(t, slot), 80, y + 12, 3);
+  const std::uint8_t turnLength = t.SlotTurnLength[SlotIndex(slot)];
+  if (turnLength <= 1) {
+    const std::string mode = "\"" + std::string(kSaveLoadTexts[3 + turnLength]) + "\"";
+    DrawGlyphText(ctx, mode, 80, y + 28, 3);
+  }
+}
+
+void DrawFlashes(UiContext& ctx) {
+  const std::int32_t pattern = ctx.ui.BlinkPhase == 1 ? 30 : 31;
+  for (int s = 1; s <= kSaveSlots; ++s) {
+    if (PointerIn(ctx, SlotRect(s)))
+      DrawImage(ctx, "Table4", pattern, kSlotButtonX, kRowHeight * s);
+  }
+  if (PointerIn(ctx, kModeColumn)) {
+    for (int s = 1; s <= kSaveSlots; ++s)
+      DrawImage(ctx, "Table4", pattern, kModeButtonX, kRowHeight * s);
+  }
+}
+
+// The message of a failed save or load: a headline, then the reason in the small font, with the
+// program's folder left out of the file names.
+void DrawPageMessage(UiContext& ctx) {
+  const std::string& message = ctx.ui.PageMessage;
+  if (message.empty()) return;
+  const std::size_t end = message.find('\n');
+  DrawGlyphText(ctx, std::string_view(message).substr(0, end), 72, 368, 3);
+  if (end == std::string::npos) return;
+  constexpr std::size_t kSmallLine = 96;
+  const std::string_view reason = std::string_view(message).substr(end + 1);
+  for (std::size_t i = 0, y = 388; i < reason.size() && y <= 400; i += kSmallLine, y += 12) {
+    DrawGlyphText(ctx, reason.substr(i, kSmallLine), 72, static_cast<std::int32_t>(y), 1);
+  }
+}
+
+std::string WithoutFolder(std::string text, const std::string& folder) {
+  if (folder.empty()) return text;
+  for (std::size_t at = text.find(folder); at != std::string::npos; at = text.find(folder, at)) {
+    text.erase(at, folder.size());
+  }
+  return text;
+}
+
+void ReportFailure(UiContext& ctx, const std::string& headline, const Status& status) {
+  LogLine("gravmark: " + headline + " " + status.Message());
+  ctx.ui.PageMessage = headline + "\n" + WithoutFolder(status.Message(), ctx.fs.ProgramFolder());
+}
+
+void SaveIntoSlot(UiContext& ctx, int slot) {
+  World& w = ctx.w;
+  w.SaveSlots.ChosenSlot = static_cast<std::uint8_t>(slot);
+  // Writes a new file beside the old one and renames it over it: a failure keeps the old slot.
+  if (Status s = SaveSlot(w, ctx.fs); !s) {
+    ReportFailure(ctx, "Slot " + std::to_string(slot) + " not saved: the old slot is kept.", s);
+    return;
+  }
+  ctx.ui.PageMessage.clear();
+}
+
+void LoadFromSlot(UiContext& ctx, int slot) {
+  World& w = ctx.w;
+  w.SaveSlots.ChosenSlot = static_cast<std::uint8_t>(slot);
+  // The whole file is checked before any record changes: a failure leaves the game as it was.
+  if (Status s = LoadSlot(w, ctx.fs); !s) {
+    ReportFailure(ctx, "Slot " + std::to_string(slot) + " not loaded: the game is unchanged.", s);
+    return;
+  }
+  ResetAfterLoad(w);
+  ctx.ui.MapClicked = 0;
+  ctx.ui.GameLoaded = true;
+  ctx.ui.PageMessage.clear();
+}
+
+void CloseSaveLoadPage(UiContext& ctx) {
+  World& w = ctx.w;
+  PlayClickSound(ctx);
+  if (ctx.ui.GameLoaded) {
+    // The loaded game goes to its side on move, as after a turn change: a computer side plays
+    // at once, a human side gets its map. The old game's screen is not brought back.
+    ctx.ui.GameLoaded = false;
+    HandOverToSideOnMove(w);
+  } else {
+    RestoreScreenFlags(w);
+  }
+  w.Selection = {0, 0, 0};
+  w.ScreenFlags[kFlagUnitStaff] = kPageHidden;
+}
+
+}  // namespace
+
+void DrawSaveLoadPage(UiContext& ctx) {
+  DrawPageWindow(ctx, kSaveLoadTiles);
+  for (int s = 1; s <= kSaveSlots; ++s) DrawSlotRow(ctx, s);
+  const bool saveMode = ctx.w.SaveSlots.SaveLoadMode == kSaveMode;
+  DrawGlyphText(ctx, kSaveLoadTexts[saveMode ? 1 : 2], 515, 20, ctx.ui.BlinkPhase == 0 ? 4 : 3);
+  DrawFlashes(ctx);
+  DrawPageMessage(ctx);
+  DrawButtonFlash(ctx, kCloseButton);
+}
+
+void ClickSaveLoadPage(UiContext& ctx) {
+  World& w = ctx.w;
+  if (PointerIn(ctx, kCloseButton)) CloseSaveLoadPage(ctx);
+  if (PointerIn(ctx, kSlotColumn)) {
+    for (int s = 1; s <= kSaveSlots; ++s) {
+      if (!PointerIn(ctx, SlotRect(s))) continue;
+      if (w.SaveSlots.SaveLoadMode == kSaveMode) SaveIntoSlot(ctx, s);
+      // An empty row in load mode loads nothing.
+      if (w.SaveSlots.SaveLoadMode == kLoadMode && w.SaveSlots.SlotExists[SlotIndex(s)] == 1) {
+        LoadFromSlot(ctx, s);
+      }
+    }
+    PlayClickSound(ctx);
+  }
+  if (PointerIn(ctx, kModeColumn)) {
+    const std::uint8_t mode = w.SaveSlots.SaveLoadMode;
+    if (mode == kLoadMode) SetAllModes(w, kSaveMode);
+    if (mode == kSaveMode) SetAllModes(w, kLoadMode);
+    PlayClickSound(ctx);
+  }
+}
 
 }  // namespace gm

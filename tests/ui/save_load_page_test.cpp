@@ -1,0 +1,219 @@
+// The Save/Load page: the mode column, the slot rows by their edges, a save and a load that give
+// back the same world, the hand-over of a loaded game, an empty row, and saves and loads that
+// fail without changing anything.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "flow/screen_flags.hpp"
+#include "system_pages.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+namespace {
+
+using testing::CopyOf;
+using testing::CountSounds;
+using testing::GameHarness;
+using testing::kSaveLoadButton;
+using testing::OpenFromSidebar;
+using testing::SameWorld;
+
+constexpr int kModeX = 570;
+constexpr int kSlotX = 450;
+constexpr int kCloseX = 360;
+constexpr int kCloseY = 450;
+
+int RowY(int slot) {
+  return 60 * slot + 30;
+}
+
+std::array<std::uint8_t, 5> ModeBytes(const World& w) {
+  const TSaveSlotTable& t = w.SaveSlots;
+  return {t.SaveLoadMode, t.reserved0b[0], t.reserved0b[1], t.reserved0b[2], t.reserved0b[3]};
+}
+
+std::vector<char> FileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct SaveLoadPage {
+  GameHarness g;
+  SaveLoadPage() {
+    g.StartGame();
+    OpenFromSidebar(g, kSaveLoadButton);
+  }
+  World& w() { return g.W(); }
+  std::filesystem::path Slot(int k) { return g.Folder() / ("slot" + std::to_string(k) + ".sav"); }
+  void SaveMode() {
+    if (w().SaveSlots.SaveLoadMode == 0) g.Click(kModeX, 100);
+  }
+  void SaveInto(int slot) {
+    SaveMode();
+    g.Click(kSlotX, RowY(slot));
+  }
+  void Reopen() {
+    g.Click(kCloseX, kCloseY);
+    g.Frames(1);
+    OpenFromSidebar(g, kSaveLoadButton);
+  }
+};
+
+TEST(SaveLoadPage, TheModeColumnTogglesAllFiveRows) {
+  SaveLoadPage p;
+  using Bytes = std::array<std::uint8_t, 5>;
+  EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
+  p.g.Click(540, 60);
+  EXPECT_EQ(ModeBytes(p.w()), (Bytes{1, 1, 1, 1, 1}));
+  for (const auto& [x, y] : {std::pair{539, 200}, {600, 200}, {570, 59}, {570, 360}}) {
+    p.g.Click(x, y);
+    EXPECT_EQ(ModeBytes(p.w()), (Bytes{1, 1, 1, 1, 1})) << x << "," << y;
+  }
+  p.g.Click(599, 359);
+  EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
+  // The page opens in load mode whatever it was left in.
+  p.g.Click(kModeX, 100);
+  p.Reopen();
+  EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
+}
+
+TEST(SaveLoadPage, ASaveGoesToTheRowUnderThePointer) {
+  struct Case {
+    int x, y;
+    int slot;  // 0: no row
+  };
+  const Case cases[] = {{420, 60, 1},  {479, 119, 1}, {450, 120, 2}, {450, 239, 3}, {450, 240, 4},
+                        {450, 359, 5}, {419, 200, 0}, {480, 200, 0}, {450, 59, 0},  {450, 360, 0}};
+  SaveLoadPage p;
+  p.SaveMode();
+  for (const Case& c : cases) {
+    for (int k = 1; k <= 5; ++k) std::filesystem::remove(p.Slot(k));
+    p.w().GameHeader.Day = static_cast<std::uint16_t>(1 + c.y % 28);
+    p.g.Click(c.x, c.y);
+    for (int k = 1; k <= 5; ++k) {
+      const bool wanted = k == c.slot;
+      EXPECT_EQ(std::filesystem::exists(p.Slot(k)), wanted) << c.x << "," << c.y << " slot " << k;
+      if (!wanted) continue;
+      // The row shows the new entry at once.
+      EXPECT_EQ(p.w().SaveSlots.SlotExists[k - 1], 1);
+      EXPECT_EQ(p.w().SaveSlots.SlotDay[k - 1], p.w().GameHeader.Day);
+    }
+  }
+  EXPECT_TRUE(p.g.Ui().PageMessage.empty()) << p.g.Ui().PageMessage;
+}
+
+TEST(SaveLoadPage, ALoadGivesBackTheSavedWorldAndCloseHandsItToItsSide) {
+  struct Case {
+    std::uint8_t side;
+    bool computer;  // the harness plays the Soviet side by the computer
+  };
+  for (const Case& c : {Case{kGermanSide, false}, Case{kSovietSide, true}}) {
+    SaveLoadPage p;
+    World& w = p.w();
+    w.SideOnMove = c.side;
+    p.SaveInto(3);
+    const auto saved = CopyOf(w);
+    // The game goes on: another day, a formation moved away, a selection and a waiting order.
+    p.Reopen();
+    w.GameHeader.Day = static_cast<std::uint16_t>(w.GameHeader.Day % 27 + 1);
+    w.SideOnMove = c.side == kGermanSide ? kSovietSide : kGermanSide;
+    w.ViewX += 3;
+    for (int n = 1; n <= kMaxFormations; ++n) {
+      if (Formation(w, n).Branch != 0) {
+        Formation(w, n).Men = 7;
+        break;
+      }
+    }
+    w.Economy.RecruitPool[1] += 1000;
+    w.Selection = {1, 160, 212};
+    w.AiOrderPending = 1;
+    w.Ai.AiFormationIndex = 99;
+    p.g.Click(kSlotX, RowY(3));
+    EXPECT_EQ(std::memcmp(w.Formations.data(), saved->Formations.data(), sizeof w.Formations), 0);
+    EXPECT_EQ(std::memcmp(w.MapCells.data(), saved->MapCells.data(), sizeof w.MapCells), 0);
+    EXPECT_EQ(std::memcmp(w.Settlements.data(), saved->Settlements.data(), sizeof w.Settlements),
+              0);
+    EXPECT_EQ(std::memcmp(&w.Economy, &saved->Economy, sizeof w.Economy), 0);
+    EXPECT_EQ(std::memcmp(&w.GameHeader, &saved->GameHeader, sizeof w.GameHeader), 0);
+    EXPECT_EQ(w.SideOnMove, c.side);
+    EXPECT_EQ(w.ViewX, saved->ViewX);
+    EXPECT_EQ(w.AiOrderPending, 0);
+    EXPECT_EQ(w.Ai.AiFormationIndex, 0);
+    EXPECT_EQ(w.ScreenFlags[kFlagSaveLoad], kPageOpen);  // the page stays until Close
+    p.g.Click(kCloseX, kCloseY);
+    EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn] == 1, c.computer);
+    EXPECT_EQ(w.ScreenFlags[kFlagZoom] == kZoomBattlefield, !c.computer);
+    EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{0, 0, 0}));
+    EXPECT_FALSE(p.g.Ui().GameLoaded);
+    p.g.Frames(3);
+    EXPECT_EQ(w.SideOnMove, c.side);
+  }
+}
+
+TEST(SaveLoadPage, AnEmptyRowInLoadModeLoadsNothing) {
+  SaveLoadPage p;
+  ASSERT_EQ(p.w().SaveSlots.SlotExists[1], 0);
+  const auto before = CopyOf(p.w());
+  const int clicks = CountSounds(p.g, "click");
+  p.g.Click(kSlotX, RowY(2));
+  EXPECT_TRUE(SameWorld(p.w(), *before));
+  EXPECT_EQ(CountSounds(p.g, "click"), clicks + 1);
+  p.g.Click(kCloseX, kCloseY);
+  EXPECT_EQ(p.w().ScreenFlags[kFlagSaveLoad], kPageLive);
+}
+
+TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
+  SaveLoadPage p;
+  p.SaveInto(1);
+  const std::vector<char> old = FileBytes(p.Slot(1));
+  const std::uint16_t oldDay = p.w().SaveSlots.SlotDay[0];
+  // A folder where the new file would be written makes the write fail.
+  std::filesystem::create_directories(p.g.Folder() / "slot1.sav.tmp" / "in-the-way");
+  p.w().GameHeader.Day = static_cast<std::uint16_t>(oldDay % 27 + 1);
+  p.g.Click(kSlotX, RowY(1));
+  EXPECT_EQ(FileBytes(p.Slot(1)), old);
+  EXPECT_EQ(p.w().SaveSlots.SlotExists[0], 1);
+  EXPECT_EQ(p.w().SaveSlots.SlotDay[0], oldDay);
+  const std::string& message = p.g.Ui().PageMessage;
+  EXPECT_EQ(message.rfind("Slot 1 not saved", 0), 0u) << message;
+  EXPECT_EQ(message.find(p.g.Folder().string()), std::string::npos) << message;
+  // Another slot still saves, and the message goes.
+  p.g.Click(kSlotX, RowY(2));
+  EXPECT_TRUE(std::filesystem::exists(p.Slot(2)));
+  EXPECT_TRUE(p.g.Ui().PageMessage.empty());
+  p.g.Click(kCloseX, kCloseY);
+  EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
+}
+
+TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {
+  enum class Fault { kMissing, kShort, kDamaged };
+  for (const Fault fault : {Fault::kMissing, Fault::kShort, Fault::kDamaged}) {
+    SaveLoadPage p;
+    p.SaveInto(4);
+    std::vector<char> bytes = FileBytes(p.Slot(4));
+    if (fault == Fault::kShort) bytes.resize(1000);                  // the header alone
+    if (fault == Fault::kDamaged) bytes[4] = bytes[5] = char(0xFF);  // 65535 formations
+    std::ofstream(p.Slot(4), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+    p.Reopen();
+    ASSERT_EQ(p.w().SaveSlots.SlotExists[3], 1);
+    if (fault == Fault::kMissing) std::filesystem::remove(p.Slot(4));
+    p.w().GameHeader.Day = static_cast<std::uint16_t>(p.w().GameHeader.Day % 27 + 1);
+    p.w().Selection = {1, 160, 212};
+    const auto before = CopyOf(p.w());
+    p.g.Click(kSlotX, RowY(4));
+    before->SaveSlots.ChosenSlot = p.w().SaveSlots.ChosenSlot;
+    EXPECT_TRUE(SameWorld(p.w(), *before)) << static_cast<int>(fault);
+    EXPECT_EQ(p.g.Ui().PageMessage.rfind("Slot 4 not loaded", 0), 0u) << p.g.Ui().PageMessage;
+    EXPECT_FALSE(p.g.Ui().GameLoaded);
+    p.g.Click(kCloseX, kCloseY);
+    EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
+    EXPECT_EQ(p.w().ScreenFlags[kFlagComputerTurn], 0);
+  }
+}
+
+}  // namespace
+}  // namespace gm

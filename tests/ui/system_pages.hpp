@@ -1,0 +1,43 @@
+// Driving the Options, Save/Load, End turn, Help and Quit pages by real clicks: the sidebar
+// buttons that open them and the world compared before and after a click.
+#pragma once
+
+#include <cstring>
+#include <memory>
+
+#include "game_harness.hpp"
+
+namespace gm::testing {
+
+enum SidebarPage : int {
+  kOptionsButton = 6,
+  kSaveLoadButton = 7,
+  kEndTurnButton = 8,
+  kHelpButton = 9,
+  kQuitButton = 10,
+};
+
+// Clicks sidebar button i and runs a frame.
+inline void OpenFromSidebar(GameHarness& g, int button) {
+  const int y = 54 + 49 * button + 20;
+  g.Click(760, y);
+  g.Frames(1);
+}
+
+inline std::unique_ptr<World> CopyOf(const World& w) {
+  auto copy = std::make_unique<World>();
+  std::memcpy(static_cast<void*>(copy.get()), &w, sizeof(World));
+  return copy;
+}
+
+inline bool SameWorld(const World& a, const World& b) {
+  return std::memcmp(&a, &b, sizeof(World)) == 0;
+}
+
+inline int CountSounds(GameHarness& g, const std::string& name) {
+  int n = 0;
+  for (const auto& s : g.Platform().Sounds()) n += s.label == name ? 1 : 0;
+  return n;
+}
+
+}  // namespace gm::testing
