@@ -77,6 +77,18 @@ TEST(HelpPage, QuotesTheGamesOwnTexts) {
   }
 }
 
+// The game's link lines open the page's About section; the guide names every nation of both
+// coalitions.
+TEST(HelpPage, HasTheAboutSectionTheGameLinksTo) {
+  const std::string page = ReadHelpPage();
+  if (std::getenv("GM_BUILD_DIR") == nullptr) GTEST_SKIP() << "GM_BUILD_DIR is not set";
+  EXPECT_NE(page.find("id=\"about\""), std::string::npos);
+  for (const char* nation :
+       {"USSR", "Mongolia", "Germany", "Hungary", "Italy", "Romania", "Finland", "Slovakia"}) {
+    EXPECT_NE(page.find(nation), std::string::npos) << nation;
+  }
+}
+
 TEST(HelpPage, ValidatorCatchesBrokenNesting) {
   const struct {
     const char* page;
