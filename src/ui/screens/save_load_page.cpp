@@ -97,8 +97,8 @@ void DrawFlashes(UiContext& ctx) {
   }
 }
 
-// The message of a failed save or load: a headline, then the reason in the small font, with the
-// program's folder left out of the file names.
+// The message of a failed save or load: a headline, then the reason in the small font on at most
+// two lines.
 void DrawPageMessage(UiContext& ctx) {
   const std::string& message = ctx.ui.PageMessage;
   if (message.empty()) return;
@@ -120,6 +120,7 @@ std::string WithoutFolder(std::string text, const std::string& folder) {
   return text;
 }
 
+// The page names the files without the program's folder; the log keeps the whole message.
 void ReportFailure(UiContext& ctx, const std::string& headline, const Status& status) {
   LogLine("gravmark: " + headline + " " + status.Message());
   ctx.ui.PageMessage = headline + "\n" + WithoutFolder(status.Message(), ctx.fs.ProgramFolder());
