@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <random>
 
+#include "platform/program_folder.hpp"
 #include "world/formation_lists.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
@@ -25,7 +26,9 @@ std::filesystem::path FreshFolder() {
 
 std::filesystem::path BuildFolder() {
   const char* dir = std::getenv("GM_BUILD_DIR");
-  return dir != nullptr ? std::filesystem::path(dir) : std::filesystem::current_path();
+  if (dir != nullptr) return dir;
+  // Test and benchmark programs live in the build folder's tests-bin/.
+  return RunningProgramFolder().parent_path();
 }
 
 LaunchOptions ScriptedOptions() {

@@ -15,7 +15,7 @@
 
 namespace gm::testing {
 
-// The build folder (GM_BUILD_DIR, else the working folder).
+// The build folder: GM_BUILD_DIR, else the folder above the running program (tests-bin/).
 std::filesystem::path BuildFolder();
 
 // Options of a scripted start: no dialog, German humans against the Soviet computer by default.
