@@ -19,6 +19,7 @@
 #include "platform/log.hpp"
 #include "platform/program_folder.hpp"
 #include "platform/sdl/sdl_keymap.hpp"
+#include "platform/sdl/sdl_window_frame.hpp"
 
 namespace gm {
 
@@ -91,8 +92,6 @@ class SdlPlatform final : public Platform {
  private:
   bool MakeTexture();
   bool InsideWindow(int windowX, int windowY) const;
-  // The frame's place in an area of width x height: the largest 4:3 rectangle, centred.
-  static SDL_Rect FrameRect(int width, int height);
   // A window position (in the window's points) as a frame pixel, held to the frame's edges so
   // that the borders around a letterboxed frame still reach its edge rows and columns.
   void ToFrame(int windowX, int windowY, int& x, int& y) const;
@@ -118,6 +117,7 @@ class SdlPlatform final : public Platform {
   std::vector<std::uint16_t> shown_;
   std::vector<std::uint16_t> next_;
   int shownWidth_ = 0;
+  WindowFrame frame_;  // the window's own pixels, when it has them (no renderer then)
   bool mustPresent_ = true;
   SDL_Joystick* joystick_ = nullptr;
   int joystickIndex_ = -1;
@@ -172,7 +172,17 @@ bool SdlPlatform::OpenWindow(const WindowSettings& settings) {
     LogLine(std::string("cannot open the window: ") + SDL_GetError());
     return false;
   }
-  // Scaling costs the software renderer several milliseconds a frame: prefer the accelerated one.
+  // The game draws into the window's own pixel buffer, sending only what changed; without
+  // one it draws through a renderer, an accelerated one first.
+  SDL_ShowCursor(SDL_DISABLE);
+  frame_.Invalidate();
+  mustPresent_ = true;
+  // The window's own buffer, not one SDL would emulate through a 3D renderer.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_GetWindowSurface(window_) != nullptr) {
+    focus_ = true;
+    return true;
+  }
   renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
   if (renderer_ == nullptr) {
     LogLine(std::string("no accelerated renderer, drawing in software: ") + SDL_GetError());
@@ -183,10 +193,6 @@ bool SdlPlatform::OpenWindow(const WindowSettings& settings) {
     CloseWindow();
     return false;
   }
-  // The frame is scaled and letterboxed by Present itself, from the output size of each frame,
-  // so a window that changes size or goes full screen is always filled correctly.
-  // The game draws its own pointer.
-  SDL_ShowCursor(SDL_DISABLE);
   if (!MakeTexture()) {
     CloseWindow();
     return false;
@@ -214,21 +220,10 @@ bool SdlPlatform::InsideWindow(int windowX, int windowY) const {
   return windowX >= 0 && windowY >= 0 && windowX < w && windowY < h;
 }
 
-SDL_Rect SdlPlatform::FrameRect(int width, int height) {
-  if (width <= 0 || height <= 0) return {0, 0, kFrameWidth, kFrameHeight};
-  // The larger of the two fits: width-bound or height-bound.
-  int w = width, h = width * kFrameHeight / kFrameWidth;
-  if (h > height) {
-    h = height;
-    w = height * kFrameWidth / kFrameHeight;
-  }
-  return {(width - w) / 2, (height - h) / 2, w, h};
-}
-
 void SdlPlatform::ToFrame(int windowX, int windowY, int& x, int& y) const {
   int w = kFrameWidth, h = kFrameHeight;
   if (window_ != nullptr) SDL_GetWindowSize(window_, &w, &h);
-  const SDL_Rect r = FrameRect(w, h);
+  const SDL_Rect r = WindowFrame::FrameRect(w, h);
   // The frame's last column and row are the rectangle's: the pointer reaches the scrolling edges
   // in a window of any size.
   const auto scale = [](int at, int start, int span, int frame) {
@@ -265,12 +260,16 @@ void SdlPlatform::Present(const FrameView& frame) {
     if (!presentFailing_) LogLine(std::string(what) + ": " + SDL_GetError());
     presentFailing_ = true;
   };
-  if (texture_ == nullptr || frame.pixels == nullptr) return fail("present without a frame");
+  if (window_ == nullptr || frame.pixels == nullptr) return fail("present without a frame");
+  if (renderer_ != nullptr && texture_ == nullptr) return fail("present without a texture");
   if (frame.format == FrameFormat::kIndexed8 && frame.palette == nullptr) {
     return fail("present of an 8-bit frame without palette");
   }
-  const int w = std::min(frame.width, kFrameWidth);
-  const int h = std::min(frame.height, kFrameHeight);
+  if (frame.width != kFrameWidth || frame.height != kFrameHeight) {
+    return fail("present of a frame that is not 800 x 600");
+  }
+  const int w = kFrameWidth;
+  const int h = kFrameHeight;
   // The frame as the window shows it (RGB565). A frame identical to the last one shown is not
   // sent again: a game standing still costs its drawing, not the transfer to the screen.
   next_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(h));
@@ -284,6 +283,15 @@ void SdlPlatform::Present(const FrameView& frame) {
     }
   }
   if (!mustPresent_ && next_ == shown_ && shownWidth_ == w) return;
+  if (renderer_ == nullptr) {
+    if (mustPresent_) frame_.Invalidate();
+    if (!frame_.Show(window_, next_)) return fail("cannot draw in the window");
+    presentFailing_ = false;
+    shown_.swap(next_);
+    shownWidth_ = w;
+    mustPresent_ = false;
+    return;
+  }
   void* dst = nullptr;
   int pitch = 0;
   if (SDL_LockTexture(texture_, nullptr, &dst, &pitch) != 0) return fail("cannot lock the frame");
@@ -299,7 +307,7 @@ void SdlPlatform::Present(const FrameView& frame) {
   const SDL_Rect srcRect{0, 0, w, h};
   int outW = 0, outH = 0;
   if (SDL_GetRendererOutputSize(renderer_, &outW, &outH) != 0) return fail("no output size");
-  const SDL_Rect dstRect = FrameRect(outW, outH);
+  const SDL_Rect dstRect = WindowFrame::FrameRect(outW, outH);
   if (SDL_RenderCopy(renderer_, texture_, &srcRect, &dstRect) != 0) {
     return fail("cannot copy the frame");
   }
@@ -311,7 +319,12 @@ void SdlPlatform::Present(const FrameView& frame) {
 }
 
 bool SdlPlatform::RestoreFrame() {
-  if (renderer_ == nullptr) return false;
+  if (renderer_ == nullptr) {
+    // The window's own pixels are never lost; the next frame is drawn whole.
+    frame_.Invalidate();
+    frameLost_ = false;
+    return window_ != nullptr;
+  }
   if (!MakeTexture()) return false;
   frameLost_ = false;
   return true;
