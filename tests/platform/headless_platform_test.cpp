@@ -3,6 +3,7 @@
 #include "platform/headless/headless_platform.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 #include <zlib.h>
 
 #include <cstring>
@@ -91,7 +92,8 @@ TEST(HeadlessFrames, KeepsTheAskedNumberOfFramesAndWritesThem) {
   }
   ASSERT_EQ(p.KeptFrames().size(), 2u);
   EXPECT_EQ(p.KeptFrames()[0].rgb[2], UINT8_C(2 << 3 | 2 >> 2));  // latest: blue 2
-  const auto file = std::filesystem::temp_directory_path() / "gm_headless_frame.png";
+  const auto file = std::filesystem::temp_directory_path() /
+                    ("gm_headless_frame_" + std::to_string(::getpid()) + ".png");
   EXPECT_TRUE(p.WriteFramePng(file, 1).IsOk());
   EXPECT_GT(std::filesystem::file_size(file), 40u);
   std::filesystem::remove(file);

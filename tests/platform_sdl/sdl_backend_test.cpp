@@ -2,6 +2,7 @@
 // through our mixer, and reports the end of a MIDI track as an event on the main thread.
 #include <SDL.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -134,7 +135,8 @@ std::filesystem::path WriteShortMidi() {
   const unsigned char bytes[] = {'M', 'T', 'h', 'd',  0,   0,   0, 6,    0,    0,  0, 1,
                                  0,   96,  'M', 'T',  'r', 'k', 0, 0,    0,    12, 0, 0x90,
                                  60,  100, 48,  0x80, 60,  64,  0, 0xFF, 0x2F, 0};
-  auto file = std::filesystem::temp_directory_path() / "gm_sdl_test.mid";
+  auto file = std::filesystem::temp_directory_path() /
+              ("gm_sdl_test_" + std::to_string(::getpid()) + ".mid");
   std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes), sizeof bytes);
   return file;
 }

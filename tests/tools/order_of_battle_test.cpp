@@ -5,6 +5,7 @@
 #include "tools/scenario/order_of_battle.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -72,7 +73,8 @@ const std::vector<Country>& Countries() {
 }
 
 std::string TempOob(const std::string& text) {
-  const std::string path = ::testing::TempDir() + "/oob_case.txt";
+  const std::string path =
+      ::testing::TempDir() + "/oob_case_" + std::to_string(::getpid()) + ".txt";
   std::ofstream(path) << "# header\n" << text;
   return path;
 }

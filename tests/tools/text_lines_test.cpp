@@ -4,6 +4,7 @@
 #include "tools/scenario/text_lines.hpp"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -17,7 +18,8 @@ namespace gm::scenario {
 namespace {
 
 TEST(TextLinesTest, LinesReachTheReaderWithTheirNumbers) {
-  const std::string path = ::testing::TempDir() + "/text_lines.txt";
+  const std::string path =
+      ::testing::TempDir() + "/text_lines_" + std::to_string(::getpid()) + ".txt";
   std::ofstream(path, std::ios::binary) << "# head\r\none\r\n\n   \n  # indented\ntwo # tail\n";
   std::vector<std::string> seen;
   ASSERT_TRUE(ForEachLine(path, [&](const std::string& line, int n) {
@@ -85,7 +87,8 @@ TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
       {"terrain.txt", "forest 99999999999\n  20,50 21,50 21,51\n", "a percentage expected"},
       {"roads.txt", "road Kiev -\n", "no town named"},
   };
-  const std::filesystem::path data = ::testing::TempDir() + "/scenario_data_copy";
+  const std::filesystem::path data =
+      ::testing::TempDir() + "/scenario_data_copy_" + std::to_string(::getpid());
   for (const Case& c : cases) {
     std::filesystem::remove_all(data);
     std::filesystem::copy(GM_SCENARIO_DATA_DIR, data, std::filesystem::copy_options::recursive);
