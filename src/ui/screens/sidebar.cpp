@@ -88,8 +88,8 @@ void CountSettlementStatistics(World& w) {
         ++w.StatCounts[kHeld][holder - 1];
         w.StatCounts[kHeldValue][holder - 1] += s.Value;
       }
-    } else if (inPlay(owner) && holder >= 1 && holder <= kNationRows) {
-      // Counted under the holder; a holder outside the table's ten rows has none.
+    } else if (inPlay(owner) && inPlay(holder)) {
+      // Counted under the holder; only the eight nations at war have rows the page shows.
       ++w.StatCounts[kAirbases][holder - 1];
     }
   }
