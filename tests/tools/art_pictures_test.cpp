@@ -254,10 +254,12 @@ TEST(UnitSymbols, KindAndSizeOfEveryTypeShowInItsSymbol) {
   }
 }
 
-// The ink of a glyph: its pixels in the font's colour (not the key, not the shadow).
-std::vector<bool> GlyphInk(const Cell& c) {
+// The ink of a glyph: its pixels in the font's colour (not the key or the font's own ground,
+// which the space shows, not the shadow).
+std::vector<bool> GlyphInk(const Cell& c, TColor ground) {
   std::vector<bool> ink;
-  for (TColor p : c.pixels) ink.push_back(p != RgbColor(0, 0, 0) && p != RgbColor(16, 16, 16));
+  for (TColor p : c.pixels)
+    ink.push_back(p != RgbColor(0, 0, 0) && p != ground && p != RgbColor(16, 16, 16));
   return ink;
 }
 
@@ -275,7 +277,8 @@ TEST(GlyphFonts, GlyphsAreDistinctAccentsKeptFramesJoined) {
     SCOPED_TRACE(name);
     const ArtItem& item = Item(name);
     const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
-    auto ink = [&](int code) { return GlyphInk(CellOf(item, rgb, code)); };
+    const TColor ground = CellOf(item, rgb, ' ').pixels[0];
+    auto ink = [&](int code) { return GlyphInk(CellOf(item, rgb, code), ground); };
     std::map<std::vector<bool>, int> seen;
     for (int code = 33; code <= 126; ++code) {
       const auto [it, fresh] = seen.emplace(ink(code), code);

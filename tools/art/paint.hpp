@@ -41,6 +41,9 @@ class Dice {
   uint32_t s_;
 };
 
+// The windows' ground: dark enough that the small light fonts read on it.
+inline const Rgb kWindowGround = Hex(0x585242);
+
 // Colour of nation n (1..8; 10 neutral) on marks, flags and unit symbols.
 Rgb NationColor(int nation);
 
@@ -52,12 +55,18 @@ void Label(cairo_t* cr, const char* text, double cx, double cy, double size, Rgb
 
 // The mark of nation n (1..10) in a 15 x 15 cell; bright: the lit phase.
 void NationMark(cairo_t* cr, int nation, bool bright);
+// Nation n's flag over the rectangle, drawn for a 24 x 10 cloth (scale it for other sizes).
+void FlagCloth(cairo_t* cr, int nation, double x, double y, double w, double h);
 // One 15 px half of nation n's 30 x 15 settlement flag, light or dark phase.
 void SettlementFlag(cairo_t* cr, int nation, bool light, bool leftHalf);
 
 void PaintTitlePicture(cairo_t* cr, int tile);    // tile 0..49 of the title screen's picture
 void PaintConfigPicture(cairo_t* cr);             // the settings dialog's picture
 void PaintCoalitionPanel(cairo_t* cr, int tile);  // tile 0..9 of the title's 5 x 2 panel
+// Tile 0..11 of the 4 x 3 picture of an outcome: 0 Soviet victory, 1 German victory, 2 the war
+// still going on in May 1945.
+void PaintFinalPicture(cairo_t* cr, int outcome, int tile);
+void PaintQuitPicture(cairo_t* cr, int tile);  // tile 0..49 of the Quit page's 10 x 5 picture
 
 void PaintUi(cairo_t* cr, const ArtItem& item, int pattern);      // tables, buttons, marks
 void PaintTerrain(cairo_t* cr, int tile);                         // one of the 675 tiles

@@ -1,5 +1,6 @@
 // The five glyph fonts: one cell per character code, each glyph's ink laid down crisp (no
-// smoothing) and drawn over a dark shadow so that it reads on any ground. The small fonts are
+// smoothing) and drawn over a dark shadow so that it reads on any ground; the green font, which
+// is written over the maps, brings a dark ground of its own. The small fonts are
 // set by hand pixel by pixel; the large ones come from DejaVu Sans Mono, thickened by a pixel.
 // Accented letters are put together from their letter and a hand-set accent, the capitals
 // pressed down to leave the accent its rows. A few codes above 127 are the pieces of the
@@ -187,6 +188,13 @@ void PaintGlyph(cairo_t* cr, const ArtItem& item, int code) {
     drawn = true;
   }
   cairo_destroy(ink);
+  // The green font is written over the maps (sidebar tooltips, frame rate, clock), whose ground
+  // may be as light as the text: its every cell, blanks too, brings a dark ground of its own, so
+  // that a line of it is a dark box.
+  if (font == 3) {
+    SetColor(cr, Hex(0x14241A));
+    cairo_paint(cr);
+  }
   if (drawn) {
     // Shadow first, a pixel down and right, then the glyph.
     SetColor(cr, Hex(0x101010));

@@ -79,48 +79,6 @@ void Roundel(cairo_t* cr, double cx, double cy, double r, Rgb outer, Rgb middle,
   }
 }
 
-// The nation's flag over the rectangle.
-void FlagCloth(cairo_t* cr, int nation, double x, double y, double w, double h) {
-  switch (nation) {
-    case 1:
-      Tricolour(cr, x, y, w, h, kRed, kWhite, kGreen, true);
-      break;
-    case 2:
-      Fill(cr, x, y, w, h, kFieldGrey);
-      BarCross(cr, x + w / 2, y + h / 2, h / 2);
-      break;
-    case 3:
-      Tricolour(cr, x, y, w, h, kGreen, kWhite, kRed, false);
-      break;
-    case 4:
-      Tricolour(cr, x, y, w, h, kBlue, kYellow, kRed, false);
-      break;
-    case 5:
-      Fill(cr, x, y, w, h, kRed);
-      Star(cr, x + h * 0.45, y + h * 0.4, h * 0.32, kYellow);
-      break;
-    case 6:
-      Fill(cr, x, y, w, h, kWhite);
-      Fill(cr, x, y + std::round(h / 2) - 1.5, w, 3, kBlue);
-      Fill(cr, x + std::round(w * 0.3), y, 3, h, kBlue);
-      break;
-    case 7:
-      Tricolour(cr, x, y, w, h, kWhite, kBlue, kRed, true);
-      DoubleCross(cr, x + w * 0.22, y + 1, 7, h - 2);
-      break;
-    case 8:
-      Tricolour(cr, x, y, w, h, kRed, kBlue, kRed, false);
-      Star(cr, x + w / 6, y + h * 0.3, h * 0.25, kYellow);
-      break;
-    case 10:
-      Fill(cr, x, y, w, h, kWhite);
-      break;
-    default:
-      Fill(cr, x, y, w, h, Hex(0x8A8A84));
-      break;
-  }
-}
-
 // The nation's mark on a 13 x 13 plate.
 void MarkPlate(cairo_t* cr, int nation, double x, double y) {
   const double s = 13, cx = x + s / 2, cy = y + s / 2;
@@ -165,6 +123,47 @@ void MarkPlate(cairo_t* cr, int nation, double x, double y) {
 }
 
 }  // namespace
+
+void FlagCloth(cairo_t* cr, int nation, double x, double y, double w, double h) {
+  switch (nation) {
+    case 1:
+      Tricolour(cr, x, y, w, h, kRed, kWhite, kGreen, true);
+      break;
+    case 2:
+      Fill(cr, x, y, w, h, kFieldGrey);
+      BarCross(cr, x + w / 2, y + h / 2, h / 2);
+      break;
+    case 3:
+      Tricolour(cr, x, y, w, h, kGreen, kWhite, kRed, false);
+      break;
+    case 4:
+      Tricolour(cr, x, y, w, h, kBlue, kYellow, kRed, false);
+      break;
+    case 5:
+      Fill(cr, x, y, w, h, kRed);
+      Star(cr, x + h * 0.45, y + h * 0.4, h * 0.32, kYellow);
+      break;
+    case 6:
+      Fill(cr, x, y, w, h, kWhite);
+      Fill(cr, x, y + std::round(h / 2) - 1.5, w, 3, kBlue);
+      Fill(cr, x + std::round(w * 0.3), y, 3, h, kBlue);
+      break;
+    case 7:
+      Tricolour(cr, x, y, w, h, kWhite, kBlue, kRed, true);
+      DoubleCross(cr, x + w * 0.22, y + 1, 7, h - 2);
+      break;
+    case 8:
+      Tricolour(cr, x, y, w, h, kRed, kBlue, kRed, false);
+      Star(cr, x + w / 6, y + h * 0.3, h * 0.25, kYellow);
+      break;
+    case 10:
+      Fill(cr, x, y, w, h, kWhite);
+      break;
+    default:
+      Fill(cr, x, y, w, h, Hex(0x8A8A84));
+      break;
+  }
+}
 
 void NationMark(cairo_t* cr, int nation, bool bright) {
   // A frame in ink, or in white for the second phase of a formation with orders left.

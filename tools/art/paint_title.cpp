@@ -108,7 +108,7 @@ void PaintConfigPicture(cairo_t* cr) {
 void PaintCoalitionPanel(cairo_t* cr, int tile) {
   // The two coalitions under their names, each nation by its mark.
   cairo_translate(cr, -60.0 * (tile % 5), -60.0 * (tile / 5));
-  Plate(cr, 0, 0, 300, 120, Hex(0x6B6450));
+  Plate(cr, 0, 0, 300, 120, kWindowGround);
   Plate(cr, 6, 6, 288, 108, Hex(0x32362B), false);
   Label(cr, "AXIS", 96, 26, 14, kGold);
   Label(cr, "SOVIET UNION", 240, 26, 12, kGold);

@@ -9,10 +9,13 @@ namespace {
 
 constexpr double kPi = 3.14159265358979;
 const Rgb kSteel = Hex(0x4A4F45);
-const Rgb kWindow = Hex(0x6B6450);
+const Rgb kWindow = kWindowGround;
 const Rgb kPanel = Hex(0xC9BC94);  // light faces of buttons and plates
+const Rgb kButton = kPanel;        // the page buttons' face, one for every meaning
+const Rgb kTopicFace = Hex(0x3E4434);
 // The grounds that texts are written on are dark: every glyph font is light on a dark shadow.
 const Rgb kPage = Hex(0x32362B);
+const Rgb kPanelFrame = Hex(0x8A7650);
 const Rgb kCard = Hex(0x2B2F25);
 const Rgb kList = Hex(0x1E2A22);
 const Rgb kInk = Hex(0x161612);
@@ -77,27 +80,86 @@ bool FramePiece(cairo_t* cr, int piece, Rgb fill, Rgb frame, int seed) {
   return false;
 }
 
-// One half of an 80 x 40 button centred on the seam of two 60 px window tiles, with its mark:
-// 1 a tick (OK, Confirm, Yes, Apply, Start), 2 a cross (Cancel, Close, No), 0 none.
-void ButtonHalf(cairo_t* cr, bool left, int mark, Rgb face, bool usable) {
-  FramedTile(cr, kWindow, kWindow, false, false, false, false, 29);
-  const double x = left ? 20 : 0;
-  Plate(cr, x, 10, 40, 40, usable ? face : Hex(0x6E6E6A));
+// The page buttons: an 80 x 40 plate centred on the seam of two 60 px window tiles. Screens pair
+// the halves freely (the Economy window puts OK's left half beside its own Close), so the left
+// halves are plain and alike, and the mark sits wholly in the right half: a tick (OK, Confirm,
+// Yes, Apply, Start, and Close or Exit where nothing is undone), a cross (Cancel, No, and Close
+// where it drops what was set), or none. The plate is drawn whole and cut, so the two halves
+// meet without a seam.
+enum class ButtonMark { kNone, kTick, kCross };
+
+void ButtonPlate(cairo_t* cr, bool left, Rgb face) {
   cairo_save(cr);
-  cairo_rectangle(cr, x, 10, 40, 40);
+  cairo_rectangle(cr, 0, 0, 60, 60);
   cairo_clip(cr);
-  cairo_translate(cr, left ? 60 : 0, 30);  // the seam, centre of the whole button
-  SetColor(cr, usable ? kInk : Hex(0x9A9A94));
-  cairo_set_line_width(cr, 4);
-  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-  if (mark == 1) {
-    cairo_move_to(cr, -10, 0), cairo_line_to(cr, -3, 8), cairo_line_to(cr, 11, -9);
-  } else if (mark == 2) {
-    cairo_move_to(cr, -8, -8), cairo_line_to(cr, 8, 8);
-    cairo_move_to(cr, 8, -8), cairo_line_to(cr, -8, 8);
-  }
-  cairo_stroke(cr);
+  cairo_translate(cr, left ? 0 : -60, 0);  // the button spans x 20..99 of the tile pair
+  Plate(cr, 20, 10, 80, 40, face);
   cairo_restore(cr);
+}
+
+// The mark of a right half, centred in the half's 40 x 40 face.
+void ButtonMarkInk(cairo_t* cr, ButtonMark mark, bool usable) {
+  if (mark == ButtonMark::kNone) return;
+  auto path = [&] {
+    if (mark == ButtonMark::kTick) {
+      cairo_move_to(cr, 9, 30), cairo_line_to(cr, 16, 38), cairo_line_to(cr, 30, 20);
+    } else {
+      cairo_move_to(cr, 11, 21), cairo_line_to(cr, 29, 39);
+      cairo_move_to(cr, 29, 21), cairo_line_to(cr, 11, 39);
+    }
+  };
+  cairo_save(cr);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  if (usable) {  // a dark rim, then the colour: green for going on, red for backing out
+    path();
+    SetColor(cr, kInk);
+    cairo_set_line_width(cr, 8);
+    cairo_stroke(cr);
+    path();
+    SetColor(cr, mark == ButtonMark::kTick ? Hex(0x3E9A34) : Hex(0xD03A24));
+    cairo_set_line_width(cr, 4.5);
+    cairo_stroke(cr);
+  } else {
+    path();
+    SetColor(cr, Hex(0x8E8E88));
+    cairo_set_line_width(cr, 4.5);
+    cairo_stroke(cr);
+  }
+  cairo_restore(cr);
+}
+
+void ButtonHalf(cairo_t* cr, bool left, ButtonMark mark, Rgb face, bool usable) {
+  FramedTile(cr, kWindow, kWindow, false, false, false, false, 29);
+  ButtonPlate(cr, left, usable ? face : Hex(0x6A6A64));
+  if (!left) ButtonMarkInk(cr, mark, usable);
+}
+
+// Table3 30..32: the strip that holds a line of text or a picture (the Economy window's nation
+// header, the production page's model card and picture frame, the save rows, the title's
+// bands), left end, middle and right end, laid side by side in any number. A dark ground framed
+// like the inner panel, with side frames where the panel has them, so that the production
+// page's balance panel runs on into the header below it; under it the window's bottom edge,
+// which the model card covers.
+void TextStrip(cairo_t* cr, int p) {
+  FramedTile(cr, kWindow, kSteel, false, false, true, false, p);
+  const Rgb frame = kPanelFrame, light = Mix(frame, Hex(0xFFFFFF), 0.45),
+            dark = Mix(frame, Hex(0x000000), 0.5);
+  constexpr double kTop = 10, kBottom = 52;
+  Rect(cr, 0, kTop, 60, kBottom - kTop, kPage);
+  Dice d{uint32_t(p)};
+  for (int i = 0; i < 24; ++i) {  // the inner panel's grain
+    SetColor(cr, Mix(kPage, Hex(0x000000), 0.12), 0.5);
+    cairo_rectangle(cr, std::floor(d.Range(0, 60)), std::floor(d.Range(kTop + 2, kBottom - 2)), 1,
+                    1);
+    cairo_fill(cr);
+  }
+  Rect(cr, 0, kTop, 60, 2, frame), Rect(cr, 0, kTop, 60, 1, light);
+  Rect(cr, 0, kBottom - 2, 60, 2, frame), Rect(cr, 0, kBottom - 1, 60, 1, dark);
+  if (p == 30)
+    Rect(cr, 0, kTop, 6, kBottom - kTop, frame), Rect(cr, 0, kTop, 2, kBottom - kTop, light);
+  if (p == 32)
+    Rect(cr, 54, kTop, 6, kBottom - kTop, frame), Rect(cr, 58, kTop, 2, kBottom - kTop, dark);
 }
 
 void PaintTable3(cairo_t* cr, int p) {
@@ -107,10 +169,10 @@ void PaintTable3(cairo_t* cr, int p) {
   }
   if (p >= 150 && p < 174) {  // action window background: parchment card, 6 x 4 tiles
     const int c = (p - 150) % 6, r = (p - 150) / 6;
-    FramedTile(cr, kCard, Hex(0x8A7650), r == 0, c == 5, r == 3, c == 0, p);
+    FramedTile(cr, kCard, kPanelFrame, r == 0, c == 5, r == 3, c == 0, p);
     return;
   }
-  if (FramePiece(cr, p, kPage, Hex(0x8A7650), p)) return;
+  if (FramePiece(cr, p, kPage, kPanelFrame, p)) return;
   if (p >= 20 && p <= 28) {  // the outer window frame, laid out as the inner panel's
     FramePiece(cr, p - 20, kWindow, kSteel, p);
     return;
@@ -120,27 +182,21 @@ void PaintTable3(cairo_t* cr, int p) {
     return;
   }
   switch (p) {
-    case 10:
-      ButtonHalf(cr, true, 1, kPanel, false);
-      return;
+    case 10:  // OK or Apply that cannot be used now
     case 11:
-      ButtonHalf(cr, false, 1, kPanel, false);
+      ButtonHalf(cr, p == 10, ButtonMark::kTick, kButton, false);
       return;
     case 12:
-      ButtonHalf(cr, true, 1, Hex(0x9CB07A), true);
-      return;
     case 13:
-      ButtonHalf(cr, false, 1, Hex(0x9CB07A), true);
+      ButtonHalf(cr, p == 12, ButtonMark::kTick, kButton, true);
       return;
     case 14:
-      ButtonHalf(cr, true, 2, Hex(0xC08A6A), true);
-      return;
     case 15:
-      ButtonHalf(cr, false, 2, Hex(0xC08A6A), true);
+      ButtonHalf(cr, p == 14, ButtonMark::kCross, kButton, true);
       return;
-    case 16:  // help topic button: its label is text
+    case 16:  // help topic button: its label is light text, so the face is dark
     case 17:
-      ButtonHalf(cr, p == 16, 0, kPanel, true);
+      ButtonHalf(cr, p == 16, ButtonMark::kNone, kTopicFace, true);
       return;
     case 29:
       FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
@@ -148,8 +204,7 @@ void PaintTable3(cairo_t* cr, int p) {
     case 30:
     case 31:
     case 32:
-      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      Plate(cr, p == 30 ? 4 : 0, 14, p == 31 ? 60 : 56, 32, Hex(0x8A7E5E), true);
+      TextStrip(cr, p);
       return;
     case 33:
     case 34:
@@ -175,24 +230,23 @@ void PaintTable3(cairo_t* cr, int p) {
       cairo_close_path(cr);
       cairo_fill(cr);
       return;
-    case 35:
+    case 35:  // the save rows' spare cells: plain window, nothing is shown in them
     case 36:
-    case 39:
-    case 57:
       FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      if (p == 57) {
-        Plate(cr, 6, 12, 48, 36, Hex(0x55524A), false);
-      } else if (p == 39) {
-        Plate(cr, 6, 12, 48, 36, kPanel);
-        Label(cr, "SLOT", 30, 30, 11, kInk);
-      } else {
-        Plate(cr, 0, 14, p == 36 ? 54 : 60, 32, Hex(0x8A7E5E), false);
-      }
       return;
-    case 40:
+    case 39:
+      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
+      Plate(cr, 6, 12, 48, 36, kPanel);
+      Label(cr, "SLOT", 30, 30, 11, kInk);
+      return;
+    case 57:  // an empty slot: the button's socket, sunk and dark
+      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
+      Plate(cr, 6, 12, 48, 36, Hex(0x2E2C26), false);
+      return;
+    case 40:  // the Economy window's Close: a right half that also carries the window's edge
       FramedTile(cr, kWindow, kSteel, false, true, false, false, p);
-      Plate(cr, 4, 12, 44, 36, Hex(0xC08A6A));
-      Label(cr, "X", 26, 30, 16, kInk);
+      ButtonPlate(cr, false, kButton);
+      ButtonMarkInk(cr, ButtonMark::kCross, true);
       return;
   }
   if ((p >= 41 && p <= 49) || p == 56) {  // the title's panel of the coalitions, 5 x 2 tiles
@@ -308,16 +362,14 @@ void PaintCursors(cairo_t* cr, int p) {
       Plate(cr, 2, 1, 11, 13, kGold);
       return;
     }
-    SetColor(cr, kInk);
-    cairo_rectangle(cr, p == 14 ? 3 : 0, 6, p == 15 ? 15 : 12, 3);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x8A8A80));
-    cairo_rectangle(cr, p == 14 ? 3 : 0, 6, p == 15 ? 15 : 12, 1);
-    cairo_fill(cr);
+    // A slot with a light rim, so that it shows on the dark panels the switches stand on.
+    const double left = p == 14 ? 2 : 0, right = p == 16 ? 13 : 15;
+    Rect(cr, left, 5, right - left, 5, Hex(0xA8A290));
+    Rect(cr, left + (p == 14 ? 1 : 0), 6, right - left - (p == 15 ? 0 : 1), 3, kInk);
     return;
   }
-  if (p == 17) {  // list cursor bar
-    SetColor(cr, Hex(0x3A6AA0), 1);
+  if (p == 17) {  // list cursor bar, dark enough under both list fonts
+    SetColor(cr, Hex(0x2A4A78), 1);
     cairo_rectangle(cr, 0, 1, 15, 13);
     cairo_fill(cr);
     return;
@@ -392,7 +444,8 @@ void PaintTable4(cairo_t* cr, int p) {
     cairo_stroke(cr);
   };
   switch (p) {
-    case 0:
+    case 0:  // the merge keys' ground: the white key letters go over the cell's own symbol
+      Rect(cr, 2, 2, 56, 56, kCard);
       frame(Hex(0xFFFFFF), 3);
       return;
     case 1:
@@ -465,64 +518,6 @@ void PaintTable4(cairo_t* cr, int p) {
       cairo_arc(cr, 30 + r * std::cos(a), 30 + r * std::sin(a), d.Range(3, 5 + t), 0, 2 * kPi);
       cairo_fill(cr);
     }
-  }
-}
-
-// A small picture cut into 60 px tiles: the final screens (by result) and the quit page.
-void PaintScene(cairo_t* cr, int scene, int tile, int cols) {
-  cairo_translate(cr, -60.0 * (tile % cols), -60.0 * (tile / cols));
-  const double w = 60.0 * cols, h = scene == 3 ? 300 : 180;
-  static const uint32_t kSky[] = {0x9A3020, 0x40404A, 0x6A7080, 0x303A50};
-  cairo_pattern_t* sky = cairo_pattern_create_linear(0, 0, 0, h);
-  const Rgb top = Hex(kSky[scene]);
-  cairo_pattern_add_color_stop_rgb(sky, 0, top.r, top.g, top.b);
-  cairo_pattern_add_color_stop_rgb(sky, 1, 0.15, 0.14, 0.10);
-  cairo_set_source(cr, sky);
-  cairo_rectangle(cr, 0, 0, w, h);
-  cairo_fill(cr);
-  cairo_pattern_destroy(sky);
-  SetColor(cr, Hex(0x1A1814));
-  // Ruins and skyline.
-  Dice d{uint32_t(scene + 7)};
-  for (double x = 0; x < w; x += d.Range(14, 30)) {
-    const double bh = d.Range(20, h * 0.45);
-    cairo_rectangle(cr, x, h - bh, d.Range(10, 26), bh);
-  }
-  cairo_fill(cr);
-  if (scene == 0 || scene == 1) {  // a flag over the ruins in the victor's colour
-    SetColor(cr, Hex(0x1A1814));
-    cairo_rectangle(cr, w / 2 - 2, h * 0.15, 4, h * 0.6);
-    cairo_fill(cr);
-    SetColor(cr, scene == 0 ? Hex(0xC02018) : Hex(0x8A8A7A));
-    cairo_rectangle(cr, w / 2 + 2, h * 0.15, 50, 32);
-    cairo_fill(cr);
-  } else if (scene == 2) {  // smoke still rising
-    for (int i = 0; i < 30; ++i) {
-      SetColor(cr, Hex(0x8A8A8A), 0.35);
-      cairo_arc(cr, d.Range(0, w), d.Range(0, h * 0.6), d.Range(6, 18), 0, 2 * kPi);
-      cairo_fill(cr);
-    }
-  } else {  // quit page: a road at dusk leading away
-    SetColor(cr, Hex(0x5A5040));
-    cairo_move_to(cr, w / 2 - 10, h * 0.55);
-    cairo_line_to(cr, w / 2 + 10, h * 0.55);
-    cairo_line_to(cr, w * 0.8, h);
-    cairo_line_to(cr, w * 0.2, h);
-    cairo_fill(cr);
-    SetColor(cr, Hex(0x3A3428));  // ruts along the road
-    cairo_set_line_width(cr, 2);
-    for (int i = -1; i <= 1; i += 2) {
-      cairo_move_to(cr, w / 2 + 4 * i, h * 0.56);
-      cairo_line_to(cr, w / 2 + w * 0.22 * i, h);
-    }
-    cairo_stroke(cr);
-    for (int i = 0; i < 400; ++i) {  // gravel
-      const double gy = d.Range(h * 0.56, h), half = 10 + (gy - h * 0.55) / (h * 0.45) * w * 0.3;
-      SetColor(cr, Hex(d.Unit() < 0.5 ? 0x6A6050 : 0x463E30));
-      cairo_rectangle(cr, std::floor(w / 2 + d.Range(-half, half)), std::floor(gy), 2, 1);
-      cairo_fill(cr);
-    }
-    Label(cr, "QUIT THE GAME?", w / 2, 40, 30, kWhite);
   }
 }
 
@@ -611,9 +606,9 @@ void PaintUi(cairo_t* cr, const ArtItem& item, int p) {
   } else if (n == "Table4") {
     PaintTable4(cr, p);
   } else if (n == "Table5") {
-    PaintScene(cr, 3, p, 10);
+    PaintQuitPicture(cr, p);
   } else if (n == "Final") {
-    PaintScene(cr, p / 12, p % 12, 4);
+    PaintFinalPicture(cr, p / 12, p % 12);
   } else if (n == "Config") {
     PaintConfigPicture(cr);
   } else if (n == "special") {  // slot frame
