@@ -1,4 +1,5 @@
 // Panels, window tiles, sidebar buttons, cursors and marks of the first image archive.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -256,10 +257,15 @@ void PaintTable3(cairo_t* cr, int p) {
   if ((p >= 50 && p <= 55) || (p >= 90 && p <= 95)) {  // economy tabs
     const bool chosen = p >= 90;
     const int tab = chosen ? p - 90 : p - 50;
-    static const char* kTabs[] = {"ECO", "UNITS", "STORE", "REPR", "PROD", "LOSS"};
+    static const char* kTabs[] = {"ECO", "UNITS", "STORE", "REPAIR", "PROD", "LOSS"};
     FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
     Plate(cr, 10, 10, 40, 40, chosen ? kGold : Hex(0x8A7E5E), !chosen);
-    Label(cr, kTabs[tab], 30, 30, 10, kInk);
+    // A word that would touch the plate's edges is set smaller.
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+    cairo_set_font_size(cr, 10);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, kTabs[tab], &e);
+    Label(cr, kTabs[tab], 30, 30, std::min(10.0, 10 * 34 / e.width), kInk);
     return;
   }
   if ((p >= 73 && p <= 78) || (p >= 83 && p <= 88)) {  // staff page amount buttons
