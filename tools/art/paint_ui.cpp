@@ -565,14 +565,14 @@ void Label(cairo_t* cr, const char* text, double cx, double cy, double size, Rgb
 
 void PaintUi(cairo_t* cr, const ArtItem& item, int p) {
   const std::string& n = item.name;
-  if (n == "Table1") {  // bottom panel with three status-line wells
+  if (n == "Table1") {  // bottom panel: the status lines' well, and the Quit button's socket
     Plate(cr, 0, 0, 800, 60, kSteel);
     Plate(cr, 8, 8, 704, 44, Hex(0x26291F), false);
-    Plate(cr, 720, 8, 72, 44, Hex(0x26291F), false);
-  } else if (n == "Table2") {  // sidebar: date box and eleven button sockets
+    Plate(cr, 737, 1, 46, 46, Hex(0x2E3128), false);  // the sidebar's eleventh, at (740, 544)
+  } else if (n == "Table2") {  // sidebar: date box and the first ten button sockets
     Plate(cr, 0, 0, 80, 540, kSteel);
     Plate(cr, 6, 6, 68, 42, Hex(0x26291F), false);
-    for (int i = 0; i < 11; ++i) Plate(cr, 17, 51 + 49 * i, 46, 46, Hex(0x2E3128), false);
+    for (int i = 0; i < 10; ++i) Plate(cr, 17, 51 + 49 * i, 46, 46, Hex(0x2E3128), false);
   } else if (n == "Pictogram") {
     static const char* kIcons[] = {"MAP", "ARMY", "NEW", "STAFF", "ECO",
                                    "OPT", "DISK", "END", "?",     "QUIT"};
