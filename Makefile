@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan-test bench review clean
+.PHONY: all deps configure build run test asan-test bench review guide-pictures clean
 
 all: build
 
@@ -36,6 +36,11 @@ bench: build
 # Pictures of every screen and page in build/review/screens/.
 review: build
 	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/ui_tests --gtest_filter='ReviewScreens.*'
+
+# The guide's pictures in help/pictures/ (committed) and its legend, from the screens and the
+# archive this build draws.
+guide-pictures: build
+	bash scripts/guide-pictures.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -1,25 +1,59 @@
 // The player's guide the build puts in help/gvm.htm: present, a complete HTML page whose tags
-// all close in order, and quoting the game's own button and page texts.
+// all close in order, quoting the game's own button and page texts, with a picture of every
+// screen and page that the build copies beside it, a legend as the tables now stand, and the
+// README pointing to it.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tools/help/legend_html.hpp"
+
 namespace gm {
 namespace {
+
+std::string ReadText(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 std::string ReadHelpPage() {
   const char* buildDir = std::getenv("GM_BUILD_DIR");
   if (buildDir == nullptr) return {};
-  std::ifstream in(std::string(buildDir) + "/help/gvm.htm", std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
+  return ReadText(std::string(buildDir) + "/help/gvm.htm");
+}
+
+// The values of every `attribute="..."` in the text, in order.
+std::vector<std::string> AttributeValues(const std::string& text, const std::string& attribute) {
+  std::vector<std::string> values;
+  const std::string key = attribute + "=\"";
+  for (size_t pos = text.find(key); pos != std::string::npos; pos = text.find(key, pos)) {
+    pos += key.size();
+    const size_t end = text.find('"', pos);
+    if (end == std::string::npos) break;
+    values.push_back(text.substr(pos, end - pos));
+  }
+  return values;
+}
+
+// Width and height from a PNG file's header; 0, 0 when it is no PNG.
+std::pair<int, int> PngSize(const std::filesystem::path& file) {
+  const std::string bytes = ReadText(file);
+  if (bytes.size() < 24 || bytes.compare(1, 3, "PNG") != 0) return {0, 0};
+  auto word = [&](size_t at) {
+    int v = 0;
+    for (size_t i = 0; i < 4; ++i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+    return v;
+  };
+  return {word(16), word(20)};
 }
 
 // Walks the tags of the page; returns an empty string when every opened tag is closed in order,
@@ -88,6 +122,93 @@ TEST(HelpPage, HasTheAboutSectionTheGameLinksTo) {
     EXPECT_NE(page.find(nation), std::string::npos) << nation;
   }
 }
+
+// A picture of every screen and page, each an 800 x 600 frame, and every picture the page shows
+// copied beside it with the size the page gives.
+TEST(HelpPage, ShowsEveryScreenAndPageFromItsOwnFolder) {
+  const char* buildDir = std::getenv("GM_BUILD_DIR");
+  if (buildDir == nullptr) GTEST_SKIP() << "GM_BUILD_DIR is not set";
+  const std::string page = ReadHelpPage();
+  const std::filesystem::path help = std::filesystem::path(buildDir) / "help";
+  for (const char* screen : {"settings-dialog",
+                             "title",
+                             "battlefield",
+                             "battlefield-selected",
+                             "unit-card",
+                             "assault",
+                             "air-layer",
+                             "map1",
+                             "map2",
+                             "computer-turn",
+                             "new-unit",
+                             "placement",
+                             "unit-staff",
+                             "economy-statistics",
+                             "economy-units",
+                             "economy-store",
+                             "economy-repair",
+                             "economy-production",
+                             "economy-losses",
+                             "options",
+                             "save-load",
+                             "end-turn",
+                             "help",
+                             "quit",
+                             "final"}) {
+    const std::string src = std::string("pictures/") + screen + ".png";
+    EXPECT_NE(page.find("src=\"" + src + "\""), std::string::npos) << src;
+    EXPECT_EQ(PngSize(help / src), std::make_pair(800, 600)) << src;
+  }
+  const auto sources = AttributeValues(page, "src");
+  const auto widths = AttributeValues(page, "width");
+  const auto heights = AttributeValues(page, "height");
+  ASSERT_EQ(sources.size(), widths.size());
+  ASSERT_EQ(sources.size(), heights.size());
+  for (size_t i = 0; i < sources.size(); ++i) {
+    ASSERT_EQ(sources[i].rfind("pictures/", 0), 0u) << sources[i] << " is not the guide's own";
+    const auto [w, h] = PngSize(help / sources[i]);
+    ASSERT_GT(w, 0) << sources[i] << " missing";
+    // Small marks are shown twice their size.
+    EXPECT_TRUE((std::to_string(w) == widths[i] && std::to_string(h) == heights[i]) ||
+                (std::to_string(2 * w) == widths[i] && std::to_string(2 * h) == heights[i]))
+        << sources[i] << " is " << w << "x" << h;
+  }
+}
+
+#if defined(GM_GUIDE_SOURCE_DIR) && defined(GM_README)
+// No committed picture is left that neither the guide nor the README shows.
+TEST(HelpPage, EveryCommittedPictureIsShown) {
+  const std::filesystem::path source = GM_GUIDE_SOURCE_DIR;
+  const std::string page = ReadText(source / "gvm.htm");
+  const std::string readme = ReadText(GM_README);
+  int pictures = 0;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(source / "pictures")) {
+    if (!entry.is_regular_file()) continue;
+    ++pictures;
+    const std::string name = entry.path().lexically_relative(source).generic_string();
+    EXPECT_TRUE(page.find("\"" + name + "\"") != std::string::npos ||
+                readme.find("help/" + name) != std::string::npos)
+        << name << " is shown nowhere";
+  }
+  EXPECT_GT(pictures, 0);
+}
+
+// The legend's tables are those the tables give now: a change of the formation types, the
+// terrains or the symbols needs `make guide-pictures`.
+TEST(HelpPage, LegendIsUpToDate) {
+  const std::string page = ReadText(std::filesystem::path(GM_GUIDE_SOURCE_DIR) / "gvm.htm");
+  std::string expected = page;
+  ASSERT_TRUE(guide::SpliceLegend(expected, guide::LegendHtml()).IsOk());
+  EXPECT_TRUE(page == expected) << "help/gvm.htm's legend is stale: run make guide-pictures";
+}
+
+// The README shows the Battlefield from the guide's pictures and links the guide.
+TEST(HelpPage, ReadmeShowsTheBattlefieldAndLinksTheGuide) {
+  const std::string readme = ReadText(GM_README);
+  EXPECT_NE(readme.find("](help/pictures/battlefield.png)"), std::string::npos);
+  EXPECT_NE(readme.find("](help/gvm.htm)"), std::string::npos);
+}
+#endif
 
 TEST(HelpPage, ValidatorCatchesBrokenNesting) {
   const struct {

@@ -1,0 +1,168 @@
+// Pictures for the player's guide (`make guide-pictures` copies them into help/pictures/): the
+// front of 22 June 1941 with a formation selected in the middle of the view, its unit card, an
+// assault under way and its losses on the Economy window, an air regiment with its range, and
+// the production page at the German models. Each scene is found from the scenario, not from
+// fixed cells, so it follows the map.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "game_harness.hpp"
+#include "world/reach_grids.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+namespace {
+
+using testing::GameHarness;
+
+constexpr int kCell = 60;
+
+struct Spot {
+  int x = 0, y = 0, score = -1;
+};
+
+// Enemy ground formations at distance 1 and 2 of (x, y).
+int EnemiesAt(const World& w, int x, int y, int distance) {
+  int n = 0;
+  for (int dy = -distance; dy <= distance; ++dy) {
+    for (int dx = -distance; dx <= distance; ++dx) {
+      if (std::max(std::abs(dx), std::abs(dy)) != distance || !InTheatre(x + dx, y + dy)) continue;
+      const TFormation* f = UsedFormation(w, Cell(w, x + dx, y + dy).GroundFormation);
+      if (f != nullptr && InNationSet(kSovietNations, NationOf(*f))) ++n;
+    }
+  }
+  return n;
+}
+
+// The German ground formation with the most enemies in reach, far enough from the theatre's
+// edges to sit in the middle of the view.
+Spot FrontFormation(const World& w) {
+  Spot best;
+  for (int y = kViewMinY + kViewCentreRow; y <= kViewMaxY + kViewCentreRow; ++y) {
+    for (int x = kViewMinX + kViewCentreColumn; x <= kViewMaxX + kViewCentreColumn; ++x) {
+      const TFormation* f = UsedFormation(w, Cell(w, x, y).GroundFormation);
+      if (f == nullptr || !InNationSet(kGermanNations, NationOf(*f)) || f->Ammo == 0) continue;
+      const int score = 2 * EnemiesAt(w, x, y, 1) + EnemiesAt(w, x, y, 2);
+      if (score > best.score) best = {x, y, score};
+    }
+  }
+  return best;
+}
+
+// A German bomber regiment with the most enemy ground formations within four cells.
+Spot BomberBase(const World& w) {
+  Spot best;
+  for (int y = kViewMinY + kViewCentreRow; y <= kViewMaxY + kViewCentreRow; ++y) {
+    for (int x = kViewMinX + kViewCentreColumn; x <= kViewMaxX + kViewCentreColumn; ++x) {
+      const TFormation* f = UsedFormation(w, Cell(w, x, y).AirFormation);
+      if (f == nullptr || !InNationSet(kGermanNations, NationOf(*f)) || KindOf(*f) == 21) continue;
+      int score = 0;
+      for (int d = 1; d <= 4; ++d) score += EnemiesAt(w, x, y, d);
+      if (score > best.score) best = {x, y, score};
+    }
+  }
+  return best;
+}
+
+// Puts the cell in the middle of the Battlefield view; answers its pixel centre.
+std::pair<int, int> CentreOn(World& w, const Spot& s) {
+  w.ViewX = std::clamp(s.x - kViewCentreColumn, kViewMinX, kViewMaxX);
+  w.ViewY = std::clamp(s.y - kViewCentreRow, kViewMinY, kViewMaxY);
+  return {(s.x - w.ViewX) * kCell + kCell / 2, (s.y - w.ViewY) * kCell + kCell / 2};
+}
+
+void ClickAt(GameHarness& g, int x, int y) {
+  g.MoveTo(x, y);
+  g.Click(x, y);
+  g.Frames(1);
+}
+
+void Sidebar(GameHarness& g, int button) {
+  ClickAt(g, 760, 54 + 49 * button + 20);
+}
+
+TEST(ReviewScreens, GuideBattlefield) {
+  GameHarness g;
+  g.StartGame();
+  World& w = g.W();
+  const Spot front = FrontFormation(w);
+  ASSERT_GT(front.score, 0) << "no German formation faces the enemy";
+  const auto [px, py] = CentreOn(w, front);
+  ClickAt(g, px, py);
+  ASSERT_EQ(w.Selection[0], 1);
+  // The pointer rests on a cell of open ground between the marks.
+  g.MoveTo(px - kCell, py + 2 * kCell);
+  g.Frames(2);
+  g.Dump("guide_battlefield_selected");
+
+  g.MoveTo(px, py);
+  g.Press(kMouseRight);
+  g.Frames(1);
+  g.Dump("guide_unit_card");
+  g.Release(kMouseRight);
+  g.Frames(1);
+
+  // An assault on the first adjacent enemy, halfway through its animation.
+  int tx = 0, ty = 0;
+  for (int dy = -1; dy <= 1 && tx == 0; ++dy) {
+    for (int dx = -1; dx <= 1 && tx == 0; ++dx) {
+      if (w.GroundReachGrid(kGroundGridCentre + dy, kGroundGridCentre + dx) == kReachAssault) {
+        tx = px + dx * kCell;
+        ty = py + dy * kCell;
+      }
+    }
+  }
+  ASSERT_NE(tx, 0) << "no enemy to assault";
+  ClickAt(g, tx, ty);
+  g.Frames(12);
+  g.Dump("guide_assault");
+  g.Frames(20);
+  EXPECT_EQ(w.ActionTick, 0);
+
+  // The losses page with that assault's losses booked.
+  Sidebar(g, 5);
+  ClickAt(g, 390, 450);
+  g.MoveTo(10, 500);
+  g.Frames(2);
+  g.Dump("guide_losses");
+}
+
+TEST(ReviewScreens, GuideAirRange) {
+  GameHarness g;
+  g.StartGame();
+  World& w = g.W();
+  const Spot base = BomberBase(w);
+  ASSERT_GT(base.score, 0) << "no German bomber near the front";
+  const auto [px, py] = CentreOn(w, base);
+  Sidebar(g, 2);  // the air layer
+  ClickAt(g, px, py);
+  ASSERT_EQ(w.Selection[0], 1);
+  g.MoveTo(px + kCell, py + 2 * kCell);
+  g.Frames(2);
+  g.Dump("guide_air_selected");
+}
+
+TEST(ReviewScreens, GuideProductionPage) {
+  GameHarness g;
+  g.StartGame();
+  Sidebar(g, 5);
+  ClickAt(g, 330, 450);  // the production tab
+  // The list at the first German tank model, as the held down arrow would bring it.
+  World& w = g.W();
+  auto& list = w.Lists.EquipmentList;
+  for (int i = 1; i <= list.ItemCount; ++i) {
+    if (EquipmentModels[list.Entry(i)].Nation == 2) {
+      list.TopRow = static_cast<std::uint16_t>(std::min(i, list.ItemCount - 15));
+      list.BottomRow = static_cast<std::uint16_t>(list.TopRow + 15);
+      list.UpEnabled = 1;
+      break;
+    }
+  }
+  g.MoveTo(10, 500);
+  g.Frames(2);
+  g.Dump("guide_production");
+}
+
+}  // namespace
+}  // namespace gm
