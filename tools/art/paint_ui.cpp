@@ -509,6 +509,47 @@ void PaintTable4(cairo_t* cr, int p) {
     case 23:
       frame(Hex(0x60E060), 2);
       return;
+    case 2:  // the selected air regiment's own cell
+    case 9:
+      frame(p == 9 ? Hex(0xB0E0FF) : Hex(0x5090D0), p == 9 ? 3 : 2);
+      return;
+    case 3:  // an air-strike target: a falling bomb
+    case 6: {
+      const Rgb c = p == 3 ? Hex(0xFF6040) : Hex(0xA03020);
+      frame(c, 2);
+      SetColor(cr, c);
+      cairo_arc(cr, 30, 34, 8, 0, 2 * kPi);
+      cairo_fill(cr);
+      cairo_move_to(cr, 24, 14), cairo_line_to(cr, 36, 14), cairo_line_to(cr, 30, 27);
+      cairo_close_path(cr);
+      cairo_fill(cr);
+      return;
+    }
+    case 4:  // an enemy air regiment in reach: a gun sight over a wing
+    case 7: {
+      const Rgb c = p == 4 ? Hex(0xF060F0) : Hex(0x902090);
+      frame(c, 2);
+      SetColor(cr, c);
+      cairo_set_line_width(cr, 3);
+      cairo_move_to(cr, 14, 32), cairo_line_to(cr, 46, 32);
+      cairo_move_to(cr, 30, 22), cairo_line_to(cr, 30, 44);
+      cairo_stroke(cr);
+      cairo_set_line_width(cr, 1.5);
+      cairo_arc(cr, 30, 32, 14, 0, 2 * kPi);
+      cairo_stroke(cr);
+      return;
+    }
+    case 5:  // the air grid's fifth mark: a dashed frame
+    case 8: {
+      SetColor(cr, p == 5 ? Hex(0x80F0F0) : Hex(0x408080));
+      cairo_set_line_width(cr, 2);
+      const double dash[] = {6, 4};
+      cairo_set_dash(cr, dash, 2, 0);
+      cairo_rectangle(cr, 2, 2, 56, 56);
+      cairo_stroke(cr);
+      cairo_set_dash(cr, nullptr, 0, 0);
+      return;
+    }
     case 30:
     case 31:
       frame(p == 30 ? Hex(0xFFE060) : Hex(0xA08020), 4);
