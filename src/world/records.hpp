@@ -143,7 +143,7 @@ struct alignas(4) TEconomy {
 struct alignas(2) TSaveSlotTable {
   std::array<std::uint16_t, kSaveSlots> SlotExists;  // slot k is element k - 1
   std::uint8_t SaveLoadMode;                         // 1 save, 0 load
-  std::array<std::uint8_t, 4> reserved0b;            // written along with SaveLoadMode
+  std::array<std::uint8_t, 4> LaterRowModes;         // rows 2..5 of the mode column, set with it
   std::uint8_t ChosenSlot;                           // 1..5
   std::array<std::uint16_t, kSaveSlots> SlotDay;
   std::array<std::uint16_t, kSaveSlots> SlotMonth;

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "world/formation_check.hpp"
+#include "world/screen_state.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm {
@@ -154,12 +155,15 @@ Status CheckSettlements(std::span<const std::uint8_t> bytes, const Layout& l, co
   return Status::Ok();
 }
 
-// Clears the cell words that name settlements beyond the stored count: in a save of a smaller
-// map the cells it does not store keep what they held.
-void ClearStaleSettlementWords(World& w) {
-  const std::uint16_t count = w.GameHeader.SettlementCount;
-  for (TMapCell& c : w.MapCells) {
-    if (c.Settlement > count) c.Settlement = 0;
+// A save of a smaller map leaves the cells it does not store with their terrain, but nothing of
+// the game played before may stand there: no formation, settlement or placement mark.
+void ClearCellsOutside(World& w, std::size_t width, std::size_t height) {
+  for (std::size_t y = 0; y < kMapHeight; ++y) {
+    for (std::size_t x = y < height ? width : 0; x < kMapWidth; ++x) {
+      TMapCell& c = w.MapCells[y * kMapWidth + x];
+      c.GroundFormation = c.AirFormation = c.Settlement = 0;
+      c.PlacementAllowed = 0;
+    }
   }
 }
 
@@ -254,11 +258,14 @@ Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
     w.MapWidth = kMapWidth;
     w.MapHeight = kMapHeight;
   } else {
-    w.ViewX = h.ViewX;
-    w.ViewY = h.ViewY;
+    // The view the file stores, held to the places the game itself can put it.
+    w.ViewX = std::min<std::int32_t>(h.ViewX, kMapViewMaxX);
+    w.ViewY = std::min<std::int32_t>(h.ViewY, kMapViewMaxY);
     w.SideOnMove = h.SideOnMove;
     w.OpeningCoalition = h.OpeningCoalition;
-    if (l.map.width < kMapWidth || l.map.height < kMapHeight) ClearStaleSettlementWords(w);
+    if (l.map.width < kMapWidth || l.map.height < kMapHeight) {
+      ClearCellsOutside(w, l.map.width, l.map.height);
+    }
   }
   CheckFormationRecords(w, FormationArea(h, kind));
   return Status::Ok();

@@ -66,16 +66,23 @@ TEST(WorldFile, SaveOfASmallerMapStoresOnlyItsRowsAndColumns) {
   EXPECT_EQ(Encode(*w, WorldFileKind::kScenario).size(),
             1000u + 4'000'000 + 40 * 200 + 30 * 50 + 80'000);
 
-  // Loading that save replaces those six cells and keeps the rest.
+  // Loading that save replaces those six cells; the rest keep their terrain, but nothing of the
+  // game before stands on them.
   auto target = MakeSyntheticWorld([] {
     SyntheticOptions o = Small();
     o.seed = 7;
     return o;
   }());
-  const TMapCell untouched = target->MapCells[5];
+  TMapCell& outside = target->MapCells[5];
+  outside.GroundFormation = outside.AirFormation = 1;
+  outside.Settlement = 1;
+  outside.PlacementAllowed = 1;
+  const std::uint16_t terrain = outside.Terrain;
   ASSERT_TRUE(DecodeWorldFile(bytes, WorldFileKind::kSave, "s", *target));
   EXPECT_EQ(std::memcmp(&target->MapCells[1002], &w->MapCells[1002], 10), 0);
-  EXPECT_EQ(std::memcmp(&target->MapCells[5], &untouched, 10), 0);
+  EXPECT_EQ(outside.Terrain, terrain);
+  EXPECT_EQ(outside.GroundFormation + outside.AirFormation + outside.Settlement, 0);
+  EXPECT_EQ(outside.PlacementAllowed, 0);
 }
 
 TEST(WorldFile, EncodingRefusesAHeaderBeyondTheRecords) {
@@ -254,7 +261,7 @@ TEST(WorldFile, ScenarioSetsTheOpeningViewAndSaveRestoresItsCopies) {
   auto target = std::make_unique<World>();
   target->MapWidth = 12;  // a save leaves the variables alone
   ASSERT_TRUE(DecodeWorldFile(bytes, WorldFileKind::kSave, "s", *target));
-  EXPECT_EQ(target->ViewX, 65'535);
+  EXPECT_EQ(target->ViewX, 988) << "a view beyond the map is held to its edge";
   EXPECT_EQ(target->ViewY, 300);
   EXPECT_EQ(target->SideOnMove, 0);
   EXPECT_EQ(target->OpeningCoalition, 1);

@@ -47,7 +47,7 @@ constexpr std::uint8_t kLoadMode = 0;
 // reads only the first.
 std::uint8_t& ModeByte(World& w, int slot) {
   if (slot == 1) return w.SaveSlots.SaveLoadMode;
-  return w.SaveSlots.reserved0b[static_cast<std::size_t>(slot - 2)];
+  return w.SaveSlots.LaterRowModes[static_cast<std::size_t>(slot - 2)];
 }
 
 void SetAllModes(World& w, std::uint8_t mode) {

@@ -170,7 +170,7 @@ void ClickSidebarButtons(UiContext& ctx) {
   if (flags[kFlagSaveLoad] == kPageLive && Hit(ctx, kSaveLoadButton)) {
     OpenPage(ctx, OpenSaveLoadPage);
     w.SaveSlots.SaveLoadMode = 0;
-    w.SaveSlots.reserved0b.fill(0);
+    w.SaveSlots.LaterRowModes.fill(0);
     ScanSaveSlots(w, ctx.fs);
     PlayClickSound(ctx);
   }
