@@ -56,11 +56,15 @@ std::uint8_t RateOf(const World& w, int n, int m) {
   return w.Economy.ProductionRate[static_cast<std::size_t>(EconomyIndex(n, m))];
 }
 
-// What each nation earns against what its production costs, above the list.
+// The panels above and below the list, and what each nation earns against what its production
+// costs.
 void DrawEconomyBalance(const UiContext& ctx) {
   DrawImage(ctx, "Table3", 0, 60, 12);
   for (int i = 0; i < 8; ++i) DrawImage(ctx, "Table3", 1, 120 + 60 * i, 12);
   DrawImage(ctx, "Table3", 2, 600, 12);
+  DrawImage(ctx, "Table3", 30, 60, 480);
+  for (int i = 0; i < 4; ++i) DrawImage(ctx, "Table3", 31, 120 + 60 * i, 480);
+  DrawImage(ctx, "Table3", 32, 360, 480);
   DrawGlyphText(ctx, "Real economic", kEconomyLabelX, 35, 1);
   DrawGlyphText(ctx, "Required economic", kEconomyLabelX, 50, 1);
   for (int n = 1; n <= 8; ++n) {
@@ -120,9 +124,6 @@ std::string_view PictureImage(int model) {
 
 void DrawProductionPage(UiContext& ctx) {
   DrawEconomyBalance(ctx);
-  DrawImage(ctx, "Table3", 30, 60, 480);
-  for (int i = 0; i < 4; ++i) DrawImage(ctx, "Table3", 31, 120 + 60 * i, 480);
-  DrawImage(ctx, "Table3", 32, 360, 480);
   DrawListCursorBar(ctx);
   DrawProductionRows(ctx);
   DrawListArrows(ctx);
