@@ -14,6 +14,7 @@
 #include "ui/required_media.hpp"
 #include "ui/screens/parade.hpp"
 #include "ui/settings_dialog.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
@@ -116,7 +117,7 @@ Status MainWindow::LoadGraphics() {
   return loaded;
 }
 
-void MainWindow::ShowLoadingLine(const char* text, std::int32_t y) {
+void MainWindow::ShowLoadingLine(std::string_view text, std::int32_t y) {
   TDirectDrawSurfaceCanvas& canvas = ctx_.Back().Canvas();
   canvas.BrushColor = RgbColor(0, 0, 0);
   canvas.FontColor = RgbColor(255, 255, 255);
@@ -127,14 +128,14 @@ void MainWindow::ShowLoadingLine(const char* text, std::int32_t y) {
 }
 
 Status MainWindow::DXDrawInitialize() {
-  ShowLoadingLine("Loading graphics (module 1). Please wait...", 40);
+  ShowLoadingLine(HintTexts[kHintLoadingGraphics], 40);
   if (Status s = LoadGraphics(); !s) return s;
-  ShowLoadingLine("Loading graphics (module 2). Please wait...", 60);
+  ShowLoadingLine(HintTexts[kHintLoadingTechnics], 60);
   const std::string techn = DataPath(fs_, "techn.dxg");
   if (Status s = Guarded(techn, [&] { techn_.Items.LoadFromFile(fs_, techn); }); !s) return s;
   if (Status s = CheckTechnArchive(techn_.Items, techn); !s) return s;
-  ShowLoadingLine("Loading war_info (module 3). Please wait...", 80);
-  ShowLoadingLine("Loading scenario (module 4). Please wait...", 100);
+  ShowLoadingLine(HintTexts[kHintLoadingWarInfo], 80);
+  ShowLoadingLine(HintTexts[kHintLoadingScenario], 100);
   // The world's own start-up: settings, generator, scenario, record check, orders.
   if (Status s = gm::StartUp(*world_, fs_, platform_.GetClock(), settings_); !s) return s;
   ui_.ResourcesLoaded = 1;

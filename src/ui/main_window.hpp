@@ -5,6 +5,7 @@
 #pragma once
 
 #include <memory>
+#include <string_view>
 
 #include "media/app_events.hpp"
 #include "media/display_device.hpp"
@@ -58,7 +59,7 @@ class MainWindow {
   Status OpenDisplay(const LaunchOptions& options);
   Status LoadGraphics();
   Status DXDrawInitialize();
-  void ShowLoadingLine(const char* text, std::int32_t y);
+  void ShowLoadingLine(std::string_view text, std::int32_t y);
   void DXDraw1RestoreSurface();
   void MakeOffscreenSurfaces();
 

@@ -7,7 +7,7 @@
 #include "flow/screen_flags.hpp"
 #include "system_pages.hpp"
 #include "ui/pointer_input.hpp"
-#include "ui/screens/help_texts.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/save_slots.hpp"
 
 namespace gm {
@@ -83,7 +83,7 @@ TEST(HelpPage, LinkTextsStandInsideTheirAreas) {
                         {6, kGuideLinkLine, 72, 101, 504},
                         {6, kAboutLinkLine6, 72, 197, 391}};
   for (const Case& c : cases) {
-    const std::string_view text = kHelpPages[c.page - 1][c.line - 1];
+    const std::string_view text = HelpPages[c.page][c.line];
     const std::size_t first = text.find_first_not_of(' ');
     const std::size_t last = text.find_last_not_of(' ');
     ASSERT_NE(first, std::string_view::npos);

@@ -1,7 +1,6 @@
 // Panels, the selected cell's lines and the computer turn's status.
 #include "ui/screens/bottom_panel.hpp"
 
-#include <array>
 #include <string>
 
 #include "flow/computer_frame.hpp"
@@ -9,6 +8,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/cell_lines.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
 
@@ -16,24 +16,9 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, 3> kRuleLines = {
-    "Left click for select its unit. Must be set mode ",
-    "\"Army / Air Forces\"",
-    "Pressed right click for info about unit",
-};
-
-// The computer's state names by AiState; rows not listed are empty.
+// The computer's state name, empty for a state the table has no row for.
 std::string_view AiStateName(std::uint8_t state) {
-  switch (state) {
-    case 0:
-      return "Computer turn: avia units AI";
-    case 1:
-      return "Computer turn: army units AI";
-    case 10:
-      return "Computer turn: END ...";
-    default:
-      return {};
-  }
+  return state < AiStateNames.size() ? AiStateNames[state] : std::string_view{};
 }
 
 void DrawSelectedCellLines(UiContext& ctx) {
@@ -63,7 +48,7 @@ void DrawPanels(UiContext& ctx) {
     } else {
       const int font = ctx.ui.BlinkPhase == 1 ? 2 : 1;
       for (int i = 0; i < 3; ++i) {
-        DrawGlyphText(ctx, kRuleLines[static_cast<std::size_t>(i)], 13, 553 + 12 * i, font);
+        DrawGlyphText(ctx, HintTexts[kHintSelectUnit + i], 13, 553 + 12 * i, font);
       }
     }
   }

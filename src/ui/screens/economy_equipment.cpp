@@ -7,6 +7,7 @@
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
 #include "ui/screens/list_scroll.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm {
@@ -32,16 +33,14 @@ std::uint32_t InRepair(const World& w, int n, int m) {
 
 struct EquipmentPage {
   ModelValue value;
-  std::array<std::string_view, 3> description;
+  EconomyTextRow description;  // three lines
 };
 
 // Pages 2, 3 and 4.
 constexpr std::array<EquipmentPage, 3> kPages = {{
-    {InFormations, {"This page shows total amount of types of vehicle in", "battle units", ""}},
-    {InReserve,
-     {"This page shows total amount of types of vehicle on", "storehouses (made and repaired)",
-      ""}},
-    {InRepair, {"This page shows total amount of types of vehicle on", "repair enterprises", ""}},
+    {InFormations, kEconomyInUnitsNote},
+    {InReserve, kEconomyInStoreNote},
+    {InRepair, kEconomyInRepairNote},
 }};
 
 bool ListPage(int page) {
@@ -94,7 +93,7 @@ void DrawEquipmentPage(UiContext& ctx, int page) {
     }
   }
   DrawListArrows(ctx);
-  DrawDescriptionLines(ctx, shown.description);
+  DrawDescriptionLines(ctx, shown.description, 3);
 }
 
 void ScrollEquipmentList(UiContext& ctx) {

@@ -4,6 +4,7 @@
 
 #include "ui/glyph_text.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/records.hpp"
 
 namespace gm {
@@ -11,7 +12,7 @@ namespace gm {
 namespace {
 
 struct LossRow {
-  std::string_view label;
+  StatLabelRow label;
   const TEconomy::NationTable& (*table)(const TEconomy& e);
 };
 
@@ -29,33 +30,30 @@ const TEconomy::NationTable& AircraftLoss(const TEconomy& e) {
 }
 
 constexpr std::array<LossRow, 16> kRows = {{
-    {"Dead", Field<&TEconomy::DeadMen>},
-    {"Surrenders", Field<&TEconomy::SurrenderedMen>},
-    {"Tanks", EquipmentLoss<1>},
-    {"Assault art.", EquipmentLoss<2>},
-    {"Armor cars", EquipmentLoss<3>},
-    {"Field cannon", EquipmentLoss<4>},
-    {"Howitzers:", EquipmentLoss<5>},
-    {"Mortars:", EquipmentLoss<6>},
-    {"AT cannons", EquipmentLoss<7>},
-    {"AD cannons", EquipmentLoss<8>},
-    {"Cars", Field<&TEconomy::CarLosses>},
-    {"Horses", Field<&TEconomy::HorseLosses>},
-    {"Fighters", AircraftLoss<0>},
-    {"Tactic bombers", AircraftLoss<1>},
-    {"Bombers", AircraftLoss<2>},
-    {"Level bombers", AircraftLoss<3>},
+    {kStatDead, Field<&TEconomy::DeadMen>},
+    {kStatSurrenders, Field<&TEconomy::SurrenderedMen>},
+    {EquipmentLossRow(1), EquipmentLoss<1>},
+    {EquipmentLossRow(2), EquipmentLoss<2>},
+    {EquipmentLossRow(3), EquipmentLoss<3>},
+    {EquipmentLossRow(4), EquipmentLoss<4>},
+    {EquipmentLossRow(5), EquipmentLoss<5>},
+    {EquipmentLossRow(6), EquipmentLoss<6>},
+    {EquipmentLossRow(7), EquipmentLoss<7>},
+    {EquipmentLossRow(8), EquipmentLoss<8>},
+    {kStatCarLosses, Field<&TEconomy::CarLosses>},
+    {kStatHorseLosses, Field<&TEconomy::HorseLosses>},
+    {AircraftLossRow(0), AircraftLoss<0>},
+    {AircraftLossRow(1), AircraftLoss<1>},
+    {AircraftLossRow(2), AircraftLoss<2>},
+    {AircraftLossRow(3), AircraftLoss<3>},
 }};
-
-constexpr std::array<std::string_view, 3> kDescription = {
-    "This page shows total amount of human and war losses", "", ""};
 
 }  // namespace
 
 void DrawLossesPage(UiContext& ctx) {
   for (std::size_t r = 0; r < kRows.size(); ++r) {
     const std::int32_t y = EconomyRowY(static_cast<int>(r) + 1);
-    DrawGlyphText(ctx, kRows[r].label, kEconomyLabelX, y, 1);
+    DrawGlyphText(ctx, StatLabels[kRows[r].label], kEconomyLabelX, y, 1);
     const TEconomy::NationTable& table = kRows[r].table(ctx.w.Economy);
     for (int n = 1; n <= 8; ++n) {
       const auto value =
@@ -63,7 +61,7 @@ void DrawLossesPage(UiContext& ctx) {
       DrawGlyphText(ctx, NumberText(value).View(), NationValueX(n), y, 1);
     }
   }
-  DrawDescriptionLines(ctx, kDescription);
+  DrawDescriptionLines(ctx, kEconomyLossesNote, 1);
 }
 
 }  // namespace gm

@@ -46,8 +46,8 @@ void DrawLabelledNumber(const UiContext& ctx, std::string_view label, std::uint3
 // Draws `value` followed directly by `suffix` at (x, y).
 void DrawNumberWithSuffix(const UiContext& ctx, std::uint32_t value, std::string_view suffix,
                           std::int32_t x, std::int32_t y);
-// A page's description lines in the bottom panel, font 1.
-void DrawDescriptionLines(const UiContext& ctx, const std::array<std::string_view, 3>& lines);
+// A page's description in the bottom panel, font 1: `count` rows of EconomyTexts from `first`.
+void DrawDescriptionLines(const UiContext& ctx, int first, int count);
 
 // --- The equipment list of pages 2..5 ---
 

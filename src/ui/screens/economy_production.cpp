@@ -2,11 +2,13 @@
 // the coalition on move and their cells, what production costs against what the nations earn,
 // and the card and picture of the model under the cursor.
 #include <array>
+#include <string>
 
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/economy_totals.hpp"
 #include "world/tables/tables.hpp"
 
@@ -16,10 +18,6 @@ namespace {
 
 constexpr std::int32_t kPictureX = 490;
 constexpr std::int32_t kPictureY = 430;
-
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January ", "February ", "March ",     "April ",   "May ",      "June ",
-    "July ",    "August ",   "September ", "October ", "November ", "December "};
 
 // Order marks by ProductionStatus: not producible, decrease, keep, increase.
 struct OrderMark {
@@ -65,8 +63,8 @@ void DrawEconomyBalance(const UiContext& ctx) {
   DrawImage(ctx, "Table3", 30, 60, 480);
   for (int i = 0; i < 4; ++i) DrawImage(ctx, "Table3", 31, 120 + 60 * i, 480);
   DrawImage(ctx, "Table3", 32, 360, 480);
-  DrawGlyphText(ctx, "Real economic", kEconomyLabelX, 35, 1);
-  DrawGlyphText(ctx, "Required economic", kEconomyLabelX, 50, 1);
+  DrawGlyphText(ctx, EconomyTexts[kEconomyRealEconomic], kEconomyLabelX, 35, 1);
+  DrawGlyphText(ctx, EconomyTexts[kEconomyRequiredEconomic], kEconomyLabelX, 50, 1);
   for (int n = 1; n <= 8; ++n) {
     const auto i = static_cast<std::size_t>(n - 1);
     const std::int32_t x = 190 + 60 * (n - 1);
@@ -99,18 +97,17 @@ void DrawProductionRows(const UiContext& ctx) {
 
 void DrawModelCard(const UiContext& ctx, const TEquipmentModel& e) {
   if (e.IntroMonth >= 1 && e.IntroMonth <= 12) {
-    DrawLabelledNumber(ctx, kMonthNames[static_cast<std::size_t>(e.IntroMonth - 1)], e.IntroYear,
-                       73, 493);
+    DrawLabelledNumber(ctx, UiLabels[kLabelMonthBase + e.IntroMonth], e.IntroYear, 73, 493);
   }
-  DrawLabelledNumber(ctx, "Cost:", e.Cost, 183, 493);
-  DrawGlyphText(ctx, e.AirTransportable == 0 ? "Air transport:No" : "Air transport:Yes", 303, 493,
-                1);
-  DrawLabelledNumber(ctx, "Air defense:", e.AirDefense, 73, 505);
-  DrawLabelledNumber(ctx, "Infantry attack:", e.InfantryAttack, 183, 505);
-  DrawLabelledNumber(ctx, "Air attack:", e.AirAttack, 303, 505);
-  DrawLabelledNumber(ctx, "Ground defense:", e.GroundDefense, 73, 517);
-  DrawLabelledNumber(ctx, "Armor attack:", e.ArmorAttack, 183, 517);
-  DrawLabelledNumber(ctx, "Movement:", e.Movement, 303, 517);
+  DrawLabelledNumber(ctx, UiLabels[kLabelCost], e.Cost, 183, 493);
+  const std::string_view answer = UiLabels[e.AirTransportable == 0 ? kLabelNo : kLabelYes];
+  DrawGlyphText(ctx, std::string(UiLabels[kLabelAirTransport]).append(answer), 303, 493, 1);
+  DrawLabelledNumber(ctx, UiLabels[kLabelAirDefense], e.AirDefense, 73, 505);
+  DrawLabelledNumber(ctx, UiLabels[kLabelInfantryAttack], e.InfantryAttack, 183, 505);
+  DrawLabelledNumber(ctx, UiLabels[kLabelAirAttack], e.AirAttack, 303, 505);
+  DrawLabelledNumber(ctx, UiLabels[kLabelGroundDefense], e.GroundDefense, 73, 517);
+  DrawLabelledNumber(ctx, UiLabels[kLabelArmorAttack], e.ArmorAttack, 183, 517);
+  DrawLabelledNumber(ctx, UiLabels[kLabelMovement], e.Movement, 303, 517);
 }
 
 // "tech01" for models 1..100 up to "tech08" for 701..800.
@@ -135,10 +132,10 @@ void DrawProductionPage(UiContext& ctx) {
   if (m != 0) DrawTechImage(ctx, PictureImage(m), (m - 1) % 100, kPictureX, kPictureY);
   DrawTechImage(ctx, "special", 0, kPictureX, kPictureY);
 
-  DrawGlyphText(ctx, "This page shows total amount of types of vehicle,", 13, 553, 1);
-  DrawGlyphText(ctx, "producing per day. Use: [X] Enemy or not designed", 13, 565, 1);
-  DrawGlyphText(ctx, "[-] dec, [=] unchange, [+] inc production per day", 13, 577, 2);
-  DrawGlyphText(ctx, "Left click for regulation of production current type", 368, 553,
+  // The last line, the order marks' key, in the second font.
+  DrawDescriptionLines(ctx, kEconomyProductionNote, 2);
+  DrawGlyphText(ctx, EconomyTexts[kEconomyProductionNote + 2], 13, 577, 2);
+  DrawGlyphText(ctx, EconomyTexts[kEconomyProductionHint], 368, 553,
                 ctx.ui.BlinkPhase == 1 ? 2 : 1);
 }
 

@@ -3,6 +3,7 @@
 
 #include "ui/glyph_text.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/records.hpp"
 
 namespace gm {
@@ -28,39 +29,30 @@ std::uint32_t CountOf(const World& w, int n) {
   return static_cast<std::uint32_t>((w.Lists.*Counts)[NationIndex(n)]);
 }
 
-// The maxima written after the formation counts, by nation.
-constexpr std::array<std::string_view, 8> kArmyCaps = {"/50",  "/500", "/150", "/70",
-                                                       "/750", "/50",  "/10",  "/10"};
-constexpr std::array<std::string_view, 8> kAirCaps = {"/5",   "/200", "/100", "/15",
-                                                      "/250", "/10",  "/0",   "/0"};
-
 struct StatRow {
-  std::string_view label;
+  StatLabelRow label;
   NationValue value;
-  const std::array<std::string_view, 8>* caps;
+  const std::array<std::string_view, 9>* caps;  // written after the value, by nation
 };
 
 constexpr std::array<StatRow, 16> kRows = {{
-    {"City on start", Stat<kOwned>, nullptr},
-    {"City current", Stat<kHeld>, nullptr},
-    {"Ecomonics", Stat<kHeldValue>, nullptr},
-    {"Conscript", PoolOf<&TEconomy::RecruitPool>, nullptr},
-    {"Elite reserve", PoolOf<&TEconomy::VeteranPool>, nullptr},
-    {"Wounded", PoolOf<&TEconomy::WoundedPool>, nullptr},
-    {"Cars", PoolOf<&TEconomy::CarPool>, nullptr},
-    {"Cars-in repair", PoolOf<&TEconomy::CarRepairPool>, nullptr},
-    {"Cars-per day", PoolOf<&TEconomy::DailyCars>, nullptr},
-    {"Horses", PoolOf<&TEconomy::HorsePool>, nullptr},
-    {"Airbases", Stat<kAirbases>, nullptr},
-    {"Army units/MAX", CountOf<&ListState::NationFormationCount>, &kArmyCaps},
-    {"Air units/MAX", CountOf<&ListState::NationAirCount>, &kAirCaps},
-    {"Humans in army", CountOf<&ListState::NationMen>, nullptr},
-    {"Cars in army", CountOf<&ListState::NationCars>, nullptr},
-    {"Horses in army", CountOf<&ListState::NationHorses>, nullptr},
+    {kStatCityOnStart, Stat<kOwned>, nullptr},
+    {kStatCityCurrent, Stat<kHeld>, nullptr},
+    {kStatEconomics, Stat<kHeldValue>, nullptr},
+    {kStatConscript, PoolOf<&TEconomy::RecruitPool>, nullptr},
+    {kStatEliteReserve, PoolOf<&TEconomy::VeteranPool>, nullptr},
+    {kStatWounded, PoolOf<&TEconomy::WoundedPool>, nullptr},
+    {kStatCars, PoolOf<&TEconomy::CarPool>, nullptr},
+    {kStatCarsInRepair, PoolOf<&TEconomy::CarRepairPool>, nullptr},
+    {kStatCarsPerDay, PoolOf<&TEconomy::DailyCars>, nullptr},
+    {kStatHorses, PoolOf<&TEconomy::HorsePool>, nullptr},
+    {kStatAirbases, Stat<kAirbases>, nullptr},
+    {kStatArmyUnits, CountOf<&ListState::NationFormationCount>, &ArmyCapTexts},
+    {kStatAirUnits, CountOf<&ListState::NationAirCount>, &AirCapTexts},
+    {kStatMenInArmy, CountOf<&ListState::NationMen>, nullptr},
+    {kStatCarsInArmy, CountOf<&ListState::NationCars>, nullptr},
+    {kStatHorsesInArmy, CountOf<&ListState::NationHorses>, nullptr},
 }};
-
-constexpr std::array<std::string_view, 3> kDescription = {
-    "This page shows war, economic and reserves factors", "", ""};
 
 }  // namespace
 
@@ -68,18 +60,18 @@ void DrawStatisticsPage(UiContext& ctx) {
   for (std::size_t r = 0; r < kRows.size(); ++r) {
     const StatRow& row = kRows[r];
     const std::int32_t y = EconomyRowY(static_cast<int>(r) + 1);
-    DrawGlyphText(ctx, row.label, kEconomyLabelX, y, 1);
+    DrawGlyphText(ctx, StatLabels[row.label], kEconomyLabelX, y, 1);
     for (int n = 1; n <= 8; ++n) {
       const std::uint32_t value = row.value(ctx.w, n);
       if (row.caps != nullptr) {
-        DrawNumberWithSuffix(ctx, value, (*row.caps)[static_cast<std::size_t>(n - 1)],
-                             NationValueX(n), y);
+        DrawNumberWithSuffix(ctx, value, (*row.caps)[static_cast<std::size_t>(n)], NationValueX(n),
+                             y);
       } else {
         DrawGlyphText(ctx, NumberText(value).View(), NationValueX(n), y, 1);
       }
     }
   }
-  DrawDescriptionLines(ctx, kDescription);
+  DrawDescriptionLines(ctx, kEconomyStatisticsNote, 3);
 }
 
 }  // namespace gm

@@ -10,6 +10,7 @@
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
@@ -29,9 +30,6 @@ constexpr std::array<std::int32_t, 108> kEconomyTiles = {
     27, 50, 51, 52, 53, 54, 55, 29, 29, 29, 12, 40,  //
     24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
 };
-
-constexpr std::string_view kNationHeader =
-    "Country:  Hungary   Germany    Italia   Romania    USSR     Finland   Slovakia Mongolia";
 
 constexpr HitRect kCloseButton{620, 430, 699, 469};
 
@@ -101,16 +99,16 @@ void DrawNumberWithSuffix(const UiContext& ctx, std::uint32_t value, std::string
   DrawGlyphText(ctx, suffix, x + shift, y, 1);
 }
 
-void DrawDescriptionLines(const UiContext& ctx, const std::array<std::string_view, 3>& lines) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    DrawGlyphText(ctx, lines[i], 13, 553 + 12 * static_cast<std::int32_t>(i), 1);
+void DrawDescriptionLines(const UiContext& ctx, int first, int count) {
+  for (int i = 0; i < count; ++i) {
+    DrawGlyphText(ctx, EconomyTexts[static_cast<std::size_t>(first + i)], 13, 553 + 12 * i, 1);
   }
 }
 
 void DrawEconomyWindow(UiContext& ctx) {
   // The Economy button's open picture is the sidebar's own, drawn just before.
   DrawTileMap(ctx, kEconomyTiles.data(), 12, 9);
-  DrawGlyphText(ctx, kNationHeader, 122, 93, 2);
+  DrawGlyphText(ctx, EconomyTexts[kEconomyHeader], 122, 93, 2);
   DrawNationFlags(ctx);
   const int page = ctx.ui.EconomyPage;
   if (page >= 1 && page <= kPageCount) DrawImage(ctx, "Table3", 89 + page, 60 * page, 420);

@@ -2,8 +2,6 @@
 // the computer.
 #include "ui/screens/end_turn_page.hpp"
 
-#include <array>
-
 #include "flow/screen_flags.hpp"
 #include "flow/start_game.hpp"
 #include "flow/turn_change.hpp"
@@ -11,6 +9,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
@@ -23,16 +22,9 @@ constexpr PageTiles kEndTurnTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMid
 constexpr std::int32_t kTextX = 80;
 constexpr std::int32_t kSwitchY = 330;
 
-struct TextLine {
-  std::int32_t y;
-  std::string_view text;
-};
-constexpr std::array<TextLine, 4> kLines = {{
-    {80, "Computer AI can complete Your turn. This means:"},
-    {96, "Completion of game actions with Your units, but"},
-    {112, "regulation of production stays for Your select."},
-    {kSwitchY, "AI complete Your turn...NO    YES"},
-}};
+// The three lines that explain the switch.
+constexpr std::int32_t kNoteY = 80;
+constexpr std::int32_t kNotePitch = 16;
 
 // The computer plays on with the side's formations that still have orders left; its production
 // choice is skipped while AiCompletesTurn is 1, and the turn changes when it is done.
@@ -45,7 +37,10 @@ void HandTurnToComputer(World& w) {
 
 void DrawEndTurnPage(UiContext& ctx) {
   DrawPageWindow(ctx, kEndTurnTiles);
-  for (const TextLine& line : kLines) DrawGlyphText(ctx, line.text, kTextX, line.y, 3);
+  for (int i = 0; i < 3; ++i) {
+    DrawGlyphText(ctx, HintTexts[kHintAiCompletesNote + i], kTextX, kNoteY + kNotePitch * i, 3);
+  }
+  DrawGlyphText(ctx, HintTexts[kHintAiCompletesSwitch], kTextX, kSwitchY, 3);
   for (const std::int32_t y : {180, 240}) {
     DrawImage(ctx, "Units", 61, 180, y);
     DrawImage(ctx, "Units", 1, 480, y);

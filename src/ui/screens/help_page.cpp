@@ -4,8 +4,8 @@
 #include "flow/screen_flags.hpp"
 #include "ui/click_handler.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/screens/help_texts.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
@@ -33,7 +33,7 @@ constexpr std::int32_t LineY(int line) {
 }
 
 const HelpTopicLabel& Label(int topic) {
-  return kHelpTopicLabels[static_cast<std::size_t>(topic - 1)];
+  return HelpTopicLabels[static_cast<std::size_t>(topic)];
 }
 
 void DrawTopicButtons(UiContext& ctx) {
@@ -50,9 +50,9 @@ void DrawTopicButtons(UiContext& ctx) {
 }
 
 void DrawPageText(UiContext& ctx, int page) {
-  const HelpPageText& lines = kHelpPages[static_cast<std::size_t>(page - 1)];
+  const HelpPageText& lines = HelpPages[static_cast<std::size_t>(page)];
   for (int i = 1; i <= kHelpLineCount; ++i) {
-    const std::string_view line = lines[static_cast<std::size_t>(i - 1)];
+    const std::string_view line = lines[static_cast<std::size_t>(i)];
     std::int32_t x = kTextX;
     int font = 3;
     // The link lines are drawn in the gold font; page 1's sits a little to the right.

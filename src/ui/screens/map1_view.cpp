@@ -1,7 +1,6 @@
 // The middle zoom level of the map.
 #include "ui/screens/map1_view.hpp"
 
-#include <array>
 #include <string>
 
 #include "flow/screen_flags.hpp"
@@ -11,6 +10,7 @@
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/cell_lines.hpp"
 #include "ui/screens/map2_view.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
 
@@ -22,10 +22,6 @@ constexpr std::int32_t kTile = 20;
 constexpr int kColumns = 36;
 constexpr int kRows = 27;
 constexpr HitRect kMapArea{1, 1, 719, 539};
-constexpr std::array<std::string_view, 2> kHintLines = {
-    "Left click on map - for move on map",
-    "Also use \"Army / Air Force\" mode pictogram",
-};
 
 // A formation's nation mark: formations that can still act blink.
 void DrawFormationMark(UiContext& ctx, const TFormation& f, std::int32_t px, std::int32_t py) {
@@ -107,8 +103,8 @@ void DrawMap1Stage(UiContext& ctx) {
   }
   DrawHoverLine(ctx);
   const int font = ctx.ui.BlinkPhase == 1 ? 2 : 1;
-  DrawGlyphText(ctx, kHintLines[0], 13, 553, font);
-  DrawGlyphText(ctx, kHintLines[1], 13, 565, font);
+  DrawGlyphText(ctx, HintTexts[kHintMap1], 13, 553, font);
+  DrawGlyphText(ctx, HintTexts[kHintMap1 + 1], 13, 565, font);
 }
 
 void ClickMap1View(UiContext& ctx) {

@@ -14,6 +14,7 @@
 #include "ui/image_draw.hpp"
 #include "ui/screens/list_scroll.hpp"
 #include "ui/screens/sidebar.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/raise_places.hpp"
 #include "world/tables/tables.hpp"
 
@@ -42,42 +43,21 @@ constexpr HitRect kListRows{75, 90, 344, 389};
 constexpr ListArrows kArrows{{180, 75, 239, 89}, {180, 391, 239, 405}};
 constexpr std::int32_t kArrowX = 180;
 
-// The message under the list for each status 1..5.
-constexpr std::array<std::string_view, 6> kFormingMessages = {
-    "",
-    "Forming new unit is available",
-    "Staff of unit was incorporated later",
-    "Human reserves of current country is ended",
-    "Quota of shaping new units is exhausted",
-    "No free town for placing new unit",
+// The card's lines of an army type and of an air type, in the order of their labels: the
+// type's counts.
+using TypeCount = std::uint16_t TFormationType::*;
+constexpr std::array<TypeCount, kArmyCardLines> kArmyCard = {
+    &TFormationType::Men,          &TFormationType::Tanks,     &TFormationType::SPGuns,
+    &TFormationType::ArmouredCars, &TFormationType::FieldGuns, &TFormationType::Howitzers,
+    &TFormationType::Mortars,      &TFormationType::ATGuns,    &TFormationType::AAGuns,
+    &TFormationType::Cars,         &TFormationType::Horses,
 };
-
-constexpr std::string_view kStaffLabel = "Staff of wartime";
-
-// The card's lines of an army type and of an air type: label and the type's count.
-struct CardLine {
-  std::string_view label;
-  std::uint16_t TFormationType::*count;
+constexpr std::array<TypeCount, kAirCardLines> kAirCard = {
+    &TFormationType::Fighters,
+    &TFormationType::TacticalBombers,
+    &TFormationType::Bombers,
+    &TFormationType::LevelBombers,
 };
-constexpr std::array<CardLine, 11> kArmyCard = {{
-    {"Humans:", &TFormationType::Men},
-    {"Tanks:", &TFormationType::Tanks},
-    {"Assault artillery:", &TFormationType::SPGuns},
-    {"Armor cars:", &TFormationType::ArmouredCars},
-    {"Field cannon:", &TFormationType::FieldGuns},
-    {"Howitzers:", &TFormationType::Howitzers},
-    {"Mortars:", &TFormationType::Mortars},
-    {"Anti-Tank cannons:", &TFormationType::ATGuns},
-    {"Air defense cannons:", &TFormationType::AAGuns},
-    {"Cars:", &TFormationType::Cars},
-    {"Horses:", &TFormationType::Horses},
-}};
-constexpr std::array<CardLine, 4> kAirCard = {{
-    {"Fighter:", &TFormationType::Fighters},
-    {"Tactic bombers:", &TFormationType::TacticalBombers},
-    {"Bombers:", &TFormationType::Bombers},
-    {"Level bombers:", &TFormationType::LevelBombers},
-}};
 
 constexpr std::int32_t kLabelX = 375;
 constexpr std::int32_t kValueX = 575;
@@ -94,22 +74,23 @@ const TFormationType& TypeRow(std::uint16_t type) {
 }
 
 template <std::size_t N>
-void DrawCardLines(UiContext& ctx, const TFormationType& t, const std::array<CardLine, N>& lines) {
+void DrawCardLines(UiContext& ctx, const TFormationType& t, const std::array<TypeCount, N>& counts,
+                   int firstLabel) {
   for (std::size_t j = 0; j < N; ++j) {
     const std::int32_t y = 102 + 12 * static_cast<std::int32_t>(j);
-    DrawGlyphText(ctx, lines[j].label, kLabelX, y, 1);
-    DrawGlyphText(ctx, std::to_string(t.*lines[j].count), kValueX, y, 1);
+    DrawGlyphText(ctx, UiLabels[firstLabel + j], kLabelX, y, 1);
+    DrawGlyphText(ctx, std::to_string(t.*counts[j]), kValueX, y, 1);
   }
 }
 
 void DrawCard(UiContext& ctx, const TFormationType& t) {
   if (t.Branch != 1 && t.Branch != 2) return;
-  DrawGlyphText(ctx, kStaffLabel, kLabelX, 75, 1);
+  DrawGlyphText(ctx, UiLabels[kLabelStaffOfWartime], kLabelX, 75, 1);
   DrawGlyphText(ctx, std::to_string(t.Month) + " " + std::to_string(t.Year), kValueX, 75, 1);
   if (t.Branch == 1) {
-    DrawCardLines(ctx, t, kArmyCard);
+    DrawCardLines(ctx, t, kArmyCard, kLabelArmyCardFirst);
   } else {
-    DrawCardLines(ctx, t, kAirCard);
+    DrawCardLines(ctx, t, kAirCard, kLabelAirCardFirst);
   }
 }
 
@@ -152,9 +133,7 @@ void DrawReinforcementPage(UiContext& ctx) {
     const std::uint16_t type = list.Entry(entry);
     DrawCard(ctx, TypeRow(type));
     DrawImage(ctx, "Units", type - 1, 480, 240);
-    if (status < kFormingMessages.size()) {
-      DrawGlyphText(ctx, kFormingMessages[status], 20, 552, 1);
-    }
+    if (status < FormingMessages.size()) DrawGlyphText(ctx, FormingMessages[status], 20, 552, 1);
   }
   // OK is shown unusable whenever it would do nothing.
   if (status != kRaiseAvailable) {

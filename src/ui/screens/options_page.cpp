@@ -9,6 +9,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
@@ -32,13 +33,13 @@ constexpr HitRect kScale{400, kScaleY, 474, kScaleY + 14};
 
 struct OptionLine {
   std::int32_t y;
-  std::string_view text;
+  HintTextRow text;
 };
 constexpr std::array<OptionLine, 4> kLines = {{
-    {kScaleY, "Game timer interval.....20        60"},
-    {kGridY, "Sectoring battlefields..NO    YES"},
-    {kFpsY, "View FPS................NO    YES"},
-    {kClockY, "View local time.........NO    YES"},
+    {kScaleY, kHintTimerInterval},
+    {kGridY, kHintGridSwitch},
+    {kFpsY, kHintFpsSwitch},
+    {kClockY, kHintClockSwitch},
 }};
 
 void DrawSpeedScale(UiContext& ctx) {
@@ -58,15 +59,18 @@ void DrawSpeedScale(UiContext& ctx) {
 
 // "Now is "Fast mode"  ( Turn = 4 Days)": any turn length but 0 plays four days a turn.
 std::string TurnLengthLine(std::uint8_t turnLength) {
-  if (turnLength == 0) return "Now is \"Realistic mode\"  ( Turn = Day)";
-  return "Now is \"Fast mode\"  ( Turn = 4 Days)";
+  const bool fast = turnLength != 0;
+  return "Now is \"" + std::string(SaveLoadTexts[fast ? kSaveLoadFast : kSaveLoadRealistic]) +
+         (fast ? "\"  ( Turn = 4 Days)" : "\"  ( Turn = Day)");
 }
 
 }  // namespace
 
 void DrawOptionsPage(UiContext& ctx) {
   DrawPageWindow(ctx, kOptionsTiles);
-  for (const OptionLine& line : kLines) DrawGlyphText(ctx, line.text, kTextX, line.y, 3);
+  for (const OptionLine& line : kLines) {
+    DrawGlyphText(ctx, HintTexts[line.text], kTextX, line.y, 3);
+  }
   DrawSpeedScale(ctx);
   DrawSwitch(ctx, kGridY, ctx.ui.ShowGrid);
   DrawSwitch(ctx, kFpsY, ctx.ui.ShowFps);

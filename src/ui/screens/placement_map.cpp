@@ -2,7 +2,6 @@
 // under the pointer framed and the hint lines, and the placing click.
 #include "ui/screens/placement_map.hpp"
 
-#include <array>
 #include <string_view>
 
 #include "flow/screen_flags.hpp"
@@ -11,6 +10,7 @@
 #include "ui/image_draw.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/overlay.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/new_formation.hpp"
 #include "world/world_access.hpp"
 
@@ -21,16 +21,10 @@ namespace {
 constexpr HitRect kMapArea{1, 1, 719, 539};
 constexpr std::int32_t kCell = kBattlefieldCellPixels;
 
-constexpr std::array<std::string_view, 3> kHintLines = {
-    "Place new unit",
-    "Only in own empty towns without contact with enemies",
-    "Left click - placing unit. Right click - cancel...",
-};
 constexpr std::int32_t kHintX = 370;
 
 // Why a click on an allowed cell raised nothing; the first hint line says it.
 constexpr std::string_view kNoFreeRecord = "All 10000 unit records are in use";
-constexpr std::string_view kNoMen = "Human reserves of current country is ended";
 
 void DrawCell(UiContext& ctx, const TMapCell& cell, std::int32_t px, std::int32_t py) {
   const World& w = ctx.w;
@@ -61,10 +55,11 @@ void DrawPlacementMap(UiContext& ctx) {
   World& w = ctx.w;
   UiState& ui = ctx.ui;
   const int font = ui.BlinkPhase == 1 ? 2 : 1;
-  const std::string_view first = ui.PageMessage.empty() ? kHintLines[0] : ui.PageMessage;
+  const std::string_view first =
+      ui.PageMessage.empty() ? HintTexts[kHintPlaceUnit] : ui.PageMessage;
   DrawGlyphText(ctx, first, kHintX, 552, font);
-  DrawGlyphText(ctx, kHintLines[1], kHintX, 564, font);
-  DrawGlyphText(ctx, kHintLines[2], kHintX, 576, font);
+  DrawGlyphText(ctx, HintTexts[kHintPlaceUnit + 1], kHintX, 564, font);
+  DrawGlyphText(ctx, HintTexts[kHintPlaceUnit + 2], kHintX, 576, font);
 
   ScrollAtEdges(ctx, w.ViewX, w.ViewY, kViewMaxX, kViewMaxY);
   for (int r = 0; r < kBattlefieldRows; ++r) {
@@ -97,7 +92,7 @@ void ClickPlacementMap(UiContext& ctx) {
       ui.PageMessage = kNoFreeRecord;
       break;
     case PlacementResult::kNoMen:
-      ui.PageMessage = kNoMen;
+      ui.PageMessage = FormingMessages[kRaiseNoMen];
       break;
   }
 }

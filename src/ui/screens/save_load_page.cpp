@@ -13,6 +13,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/save_slots.hpp"
 
 namespace gm {
@@ -33,12 +34,6 @@ constexpr HitRect kModeColumn{kModeButtonX, 60, 599, 359};
 constexpr HitRect SlotRect(int slot) {
   return {kSlotButtonX, kRowHeight * slot, 479, kRowHeight * slot + 59};
 }
-
-constexpr std::array<std::string_view, 5> kSaveLoadTexts = {"Free slot", "Save mode", "Load mode",
-                                                            "Realistic mode", "Fast mode"};
-constexpr std::array<std::string_view, 12> kMonthNames = {
-    "January ", "February ", "March ",     "April ",   "May ",      "June ",
-    "July ",    "August ",   "September ", "October ", "November ", "December "};
 
 constexpr std::uint8_t kSaveMode = 1;
 constexpr std::uint8_t kLoadMode = 0;
@@ -62,7 +57,8 @@ std::size_t SlotIndex(int slot) {
 std::string SlotDate(const TSaveSlotTable& t, int slot) {
   const std::size_t i = SlotIndex(slot);
   std::string text = "\"";
-  if (t.SlotMonth[i] >= 1 && t.SlotMonth[i] <= 12) text += kMonthNames[t.SlotMonth[i] - 1u];
+  if (t.SlotMonth[i] >= 1 && t.SlotMonth[i] <= 12)
+    text += UiLabels[kLabelMonthBase + t.SlotMonth[i]];
   text += std::to_string(t.SlotDay[i]) + ", " + std::to_string(t.SlotYear[i]) + "\"";
   return text;
 }
@@ -74,13 +70,14 @@ void DrawSlotRow(UiContext& ctx, int slot) {
   DrawImage(ctx, "Table3", 33 + ModeByte(w, slot), kModeButtonX, y);
   if (t.SlotExists[SlotIndex(slot)] == 0) {
     DrawImage(ctx, "Table3", 57, kSlotButtonX, y);
-    DrawGlyphText(ctx, kSaveLoadTexts[0], 90, y + 22, 3);
+    DrawGlyphText(ctx, SaveLoadTexts[kSaveLoadFreeSlot], 90, y + 22, 3);
     return;
   }
   DrawGlyphText(ctx, SlotDate(t, slot), 80, y + 12, 3);
   const std::uint8_t turnLength = t.SlotTurnLength[SlotIndex(slot)];
   if (turnLength <= 1) {
-    const std::string mode = "\"" + std::string(kSaveLoadTexts[3 + turnLength]) + "\"";
+    const std::string mode =
+        "\"" + std::string(SaveLoadTexts[kSaveLoadRealistic + turnLength]) + "\"";
     DrawGlyphText(ctx, mode, 80, y + 28, 3);
   }
 }
@@ -172,7 +169,8 @@ void DrawSaveLoadPage(UiContext& ctx) {
   DrawPageWindow(ctx, kSaveLoadTiles);
   for (int s = 1; s <= kSaveSlots; ++s) DrawSlotRow(ctx, s);
   const bool saveMode = ctx.w.SaveSlots.SaveLoadMode == kSaveMode;
-  DrawGlyphText(ctx, kSaveLoadTexts[saveMode ? 1 : 2], 515, 20, ctx.ui.BlinkPhase == 0 ? 4 : 3);
+  DrawGlyphText(ctx, SaveLoadTexts[saveMode ? kSaveLoadSaveMode : kSaveLoadLoadMode], 515, 20,
+                ctx.ui.BlinkPhase == 0 ? 4 : 3);
   DrawFlashes(ctx);
   DrawPageMessage(ctx);
   DrawButtonFlash(ctx, kCloseButton);

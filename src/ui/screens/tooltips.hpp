@@ -2,18 +2,30 @@
 // that button.
 #pragma once
 
-#include <string>
-#include <string_view>
-#include <vector>
+#include <array>
+#include <cstdint>
 
 #include "ui/ui_context.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
-void DrawSidebarTooltips(UiContext& ctx);
+// The box of a sidebar button: where its top line starts, its width in glyphs (the frame
+// included) and its label lines, rows of UiLabels; its frame lines are the UiLabels rows of its
+// width.
+struct TooltipBox {
+  std::int32_t x;
+  std::int32_t y;
+  int width;
+  int labelCount;
+  std::array<UiLabelRow, 3> labels;
+};
 
-// The lines of a framed box `width` glyphs wide around the labels (padded with blanks): a top
-// line, one line per label, a bottom line, in the fonts' frame glyphs.
-std::vector<std::string> FramedBoxLines(const std::vector<std::string_view>& labels, int width);
+inline constexpr int kSidebarButtons = 11;
+
+// Button b (1..11) from the top: the side on move, zoom, layer and the eight pages.
+const TooltipBox& SidebarTooltip(int button);
+
+void DrawSidebarTooltips(UiContext& ctx);
 
 }  // namespace gm

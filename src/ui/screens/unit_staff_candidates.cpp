@@ -10,6 +10,7 @@
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/list_scroll.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -56,17 +57,17 @@ void DrawRefitCandidates(UiContext& ctx) {
   };
   switch (p.SelectedField) {
     case kAmmoField:
-      row("Ammo", 1, 1);
+      row(UiLabels[kLabelAmmo], 1, 1);
       return;
     case kMenField:
-      row("Elite reserves", kVeteranRow, 1);
-      row("Conscript", kRecruitRow, 2);
+      row(UiLabels[kLabelEliteReserves], kVeteranRow, 1);
+      row(UiLabels[kLabelConscript], kRecruitRow, 2);
       return;
     case kCarsField:
-      row("Cars", 1, 1);
+      row(UiLabels[kLabelCars], 1, 1);
       return;
     case kHorsesField:
-      row("Horses", 1, 1);
+      row(UiLabels[kLabelHorses], 1, 1);
       return;
     default:
       break;

@@ -1,7 +1,6 @@
 // The field list of the Unit staff page.
 #include "ui/screens/unit_staff_fields.hpp"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -10,48 +9,13 @@
 #include "ui/click_handler.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/equipment_groups.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
 
 namespace {
-
-constexpr std::array<std::string_view, kRefitFieldCount> kFieldLabels = {
-    "Ammo",
-    "Humans",
-    "Cars",
-    "Horses",
-    "Tanks (type1)",
-    "Tanks (type2)",
-    "Tanks (type3)",
-    "Tanks (type4)",
-    "Tanks (type5)",
-    "Tanks (type6)",
-    "Assault art. (type1)",
-    "Assault art. (type2)",
-    "Assault art. (type3)",
-    "Armor cars (type1)",
-    "Armor cars (type2)",
-    "Armor cars (type3)",
-    "Field cannons (type1)",
-    "Field cannons (type2)",
-    "Field cannons (type3)",
-    "Field cannons (type4)",
-    "Howitzers (type1)",
-    "Howitzers (type2)",
-    "Howitzers (type3)",
-    "Mortars (type1)",
-    "Mortars (type2)",
-    "Mortars (type3)",
-    "Mortars (type4)",
-    "AT cannons (type1)",
-    "AT cannons (type2)",
-    "AT cannons (type3)",
-    "AD cannons (type1)",
-    "AD cannons (type2)",
-    "AD cannons (type3)",
-};
 
 // Rows of 12 pixels: field f from y 60 + 12f; its text at y 59 + 12f.
 constexpr HitRect kFieldRows{72, 72, 348, 467};
@@ -75,15 +39,10 @@ void DrawNumber(UiContext& ctx, std::uint32_t n, std::int32_t y) {
 
 }  // namespace
 
-std::string_view RefitFieldLabel(int field) {
-  if (field < 1 || field > kRefitFieldCount) return {};
-  return kFieldLabels[static_cast<std::size_t>(field - 1)];
-}
-
 void DrawRefitFields(UiContext& ctx) {
   const TRefitPage& p = ctx.w.Refit.RefitPage;
   for (int field = 1; field <= kRefitFieldCount; ++field) {
-    DrawGlyphText(ctx, RefitFieldLabel(field), kLabelX, FieldTextY(field),
+    DrawGlyphText(ctx, UiLabels[kLabelFieldBase + field], kLabelX, FieldTextY(field),
                   field == p.SelectedField ? 2 : 1);
   }
   const TFormation* f = RefitFormation(ctx.w);

@@ -2,14 +2,9 @@
 // is booked on them, and the click that chooses a field.
 #pragma once
 
-#include <string_view>
-
 #include "ui/ui_context.hpp"
 
 namespace gm {
-
-// The label of field f (1..33) in the list.
-std::string_view RefitFieldLabel(int field);
 
 // Labels (the chosen field in the second font) and values of the formation on the selection.
 void DrawRefitFields(UiContext& ctx);

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string_view>
 
 #include "flow/screen_flags.hpp"
 #include "refit/refit_check.hpp"
@@ -16,6 +15,7 @@
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"
 #include "ui/screens/unit_staff_fields.hpp"
+#include "ui/ui_texts.hpp"
 
 namespace gm {
 
@@ -37,20 +37,14 @@ constexpr std::array<std::int32_t, kCols* kRows> kWindow = {
     24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
 };
 
-constexpr std::array<std::string_view, 3> kRuleLines = {
-    "Rule: for renewing unit must have a spare of actions",
-    "in the current move = 2. Renewing zeroizes spare of",
-    "actions in current turn.",
-};
 constexpr std::int32_t kRuleX = 20;
 constexpr std::int32_t kRuleY = 552;
 constexpr std::int32_t kLinePitch = 12;
 constexpr std::int32_t kStatusX = 370;
 
 void DrawRuleAndStatus(UiContext& ctx) {
-  for (std::size_t i = 0; i < kRuleLines.size(); ++i) {
-    DrawGlyphText(ctx, kRuleLines[i], kRuleX, kRuleY + kLinePitch * static_cast<std::int32_t>(i),
-                  1);
+  for (int i = 0; i < 3; ++i) {
+    DrawGlyphText(ctx, HintTexts[kHintRefitRule + i], kRuleX, kRuleY + kLinePitch * i, 1);
   }
   const std::int32_t message = ctx.w.Refit.MessageNo;
   if (message >= 1 && message <= kRenewMessageCount) {
