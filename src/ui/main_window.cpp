@@ -13,7 +13,6 @@
 #include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
 #include "ui/screens/parade.hpp"
-#include "ui/settings_dialog.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
@@ -188,6 +187,19 @@ Status MainWindow::StartUp(const LaunchOptions& options) {
   return DXDrawInitialize();
 }
 
+Status MainWindow::OpenSettingsDialog(const LaunchOptions& presets) {
+  LaunchOptions dialogDisplay = presets;
+  dialogDisplay.window = true;
+  dialogDisplay.bits = 16;
+  if (Status s = OpenDisplay(dialogDisplay); !s) return s;
+  input_.Initialize();
+  return LoadGraphics();
+}
+
+bool MainWindow::SettingsDialogFrame(SettingsDialog& dialog) {
+  return gm::SettingsDialogFrame(ctx_, app_, dialog);
+}
+
 void MainWindow::HandleEvent(const PlatformEvent& event) {
   switch (event.kind) {
     case PlatformEvent::Kind::kMouseMove:
@@ -247,15 +259,7 @@ void MainWindow::Leave() {
 int MainWindow::Run(const LaunchOptions& options) {
   LaunchOptions chosen = options;
   if (!options.run) {
-    LaunchOptions dialogDisplay = options;
-    dialogDisplay.window = true;
-    dialogDisplay.bits = 16;
-    if (Status s = OpenDisplay(dialogDisplay); !s) {
-      LogLine("gravmark: " + s.Message());
-      return 1;
-    }
-    input_.Initialize();
-    if (Status s = LoadGraphics(); !s) {
+    if (Status s = OpenSettingsDialog(options); !s) {
       LogLine("gravmark: " + s.Message());
       return 1;
     }

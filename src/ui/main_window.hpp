@@ -18,6 +18,7 @@
 #include "platform/platform.hpp"
 #include "platform/status.hpp"
 #include "ui/launch_options.hpp"
+#include "ui/settings_dialog.hpp"
 #include "ui/ui_context.hpp"
 #include "ui/window_sinks.hpp"
 #include "world/world.hpp"
@@ -36,6 +37,11 @@ class MainWindow {
   int Run(const LaunchOptions& options);
 
   // The steps of Run, for tests and tools that drive the window themselves.
+  // Without --run: the settings dialog's window, in a window at 16 bits whatever the presets
+  // say, and the pictures the dialog draws with.
+  Status OpenSettingsDialog(const LaunchOptions& presets);
+  // One turn of the dialog's loop; false once the window was closed.
+  bool SettingsDialogFrame(SettingsDialog& dialog);
   // The settings are known: the title screen, the display, the archives and the scenario.
   Status StartUp(const LaunchOptions& options);
   void HandleEvent(const PlatformEvent& event);

@@ -216,24 +216,29 @@ void SettingsDialog::Draw(UiContext& ctx) const {
   DrawImage(ctx, "Cursors", kCursorArrow, mouseX_, mouseY_);
 }
 
+bool SettingsDialogFrame(UiContext& ctx, AppEvents& app, SettingsDialog& dialog) {
+  Platform& platform = ctx.platform;
+  PlatformEvent event;
+  while (platform.PollEvent(event)) {
+    if (event.kind == PlatformEvent::Kind::kQuit) return false;
+    if (event.kind == PlatformEvent::Kind::kMouseMove) dialog.MouseMove(event.x, event.y);
+    if (event.kind == PlatformEvent::Kind::kClick) dialog.Click(event.x, event.y);
+    if (event.kind == PlatformEvent::Kind::kFocusGained) app.SetActive(true);
+    if (event.kind == PlatformEvent::Kind::kFocusLost) app.SetActive(false);
+  }
+  KeySnapshot keys{};
+  platform.ReadKeyboard(keys);
+  dialog.Keys(keys);
+  dialog.Draw(ctx);
+  ctx.display.Flip();
+  return true;
+}
+
 bool RunSettingsDialog(UiContext& ctx, AppEvents& app, LaunchOptions& options) {
   SettingsDialog dialog(options);
-  Platform& platform = ctx.platform;
   while (dialog.GetOutcome() == SettingsDialog::Outcome::kOpen) {
-    PlatformEvent event;
-    while (platform.PollEvent(event)) {
-      if (event.kind == PlatformEvent::Kind::kQuit) return false;
-      if (event.kind == PlatformEvent::Kind::kMouseMove) dialog.MouseMove(event.x, event.y);
-      if (event.kind == PlatformEvent::Kind::kClick) dialog.Click(event.x, event.y);
-      if (event.kind == PlatformEvent::Kind::kFocusGained) app.SetActive(true);
-      if (event.kind == PlatformEvent::Kind::kFocusLost) app.SetActive(false);
-    }
-    KeySnapshot keys{};
-    platform.ReadKeyboard(keys);
-    dialog.Keys(keys);
-    dialog.Draw(ctx);
-    ctx.display.Flip();
-    platform.WaitForEvent(20);
+    if (!SettingsDialogFrame(ctx, app, dialog)) return false;
+    ctx.platform.WaitForEvent(20);
   }
   if (dialog.GetOutcome() != SettingsDialog::Outcome::kRun) return false;
   options = dialog.Result();

@@ -64,6 +64,10 @@ class SettingsDialog {
   std::int32_t mouseY_ = 0;
 };
 
+// One turn of the dialog's loop: its waiting events, the keyboard, then the dialog drawn and
+// shown. False once the window was closed.
+bool SettingsDialogFrame(UiContext& ctx, AppEvents& app, SettingsDialog& dialog);
+
 // Shows the dialog in the open window until "Run!" (true, `options` updated) or "Exit", Esc or
 // closing the window (false).
 bool RunSettingsDialog(UiContext& ctx, AppEvents& app, LaunchOptions& options);

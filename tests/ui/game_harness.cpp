@@ -43,6 +43,22 @@ LaunchOptions ScriptedOptions() {
 }
 
 GameHarness::GameHarness(const LaunchOptions& options) : folder_(FreshFolder()) {
+  MakeWindow();
+  started_ = window_->StartUp(options);
+}
+
+GameHarness::GameHarness(ThroughSettingsDialog) : folder_(FreshFolder()) {
+  MakeWindow();
+  const LaunchOptions presets;
+  started_ = window_->OpenSettingsDialog(presets);
+  if (started_) {
+    dialog_ = std::make_unique<SettingsDialog>(presets);
+    started_ = Status::Error("the settings dialog is still open");
+    DialogFrame();
+  }
+}
+
+void GameHarness::MakeWindow() {
   const std::filesystem::path build = BuildFolder();
   std::filesystem::create_directory_symlink(build / "data", folder_ / "data");
   std::filesystem::create_directory_symlink(build / "help", folder_ / "help");
@@ -50,7 +66,20 @@ GameHarness::GameHarness(const LaunchOptions& options) : folder_(FreshFolder()) 
   platform_.SetKeptFrames(1);
   fs_ = std::make_unique<PosixFileSystem>(folder_.string() + "/");
   window_ = std::make_unique<MainWindow>(platform_, *fs_);
-  started_ = window_->StartUp(options);
+}
+
+void GameHarness::DialogFrame() {
+  if (dialog_ != nullptr) (void)window_->SettingsDialogFrame(*dialog_);
+}
+
+Status GameHarness::StartFromDialog() {
+  if (dialog_ == nullptr || dialog_->GetOutcome() != SettingsDialog::Outcome::kRun) {
+    return Status::Error("the settings dialog did not end with Run!");
+  }
+  const LaunchOptions chosen = dialog_->Result();
+  dialog_.reset();
+  started_ = window_->StartUp(chosen);
+  return started_;
 }
 
 GameHarness::~GameHarness() {
@@ -69,22 +98,27 @@ void GameHarness::Frames(int n) {
 
 void GameHarness::MoveTo(int x, int y) {
   platform_.MoveMouse(x, y);
-  window_->PumpEvents();
+  Pump();
 }
 
 void GameHarness::Click(int x, int y) {
   platform_.Click(x, y);
-  window_->PumpEvents();
+  Pump();
 }
 
 void GameHarness::Press(std::uint8_t button) {
   platform_.PressButton(button);
-  window_->PumpEvents();
+  Pump();
 }
 
 void GameHarness::Release(std::uint8_t button) {
   platform_.ReleaseButton(button);
-  window_->PumpEvents();
+  Pump();
+}
+
+void GameHarness::Pump() {
+  // The open dialog takes its events in its own loop.
+  if (dialog_ == nullptr) window_->PumpEvents();
 }
 
 void GameHarness::Key(int virtualKey, bool down) {

@@ -12,6 +12,7 @@
 #include "platform/posix_file_system.hpp"
 #include "ui/launch_options.hpp"
 #include "ui/main_window.hpp"
+#include "ui/settings_dialog.hpp"
 
 namespace gm::testing {
 
@@ -21,10 +22,23 @@ std::filesystem::path BuildFolder();
 // Options of a scripted start: no dialog, German humans against the Soviet computer by default.
 LaunchOptions ScriptedOptions();
 
+// A start as the game makes it without --run: the settings dialog first.
+struct ThroughSettingsDialog {};
+
 class GameHarness {
  public:
   explicit GameHarness(const LaunchOptions& options = ScriptedOptions());
+  // The dialog's window with the dialog's defaults. MoveTo, Click and Key then reach the dialog
+  // through its own loop (DialogFrame) until StartFromDialog.
+  explicit GameHarness(ThroughSettingsDialog);
   ~GameHarness();
+
+  SettingsDialog& Dialog() { return *dialog_; }
+  // One turn of the dialog's loop: the waiting events, the keyboard, a drawn frame.
+  void DialogFrame();
+  // The game with the dialog's choices, as its "Run!" starts it; an error while the dialog has
+  // not ended with "Run!".
+  Status StartFromDialog();
 
   bool Started() const { return started_.IsOk(); }
   const Status& StartStatus() const { return started_; }
@@ -38,7 +52,7 @@ class GameHarness {
 
   // n frames, the clock moving one timer interval before each, after the waiting events.
   void Frames(int n = 1);
-  // Events only; the next frame sees their effect.
+  // Events only; the next frame sees their effect (the dialog's next frame while it is open).
   void MoveTo(int x, int y);
   void Click(int x, int y);
   void Press(std::uint8_t button);
@@ -59,10 +73,14 @@ class GameHarness {
   void Dump(const std::string& name);
 
  private:
+  void MakeWindow();
+  void Pump();
+
   HeadlessPlatform platform_;
   std::filesystem::path folder_;
   std::unique_ptr<PosixFileSystem> fs_;
   std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<SettingsDialog> dialog_;
   Status started_;
 };
 

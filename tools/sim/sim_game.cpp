@@ -20,7 +20,7 @@
 #include "rules/war_end.hpp"
 #include "world/save_slots.hpp"
 #include "world/world_access.hpp"
-#include "world_check.hpp"
+#include "world/world_check.hpp"
 
 namespace gm {
 

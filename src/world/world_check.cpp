@@ -1,5 +1,5 @@
 // Consistency of the world between turns: file image, cell words, formation records, pools.
-#include "world_check.hpp"
+#include "world/world_check.hpp"
 
 #include <string>
 #include <vector>
