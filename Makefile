@@ -34,9 +34,10 @@ asan-test: deps
 bench: build
 	@for b in $(BUILD)/tests-bin/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 
-# Pictures of every screen and page in build/review/screens/.
+# Pictures of every screen and page in build/review/screens/, the play-throughs' (play_*) too.
 review: build
 	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/ui_tests --gtest_filter='ReviewScreens.*'
+	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/play_tests
 
 # The guide's pictures in help/pictures/ (committed) and its legend, from the screens and the
 # archive this build draws.

@@ -26,9 +26,6 @@ inside() {
     [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
     exit 1
   }
-  shot() {
-    xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
-  }
   # Clicks at a point of the game's 800 x 600 frame.
   click() {
     xdotool mousemove "$((X + $1))" "$((Y + $2))"
@@ -36,22 +33,47 @@ inside() {
     xdotool click 1
     sleep "${3:-0.5}"
   }
-  # A screenshot; its frame is written for people to look at (build/review/screens/), the
-  # checksum of its middle and the colour at (x, y) kept for the checks.
+  # A screenshot: the checksum of its frame's middle kept for the checks, the colour of the
+  # frame's pixel (640, 450) (Start on the title screen) in $colour. With a second word "png"
+  # the frame is also written for people to look at (build/review/screens/).
   shot() {
+    local png=()
+    [ "${2:-}" = png ] && png=("$review/play_window_$1.png")
     xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
-    read -r middle colour < <("$frame" "$out/$1.xwd" "$X" "$Y" "${2:-0}" "${3:-0}" \
-      "$review/play_window_$1.png") || fail "cannot read the screenshot $1"
+    read -r middle colour < <("$frame" "$out/$1.xwd" "$X" "$Y" 640 450 "${png[@]}") ||
+      fail "cannot read the screenshot $1"
     echo "$middle" >"$out/$1.middle"
   }
-  differ() {
-    cmp -s "$out/$1.middle" "$out/$2.middle" && fail "the screen did not change from $1 to $2"
-    echo "$1 and $2 differ"
+  # Screenshots `name` for about two seconds, longer than a blink of the map: every picture of
+  # the frame's middle that the screen shows, one a line in name.middles.
+  watch() {
+    : >"$out/$1.middles"
+    for i in $(seq 12); do
+      shot "$1" "$([ "$i" -eq 12 ] && echo png)"
+      cat "$out/$1.middle" >>"$out/$1.middles"
+      sleep 0.2
+    done
+  }
+  # Clicks, then takes screenshots `name` until the frame's middle is none of the pictures the
+  # screen `from` showed: the screen has changed (then watched in turn). Fails after 10 seconds.
+  click_to() {
+    local x=$1 y=$2 from=$3 name=$4
+    click "$x" "$y" 0
+    for _ in $(seq 50); do
+      sleep 0.2
+      shot "$name"
+      if ! grep -qxF "$(cat "$out/$name.middle")" "$out/$from.middles"; then
+        echo "$from -> $name: the screen changed"
+        watch "$name"
+        return
+      fi
+    done
+    fail "the screen did not change from $from to $name"
   }
 
   ./gravmark --run --window --no-sound >"$out/game.log" 2>&1 &
   pid=$!
-  wid=$(timeout 20 xdotool search --sync --name '^Gvm') || fail "the window never opened"
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
   wid=${wid%%$'\n'*}
   eval "$(xdotool getwindowgeometry --shell "$wid")"
   echo "window $wid at $X,$Y size ${WIDTH}x$HEIGHT"
@@ -59,28 +81,26 @@ inside() {
   # The title screen once the archives and the scenario are loaded: its Start button drawn.
   xdotool mousemove "$((X + 790))" "$((Y + 5))"
   for _ in $(seq 100); do
-    shot title 640 450
+    shot title
     [ "$colour" != 000000 ] && break
     sleep 0.2
   done
-  sleep 0.5
-  shot title
-  click 640 450 1     # Start
-  shot map
-  differ title map
-  click 760 368       # the sidebar's Options
-  shot page
-  differ map page
-  click 360 450       # Close
-  click 760 417       # Save/Load
-  click 570 100       # save mode
-  click 450 90        # slot 1
-  shot saved
-  click 360 450       # Close
+  watch title
+  click_to 640 450 title map    # Start
+  click_to 760 368 map page     # the sidebar's Options
+  click_to 360 450 page closed  # Close
+  click 760 417                 # Save/Load
+  click 570 100                 # save mode
+  click 450 90                  # slot 1
+  for _ in $(seq 50); do
+    [ -f slot1.sav ] && break
+    sleep 0.2
+  done
   [ -f slot1.sav ] || fail "the Save/Load page wrote no slot1.sav"
-  click 760 564       # Quit
-  shot quit
-  click 240 450 0     # Yes
+  watch saved
+  click_to 360 450 saved back   # Close
+  click_to 760 564 back quit    # Quit
+  click 240 450 0               # Yes
   for _ in $(seq 50); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
