@@ -53,6 +53,7 @@ void FireGlow(cairo_t* cr, double x, double y, double r) {
   cairo_set_source(cr, glow);
   cairo_arc(cr, x, y, r, 0, 2 * kPi);
   cairo_fill(cr);
+  cairo_pattern_destroy(glow);
 }
 
 // Broken blocks along the horizon, from x0 to x1.
