@@ -249,31 +249,39 @@ TEST(MapOrdersTest, TheComputersOrders) {
   }
 }
 
-TEST(MapOrdersTest, AMoveThatEndsTheWarShowsTheFinalScreen) {
+TEST(MapOrdersTest, AMoveOrDropThatEndsTheWarShowsTheFinalScreen) {
   // The Soviet side takes the last German-held town; the rule only reports the end of the war.
-  for (const bool byComputer : {false, true}) {
+  struct Case {
+    int code;
+    bool byComputer;
+    OrderKind kind;
+  };
+  const Case cases[] = {{kReachMove, false, OrderKind::kMove},
+                        {kReachMove, true, OrderKind::kMove},
+                        {kReachDrop, false, OrderKind::kAirDrop}};
+  for (const Case& c : cases) {
     Order o;
     World& w = o.w();
     o.t.AddSettlement(kX + 1, kY, 2, 2, 50);
     o.t.AddSettlement(kX + 50, kY, 2, 5, 50);
     o.t.AddSettlement(kX + 60, kY, 5, 5, 50);
-    w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = kReachMove;
-    if (byComputer) {
+    w.GroundReachGrid(kGroundGridCentre, kGroundGridCentre + 1) = static_cast<std::uint8_t>(c.code);
+    if (c.byComputer) {
       EnterComputerTurn(w);
       w.Ai.AiDecision = kAiMove;
       w.Ai.AiTargetGridX = kGroundGridCentre + 1;
       w.Ai.AiTargetGridY = kGroundGridCentre;
       w.AiOrderPending = 1;
-      EXPECT_EQ(ComputerMapOrder(w, o.s.services), OrderKind::kMove);
+      EXPECT_EQ(ComputerMapOrder(w, o.s.services), c.kind);
       EXPECT_EQ(w.AiOrderPending, 1);  // the computer turn is over: its mark is left alone
     } else {
       ShowMapScreen(w);
-      EXPECT_EQ(PlayerMapOrder(w, o.s.services), OrderKind::kMove);
+      EXPECT_EQ(PlayerMapOrder(w, o.s.services), c.kind);
     }
-    EXPECT_EQ(w.WarResult, kSovietVictory) << byComputer;
+    EXPECT_EQ(w.WarResult, kSovietVictory) << c.code << c.byComputer;
     EXPECT_EQ(w.ScreenFlags, (std::array<std::uint8_t, kScreenFlagCount>{0, 0, 0, 0, 0, 0, 0, 0, 0,
                                                                          0, 0, 0, kScreenFinal}))
-        << byComputer;
+        << c.code << c.byComputer;
   }
 }
 
