@@ -6,6 +6,7 @@
 
 #include "ai_world.hpp"
 #include "world/production_status.hpp"
+#include "world/screen_state.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm {
@@ -30,7 +31,7 @@ TEST(ComputerTurnTest, AnEmptyTurnRunsBothPassesAndEndsInOneStep) {
   EXPECT_EQ(w.Ai.AiState, kAiTurnDone);
   EXPECT_EQ(w.Ai.AiPass, 2);
   EXPECT_EQ(w.Ai.AiFormationIndex, 1);
-  EXPECT_EQ(w.ScreenFlags[1], 2);
+  EXPECT_EQ(w.ScreenFlags[kFlagLayer], kLayerArmy);
   EXPECT_EQ(w.AiOrderPending, 0);
   EXPECT_NE(w.Economy.ProductionStatus, before);  // the production choice ran
 }

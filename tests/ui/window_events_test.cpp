@@ -55,7 +55,7 @@ TEST(WindowEvents, NoSoundDeviceMeansSilence) {
   g.Platform().SetMusicAvailable(false);
   g.StartGame();
   g.Frames(5);
-  EXPECT_EQ(g.W().ScreenFlags[0], 2);
+  EXPECT_EQ(g.W().ScreenFlags[kFlagZoom], kZoomBattlefield);
   EXPECT_FALSE(g.Window().Music().Playing());
 }
 
