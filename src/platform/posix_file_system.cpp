@@ -10,6 +10,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/log.hpp"
 #include "platform/program_folder.hpp"
 
 namespace gm {
@@ -140,11 +141,15 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
     if (::lstat(tmp.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(tmp.c_str());
     return result;
   }
-  // The rename is durable only once the folder itself is on disk.
+  // The rename is durable only once the folder itself is on disk. By now the new file has
+  // replaced the old one, so a folder that cannot be flushed is told in the log, not reported as
+  // a failed write that kept the old file.
   const std::string folder = FolderOf(path);
   Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.Get() < 0) return ErrnoError(folder, "cannot open folder", errno);
-  if (::fsync(dir.Get()) != 0) return ErrnoError(folder, "cannot flush folder to disk", errno);
+  if (dir.Get() < 0 || ::fsync(dir.Get()) != 0) {
+    LogLine(
+        ErrnoError(folder, "written, but the folder cannot be flushed to disk", errno).Message());
+  }
   return Status::Ok();
 }
 

@@ -260,7 +260,7 @@ int MainWindow::Run(const LaunchOptions& options) {
   LaunchOptions chosen = options;
   if (!options.run) {
     if (Status s = OpenSettingsDialog(options); !s) {
-      LogLine("gravmark: " + s.Message());
+      LogLine(s.Message());
       return 1;
     }
     if (!RunSettingsDialog(ctx_, app_, chosen)) {
@@ -269,7 +269,7 @@ int MainWindow::Run(const LaunchOptions& options) {
     }
   }
   if (Status s = StartUp(chosen); !s) {
-    LogLine("gravmark: " + s.Message());
+    LogLine(s.Message());
     Leave();
     return 1;
   }

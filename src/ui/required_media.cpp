@@ -19,6 +19,7 @@ std::vector<Need> GraphicNeeds() {
       {"Table1", 1},   {"Table2", 1},     {"Table3", 180},  {"Table4", 32},  {"Table5", 50},
       {"Final", 36},   {"Pictogram", 30}, {"Cursors", 121}, {"Units", 200},  {"Units2", 200},
       {"Font01", 256}, {"Font02", 256},   {"Font03", 256},  {"Font04", 256}, {"Font05", 256},
+      {"Config", 1},
   };
   for (int i = 1; i <= 27; ++i) {
     needs.push_back({std::string("Terrain") + char('0' + i / 10) + char('0' + i % 10), 25});

@@ -92,15 +92,35 @@ TEST(WindowEvents, AMissingOrDamagedDataFileEndsStartUpNamingIt) {
 
 TEST(WindowEvents, AnArchiveWithoutAnImageTheScreensUseIsRefused) {
   PosixFileSystem fs(BuildFolder().string() + "/");
-  TPictureCollection list;
-  list.LoadFromFile(fs, fs.ProgramFolder() + "data/graphic.dxg");
-  const SurfaceFormat format{};
-  list.InitializeImages(&format);
-  list.Restore();
-  ASSERT_TRUE(CheckGraphicArchive(list, "graphic.dxg").IsOk());
-  list.Delete(list.IndexOf("Units2"));
-  const Status s = CheckGraphicArchive(list, "graphic.dxg");
-  EXPECT_NE(s.Message().find("Units2"), std::string::npos) << s.Message();
+  struct Case {
+    const char* name;
+    bool removed;  // else cut to too few patterns
+    const char* said;
+  };
+  const Case cases[] = {
+      {nullptr, false, ""},
+      {"Units2", true, "'Units2' is missing"},
+      {"Config", true, "'Config' is missing"},  // the settings dialog's picture
+      {"Table3", false, "'Table3' has 90 patterns, the game needs 180"},
+  };
+  for (const Case& c : cases) {
+    TPictureCollection list;
+    list.LoadFromFile(fs, fs.ProgramFolder() + "data/graphic.dxg");
+    if (c.name != nullptr && c.removed) list.Delete(list.IndexOf(c.name));
+    if (c.name != nullptr && !c.removed) {
+      TPictureCollectionItem& item = list.Items(list.IndexOf(c.name));
+      item.PatternHeight *= 2;
+    }
+    const SurfaceFormat format{};
+    list.InitializeImages(&format);
+    list.Restore();
+    const Status s = CheckGraphicArchive(list, "graphic.dxg");
+    if (c.name == nullptr) {
+      EXPECT_TRUE(s.IsOk()) << s.Message();
+    } else {
+      EXPECT_NE(s.Message().find(c.said), std::string::npos) << s.Message();
+    }
+  }
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ std::string WithoutFolder(std::string text, const std::string& folder) {
 
 // The page names the files without the program's folder; the log keeps the whole message.
 void ReportFailure(UiContext& ctx, const std::string& headline, const Status& status) {
-  LogLine("gravmark: " + headline + " " + status.Message());
+  LogLine(headline + " " + status.Message());
   ctx.ui.PageMessage = headline + "\n" + WithoutFolder(status.Message(), ctx.fs.ProgramFolder());
 }
 
