@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
@@ -163,6 +165,68 @@ TEST(Battlefield, TheRightButtonShowsTheCardOfTheFormationUnderThePointer) {
   EXPECT_EQ(f.g.Ui().CardOffsetX, 0);
   f.g.Release(kMouseRight);
   EXPECT_EQ(f.g.Ui().RightButtonDown, 0);
+}
+
+// The pixels of a part of view cell (c, r): (dx, dy) from its corner, w x h.
+std::vector<std::uint32_t> Region(GameHarness& g, int c, int r, int dx, int dy, int w, int h) {
+  std::vector<std::uint32_t> out;
+  for (int y = dy; y < dy + h; ++y) {
+    for (int x = dx; x < dx + w; ++x) out.push_back(g.PixelAt(60 * c + x, 60 * r + y));
+  }
+  return out;
+}
+
+TEST(Battlefield, UnitsAndTheirMarksByLayerAndOrdersLeft) {
+  Field f;  // German infantry at view cell (3, 3)
+  World& w = f.g.W();
+  const int air = f.g.Place(w.ViewX + 5, w.ViewY + 3, testing::kGermanFighters);
+  f.g.MoveTo(10 * 60 + 30, 7 * 60 + 30);  // the pointer's frame far from the cells looked at
+  // Parts of a cell: the symbol, the orders mark at (45, 45) and the nation mark at (0, 45) of a
+  // ground formation; the air formation's marks sit 30 pixels higher in the air layer.
+  struct Part {
+    int dx, dy, w, h;
+  };
+  const Part symbol{15, 10, 30, 30}, orders{45, 45, 15, 15}, nation{0, 45, 15, 15},
+      airOrders{45, 15, 15, 15};
+  const auto look = [&](int c, const Part& p) { return Region(f.g, c, 3, p.dx, p.dy, p.w, p.h); };
+  struct Frame {
+    MapLayer layer;
+    int orders;
+  };
+  const auto draw = [&](Frame fr) {
+    w.ScreenFlags[kFlagLayer] = fr.layer;
+    Formation(w, f.own).OrdersLeft = static_cast<std::uint8_t>(fr.orders);
+    f.g.Frames(1);
+  };
+  constexpr int kEmpty = 7, kGround = 3, kAir = 5;
+
+  draw({kLayerArmy, 2});
+  const auto symbolTwo = look(kGround, symbol), ordersTwo = look(kGround, orders);
+  EXPECT_NE(symbolTwo, look(kEmpty, symbol));
+  EXPECT_NE(ordersTwo, look(kEmpty, orders));
+  EXPECT_NE(look(kGround, nation), look(kEmpty, nation));
+  EXPECT_NE(look(kAir, symbol), look(kEmpty, symbol));  // air regiments show on the army layer
+  EXPECT_EQ(look(kAir, orders), look(kEmpty, orders));  // but without their marks
+
+  draw({kLayerArmy, 1});
+  EXPECT_EQ(look(kGround, symbol), symbolTwo);
+  EXPECT_NE(look(kGround, orders), ordersTwo);
+  draw({kLayerArmy, 0});  // spent: the other symbol set
+  EXPECT_NE(look(kGround, symbol), symbolTwo);
+  EXPECT_NE(look(kGround, orders), look(kEmpty, orders));
+  draw({kLayerArmy, 3});  // a count no order leaves: nothing drawn
+  EXPECT_EQ(look(kGround, symbol), look(kEmpty, symbol));
+  EXPECT_EQ(look(kGround, orders), look(kEmpty, orders));
+
+  draw({kLayerAir, 2});  // the army under the air force: symbol only
+  EXPECT_EQ(look(kGround, symbol), symbolTwo);
+  EXPECT_EQ(look(kGround, orders), look(kEmpty, orders));
+  EXPECT_EQ(look(kGround, nation), look(kEmpty, nation));
+  EXPECT_NE(look(kAir, airOrders), look(kEmpty, airOrders));
+  Formation(w, air).OrdersLeft = 1;
+  const auto airTwo = look(kAir, airOrders);
+  f.g.Frames(1);
+  EXPECT_NE(look(kAir, airOrders), airTwo);
 }
 
 }  // namespace

@@ -42,8 +42,12 @@ LaunchOptions ScriptedOptions() {
   return o;
 }
 
-GameHarness::GameHarness(const LaunchOptions& options) : folder_(FreshFolder()) {
-  MakeWindow();
+GameHarness::GameHarness(const LaunchOptions& options) : GameHarness(options, {}) {}
+
+GameHarness::GameHarness(const LaunchOptions& options,
+                         const std::function<void(HeadlessPlatform&)>& prepare)
+    : folder_(FreshFolder()) {
+  MakeWindow(prepare);
   started_ = window_->StartUp(options);
 }
 
@@ -58,13 +62,14 @@ GameHarness::GameHarness(ThroughSettingsDialog) : folder_(FreshFolder()) {
   }
 }
 
-void GameHarness::MakeWindow() {
+void GameHarness::MakeWindow(const std::function<void(HeadlessPlatform&)>& prepare) {
   const std::filesystem::path build = BuildFolder();
   std::filesystem::create_directory_symlink(build / "data", folder_ / "data");
   std::filesystem::create_directory_symlink(build / "help", folder_ / "help");
   platform_.SetProgramFolder(folder_);
   platform_.SetKeptFrames(1);
   fs_ = std::make_unique<PosixFileSystem>(folder_.string() + "/");
+  if (prepare) prepare(platform_);
   window_ = std::make_unique<MainWindow>(platform_, *fs_);
 }
 

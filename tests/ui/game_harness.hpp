@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,8 @@ struct ThroughSettingsDialog {};
 class GameHarness {
  public:
   explicit GameHarness(const LaunchOptions& options = ScriptedOptions());
+  // The same, with the machine set up by `prepare` before the game starts (no sound device...).
+  GameHarness(const LaunchOptions& options, const std::function<void(HeadlessPlatform&)>& prepare);
   // The dialog's window with the dialog's defaults. MoveTo, Click and Key then reach the dialog
   // through its own loop (DialogFrame) until StartFromDialog.
   explicit GameHarness(ThroughSettingsDialog);
@@ -73,7 +76,7 @@ class GameHarness {
   void Dump(const std::string& name);
 
  private:
-  void MakeWindow();
+  void MakeWindow(const std::function<void(HeadlessPlatform&)>& prepare = {});
   void Pump();
 
   HeadlessPlatform platform_;

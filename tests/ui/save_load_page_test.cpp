@@ -33,7 +33,8 @@ int RowY(int slot) {
 
 std::array<std::uint8_t, 5> ModeBytes(const World& w) {
   const TSaveSlotTable& t = w.SaveSlots;
-  return {t.SaveLoadMode, t.LaterRowModes[0], t.LaterRowModes[1], t.LaterRowModes[2], t.LaterRowModes[3]};
+  return {t.SaveLoadMode, t.LaterRowModes[0], t.LaterRowModes[1], t.LaterRowModes[2],
+          t.LaterRowModes[3]};
 }
 
 std::vector<char> FileBytes(const std::filesystem::path& file) {

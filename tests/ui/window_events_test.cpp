@@ -3,13 +3,19 @@
 // a missing or damaged data file ends start-up with a message naming it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "game_harness.hpp"
 #include "media/picture_collection.hpp"
+#include "platform/log.hpp"
 #include "platform/posix_file_system.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
+#include "world/screen_state.hpp"
+#include "world/world_access.hpp"
 
 namespace gm {
 namespace {
@@ -49,14 +55,24 @@ TEST(WindowEvents, TheTrackLoopsOnlyAfterASuccessfulEnd) {
   EXPECT_EQ(calls.back().kind, HeadlessPlatform::MusicCall::Kind::kStop);
 }
 
-TEST(WindowEvents, NoSoundDeviceMeansSilence) {
-  GameHarness g;
-  g.Platform().SetAudioAvailable(false);
-  g.Platform().SetMusicAvailable(false);
-  g.StartGame();
-  g.Frames(5);
-  EXPECT_EQ(g.W().ScreenFlags[kFlagZoom], kZoomBattlefield);
-  EXPECT_FALSE(g.Window().Music().Playing());
+TEST(WindowEvents, NoSoundDeviceMeansSilenceAndOneLineEach) {
+  std::vector<std::string> log;
+  SetLogSink([&](std::string_view l) { log.emplace_back(l); });
+  {
+    GameHarness g(testing::ScriptedOptions(), [](HeadlessPlatform& p) {
+      p.SetAudioAvailable(false);
+      p.SetMusicAvailable(false);
+    });
+    ASSERT_TRUE(g.Started()) << g.StartStatus().Message();
+    g.StartGame();
+    g.Frames(5);
+    EXPECT_EQ(g.W().ScreenFlags[kFlagZoom], kZoomBattlefield);
+    EXPECT_FALSE(g.Platform().AudioRunning());
+    EXPECT_FALSE(g.Window().Music().Playing());
+  }
+  SetLogSink({});
+  EXPECT_EQ(std::count(log.begin(), log.end(), "no sound device: sound is off"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "no MIDI synthesiser: music is off"), 1);
 }
 
 TEST(WindowEvents, AMissingOrDamagedDataFileEndsStartUpNamingIt) {
@@ -145,6 +161,25 @@ TEST(WindowEvents, TheGuidesAddressEscapesTheFolderName) {
   p.SetProgramFolder("/games/war & peace #2");
   EXPECT_EQ(AboutAddress(p), "file:///games/war%20%26%20peace%20%232/help/gvm.htm#about");
   EXPECT_EQ(GuideAddress(p), "file:///games/war%20%26%20peace%20%232/help/gvm.htm");
+}
+
+// What the archives lack at run time (a picture gone, a terrain tile past the catalogue) draws
+// nothing; every frame is still composed and shown, on the Battlefield and on Map1.
+TEST(WindowEvents, WhatIsMissingAtRunTimeDrawsNothingAndTheFrameStillFlips) {
+  testing::GameHarness g;
+  g.StartGame();
+  World& w = g.W();
+  g.Place(w.ViewX + 2, w.ViewY + 2, 1);
+  Cell(w, w.ViewX + 4, w.ViewY + 4).Terrain = 700;
+  w.Map1X = w.ViewX;
+  w.Map1Y = w.ViewY;
+  g.Ctx().graphic.Delete(g.Ctx().graphic.IndexOf("Units"));
+  for (const MapZoom zoom : {kZoomBattlefield, kZoomMap1}) {
+    w.ScreenFlags[kFlagZoom] = zoom;
+    const std::size_t shown = g.Platform().FrameHashes().size();
+    g.Frames(3);
+    EXPECT_EQ(g.Platform().FrameHashes().size(), shown + 3) << int(zoom);
+  }
 }
 
 }  // namespace
