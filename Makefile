@@ -33,6 +33,7 @@ asan-test: deps
 
 bench: build
 	@for b in $(BUILD)/tests-bin/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
+	@echo "== the real window at rest"; bash bench/window/idle_cpu.sh $(BUILD)
 
 # Pictures of every screen and page in build/review/screens/, the play-throughs' (play_*) too.
 review: build

@@ -1,6 +1,7 @@
 # The game and the sim start up through the same code: from a folder without the scenario both
 # end with status 1 and a message naming the file they looked for; beside the built scenario
-# the sim plays (the game's full start is the window tests' business).
+# the sim plays (the game's full start is the window tests' business). An option the game does
+# not know ends it with status 2 and the usage, before any file is read.
 file(REMOVE_RECURSE ${OUT})
 foreach(case bare full)
   file(MAKE_DIRECTORY ${OUT}/${case}/data)
@@ -35,4 +36,10 @@ execute_process(COMMAND ${OUT}/full/${sim} --days 0 RESULT_VARIABLE rc
                 OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "${sim} beside the built scenario ended with status ${rc}: ${err}")
+endif()
+execute_process(COMMAND ${OUT}/bare/${game} --bogus RESULT_VARIABLE rc OUTPUT_VARIABLE out
+                ERROR_VARIABLE err TIMEOUT 60)
+string(FIND "${err}" "--turn-length" usage)
+if(NOT rc EQUAL 2 OR usage EQUAL -1)
+  message(FATAL_ERROR "${game} --bogus ended with status ${rc}, not 2 with the usage: ${err}")
 endif()
