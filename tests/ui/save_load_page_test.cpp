@@ -175,7 +175,9 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   // A folder where the new file would be written makes the write fail.
   std::filesystem::create_directories(p.g.Folder() / "slot1.sav.tmp" / "in-the-way");
   p.w().GameHeader.Day = static_cast<std::uint16_t>(oldDay % 27 + 1);
+  const auto before = CopyOf(p.w());
   p.g.Click(kSlotX, RowY(1));
+  EXPECT_TRUE(SameWorld(p.w(), *before));  // the game itself goes on as it was
   EXPECT_EQ(FileBytes(p.Slot(1)), old);
   EXPECT_EQ(p.w().SaveSlots.SlotExists[0], 1);
   EXPECT_EQ(p.w().SaveSlots.SlotDay[0], oldDay);
