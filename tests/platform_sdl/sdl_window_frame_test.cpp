@@ -44,7 +44,7 @@ TEST(WindowFrame, ChangedBlocksMatchAWholeRedraw) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
   // Scaled up, scaled down with letterbox bars at the sides, and bars above and below.
-  for (const auto [w, h] : {std::pair{1037, 777}, std::pair{700, 400}, std::pair{640, 700}}) {
+  for (const auto& [w, h] : {std::pair{1037, 777}, std::pair{700, 400}, std::pair{640, 700}}) {
     SDL_Window* window = SDL_CreateWindow("t", 0, 0, w, h, SDL_WINDOW_HIDDEN);
     ASSERT_NE(window, nullptr) << SDL_GetError();
     std::mt19937 rng(static_cast<unsigned>(w));
