@@ -1,6 +1,8 @@
 # The layering rule: reads the layer table of docs/ARCHITECTURE.md (DOC) and every #include of the
 # sources under src/ (SRC). A folder may include its own headers and those of the folders its row
-# names; a nested folder (platform/sdl) is a folder of its own. No SDL header outside platform/sdl.
+# names; a nested folder (platform/sdl) is a folder of its own. No SDL header outside platform/sdl,
+# nor in the tests, tools, benchmarks and fuzz targets beside src/, except tests/platform_sdl: the
+# SDL backend's own tests, which drive SDL's windows and events.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -82,6 +84,19 @@ foreach(source IN LISTS sources)
       list(APPEND faults "src/${source} (${own}) includes ${path} (${theirs})")
     endif()
   endforeach()
+endforeach()
+
+get_filename_component(root ${SRC} DIRECTORY)
+file(GLOB_RECURSE others RELATIVE ${root} ${root}/tests/*.cpp ${root}/tests/*.hpp
+     ${root}/tools/*.cpp ${root}/tools/*.hpp ${root}/bench/*.cpp ${root}/fuzz/*.cpp)
+foreach(source IN LISTS others)
+  if(source MATCHES "^tests/platform_sdl/")
+    continue()
+  endif()
+  file(STRINGS ${root}/${source} sdl REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]SDL")
+  if(sdl)
+    list(APPEND faults "${source} includes an SDL header")
+  endif()
 endforeach()
 
 if(faults)
