@@ -190,7 +190,7 @@ std::vector<std::uint8_t> PlayTenDays(bool dump) {
   testing::SaveInto(p, kFinalSlot);
   std::vector<std::uint8_t> save =
       FileBytes(g.Folder() / ("slot" + std::to_string(kFinalSlot) + ".sav"));
-  p.Sidebar(testing::kQuitButton);
+  p.Sidebar(kQuitButton);
   p.ClickAt(240, 450);  // Yes
   EXPECT_TRUE(g.Window().QuitRequested());
   g.Window().Leave();
@@ -226,7 +226,7 @@ TEST(PlayThrough, ASaveNearTheEndDateLoadedAndPlayedToTheFinalScreen) {
   }
   Player p(g, true);
   World& w = g.W();
-  p.Sidebar(testing::kSaveLoadButton);
+  p.Sidebar(kSaveLoadButton);
   p.ClickAt(450, 150);  // slot 2, in load mode
   ASSERT_TRUE(g.Ui().GameLoaded);
   EXPECT_EQ(w.GameHeader.Year, 1945);

@@ -7,11 +7,7 @@
 
 namespace gm::testing {
 
-namespace {
-
-constexpr int kSidebarX = 760;
-
-}  // namespace
+namespace {}  // namespace
 
 Player::Player(GameHarness& g, bool dumping) : g_(g), dumping_(dumping) {
   // Copying every frame for a picture would cost more than drawing it.
@@ -75,7 +71,7 @@ void Player::HoldRightAt(int x, int y, int frames) {
 }
 
 void Player::Sidebar(int button) {
-  ClickAt(kSidebarX, 54 + 49 * button + 20);
+  ClickAt(kSidebarClickX, SidebarClickY(button));
 }
 
 void Player::Dump(const std::string& name) {

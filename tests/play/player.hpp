@@ -12,19 +12,6 @@
 
 namespace gm::testing {
 
-enum SidebarButton : int {
-  kZoomButton = 1,
-  kLayerButton = 2,
-  kNewUnitButton = 3,
-  kUnitStaffButton = 4,
-  kEconomyButton = 5,
-  kOptionsButton = 6,
-  kSaveLoadButton = 7,
-  kEndTurnButton = 8,
-  kHelpButton = 9,
-  kQuitButton = 10,
-};
-
 struct CellPos {
   int x = 0;
   int y = 0;

@@ -23,7 +23,7 @@ namespace {
 
 using testing::GameHarness;
 
-constexpr int kEconomyButtonY = 54 + 49 * 5 + 20;
+constexpr int kEconomyButtonY = testing::SidebarClickY(kEconomyButton);
 constexpr int kListBottomRow = 16;
 
 // Y of the middle of list row r (1..16), X of the middle of nation c's order cell.
@@ -42,7 +42,7 @@ class EconomyWindow : public ::testing::Test {
     Open();
   }
 
-  void Open() { ClickAt(760, kEconomyButtonY); }
+  void Open() { ClickAt(testing::kSidebarClickX, kEconomyButtonY); }
   void ClickAt(int x, int y) {
     g.MoveTo(x, y);
     g.Click(x, y);

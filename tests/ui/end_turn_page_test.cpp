@@ -15,7 +15,6 @@ namespace {
 
 using testing::CountSounds;
 using testing::GameHarness;
-using testing::kEndTurnButton;
 using testing::kGermanInfantry;
 using testing::kSovietRifles;
 using testing::OpenFromSidebar;

@@ -13,12 +13,19 @@
 #include "platform/posix_file_system.hpp"
 #include "ui/launch_options.hpp"
 #include "ui/main_window.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/settings_dialog.hpp"
 
 namespace gm::testing {
 
 // The build folder: GM_BUILD_DIR, else the folder above the running program (tests-bin/).
 std::filesystem::path BuildFolder();
+
+// Where a click presses sidebar button b: its middle.
+inline constexpr int kSidebarClickX = kSidebarButtonX + 20;
+constexpr int SidebarClickY(int b) {
+  return SidebarButtonY(b) + 20;
+}
 
 // Options of a scripted start: no dialog, German humans against the Soviet computer by default.
 LaunchOptions ScriptedOptions();

@@ -15,8 +15,6 @@ namespace {
 
 using testing::CountSounds;
 using testing::GameHarness;
-using testing::kHelpButton;
-using testing::kQuitButton;
 using testing::OpenFromSidebar;
 
 TEST(HelpPage, TopicButtonsChooseTheirPage) {
@@ -150,9 +148,11 @@ TEST(QuitPage, TheProgramEndsCleanlyAndKeepsWhatWasSaved) {
     platform.SetKeptFrames(1);
     PosixFileSystem fs(folder.string() + "/");
     MainWindow window(platform, fs);
-    const auto sidebar = [&platform](int button) { platform.Click(760, 54 + 49 * button + 20); };
+    const auto sidebar = [&platform](int button) {
+      platform.Click(testing::kSidebarClickX, testing::SidebarClickY(button));
+    };
     platform.Click(640, 450);  // Start
-    sidebar(testing::kSaveLoadButton);
+    sidebar(kSaveLoadButton);
     platform.Click(570, 100);  // save mode
     platform.Click(450, 90);   // slot 1
     platform.Click(360, 450);  // Close

@@ -12,7 +12,7 @@
 
 namespace gm::testing {
 
-inline constexpr int kNewUnitButtonY = 54 + 49 * 3 + 20;
+inline constexpr int kNewUnitButtonY = SidebarClickY(kNewUnitButton);
 inline constexpr int kOkX = 120, kCancelX = 300, kButtonsY = 450;
 
 struct NewUnitGame {

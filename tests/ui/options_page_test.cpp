@@ -8,7 +8,6 @@ namespace gm {
 namespace {
 
 using testing::GameHarness;
-using testing::kOptionsButton;
 using testing::OpenFromSidebar;
 
 struct OptionsPage {

@@ -150,8 +150,10 @@ TEST(PlacementMap, TheRightButtonCancelsAndKeepsTheType) {
 TEST(PlacementMap, TheSavedScreenComesBackAfterPlacement) {
   NewUnitGame t;
   World& w = t.w();
-  t.ClickAt(760, 54 + 49 * 1 + 20);  // zoom: Battlefield -> Map1
-  t.ClickAt(760, 54 + 49 * 2 + 20);  // layer: Army -> Air Force
+  t.ClickAt(testing::kSidebarClickX,
+            testing::SidebarClickY(kZoomButton));  // zoom: Battlefield -> Map1
+  t.ClickAt(testing::kSidebarClickX,
+            testing::SidebarClickY(kLayerButton));  // layer: Army -> Air Force
   w.Map1X = 120;
   w.Map1Y = 150;
   const auto before = w.ScreenFlags;

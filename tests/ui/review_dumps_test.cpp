@@ -13,9 +13,9 @@ namespace {
 using testing::GameHarness;
 
 void Sidebar(GameHarness& g, int button) {
-  const int y = 54 + 49 * button + 20;
-  g.MoveTo(760, y);
-  g.Click(760, y);
+  const int y = testing::SidebarClickY(button);
+  g.MoveTo(testing::kSidebarClickX, y);
+  g.Click(testing::kSidebarClickX, y);
   g.MoveTo(400, 300);
   g.Frames(2);
 }

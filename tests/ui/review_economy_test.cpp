@@ -19,7 +19,7 @@ void ClickAt(GameHarness& g, int x, int y) {
 TEST(ReviewScreens, EconomyWindow) {
   GameHarness g;
   g.StartGame();
-  ClickAt(g, 760, 54 + 49 * 5 + 20);
+  ClickAt(g, testing::kSidebarClickX, testing::SidebarClickY(kEconomyButton));
   for (int page = 1; page <= 6; ++page) {
     ClickAt(g, 90 + 60 * (page - 1), 450);
     g.Frames(1);

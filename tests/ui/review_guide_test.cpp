@@ -79,7 +79,7 @@ void ClickAt(GameHarness& g, int x, int y) {
 }
 
 void Sidebar(GameHarness& g, int button) {
-  ClickAt(g, 760, 54 + 49 * button + 20);
+  ClickAt(g, testing::kSidebarClickX, testing::SidebarClickY(button));
 }
 
 TEST(ReviewScreens, GuideBattlefield) {

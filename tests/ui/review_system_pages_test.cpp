@@ -21,12 +21,12 @@ void Look(GameHarness& g, int x, int y, const std::string& name) {
 TEST(ReviewScreens, SystemPages) {
   GameHarness g;
   g.StartGame();
-  OpenFromSidebar(g, testing::kOptionsButton);
+  OpenFromSidebar(g, kOptionsButton);
   g.Click(415, 137);
   Look(g, 440, 107, "options");
   g.Click(360, 450);
 
-  OpenFromSidebar(g, testing::kSaveLoadButton);
+  OpenFromSidebar(g, kSaveLoadButton);
   g.Click(570, 100);
   g.Click(450, 150);  // slot 2
   g.W().GameHeader.TurnLength = 1;
@@ -40,12 +40,12 @@ TEST(ReviewScreens, SystemPages) {
   Look(g, 570, 300, "save_load_load_mode");
   g.Click(360, 450);
 
-  OpenFromSidebar(g, testing::kEndTurnButton);
+  OpenFromSidebar(g, kEndTurnButton);
   g.Click(420, 337);
   Look(g, 240, 450, "end_turn");
   g.Click(480, 450);
 
-  OpenFromSidebar(g, testing::kHelpButton);
+  OpenFromSidebar(g, kHelpButton);
   for (int page = 1; page <= 6; ++page) {
     g.Click(600, 60 * page + 30);
     Look(g, page == 6 ? 300 : 600, page == 6 ? 350 : 60 * page + 30,
@@ -53,7 +53,7 @@ TEST(ReviewScreens, SystemPages) {
   }
   g.Click(360, 450);
 
-  OpenFromSidebar(g, testing::kQuitButton);
+  OpenFromSidebar(g, kQuitButton);
   Look(g, 480, 450, "quit");
   EXPECT_FALSE(g.Window().QuitRequested());
 }

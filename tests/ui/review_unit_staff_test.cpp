@@ -41,7 +41,7 @@ struct Page {
   }
   void Open() {
     ClickAt(210, 210);
-    ClickAt(760, 54 + 49 * 4 + 20);
+    ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));
   }
   void Hover(int px, int py) {
     g.MoveTo(px, py);

@@ -18,7 +18,6 @@ namespace {
 using testing::CopyOf;
 using testing::CountSounds;
 using testing::GameHarness;
-using testing::kSaveLoadButton;
 using testing::OpenFromSidebar;
 using testing::SameWorld;
 

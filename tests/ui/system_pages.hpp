@@ -9,18 +9,10 @@
 
 namespace gm::testing {
 
-enum SidebarPage : int {
-  kOptionsButton = 6,
-  kSaveLoadButton = 7,
-  kEndTurnButton = 8,
-  kHelpButton = 9,
-  kQuitButton = 10,
-};
-
 // Clicks sidebar button i and runs a frame.
 inline void OpenFromSidebar(GameHarness& g, int button) {
-  const int y = 54 + 49 * button + 20;
-  g.Click(760, y);
+  const int y = SidebarClickY(button);
+  g.Click(kSidebarClickX, y);
   g.Frames(1);
 }
 

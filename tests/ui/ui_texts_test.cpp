@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/glyph_text.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/screens/tooltips.hpp"
 
 namespace gm {
@@ -63,7 +64,6 @@ std::string FrameLine(int width, char left, char right) {
 }
 
 TEST(UiTexts, TooltipBoxesAreClosedFramesBesideTheSidebar) {
-  constexpr std::int32_t kSidebarX = 740;
   const int advance = GlyphAdvance(4);
   for (int b = 1; b <= kSidebarButtons; ++b) {
     const TooltipBox& box = SidebarTooltip(b);
@@ -80,7 +80,7 @@ TEST(UiTexts, TooltipBoxesAreClosedFramesBesideTheSidebar) {
       EXPECT_EQ(label.size(), static_cast<std::size_t>(box.width - 2))
           << "button " << b << ": \"" << label << "\"";
     }
-    EXPECT_LE(box.x + advance * box.width, kSidebarX) << "button " << b;
+    EXPECT_LE(box.x + advance * box.width, kSidebarButtonX) << "button " << b;
   }
 }
 

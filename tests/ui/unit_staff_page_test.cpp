@@ -66,7 +66,7 @@ struct Staff {
   void Select() { ClickAt(180 + 30, 180 + 30); }
   void Open() {
     Select();
-    ClickAt(760, 54 + 49 * 4 + 20);
+    ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));
   }
   void Field(int field) { ClickAt(100, 60 + 12 * field + 6); }
   void Row(int row) { ClickAt(400, 75 + 15 * row + 7); }
@@ -99,7 +99,7 @@ TEST(UnitStaffPage, OpensForAGroundFormationOfTheSideOnMoveOnly) {
       {"an air formation selected on the air layer",
        [](Staff& s) {
          s.g.Place(s.x, s.y, GermanAirType());
-         s.ClickAt(760, 54 + 49 * 2 + 20);
+         s.ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kLayerButton));
          s.Select();
        }},
       {"an enemy under the selection",
@@ -123,7 +123,7 @@ TEST(UnitStaffPage, OpensForAGroundFormationOfTheSideOnMoveOnly) {
     const auto flags = s.g.W().ScreenFlags;
     const TRefitPage page = s.Page();
     const long clicks = s.Clicks();
-    s.ClickAt(760, 54 + 49 * 4 + 20);
+    s.ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));
     EXPECT_EQ(s.g.W().ScreenFlags, flags) << c.name;
     EXPECT_EQ(std::memcmp(&page, &s.Page(), sizeof page), 0) << c.name;
     EXPECT_EQ(s.Clicks(), clicks) << c.name;

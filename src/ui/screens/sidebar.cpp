@@ -15,29 +15,7 @@ namespace gm {
 
 namespace {
 
-constexpr std::int32_t kButtonX = 740;
 constexpr std::int32_t kDisabledPicture = 20;
-
-// Button i (0 the side on move, 1 zoom, 2 layer, 3.. the pages) at y 54 + 49 i.
-constexpr std::int32_t ButtonY(int i) {
-  return 54 + 49 * i;
-}
-constexpr HitRect ButtonRect(int i) {
-  return {kButtonX, ButtonY(i), kButtonX + 39, ButtonY(i) + 39};
-}
-
-enum SidebarButton : int {
-  kZoomButton = 1,
-  kLayerButton = 2,
-  kNewUnitButton = 3,
-  kUnitStaffButton = 4,
-  kEconomyButton = 5,
-  kOptionsButton = 6,
-  kSaveLoadButton = 7,
-  kEndTurnButton = 8,
-  kHelpButton = 9,
-  kQuitButton = 10,
-};
 
 std::int32_t ZoomPicture(std::uint8_t zoom) {
   switch (zoom) {
@@ -60,7 +38,7 @@ std::int32_t PagePicture(int k, std::uint8_t state) {
 }
 
 bool Hit(const UiContext& ctx, int button) {
-  return ButtonRect(button).Contains(ctx.ui.MouseX, ctx.ui.MouseY);
+  return SidebarButtonRect(button).Contains(ctx.ui.MouseX, ctx.ui.MouseY);
 }
 
 void OpenPage(UiContext& ctx, void (*preset)(World&)) {
@@ -97,14 +75,15 @@ void CountSettlementStatistics(World& w) {
 
 void DrawSidebarButtons(UiContext& ctx) {
   const auto& flags = ctx.w.ScreenFlags;
-  DrawImage(ctx, "Pictogram", ZoomPicture(flags[kFlagZoom]), kButtonX, ButtonY(kZoomButton));
+  DrawImage(ctx, "Pictogram", ZoomPicture(flags[kFlagZoom]), kSidebarButtonX,
+            SidebarButtonY(kZoomButton));
   const std::int32_t layer = flags[kFlagLayer] == kLayerArmy  ? 1
                              : flags[kFlagLayer] == kLayerAir ? 11
                                                               : kDisabledPicture;
-  DrawImage(ctx, "Pictogram", layer, kButtonX, ButtonY(kLayerButton));
+  DrawImage(ctx, "Pictogram", layer, kSidebarButtonX, SidebarButtonY(kLayerButton));
   for (int k = kFlagNewUnit; k <= kFlagQuit; ++k) {
-    DrawImage(ctx, "Pictogram", PagePicture(k, flags[static_cast<std::size_t>(k)]), kButtonX,
-              ButtonY(k + 1));
+    DrawImage(ctx, "Pictogram", PagePicture(k, flags[static_cast<std::size_t>(k)]), kSidebarButtonX,
+              SidebarButtonY(k + 1));
   }
 }
 
