@@ -78,20 +78,12 @@ void DrawListArrows(const UiContext& ctx) {
 void DrawEquipmentPage(UiContext& ctx, int page) {
   const EquipmentPage& shown = kPages[static_cast<std::size_t>(page - 2)];
   const World& w = ctx.w;
-  const auto& list = w.Lists.EquipmentList;
   DrawListCursorBar(ctx);
-  for (int row = 1; row <= kEconomyListRows; ++row) {
-    const int entry = list.TopRow + row - 1;
-    if (entry > list.BottomRow) break;
-    const int m = EquipmentListModel(w, entry);
-    if (m == 0) continue;
-    const std::int32_t y = EconomyRowY(row);
-    DrawGlyphText(ctx, EquipmentModels[static_cast<std::size_t>(m)].Name.View(), kEconomyLabelX, y,
-                  1);
+  DrawEquipmentRows(ctx, [&](int m, std::int32_t y) {
     for (int n = 1; n <= 8; ++n) {
       DrawGlyphText(ctx, NumberText(shown.value(w, n, m)).View(), NationValueX(n), y, 1);
     }
-  }
+  });
   DrawListArrows(ctx);
   DrawDescriptionLines(ctx, shown.description, 3);
 }

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ui/glyph_text.hpp"
 #include "ui/ui_context.hpp"
+#include "world/tables/tables.hpp"
 
 namespace gm {
 
@@ -55,6 +57,23 @@ void DrawDescriptionLines(const UiContext& ctx, int first, int count);
 int EquipmentListModel(const World& w, int entry);
 // The entry the cursor stands on.
 int CursorEntry(const World& w);
+// Each shown row of the list that names a model: its name drawn, then row(model, y) for the
+// row's own columns.
+template <class Row>
+void DrawEquipmentRows(const UiContext& ctx, Row&& row) {
+  const World& w = ctx.w;
+  const auto& list = w.Lists.EquipmentList;
+  for (int r = 1; r <= kEconomyListRows; ++r) {
+    const int entry = list.TopRow + r - 1;
+    if (entry > list.BottomRow) break;
+    const int m = EquipmentListModel(w, entry);
+    if (m == 0) continue;
+    const std::int32_t y = EconomyRowY(r);
+    DrawGlyphText(ctx, EquipmentModels[static_cast<std::size_t>(m)].Name.View(), kEconomyLabelX, y,
+                  1);
+    row(m, y);
+  }
+}
 // The cursor bar over the list's width on the cursor row.
 void DrawListCursorBar(const UiContext& ctx);
 // The up and down arrows, each while it is live.

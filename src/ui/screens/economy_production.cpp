@@ -75,15 +75,7 @@ void DrawEconomyBalance(const UiContext& ctx) {
 
 void DrawProductionRows(const UiContext& ctx) {
   const World& w = ctx.w;
-  const auto& list = w.Lists.EquipmentList;
-  for (int row = 1; row <= kEconomyListRows; ++row) {
-    const int entry = list.TopRow + row - 1;
-    if (entry > list.BottomRow) break;
-    const int m = EquipmentListModel(w, entry);
-    if (m == 0) continue;
-    const std::int32_t y = EconomyRowY(row);
-    DrawGlyphText(ctx, EquipmentModels[static_cast<std::size_t>(m)].Name.View(), kEconomyLabelX, y,
-                  1);
+  DrawEquipmentRows(ctx, [&](int m, std::int32_t y) {
     for (int n = 1; n <= 8; ++n) {
       DrawGlyphText(ctx, NumberText(std::uint32_t{RateOf(w, n, m)}).View(), RateX(n), y, 1);
       if (!OrdersOpen(n, w.SideOnMove)) continue;
@@ -92,7 +84,7 @@ void DrawProductionRows(const UiContext& ctx) {
         DrawGlyphText(ctx, kOrderMarks[status].text, OrderX(n), y, kOrderMarks[status].font);
       }
     }
-  }
+  });
 }
 
 void DrawModelCard(const UiContext& ctx, const TEquipmentModel& e) {
