@@ -2,9 +2,14 @@
 // final screen, the final screen that stays once the war has ended, and its Exit.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <utility>
+#include <vector>
+
 #include "flow/screen_flags.hpp"
 #include "flow/start_game.hpp"
 #include "game_harness.hpp"
+#include "ui/image_draw.hpp"
 
 namespace gm {
 namespace {
@@ -24,6 +29,39 @@ TEST(TitleScreen, StartAnswersOnlyInsideItsBox) {
     g.MoveTo(c.x, c.y);
     g.Click(c.x, c.y);
     EXPECT_EQ(g.W().ScreenFlags[kFlagScreen] == 0, c.starts) << c.x << "," << c.y;
+  }
+}
+
+// A newcomer clicks whatever looks like a button, so the title shows no button face but
+// Start's: none of the pages' buttons (the save/load rows' disk among them) sits in its tiles.
+TEST(TitleScreen, ShowsNoButtonButStart) {
+  GameHarness g;
+  g.MoveTo(50, 590);  // the pointer over the parade, off the tiles
+  g.Frames(1);
+  const auto tileAt = [&g](int x, int y) {
+    std::vector<TColor> pixels;
+    for (int j = 0; j < 60; ++j)
+      for (int i = 0; i < 60; ++i) pixels.push_back(g.PixelAt(x + i, y + j));
+    return pixels;
+  };
+  std::map<std::pair<int, int>, std::vector<TColor>> title;
+  for (int r = 0; r < 10; ++r)
+    for (int c = 0; c < 10; ++c) title[{100 + 60 * c, 60 * r}] = tileAt(100 + 60 * c, 60 * r);
+  // Page buttons and their disabled faces, help topics, Close, the save rows' mode and slot
+  // buttons, the Economy tabs, the Unit staff amounts.
+  std::vector<int> faces = {10, 11, 12, 13, 14, 15, 16, 17, 33, 34, 39, 40, 57};
+  for (int p = 50; p <= 55; ++p) faces.insert(faces.end(), {p, p + 40});
+  for (int p = 73; p <= 78; ++p) faces.insert(faces.end(), {p, p + 10});
+  for (int p : faces) {
+    DrawImage(g.Ctx(), "Table3", p, 0, 0);
+    const std::vector<TColor> face = tileAt(0, 0);
+    for (const auto& [at, pixels] : title) {
+      const bool start =
+          (p == 12 && at == std::pair{580, 420}) || (p == 13 && at == std::pair{640, 420});
+      if (!start) {
+        EXPECT_NE(pixels, face) << "Table3 pattern " << p << " at " << at.first << "," << at.second;
+      }
+    }
   }
 }
 

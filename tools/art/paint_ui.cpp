@@ -210,7 +210,7 @@ void PaintTable3(cairo_t* cr, int p) {
     case 33:
     case 34:
       // A disk with an arrow out of it (load) or into it (save); the page's heading names the
-      // mode, and the title screen shows the save button's face among its tiles.
+      // mode.
       FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
       Plate(cr, 6, 12, 48, 36, p == 33 ? Hex(0x7A9AB0) : Hex(0xB08A6A));
       SetColor(cr, kInk);
@@ -473,15 +473,26 @@ void PaintTable4(cairo_t* cr, int p) {
       frame(Hex(0x909090), 1);
       return;
     case 12:
-    case 13:  // a sign pointing to the Start button, across two tiles
+    case 13: {  // Start's label across two tiles: words and an arrow towards it, set on the
+                // window itself, so that nothing but Start looks like a button
       cairo_translate(cr, p == 12 ? 0 : -60, 0);
-      Plate(cr, 4, 14, 100, 32, Hex(0x8A7E5E));
-      Label(cr, "NEW GAME", 50, 30, 12, kInk);
-      SetColor(cr, kGold);
-      cairo_move_to(cr, 104, 18), cairo_line_to(cr, 118, 30), cairo_line_to(cr, 104, 42);
+      cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+      cairo_set_font_size(cr, 14);
+      cairo_text_extents_t e;
+      cairo_text_extents(cr, "NEW GAME", &e);
+      cairo_move_to(cr, std::round(52 - e.width / 2 - e.x_bearing),
+                    std::round(30 - e.height / 2 - e.y_bearing));
+      cairo_text_path(cr, "NEW GAME");
+      cairo_move_to(cr, 104, 20), cairo_line_to(cr, 116, 30), cairo_line_to(cr, 104, 40);
       cairo_close_path(cr);
+      cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+      cairo_set_line_width(cr, 3);
+      SetColor(cr, kInk);  // a dark rim keeps the edges clean on the keyed ground
+      cairo_stroke_preserve(cr);
+      SetColor(cr, kGold);
       cairo_fill(cr);
       return;
+    }
     case 14:
     case 21:
       frame(p == 14 ? Hex(0xFF9020) : Hex(0xA05010), 2);

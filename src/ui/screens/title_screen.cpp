@@ -18,13 +18,14 @@ namespace {
 constexpr HitRect kStartButton{600, 430, 679, 469};
 constexpr HitRect kTitleLine{303, 10, 497, 24};
 
-// Table3 patterns of the title's 10 x 10 tiles, row by row.
+// Table3 patterns of the title's 10 x 10 tiles, row by row. Beside the coalitions' panel the
+// window stays plain: the only button drawn is Start, the one that acts.
 constexpr std::array<std::int32_t, 100> kTitleTiles = [] {
   std::array<std::int32_t, 100> t{};
   for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>(c)] = 21;
   for (int i = 0; i < 50; ++i) t[static_cast<std::size_t>(10 + i)] = 100 + i;
   const std::array<std::int32_t, 30> rows6to8 = {30, 31, 31, 31, 31, 31, 31, 31, 31, 32,
-                                                 56, 41, 42, 43, 44, 34, 29, 29, 12, 13,
+                                                 56, 41, 42, 43, 44, 29, 29, 29, 12, 13,
                                                  45, 46, 47, 48, 49, 30, 31, 31, 31, 32};
   for (int i = 0; i < 30; ++i)
     t[static_cast<std::size_t>(60 + i)] = rows6to8[static_cast<std::size_t>(i)];
