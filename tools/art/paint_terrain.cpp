@@ -1,5 +1,6 @@
 // Terrain tiles 0..674, drawn as the tile catalogue describes them: ground and its texture,
 // roads and rivers towards their directions, water on a coast's sides, towns by size.
+#include <algorithm>
 #include <cmath>
 
 #include "tools/art/paint.hpp"
@@ -137,23 +138,47 @@ void Reeds(cairo_t* cr, Dice& d) {
   }
 }
 
-// Water on the sides in `sea`: a band on each straight side, a triangle in each corner.
+// Water on the sides in `sea`. The coast runs kShore pixels inside the land cell: a band along
+// each side with water, and round each corner with water beyond it a disc of that radius
+// centred on the corner. Every cell edge thus carries water exactly kShore pixels from each end
+// that touches water, whichever tiles meet there, so coasts run on from tile to tile without a
+// notch. The land's corners between two bands are rounded off as well.
 void Sea(cairo_t* cr, uint8_t sea) {
+  constexpr double kShore = 24;
+  bool side[tiles::kDirCount] = {};
+  for (int d = 0; d < tiles::kDirCount; ++d) side[d] = (sea & tiles::Bit(d)) != 0;
   cairo_new_path(cr);
   for (int d = 0; d < tiles::kDirCount; ++d) {
-    if (!(sea & tiles::Bit(d))) continue;
+    if (!side[d]) continue;
     const int dx = tiles::kDirDx[d], dy = tiles::kDirDy[d];
+    cairo_new_sub_path(cr);
     if (dx == 0 || dy == 0) {
-      const double depth = 24;
-      cairo_rectangle(cr, dx > 0 ? 60 - depth : 0, dy > 0 ? 60 - depth : 0, dx == 0 ? 60 : depth,
-                      dy == 0 ? 60 : depth);
+      cairo_rectangle(cr, dx > 0 ? 60 - kShore : 0, dy > 0 ? 60 - kShore : 0, dx == 0 ? 60 : kShore,
+                      dy == 0 ? 60 : kShore);
     } else {
-      const double cx = dx > 0 ? 60 : 0, cy = dy > 0 ? 60 : 0;
-      cairo_move_to(cr, cx, cy);
-      cairo_line_to(cr, cx - dx * 34, cy);
-      cairo_line_to(cr, cx, cy - dy * 34);
-      cairo_close_path(cr);
+      cairo_arc(cr, dx > 0 ? 60 : 0, dy > 0 ? 60 : 0, kShore, 0, 2 * kPi);
     }
+  }
+  // The land left between the bands, and the curve that each of its corners between two bands
+  // gives way in: the water fills the corner outside a circle inside the land.
+  const double left = side[tiles::kW] ? kShore : 0, right = side[tiles::kE] ? 60 - kShore : 60;
+  const double top = side[tiles::kN] ? kShore : 0, bottom = side[tiles::kS] ? 60 - kShore : 60;
+  const double r = std::min({10.0, (right - left) / 2, (bottom - top) / 2});
+  for (int d = 0; d < tiles::kDirCount; d += 2) {
+    const int e = (d + 2) % tiles::kDirCount;
+    if (!side[d] || !side[e]) continue;
+    const int dx = tiles::kDirDx[d] + tiles::kDirDx[e], dy = tiles::kDirDy[d] + tiles::kDirDy[e];
+    const double px = dx > 0 ? right : left, py = dy > 0 ? bottom : top;  // the land's corner
+    const double ax = px - dx * r, ay = py - dy * r;                      // the curve's centre
+    const double from = std::atan2(dy, 0), to = std::atan2(0, dx);
+    cairo_move_to(cr, px, py);
+    cairo_line_to(cr, ax, py);
+    if (std::remainder(to - from, 2 * kPi) > 0) {
+      cairo_arc(cr, ax, ay, r, from, to);
+    } else {
+      cairo_arc_negative(cr, ax, ay, r, from, to);
+    }
+    cairo_close_path(cr);
   }
   // A sandy shore along the water's edge, then the water over it.
   cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);

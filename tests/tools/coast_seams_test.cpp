@@ -1,0 +1,146 @@
+// Coasts run on from tile to tile: wherever land and water lie around two neighbouring cells, the
+// tiles the map would choose for them bring their water to the same points of the edge they
+// share, so no lake or coast shows a notch where tiles meet.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "tools/art/art_build.hpp"
+#include "tools/tiles/tile_catalogue.hpp"
+
+namespace gm::art {
+namespace {
+
+using tiles::Bit;
+using tiles::Feature;
+using tiles::kDirCount;
+using tiles::kDirDx;
+using tiles::kDirDy;
+
+// The terrain tiles as the archive holds them, drawn once per image.
+class TerrainPictures {
+ public:
+  TerrainPictures() {
+    std::ifstream in(GM_ART_CATALOGUE, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    items_ = ParseCatalogue(text.str(), GM_ART_CATALOGUE);
+  }
+  TColor At(int tile, int x, int y) {
+    const std::string name =
+        std::string("Terrain") + (tile / 25 < 9 ? "0" : "") + std::to_string(tile / 25 + 1);
+    auto it = drawn_.find(name);
+    if (it == drawn_.end()) {
+      for (const ArtItem& item : items_)
+        if (item.name == name) it = drawn_.emplace(name, Drawn{item, RenderItem(item)}).first;
+    }
+    const Drawn& d = it->second;
+    const int p = tile % 25;
+    const int x0 = (p % d.item.columns) * 60, y0 = (p / d.item.columns) * 60;
+    return d.rgb[size_t(y0 + y) * size_t(d.stride) + size_t(x0 + x)];
+  }
+
+ private:
+  struct Drawn {
+    Drawn(const ArtItem& i, const TDIB& dib) : item(i), rgb(dib.DecodeRgb()), stride(dib.Width()) {}
+    ArtItem item;
+    std::vector<TColor> rgb;
+    int stride;
+  };
+  std::vector<ArtItem> items_;
+  std::map<std::string, Drawn> drawn_;
+};
+
+bool IsWater(TColor c) {
+  return BlueOf(c) > RedOf(c) + 50;
+}
+
+// The first tile of a feature, with the given water sides for a coast.
+int TileOf(Feature feature, std::uint8_t sea = 0) {
+  const auto& cat = tiles::TileCatalogue();
+  for (int t = 0; t < tiles::kTileCount; ++t)
+    if (cat[size_t(t)].feature == feature && cat[size_t(t)].sea == sea) return t;
+  return -1;
+}
+
+// Four cells in a row and the rows above and below: bit 4 r + c set where cell (c, r) is water.
+struct Block {
+  unsigned water;
+  bool Water(int c, int r) const {
+    return c >= 0 && c < 4 && r >= 0 && r < 3 && ((water >> (4 * r + c)) & 1) != 0;
+  }
+  // The sides of cell (c, 1) towards water, as the map builder counts them: the four edges,
+  // and a corner only where both its edges are land.
+  std::uint8_t SeaSides(int c) const {
+    std::uint8_t mask = 0;
+    for (int d = 0; d < kDirCount; ++d)
+      if (Water(c + kDirDx[d], 1 + kDirDy[d])) mask |= Bit(d);
+    for (int d = 1; d < kDirCount; d += 2)
+      if ((mask & Bit(d - 1)) || (mask & Bit((d + 1) % kDirCount)))
+        mask &= static_cast<std::uint8_t>(~Bit(d));
+    return mask;
+  }
+};
+
+// The sides mirrored about the diagonal (x and y swapped): the block turned so that its two
+// middle cells stand one over the other.
+std::uint8_t Turned(std::uint8_t sides) {
+  std::uint8_t out = 0;
+  for (int d = 0; d < kDirCount; ++d)
+    if (sides & Bit(d)) out |= Bit(tiles::DirectionOf(kDirDy[d], kDirDx[d]));
+  return out;
+}
+
+TEST(CoastSeams, WaterMeetsWaterOnEveryEdgeOfEveryArrangement) {
+  TerrainPictures pictures;
+  const int sea = TileOf(Feature::kSea), meadow = TileOf(Feature::kPlain);
+  ASSERT_GE(sea, 0);
+  ASSERT_GE(meadow, 0);
+  int worst = 0, notched = 0;
+  std::string first;
+  for (unsigned water = 0; water < (1u << 12); ++water) {
+    const Block block{water};
+    for (bool turned : {false, true}) {
+      std::array<int, 2> tile{};
+      for (int k = 0; k < 2; ++k) {
+        const std::uint8_t sides = turned ? Turned(block.SeaSides(1 + k)) : block.SeaSides(1 + k);
+        tile[size_t(k)] = block.Water(1 + k, 1) ? sea
+                          : sides == 0          ? meadow
+                                                : TileOf(Feature::kCoast, sides);
+        ASSERT_GE(tile[size_t(k)], 0)
+            << "no coast tile with water to " << tiles::DirectionNames(sides);
+      }
+      // Side by side the first cell's last column meets the second's first; turned, the first
+      // cell's bottom row meets the second's top row.
+      int differ = 0;
+      for (int i = 0; i < 60; ++i) {
+        const TColor a = turned ? pictures.At(tile[0], i, 59) : pictures.At(tile[0], 59, i);
+        const TColor b = turned ? pictures.At(tile[1], i, 0) : pictures.At(tile[1], 0, i);
+        differ += IsWater(a) != IsWater(b);
+      }
+      worst = std::max(worst, differ);
+      // A pixel of smoothing on either side is no notch.
+      if (differ > 2 && notched++ == 0) {
+        std::ostringstream what;
+        what << (turned ? "one over the other" : "side by side") << ", water 0x" << std::hex
+             << water << std::dec << ": tiles " << tile[0] << " and " << tile[1] << ", " << differ
+             << " pixels of the edge differ";
+        first = what.str();
+      }
+    }
+  }
+  EXPECT_EQ(notched, 0) << "arrangements with a notch; the first: " << first;
+  std::printf(
+      "every arrangement of water round two cells: at most %d pixels of their shared "
+      "edge differ\n",
+      worst);
+}
+
+}  // namespace
+}  // namespace gm::art
