@@ -96,8 +96,9 @@ void DrawHoverLines(UiContext& ctx) {
   const TMapCell& cell = Cell(w, x, y);
   std::string line = "(" + std::to_string(x) + "," + std::to_string(y) + ")  ";
   if (cell.Terrain < kTerrainTileCount) line += std::string(TerrainTiles[cell.Terrain].Name.View());
+  // A blank between the two names, or they read as one word ("TownOrtelsburg").
   if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
-    line += SettlementName(Settlement(w, cell.Settlement));
+    line += " " + SettlementName(Settlement(w, cell.Settlement));
   }
   DrawGlyphText(ctx, line, kHoverLinesX, 553, 2);
   DrawCellDetailLines(ctx, x, y, kHoverLinesX);
