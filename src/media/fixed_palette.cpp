@@ -1,12 +1,29 @@
-// The fixed 8-bit palette: a colour cube plus greys, and nearest-colour matching against it.
+// The 8-bit display's palette and the matching of colours to it.
 #include "media/fixed_palette.hpp"
 
 #include <vector>
+
+#include "media/perceptual_color.hpp"
+#include "media/surface.hpp"
+#include "platform/pixel_convert.hpp"
 
 namespace gm {
 
 namespace {
 
+#if defined(GM_ART_PALETTE)
+// Red, green and blue of each entry, as gravmark-palette wrote them for this build's art.
+constexpr std::uint8_t kArtPalette[256][3] = {
+#include "media/art_palette.inc"
+};
+
+Palette256 MakeFixedPalette() {
+  Palette256 t{};
+  for (int i = 0; i < 256; ++i)
+    t[i] = RgbQuad{kArtPalette[i][2], kArtPalette[i][1], kArtPalette[i][0], 0};
+  return t;
+}
+#else
 Palette256 MakeFixedPalette() {
   Palette256 t{};
   int i = 0;
@@ -24,15 +41,22 @@ Palette256 MakeFixedPalette() {
   }
   return t;
 }
+#endif
+
+Oklab OklabOf(const RgbQuad& q) {
+  return ToOklab(q.red, q.green, q.blue);
+}
 
 std::vector<uint8_t> MakeLookup() {
-  std::vector<uint8_t> lut(32768);
-  const Palette256& pal = FixedPalette();
-  for (int c = 0; c < 32768; ++c) {
-    auto r = uint8_t(((c >> 10) & 31) * 255 / 31);
-    auto g = uint8_t(((c >> 5) & 31) * 255 / 31);
-    auto b = uint8_t((c & 31) * 255 / 31);
-    lut[c] = NearestPaletteIndex(pal, r, g, b);
+  const Palette256& palette = FixedPalette();
+  std::vector<Oklab> entries;  // entries 1..255: 0 is kept for black
+  for (int i = 1; i < 256; ++i) entries.push_back(OklabOf(palette[i]));
+  const NearestOklab nearest(std::move(entries));
+  std::vector<uint8_t> lut(65536);
+  for (int c = 1; c < 65536; ++c) {
+    uint8_t rgb[3];
+    Rgb565ToRgb888(uint16_t(c), rgb);
+    lut[c] = uint8_t(1 + nearest.Nearest(ToOklab(rgb[0], rgb[1], rgb[2])));
   }
   return lut;
 }
@@ -45,17 +69,14 @@ const Palette256& FixedPalette() {
 }
 
 uint8_t NearestPaletteIndex(const Palette256& palette, uint8_t r, uint8_t g, uint8_t b) {
+  const Oklab c = ToOklab(r, g, b);
   int best = 0;
-  int bestDist = 1 << 30;
-  for (int i = 0; i < 256; ++i) {
-    int dr = int(palette[i].red) - r;
-    int dg = int(palette[i].green) - g;
-    int db = int(palette[i].blue) - b;
-    int d = dr * dr + dg * dg + db * db;
-    if (d < bestDist) {
-      bestDist = d;
+  float bestDistance = Distance2(c, OklabOf(palette[0]));
+  for (int i = 1; i < 256 && bestDistance > 0; ++i) {
+    const float d = Distance2(c, OklabOf(palette[i]));
+    if (d < bestDistance) {
+      bestDistance = d;
       best = i;
-      if (d == 0) break;
     }
   }
   return uint8_t(best);
@@ -63,7 +84,7 @@ uint8_t NearestPaletteIndex(const Palette256& palette, uint8_t r, uint8_t g, uin
 
 uint8_t FixedPaletteIndex(uint8_t r, uint8_t g, uint8_t b) {
   static const std::vector<uint8_t> lut = MakeLookup();
-  return lut[((r >> 3) << 10) | ((g >> 3) << 5) | (b >> 3)];
+  return lut[PackRgb565(r, g, b)];
 }
 
 }  // namespace gm

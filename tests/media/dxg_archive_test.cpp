@@ -194,7 +194,9 @@ TEST(ImageArchive, DrawGuardsAndTransparency) {
   TDirectDrawSurface back8(indexed);
   back8.SetSize(2, 1);
   item.Draw(back8, 0, 0, 0);
-  EXPECT_EQ(back8.PixelColor(back8.Pixel(0, 0)), RgbColor(255, 0, 255));
+  EXPECT_EQ(back8.Pixel(0, 0), back8.ColorMatch(RgbColor(255, 0, 255)));
+  EXPECT_NE(back8.Pixel(0, 0), 0u);
+  EXPECT_EQ(back8.Pixel(1, 0), 0u);  // keyed white
 
   list.FinalizeImages();
   EXPECT_FALSE(item.Initialized());

@@ -1,0 +1,72 @@
+// Painting the catalogue's items with cairo, and their pixels as the archives keep them.
+#include "tools/art/art_render.hpp"
+
+#include <cstring>
+#include <string>
+
+#include "tools/art/paint.hpp"
+
+namespace gm::art {
+
+void PaintPattern(cairo_t* cr, const ArtItem& item, int pattern) {
+  const std::string& n = item.name;
+  if (n.rfind("Terrain", 0) == 0) {
+    PaintTerrain(cr, (std::stoi(n.substr(7)) - 1) * 25 + pattern);
+  } else if (n == "Units" || n == "Units2") {
+    PaintUnit(cr, pattern + 1, n == "Units");
+  } else if (n.rfind("tech", 0) == 0) {
+    PaintEquipment(cr, (std::stoi(n.substr(4)) - 1) * 100 + pattern + 1);
+  } else if (n.rfind("Font", 0) == 0) {
+    PaintGlyph(cr, item, pattern);
+  } else {
+    PaintUi(cr, item, pattern);
+  }
+}
+
+cairo_surface_t* RenderSurface(const ArtItem& item) {
+  const int cols = item.columns, rows = item.count / cols;
+  cairo_surface_t* s =
+      cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cols * item.width, rows * item.height);
+  cairo_t* cr = cairo_create(s);
+  for (int p = 0; p < item.count; ++p) {
+    cairo_save(cr);
+    cairo_translate(cr, (p % cols) * item.width, (p / cols) * item.height);
+    cairo_rectangle(cr, 0, 0, item.width, item.height);
+    cairo_clip(cr);
+    PaintPattern(cr, item, p);
+    cairo_restore(cr);
+  }
+  cairo_destroy(cr);
+  cairo_surface_flush(s);
+  return s;
+}
+
+ArtPixels RenderPixels(const ArtItem& item) {
+  cairo_surface_t* s = RenderSurface(item);
+  const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+  const int stride = cairo_image_surface_get_stride(s);
+  const uint8_t* data = cairo_image_surface_get_data(s);
+  const uint32_t key = item.key.value_or(0);
+  ArtPixels out{w, h, std::vector<uint32_t>(size_t(w) * size_t(h))};
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      uint32_t px;
+      std::memcpy(&px, data + size_t(y) * size_t(stride) + size_t(x) * 4, 4);
+      const uint32_t a = px >> 24;
+      uint32_t r = (px >> 16) & 255, g = (px >> 8) & 255, b = px & 255;  // premultiplied
+      if (item.key) {
+        if (a < 128) {
+          r = key >> 16, g = (key >> 8) & 255, b = key & 255;
+        } else {  // solid: the colour itself, kept off the key
+          r = r * 255 / a, g = g * 255 / a, b = b * 255 / a;
+          if (((r << 16) | (g << 8) | b) == key) r ^= 8, g ^= 8, b ^= 8;
+        }
+      }
+      out.rgb[size_t(y) * size_t(w) + size_t(x)] = (r << 16) | (g << 8) | b;
+    }
+  }
+  cairo_surface_destroy(s);
+  return out;
+}
+
+}  // namespace gm::art
