@@ -842,6 +842,29 @@ TEST(AuthoredNumbersTest, LaterModelsOfOneLineAreNotWorse) {
   }
 }
 
+TEST(AuthoredNumbersTest, GunsOfOneBarrelRateAlikeAgainstArmour) {
+  // Each family is one gun firing one shell, towed, in a tank or on an anti-aircraft mounting.
+  const std::vector<std::vector<int>> families = {
+      {601, 609, 48, 49, 224, 227, 29},  // 37mm L/45: 1-K, Pak 35/36, KwK 36
+      {603, 604, 24, 25, 30, 31, 32, 38, 40, 41, 7, 203, 204, 205, 206, 207},  // 45mm 20-K
+      {58, 59, 60, 56, 122, 123, 226, 222, 215, 218},                          // 75mm L/24
+      {303, 304, 15, 16, 18, 19, 6, 111, 112, 161},  // 76mm F-22, ZiS-3, F-34, ZiS-5
+      {708, 308, 113, 114, 8, 9, 20, 21, 22},        // 85mm 52-K, D-5, ZiS-S-53, D-44
+      {713, 722, 723, 45},                           // 88mm L/56
+      {410, 147, 142},                               // 105mm leFH 18
+      {402, 116},                                    // 122mm M-30
+      {311, 10, 11, 118},                            // 122mm A-19, D-25
+      {619, 138, 139},                               // 128mm Pak 44
+  };
+  for (const auto& family : families) {
+    const TEquipmentModel& first = EquipmentModels[family[0]];
+    for (int m : family) {
+      EXPECT_EQ(+EquipmentModels[m].ArmorAttack, +first.ArmorAttack)
+          << EquipmentModels[m].Name.View() << " vs " << first.Name.View();
+    }
+  }
+}
+
 TEST(AuthoredNumbersTest, TypesFollowTheirTablesOfOrganisation) {
   // Armour formations carry armour, artillery formations guns, air defence anti-aircraft guns,
   // cavalry horses; a column that slipped would break one of these.
