@@ -206,16 +206,50 @@ TEST(OrderOfBattleTest, AnAreaKeepsItsFormationsToItsDistrict) {
 TEST(OrderOfBattleTest, NoNationHoldsMoreThanItHadOnHand) {
   const World& w = *Scenario().world;
   // The Pak 38 of the German formations and depots; the Hurricanes of the Romanian air
-  // regiments, counted by their economy model number.
-  const OnHand tooFew[] = {{2, 611, 100, 7}, {4, 882, 0, 9}};
-  for (const OnHand& h : tooFew) {
+  // regiments, counted by their economy model number; the T-34s of both guns together.
+  const OnHand tooFew[] = {{2, {611}, 100, 7}, {4, {882}, 0, 9}, {5, {14, 15}, 1000, 11}};
+  const char* named[] = {"model 611", "model 882", "model 14+15"};
+  for (int k = 0; k < 3; ++k) {
+    const OnHand& h = tooFew[k];
     OrderOfBattle oob;
     oob.onHand = {h};
     const Status s = CheckOnHand(oob, w);
-    ASSERT_FALSE(s.IsOk()) << h.model;
+    ASSERT_FALSE(s.IsOk()) << named[k];
     EXPECT_NE(s.Message().find(":" + std::to_string(h.line) + ": nation"), std::string::npos)
         << s.Message();
-    EXPECT_NE(s.Message().find("model " + std::to_string(h.model)), std::string::npos);
+    EXPECT_NE(s.Message().find(named[k]), std::string::npos) << s.Message();
+  }
+  // A nation whose holdings are on record holds no model without a limit: the Soviet formations
+  // and parks hold more than the T-34s.
+  OrderOfBattle oob;
+  oob.counted[5] = true;
+  oob.countedLine[5] = 4;
+  oob.onHand = {{5, {14, 15}, 60000, 11}};
+  const Status s = CheckOnHand(oob, w);
+  ASSERT_FALSE(s.IsOk());
+  EXPECT_NE(s.Message().find(":4: nation 5 holds"), std::string::npos) << s.Message();
+  EXPECT_NE(s.Message().find("which no onhand line limits"), std::string::npos) << s.Message();
+}
+
+TEST(OrderOfBattleTest, NamedFormationsStandByTheirGarrisons) {
+  const World& w = *Scenario().world;
+  const Theatre& t = Scenario().result.theatre;
+  struct Case {
+    Garrison garrison;
+    const char* message;
+  };
+  // The 5th Tank Division's garrison was Alytus, not Tallinn; no 999th; no such town.
+  const Case cases[] = {
+      {{5, 1, 5, "Tallinn", 3}, ":3: formation type 1 number 5 of nation 5 stands"},
+      {{5, 1, 999, "Alytus", 4}, ":4: no formation type 1 number 999"},
+      {{5, 1, 5, "Atlantis", 5}, ":5: no town named Atlantis"},
+  };
+  for (const Case& c : cases) {
+    OrderOfBattle oob;
+    oob.garrisons = {c.garrison};
+    const Status s = CheckGarrisons(oob, t, w);
+    ASSERT_FALSE(s.IsOk()) << c.message;
+    EXPECT_NE(s.Message().find(c.message), std::string::npos) << s.Message();
   }
 }
 
@@ -362,6 +396,10 @@ TEST(OrderOfBattleTest, BadLinesAreNamed) {
       {"onhand 2 611\n", "onhand <nation>"},
       {"onhand 2 119 10\n", "empty model row"},
       {"onhand 4 882 12\nonhand 4 882 5\n", "given twice"},
+      {"onhand 5 14+14 1225\n", "given twice"},
+      {"onhand 5 14+ 1225\n", "onhand <nation>"},
+      {"counted 5\ncounted 5\n", "counted twice"},
+      {"garrison 5 1 5\n", "garrison <nation>"},
   };
   for (const Case& c : cases) {
     const std::string path = TempOob(c.text);

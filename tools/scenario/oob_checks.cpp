@@ -1,5 +1,8 @@
 // Checks of the placed order of battle against what its data states: the military district each
-// area names, and what each nation had on hand of a model.
+// area names, what each nation had on hand of a model, and where named formations had their
+// garrisons.
+#include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <utility>
 
@@ -21,6 +24,18 @@ bool InDistrict(const District& d, const std::vector<Country>& countries, const 
   return false;
 }
 
+namespace {
+
+const char kOobFile[] = "tools/scenario/data/oob_1941.txt:";
+
+std::string ModelList(const std::vector<int>& models) {
+  std::string s;
+  for (int m : models) s += (s.empty() ? "" : "+") + std::to_string(m);
+  return s;
+}
+
+}  // namespace
+
 Status CheckOnHand(const OrderOfBattle& oob, const World& w) {
   std::map<std::pair<int, int>, long> held;  // (nation, economy model): formations and stock
   for (const TFormation& f : w.Formations) {
@@ -30,15 +45,55 @@ Status CheckOnHand(const OrderOfBattle& oob, const World& w) {
       if (p.Count > 0)
         held[{nation, p.Model + (f.Branch == 2 ? kAircraftModelBase : 0)}] += p.Count;
   }
+  for (int n = 1; n <= kNations; ++n)
+    for (int m = 1; m <= kModelColumns; ++m)
+      if (const long s = w.Economy.EquipmentStock[EconomyIndex(n, m)]; s > 0) held[{n, m}] += s;
   for (const OnHand& h : oob.onHand) {
-    const long total =
-        held[{h.nation, h.model}] + w.Economy.EquipmentStock[EconomyIndex(h.nation, h.model)];
+    long total = 0;
+    for (int m : h.models) total += held.count({h.nation, m}) ? held.at({h.nation, m}) : 0;
     if (total > h.count)
-      return Status::Error("tools/scenario/data/oob_1941.txt:" + std::to_string(h.line) +
-                           ": nation " + std::to_string(h.nation) + " holds " +
-                           std::to_string(total) + " of model " + std::to_string(h.model) +
-                           " in formations and stock, more than the " + std::to_string(h.count) +
-                           " it had on hand");
+      return Status::Error(
+          kOobFile + std::to_string(h.line) + ": nation " + std::to_string(h.nation) + " holds " +
+          std::to_string(total) + " of model " + ModelList(h.models) +
+          " in formations and stock, more than the " + std::to_string(h.count) + " it had on hand");
+  }
+  // A nation whose holdings are on record holds no model without a limit.
+  for (const auto& [key, count] : held) {
+    const auto [nation, model] = key;
+    if (!oob.counted[nation]) continue;
+    const bool limited = std::any_of(oob.onHand.begin(), oob.onHand.end(), [&](const OnHand& h) {
+      return h.nation == nation &&
+             std::find(h.models.begin(), h.models.end(), model) != h.models.end();
+    });
+    if (!limited)
+      return Status::Error(kOobFile + std::to_string(oob.countedLine[nation]) + ": nation " +
+                           std::to_string(nation) + " holds " + std::to_string(count) +
+                           " of model " + std::to_string(model) + ", which no onhand line limits");
+  }
+  return Status::Ok();
+}
+
+Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w) {
+  for (const Garrison& g : oob.garrisons) {
+    const std::string where = kOobFile + std::to_string(g.line) + ": ";
+    const auto town = std::find_if(t.places.begin(), t.places.end(), [&g](const Place& p) {
+      return !p.airfield && p.name == g.town;
+    });
+    if (town == t.places.end()) return Status::Error(where + "no town named " + g.town);
+    const std::string who = "formation type " + std::to_string(g.type) + " number " +
+                            std::to_string(g.number) + " of nation " + std::to_string(g.nation);
+    bool found = false;
+    for (const TFormation& f : w.Formations) {
+      if (f.Branch == 0 || NationOf(f) != g.nation || f.FormationType != g.type ||
+          f.FormationNumber != g.number)
+        continue;
+      found = true;
+      const int away = std::max(std::abs(f.X - town->x), std::abs(f.Y - town->y));
+      if (away > kGarrisonReach)
+        return Status::Error(where + who + " stands " + std::to_string(away) + " cells from " +
+                             g.town + ", more than " + std::to_string(kGarrisonReach));
+    }
+    if (!found) return Status::Error(where + "no " + who);
   }
   return Status::Ok();
 }

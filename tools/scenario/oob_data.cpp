@@ -1,6 +1,8 @@
 // Reader of data/oob_1941.txt: quality of each nation's troops, equipment kits, military
-// districts, placement areas, the unit lines of the order of battle and what each nation had on
-// hand. Reports the line of the first thing it cannot use.
+// districts, placement areas, the unit lines of the order of battle, what each nation had on
+// hand and where named formations had their garrisons. Reports the line of the first thing it
+// cannot use.
+#include <algorithm>
 #include <map>
 #include <sstream>
 
@@ -211,20 +213,55 @@ std::string ReadUnit(const std::vector<std::string>& w, int line, const NamedKit
   return "";
 }
 
-// "onhand <nation> <model 1..1200> <count>"
+// "onhand <nation> <model 1..1200>[+<model>...] <count>": models joined by '+' count together.
 std::string ReadOnHand(const std::vector<std::string>& w, int line, OrderOfBattle& out) {
   OnHand h;
   h.line = line;
-  if (w.size() != 4 || !ToInt(w[1], h.nation) || !IsNation(h.nation) || !ToInt(w[2], h.model) ||
-      h.model < 1 || h.model > kModelColumns || !ToInt(w[3], h.count) || h.count < 0)
-    return "\"onhand <nation> <model 1..1200> <count>\" expected";
-  const bool empty = h.model <= kEquipmentModelRows
-                         ? EquipmentModels[h.model].Category == 0
-                         : AircraftModels[h.model - kAircraftModelBase].Class == 0;
-  if (empty) return "empty model row " + w[2];
+  const std::string usage = "\"onhand <nation> <model 1..1200>[+<model>...] <count>\" expected";
+  if (w.size() != 4 || !ToInt(w[1], h.nation) || !IsNation(h.nation) || !ToInt(w[3], h.count) ||
+      h.count < 0 || w[2].front() == '+' || w[2].back() == '+')
+    return usage;
+  std::istringstream list(w[2]);
+  for (std::string item; std::getline(list, item, '+');) {
+    int model = 0;
+    if (!ToInt(item, model) || model < 1 || model > kModelColumns) return usage;
+    const bool empty = model <= kEquipmentModelRows
+                           ? EquipmentModels[model].Category == 0
+                           : AircraftModels[model - kAircraftModelBase].Class == 0;
+    if (empty) return "empty model row " + item;
+    if (std::find(h.models.begin(), h.models.end(), model) != h.models.end())
+      return "model " + item + " given twice";
+    h.models.push_back(model);
+  }
+  if (h.models.empty()) return usage;
+  std::sort(h.models.begin(), h.models.end());
   for (const OnHand& other : out.onHand)
-    if (other.nation == h.nation && other.model == h.model) return "model " + w[2] + " given twice";
+    if (other.nation == h.nation && other.models == h.models)
+      return "models " + w[2] + " given twice";
   out.onHand.push_back(h);
+  return "";
+}
+
+// "counted <nation>": the nation's holdings are on record, so each model it holds needs a limit.
+std::string ReadCounted(const std::vector<std::string>& w, int line, OrderOfBattle& out) {
+  int nation = 0;
+  if (w.size() != 2 || !ToInt(w[1], nation) || !IsNation(nation))
+    return "\"counted <nation>\" expected";
+  if (out.counted[nation]) return "nation " + w[1] + " counted twice";
+  out.counted[nation] = true;
+  out.countedLine[nation] = line;
+  return "";
+}
+
+// "garrison <nation> <type> <number> <town>": where a named formation had its garrison.
+std::string ReadGarrison(const std::vector<std::string>& w, int line, OrderOfBattle& out) {
+  Garrison g;
+  g.line = line;
+  if (w.size() < 5 || !ToInt(w[1], g.nation) || !IsNation(g.nation) || !ToInt(w[2], g.type) ||
+      g.type < 1 || g.type > kFormationTypeRows || !ToInt(w[3], g.number) || g.number < 1)
+    return "\"garrison <nation> <type> <number> <town>\" expected";
+  g.town = JoinWords(w, 4);
+  out.garrisons.push_back(g);
   return "";
 }
 
@@ -248,6 +285,10 @@ Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
       error = ReadUnit(w, n, kits, out);
     else if (w[0] == "onhand")
       error = ReadOnHand(w, n, out);
+    else if (w[0] == "counted")
+      error = ReadCounted(w, n, out);
+    else if (w[0] == "garrison")
+      error = ReadGarrison(w, n, out);
     else
       error = "unknown keyword " + w[0];
     return error.empty() ? Status::Ok() : Status::Error(Where(path, n) + error);

@@ -349,6 +349,7 @@ Status BuildForcesAndEconomy(const std::string& dataDir, const std::vector<Count
   if (Status s = LoadOrderOfBattle(d + "oob_1941.txt", oob); !s) return s;
   if (Status s = PlaceOrderOfBattle(oob, countries, t, tiles, w); !s) return s;
   if (Status s = BuildEconomy(d + "economy_1941.txt", w); !s) return s;
+  if (Status s = CheckGarrisons(oob, t, w); !s) return s;
   return CheckOnHand(oob, w);
 }
 

@@ -62,11 +62,22 @@ struct District {
   std::vector<DistrictPart> parts;
 };
 
-// What a nation held of one model on 22 June 1941, in its formations and depots together.
+// What a nation held of one model, or of a group of models counted together, on 22 June 1941,
+// in its formations and depots together.
 struct OnHand {
   int nation = 0;
-  int model = 0;  // economy model number: equipment 1..800, aircraft 801..1200
+  std::vector<int> models;  // economy model numbers: equipment 1..800, aircraft 801..1200
   int count = 0;
+  int line = 0;
+};
+
+// A named formation's peacetime garrison: it must stand within kGarrisonReach cells of the town.
+inline constexpr int kGarrisonReach = 3;
+struct Garrison {
+  int nation = 0;
+  int type = 0;    // formation type
+  int number = 0;  // historical number
+  std::string town;
   int line = 0;
 };
 
@@ -81,6 +92,9 @@ struct OrderOfBattle {
   std::array<std::array<Kit, 9>, 11> defaultKits;  // by nation, then category ([0] aircraft)
   std::vector<District> districts;
   std::vector<OnHand> onHand;
+  std::array<bool, 11> counted{};  // by nation: every model it holds needs an `onhand` line
+  int countedLine[11] = {};
+  std::vector<Garrison> garrisons;
 };
 
 // Reads and checks the order of battle: every type raisable by June 1941 by its nation, every
@@ -94,8 +108,13 @@ bool InDistrict(const District& d, const std::vector<Country>& countries, const 
                 int y);
 
 // The equipment and aircraft of each nation's formations and stock against the `onhand` lines:
-// fails naming the first line a nation holds more than.
+// fails naming the first line a nation holds more than, or the first model a `counted` nation
+// holds that no line limits.
 Status CheckOnHand(const OrderOfBattle& oob, const World& w);
+
+// Each `garrison` line's formation against its town: fails naming the first line whose
+// formation is missing or stands more than kGarrisonReach cells (rows or columns) from the town.
+Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w);
 
 // Planned formations by nation (index 1..8), ground and air.
 struct ForceCounts {
@@ -117,7 +136,8 @@ Status PlaceOrderOfBattle(const OrderOfBattle& oob, const std::vector<Country>& 
 Status BuildEconomy(const std::string& path, World& w);
 
 // The builder's step after the map: the order of battle from `dataDir`, then the economy, then
-// the holdings against what each nation had on hand.
+// the named formations against their garrisons and the holdings against what each nation had on
+// hand.
 Status BuildForcesAndEconomy(const std::string& dataDir, const std::vector<Country>& countries,
                              Theatre& t, std::vector<std::uint16_t>& tiles, World& w);
 
