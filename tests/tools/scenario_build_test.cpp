@@ -293,6 +293,29 @@ TEST(ScenarioBuildTest, HoldersOfJune1941) {
   }
 }
 
+TEST(ScenarioBuildTest, TownsSpeltByTheirRegionsTable) {
+  // A small table in the manner of the authored ones: longest entry first, anchors at a word's
+  // start or end, capitals kept, words split at blanks and hyphens.
+  const TranslitRule rules[] = {
+      {"UA", 5, "kh", "kh", false, false},  {"UA", 5, "h", "g", false, false},
+      {"UA", 5, "iv", "ov", false, true},   {"UA", 5, "y", "i", false, false},
+      {"UA", 5, "y", "y", true, false},     {"UA", 5, "nova", "novaya", true, true},
+      {"UA", 5, "pil", "pol", false, true},
+  };
+  std::vector<const TranslitRule*> table;
+  for (const TranslitRule& r : rules) table.push_back(&r);
+  const std::pair<const char*, const char*> cases[] = {
+      {"Khodoriv", "Khodorov"},
+      {"Horodok", "Gorodok"},
+      {"Yampil", "Yampol"},
+      {"Nova Vodolaha", "Novaya Vodolaga"},
+      {"Ivanivka", "Ivanivka"},
+      {"Kharkiv-Stanytsya", "Kharkov-Stanitsia"},
+      {"Ternopil Nova", "Ternopol Novaya"},
+  };
+  for (const auto& [today, then] : cases) EXPECT_EQ(Transliterate(today, table), then) << today;
+}
+
 TEST(TileCatalogueTest, EveryTileBelongsToItsTerrain) {
   for (int t = 0; t < tiles::kTileCount; ++t)
     EXPECT_EQ(tiles::TerrainNameOf(TileCatalogue()[t].feature), TerrainTiles[t].Name.View()) << t;

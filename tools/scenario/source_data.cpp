@@ -95,11 +95,42 @@ Status ReadAuthored(const std::string& path, std::vector<AuthoredFeature>& featu
   });
 }
 
-// "CC Modern name = 1941 name [population]" or "CC Modern name -" (founded after 1941).
-Status ReadNames(const std::string& path, std::vector<NameRule>& names) {
+// "translit CC holder from=to ...": entries of a region's table; "^" anchors an entry at a
+// word's start, "$" at its end.
+Status ReadTranslit(const std::string& path, int n, const std::vector<std::string>& w,
+                    std::vector<TranslitRule>& out) {
+  int holder = 0;
+  if (w.size() < 4 || w[1].size() != 2 || !ToInt(w[2], holder) || holder < 1 || holder > 8)
+    return Status::Error(Where(path, n) + "\"translit CC holder from=to ...\" expected");
+  for (std::size_t k = 3; k < w.size(); ++k) {
+    TranslitRule r;
+    r.country = w[1];
+    r.holder = holder;
+    const auto eq = w[k].find('=');
+    if (eq == std::string::npos) return Status::Error(Where(path, n) + "from=to expected");
+    r.from = w[k].substr(0, eq);
+    r.to = w[k].substr(eq + 1);
+    r.atStart = !r.from.empty() && r.from.front() == '^';
+    if (r.atStart) r.from.erase(0, 1);
+    r.atEnd = !r.from.empty() && r.from.back() == '$';
+    if (r.atEnd) r.from.pop_back();
+    if (r.from.empty()) return Status::Error(Where(path, n) + "empty spelling in " + w[k]);
+    for (char c : r.from + r.to)
+      if (c < 'a' || c > 'z')
+        return Status::Error(Where(path, n) + "lower-case plain letters expected in " + w[k]);
+    out.push_back(std::move(r));
+  }
+  return Status::Ok();
+}
+
+// "CC Modern name = 1941 name [population]" or "CC Modern name -" (founded after 1941), and the
+// transliteration tables.
+Status ReadNames(const std::string& path, std::vector<NameRule>& names,
+                 std::vector<TranslitRule>& translit) {
   return ForEachLine(path, [&](const std::string& l, int n) {
     if (BlankOrComment(l)) return Status::Ok();
     const std::string t = Trim(l);
+    if (t.rfind("translit ", 0) == 0) return ReadTranslit(path, n, WordsBeforeComment(t), translit);
     NameRule r;
     const auto space = t.find(' ');
     if (space != 2) return Status::Error(Where(path, n) + "a two-letter country code first");
@@ -157,7 +188,7 @@ Status LoadSourceData(const std::string& dataDir, SourceData& out) {
   if (Status s = ReadAuthored(d + "authored/terrain.txt", out.terrain); !s) return s;
   if (Status s = ReadAuthored(d + "authored/rivers.txt", out.extraRivers); !s) return s;
   if (Status s = ReadAuthored(d + "authored/roads.txt", out.roads); !s) return s;
-  return ReadNames(d + "authored/names1941.txt", out.names);
+  return ReadNames(d + "authored/names1941.txt", out.names, out.translit);
 }
 
 }  // namespace gm::scenario

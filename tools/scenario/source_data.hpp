@@ -50,6 +50,15 @@ struct NameRule {
   int population1941 = 0;  // 0: take today's population
 };
 
+// One entry of a region's transliteration table: today's spelling `from` (lower case) is written
+// `to` in the 1941 name, within each word, only at its start or end where the entry says so.
+struct TranslitRule {
+  std::string country;  // today's country
+  int holder = 0;       // the nation that held the town on 22 June 1941
+  std::string from, to;
+  bool atStart = false, atEnd = false;
+};
+
 struct SourceData {
   std::vector<char> landMask;  // kColumns x kRows: '.' land, '~' sea, '=' lake
   std::vector<RiverLine> rivers;
@@ -60,6 +69,7 @@ struct SourceData {
   std::vector<AuthoredFeature> extraRivers;  // authored river courses
   std::vector<AuthoredFeature> roads;        // "road" routes and "airfield" lines
   std::vector<NameRule> names;
+  std::vector<TranslitRule> translit;
 };
 
 // One "lon,lat" point in degrees; false for anything else.

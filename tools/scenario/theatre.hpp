@@ -73,6 +73,12 @@ Status PlaceAirfields(const SourceData& src, Theatre& t);
 // A cell fit for an airfield: open dry land with no town, road or river, off the shore.
 bool FitForAirfield(const Theatre& t, int x, int y);
 
+// Today's spelling of a town in the 1941 language by its region's table: word by word (words end
+// at blanks and hyphens), the longest entry that fits at each place, an anchored one before an
+// unanchored one of equal length and the first written before a later one; an entry's first
+// letter becomes a capital where the word's was. Letters no entry fits are kept.
+std::string Transliterate(const std::string& name, const std::vector<const TranslitRule*>& table);
+
 // Deterministic noise in 0..999 for cell (x, y) and a salt; smooth over a few cells.
 int SmoothNoise(int x, int y, int salt);
 std::uint32_t CellHash(int x, int y, int salt);

@@ -1,9 +1,12 @@
-// Towns and airfields: which GeoNames towns become settlements, under their 1941 names, with a
-// value from their population and the 1941 owner and holder of their cell.
+// Towns and airfields: which GeoNames towns become settlements, under their 1941 names (named one
+// by one, or spelt by the region's transliteration table), with a value from their population
+// and the 1941 owner and holder of their cell.
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <set>
+#include <utility>
 
 #include "tools/scenario/text_lines.hpp"
 #include "tools/scenario/theatre.hpp"
@@ -39,11 +42,50 @@ bool TownCell(const Theatre& t, int& x, int& y) {
 
 }  // namespace
 
+std::string Transliterate(const std::string& name, const std::vector<const TranslitRule*>& table) {
+  const auto weight = [](const TranslitRule* r) {
+    return r->from.size() * 4 + (r->atStart ? 1 : 0) + (r->atEnd ? 1 : 0);
+  };
+  std::string out;
+  std::size_t wordStart = 0;
+  for (std::size_t i = 0; i < name.size();) {
+    if (name[i] == ' ' || name[i] == '-') {
+      out += name[i++];
+      wordStart = i;
+      continue;
+    }
+    const std::size_t next = name.find_first_of(" -", i);
+    const std::size_t wordEnd = next == std::string::npos ? name.size() : next;
+    const TranslitRule* best = nullptr;
+    for (const TranslitRule* r : table) {
+      const std::size_t len = r->from.size();
+      if (i + len > wordEnd || (r->atStart && i != wordStart) || (r->atEnd && i + len != wordEnd))
+        continue;
+      bool same = true;
+      for (std::size_t k = 0; k < len && same; ++k)
+        same = std::tolower(static_cast<unsigned char>(name[i + k])) == r->from[k];
+      if (same && (best == nullptr || weight(r) > weight(best))) best = r;
+    }
+    if (best == nullptr) {
+      out += name[i++];
+      continue;
+    }
+    std::string piece = best->to;
+    if (!piece.empty() && std::isupper(static_cast<unsigned char>(name[i])))
+      piece[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(piece[0])));
+    out += piece;
+    i += best->from.size();
+  }
+  return out;
+}
+
 Status PlaceTowns(const SourceData& src, Theatre& t) {
   std::map<std::string, const NameRule*> rules;
   for (const NameRule& r : src.names) rules[Key(r.country, r.modern)] = &r;
   std::set<std::string> usedNames;
   std::set<const NameRule*> renamed;  // rules that found their town
+  std::map<std::pair<std::string, int>, std::vector<const TranslitRule*>> tables;
+  for (const TranslitRule& r : src.translit) tables[{r.country, r.holder}].push_back(&r);
   for (const Town& town : src.towns) {
     const auto it = rules.find(Key(town.country, town.name));
     const NameRule* rule = it == rules.end() ? nullptr : it->second;
@@ -55,6 +97,9 @@ Status PlaceTowns(const SourceData& src, Theatre& t) {
     if (!rule && town.population < t.minPopulation[t.country[i]]) continue;
     std::string name = rule ? rule->name1941 : town.name;
     std::erase(name, '\'');  // "Roslavl'" and the like: the soft sign is not written
+    if (!rule)
+      if (const auto table = tables.find({town.country, t.holder[i]}); table != tables.end())
+        name = Transliterate(name, table->second);
     name = name.substr(0, 40);
     if (usedNames.count(name) && !rule) continue;
     if (rule && !renamed.insert(rule).second) continue;  // a namesake came first
