@@ -278,7 +278,7 @@ TEST(ScenarioBuildTest, HoldersOfJune1941) {
   const Holding holdings[] = {
       {"Konigsberg", 2, 2},    {"Memel", 2, 2},       {"Warschau", 2, 2},  {"Lvov", 5, 5},
       {"Brest-Litovsk", 5, 5}, {"Bialystok", 5, 5},   {"Vilno", 5, 5},     {"Riga", 5, 5},
-      {"Suwalken", 2, 2},      {"Augustow", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
+      {"Suwalken", 2, 2},      {"Avgustov", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
       {"Vyborg", 6, 5},        {"Helsinki", 6, 6},    {"Kolozsvar", 1, 1}, {"Kassa", 1, 1},
       {"Ungvar", 1, 1},        {"Bratislava", 7, 7},  {"Bucuresti", 4, 4}, {"Budapest", 1, 1},
       {"Roma", 3, 3},          {"Stockholm", 10, 10},
