@@ -1,7 +1,9 @@
-// Scancode to virtual-key table: letters and digits by their character, the rest by the
-// conventional key codes the key assigns use (arrows 37..40, numeric pad 96..105, F1 112 ...).
+// The keyboard through SDL. Scancode to virtual-key table: letters and digits by their character,
+// the rest by the conventional key codes the key assigns use (arrows 37..40, numeric pad 96..105,
+// F1 112 ...).
 #include "platform/sdl/sdl_keymap.hpp"
 
+#include <SDL2/SDL_keyboard.h>
 #include <SDL2/SDL_scancode.h>
 
 #include <array>
@@ -54,6 +56,17 @@ std::uint8_t VirtualKeyOfScancode(int scancode) {
   static const auto table = MakeTable();
   if (scancode < 0 || scancode >= SDL_NUM_SCANCODES) return 0;
   return table[static_cast<std::size_t>(scancode)];
+}
+
+void ReadSdlKeyboard(KeySnapshot& keys) {
+  keys.fill(0);
+  int count = 0;
+  const Uint8* state = SDL_GetKeyboardState(&count);
+  for (int sc = 0; sc < count; ++sc) {
+    if (state[sc] == 0) continue;
+    const std::uint8_t vk = VirtualKeyOfScancode(sc);
+    if (vk != 0) keys[vk] = 0x80;
+  }
 }
 
 }  // namespace gm

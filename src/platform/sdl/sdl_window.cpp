@@ -1,0 +1,200 @@
+// The window, its full screen and the frame shown in it.
+#include "platform/sdl/sdl_window.hpp"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "platform/log.hpp"
+
+namespace gm {
+
+bool SdlWindow::Open(const WindowSettings& settings) {
+  Close();
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+  Uint32 flags = SDL_WINDOW_RESIZABLE;
+  if (settings.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  window_ = SDL_CreateWindow(settings.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             kFrameWidth, kFrameHeight, flags);
+  if (window_ == nullptr) {
+    LogLine(std::string("cannot open the window: ") + SDL_GetError());
+    return false;
+  }
+  // The game draws into the window's own pixel buffer, sending only what changed; without
+  // one it draws through a renderer, an accelerated one first.
+  SDL_ShowCursor(SDL_DISABLE);
+  frame_.Invalidate();
+  mustPresent_ = true;
+  // The window's own buffer, not one SDL would emulate through a 3D renderer.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (SDL_GetWindowSurface(window_) != nullptr) return true;
+  if (!MakeRenderer() || !MakeTexture()) {
+    Close();
+    return false;
+  }
+  return true;
+}
+
+bool SdlWindow::MakeRenderer() {
+  renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_ACCELERATED);
+  if (renderer_ == nullptr) {
+    LogLine(std::string("no accelerated renderer, drawing in software: ") + SDL_GetError());
+    renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
+  if (renderer_ == nullptr) {
+    LogLine(std::string("cannot draw in the window: ") + SDL_GetError());
+    return false;
+  }
+  return true;
+}
+
+bool SdlWindow::MakeTexture() {
+  mustPresent_ = true;
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
+                               kFrameWidth, kFrameHeight);
+  if (texture_ == nullptr) {
+    LogLine(std::string("cannot make the frame texture: ") + SDL_GetError());
+    return false;
+  }
+  return true;
+}
+
+void SdlWindow::Close() {
+  if (texture_ != nullptr) SDL_DestroyTexture(texture_);
+  if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
+  if (window_ != nullptr) SDL_DestroyWindow(window_);
+  texture_ = nullptr;
+  renderer_ = nullptr;
+  window_ = nullptr;
+}
+
+void SdlWindow::SetTitle(std::string_view title) {
+  if (window_ != nullptr) SDL_SetWindowTitle(window_, std::string(title).c_str());
+}
+
+void SdlWindow::SetFullScreen(bool fullScreen) {
+  if (window_ == nullptr) return;
+  if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
+    LogLine(std::string("cannot change full screen: ") + SDL_GetError());
+  }
+}
+
+bool SdlWindow::Inside(int windowX, int windowY) const {
+  if (window_ == nullptr) return false;
+  int w = 0, h = 0;
+  SDL_GetWindowSize(window_, &w, &h);
+  return windowX >= 0 && windowY >= 0 && windowX < w && windowY < h;
+}
+
+void SdlWindow::ToFrame(int windowX, int windowY, int& x, int& y) const {
+  int w = kFrameWidth, h = kFrameHeight;
+  if (window_ != nullptr) SDL_GetWindowSize(window_, &w, &h);
+  const SDL_Rect r = WindowFrame::FrameRect(w, h);
+  // The frame's last column and row are the rectangle's: the pointer reaches the scrolling edges
+  // in a window of any size.
+  const auto scale = [](int at, int start, int span, int frame) {
+    const long v = span > 1 ? static_cast<long>(at - start) * (frame - 1) / (span - 1) : 0;
+    return static_cast<int>(std::clamp(v, 0L, static_cast<long>(frame - 1)));
+  };
+  x = scale(windowX, r.x, r.w, kFrameWidth);
+  y = scale(windowY, r.y, r.h, kFrameHeight);
+}
+
+void SdlWindow::Fail(const char* what) {
+  // A failing present is logged once per run of failures: the next frame tries again.
+  if (!presentFailing_) LogLine(std::string(what) + ": " + SDL_GetError());
+  presentFailing_ = true;
+}
+
+void SdlWindow::Shown() {
+  presentFailing_ = false;
+  shown_.swap(next_);
+  shownWidth_ = kFrameWidth;
+  mustPresent_ = false;
+}
+
+void SdlWindow::Convert(const FrameView& frame) {
+  const int w = kFrameWidth;
+  next_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(kFrameHeight));
+  for (int y = 0; y < kFrameHeight; ++y) {
+    const std::uint8_t* src = frame.pixels + static_cast<std::size_t>(y) * frame.pitch;
+    std::uint16_t* row = next_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
+    if (frame.format == FrameFormat::kRgb565) {
+      std::memcpy(row, src, static_cast<std::size_t>(w) * 2);
+    } else {
+      ConvertIndexedRow(src, row, w, *frame.palette);
+    }
+  }
+}
+
+void SdlWindow::Present(const FrameView& frame) {
+  if (window_ == nullptr || frame.pixels == nullptr) return Fail("present without a frame");
+  if (renderer_ != nullptr && texture_ == nullptr) return Fail("present without a texture");
+  if (frame.format == FrameFormat::kIndexed8 && frame.palette == nullptr) {
+    return Fail("present of an 8-bit frame without palette");
+  }
+  if (frame.width != kFrameWidth || frame.height != kFrameHeight) {
+    return Fail("present of a frame that is not 800 x 600");
+  }
+  // A frame identical to the last one shown is not sent again: a game standing still costs its
+  // drawing, not the transfer to the screen.
+  Convert(frame);
+  if (!mustPresent_ && next_ == shown_ && shownWidth_ == kFrameWidth) return;
+  if (renderer_ == nullptr) {
+    if (mustPresent_) frame_.Invalidate();
+    if (!frame_.Show(window_, next_)) return Fail("cannot draw in the window");
+    return Shown();
+  }
+  if (ShowThroughRenderer()) Shown();
+}
+
+bool SdlWindow::ShowThroughRenderer() {
+  const int w = kFrameWidth, h = kFrameHeight;
+  void* dst = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture_, nullptr, &dst, &pitch) != 0) {
+    Fail("cannot lock the frame");
+    return false;
+  }
+  auto* out = static_cast<std::uint8_t*>(dst);
+  for (int y = 0; y < h; ++y) {
+    std::memcpy(out + static_cast<std::size_t>(y) * pitch,
+                next_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w),
+                static_cast<std::size_t>(w) * 2);
+  }
+  SDL_UnlockTexture(texture_);
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  const char* failed = nullptr;
+  int outW = 0, outH = 0;
+  const SDL_Rect srcRect{0, 0, w, h};
+  if (SDL_RenderClear(renderer_) != 0) {
+    failed = "cannot clear the window";
+  } else if (SDL_GetRendererOutputSize(renderer_, &outW, &outH) != 0) {
+    failed = "no output size";
+  } else {
+    const SDL_Rect dstRect = WindowFrame::FrameRect(outW, outH);
+    if (SDL_RenderCopy(renderer_, texture_, &srcRect, &dstRect) != 0)
+      failed = "cannot copy the frame";
+  }
+  if (failed != nullptr) {
+    Fail(failed);
+    return false;
+  }
+  SDL_RenderPresent(renderer_);
+  return true;
+}
+
+bool SdlWindow::Restore() {
+  if (renderer_ == nullptr) {
+    // The window's own pixels are never lost; the next frame is drawn whole.
+    frame_.Invalidate();
+    frameLost_ = false;
+    return window_ != nullptr;
+  }
+  if (!MakeTexture()) return false;
+  frameLost_ = false;
+  return true;
+}
+
+}  // namespace gm

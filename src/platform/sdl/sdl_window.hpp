@@ -1,0 +1,64 @@
+// The game's window on SDL: opening and closing it, its title and full screen, showing the
+// 800 x 600 frame (in the window's own pixel buffer, or through a renderer and an RGB565
+// streaming texture when it has none) and mapping window positions back to frame pixels.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "platform/platform.hpp"
+#include "platform/sdl/sdl_window_frame.hpp"
+
+namespace gm {
+
+class SdlWindow {
+ public:
+  SdlWindow() = default;
+  ~SdlWindow() { Close(); }
+  SdlWindow(const SdlWindow&) = delete;
+  SdlWindow& operator=(const SdlWindow&) = delete;
+
+  bool Open(const WindowSettings& settings);
+  void Close();
+  void SetTitle(std::string_view title);
+  void SetFullScreen(bool fullScreen);
+  void Present(const FrameView& frame);
+  // The renderer lost its texture (device reset); Restore makes it again.
+  bool Lost() const { return frameLost_; }
+  void MarkLost() { frameLost_ = true; }
+  bool Restore();
+  // The window was exposed, resized or restored: the next frame is shown whole.
+  void MustPresent() { mustPresent_ = true; }
+
+  bool Inside(int windowX, int windowY) const;
+  // A window position (in the window's points) as a frame pixel, held to the frame's edges so
+  // that the borders around a letterboxed frame still reach its edge rows and columns.
+  void ToFrame(int windowX, int windowY, int& x, int& y) const;
+
+ private:
+  bool MakeRenderer();
+  bool MakeTexture();
+  // The frame as the window shows it (RGB565) into next_.
+  void Convert(const FrameView& frame);
+  bool ShowThroughRenderer();
+  void Fail(const char* what);
+  void Shown();
+
+  SDL_Window* window_ = nullptr;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Texture* texture_ = nullptr;
+  bool frameLost_ = false;
+  bool presentFailing_ = false;
+  // The last frame shown, and the one being presented; a window event that may have spoilt the
+  // picture (exposed, resized, restored) forces the next present.
+  std::vector<std::uint16_t> shown_;
+  std::vector<std::uint16_t> next_;
+  int shownWidth_ = 0;
+  WindowFrame frame_;  // the window's own pixels, when it has them (no renderer then)
+  bool mustPresent_ = true;
+};
+
+}  // namespace gm
