@@ -1,90 +1,152 @@
 #!/usr/bin/env bash
-# The game's real window on a virtual X display: the pointer clicks Start, a sidebar page and its
-# Close, saves into slot 1 on the Save/Load page and leaves by Quit's Yes. Screenshots must change
-# with the screens, the slot must load, and the game must end with status 0 within a few seconds.
+# The game's real window on a virtual X display, which has no window manager:
+# - in a window on an 800 x 600 display, the pointer clicks Start, a sidebar page and its Close,
+#   saves into slot 1 on the Save/Load page and leaves by Quit's Yes. Screenshots must change
+#   with the screens, the slot must load, and the game must end with status 0 within a few
+#   seconds.
+# - full screen on a 1024 x 768 display, where nothing grants it, started by --run without
+#   --window and by the settings dialog's "Run!" with its default display: the title screen and,
+#   after Start clicked where the window shows it, the Battlefield look as they did in the window
+#   (the frame taken back to 800 x 600 from the window the game really has), and Quit's Yes ends
+#   the game with status 0.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
 #   real_window.sh GAME SIM XWD_FRAME OUT REVIEW
 set -u
 skip=77
 
-# Runs inside the virtual display, in the folder `out`.
-inside() {
-  local out=$1 frame=$2 review=$3
-  touch "$out/display-up"
-  cd "$out/game" || exit 1
-  # The window, not SDL's dummy drivers that a headless test run may have chosen.
-  unset SDL_VIDEODRIVER
-  export SDL_AUDIODRIVER=dummy
-  # In a sanitizer build: the X and GL libraries that SDL loads keep memory to the end and are
-  # unloaded before the leak check could name them. The game's own leaks are the headless
-  # tests' business.
-  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+fail() {
+  echo "FAIL: $*"
+  [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
+  exit 1
+}
 
-  fail() {
-    echo "FAIL: $*"
-    [ -n "${pid:-}" ] && kill "$pid" 2>/dev/null
-    exit 1
-  }
-  # Clicks at a point of the game's 800 x 600 frame.
-  click() {
-    xdotool mousemove "$((X + $1))" "$((Y + $2))"
+# Where the game's frame lies on the screen in window $1 (FX, FY, FW x FH): the largest 4:3
+# rectangle centred in the window, as the game letterboxes its picture.
+find_frame() {
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  FW=$WIDTH
+  FH=$((WIDTH * 600 / 800))
+  if [ "$FH" -gt "$HEIGHT" ]; then
+    FH=$HEIGHT
+    FW=$((HEIGHT * 800 / 600))
+  fi
+  FX=$((X + (WIDTH - FW) / 2))
+  FY=$((Y + (HEIGHT - FH) / 2))
+  echo "window $1 at $X,$Y size ${WIDTH}x$HEIGHT, its frame ${FW}x$FH at $FX,$FY"
+}
+# Moves the pointer to a point of the game's 800 x 600 frame.
+point() {
+  xdotool mousemove "$((FX + $1 * FW / 800))" "$((FY + $2 * FH / 600))"
+}
+# Clicks at a point of the frame.
+click() {
+  point "$1" "$2"
+  sleep 0.2
+  xdotool click 1
+  sleep "${3:-0.5}"
+}
+# A screenshot: the checksum of its frame's middle kept for the checks, the colour of the
+# frame's pixel (640, 450) (Start on the title screen) in $colour. With a second word "png"
+# the frame is also written for people to look at (build/review/screens/).
+shot() {
+  local png=()
+  [ "${2:-}" = png ] && png=("$review/play_window_$1.png")
+  xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
+  read -r middle colour < <("$frame" "$out/$1.xwd" "$FX" "$FY" "$FW" "$FH" 640 450 "${png[@]}") ||
+    fail "cannot read the screenshot $1"
+  echo "$middle" >"$out/$1.middle"
+}
+# Screenshots `name` for about two seconds, longer than a blink of the map: every picture of
+# the frame's middle that the screen shows, one a line in name.middles.
+watch() {
+  : >"$out/$1.middles"
+  for i in $(seq 12); do
+    shot "$1" "$([ "$i" -eq 12 ] && echo png)"
+    cat "$out/$1.middle" >>"$out/$1.middles"
     sleep 0.2
-    xdotool click 1
-    sleep "${3:-0.5}"
-  }
-  # A screenshot: the checksum of its frame's middle kept for the checks, the colour of the
-  # frame's pixel (640, 450) (Start on the title screen) in $colour. With a second word "png"
-  # the frame is also written for people to look at (build/review/screens/).
-  shot() {
-    local png=()
-    [ "${2:-}" = png ] && png=("$review/play_window_$1.png")
-    xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
-    read -r middle colour < <("$frame" "$out/$1.xwd" "$X" "$Y" 640 450 "${png[@]}") ||
-      fail "cannot read the screenshot $1"
-    echo "$middle" >"$out/$1.middle"
-  }
-  # Screenshots `name` for about two seconds, longer than a blink of the map: every picture of
-  # the frame's middle that the screen shows, one a line in name.middles.
-  watch() {
-    : >"$out/$1.middles"
-    for i in $(seq 12); do
-      shot "$1" "$([ "$i" -eq 12 ] && echo png)"
-      cat "$out/$1.middle" >>"$out/$1.middles"
-      sleep 0.2
-    done
-  }
-  # Clicks, then takes screenshots `name` until the frame's middle is none of the pictures the
-  # screen `from` showed: the screen has changed (then watched in turn). Fails after 10 seconds.
-  click_to() {
-    local x=$1 y=$2 from=$3 name=$4
-    click "$x" "$y" 0
-    for _ in $(seq 50); do
-      sleep 0.2
-      shot "$name"
-      if ! grep -qxF "$(cat "$out/$name.middle")" "$out/$from.middles"; then
-        echo "$from -> $name: the screen changed"
-        watch "$name"
-        return
-      fi
-    done
-    fail "the screen did not change from $from to $name"
-  }
+  done
+}
+# Clicks, then takes screenshots `name` until the frame's middle is none of the pictures the
+# screen `from` showed: the screen has changed (then watched in turn). Fails after 10 seconds.
+# The pointer goes to the frame's top right corner first: the game's own cursor, wherever the
+# click left it, is no change of screen.
+click_to() {
+  local x=$1 y=$2 from=$3 name=$4
+  click "$x" "$y" 0
+  point 790 5
+  for _ in $(seq 50); do
+    sleep 0.2
+    shot "$name"
+    if ! grep -qxF "$(cat "$out/$name.middle")" "$out/$from.middles"; then
+      echo "$from -> $name: the screen changed"
+      watch "$name"
+      return
+    fi
+  done
+  fail "the screen did not change from $from to $name"
+}
 
-  ./gravmark --run --window --no-sound >"$out/game.log" 2>&1 &
+# Takes screenshots `name` until the frame's middle is one of the pictures the screen `seen`
+# showed in the windowed run: the same screen, drawn alike. Fails after 10 seconds with `why`.
+wait_for_seen() {
+  local name=$1 seen=$2 why=$3
+  for _ in $(seq 50); do
+    shot "$name"
+    if grep -qxF "$(cat "$out/$name.middle")" "$out/$seen.middles"; then
+      echo "$name: drawn as $seen in a window"
+      return
+    fi
+    sleep 0.2
+  done
+  shot "$name" png
+  fail "$why"
+}
+
+# Starts the game with the options given, in the folder game/ (without --run through the
+# settings dialog's "Run!"), and waits for its title screen (`title`: its Start button drawn) in
+# the window it really has.
+start_game() {
+  local title=$1
+  shift
+  cd "$out/game" || exit 1
+  ./gravmark "$@" >"$out/game.log" 2>&1 &
   pid=$!
+  if [[ " $* " != *" --run "* ]]; then
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gravmark$') ||
+      fail "the settings dialog never opened"
+    find_frame "${wid%%$'\n'*}"
+    click 153 381  # Run!
+  fi
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
   wid=${wid%%$'\n'*}
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  echo "window $wid at $X,$Y size ${WIDTH}x$HEIGHT"
+  find_frame "$wid"
   xdotool windowfocus --sync "$wid" 2>/dev/null
-  # The title screen once the archives and the scenario are loaded: its Start button drawn.
-  xdotool mousemove "$((X + 790))" "$((Y + 5))"
+  point 790 5
   for _ in $(seq 100); do
-    shot title
+    shot "$title"
     [ "$colour" != 000000 ] && break
     sleep 0.2
   done
+}
+
+# Quit's Yes, then the game must end with status 0.
+yes_ends_the_game() {
+  click 240 450 0
+  for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game was still running 5 seconds after Quit's Yes"
+  wait "$pid"
+  local status=$?
+  [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$out/game.log")"
+  echo "the game ended with status 0"
+}
+
+# In a window: Start, a page, a save, Quit.
+in_a_window() {
+  start_game title --run --window --no-sound
   watch title
   click_to 640 450 title map    # Start
   click_to 760 368 map page     # the sidebar's Options
@@ -100,20 +162,44 @@ inside() {
   watch saved
   click_to 360 450 saved back   # Close
   click_to 760 564 back quit    # Quit
-  click 240 450 0               # Yes
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game was still running 5 seconds after Quit's Yes"
-  wait "$pid"
-  status=$?
-  [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$out/game.log")"
-  echo "the game ended with status 0"
+  yes_ends_the_game
 }
 
+# Full screen that may not be granted, by --run and by the settings dialog's default: the
+# screens drawn as in a window, whatever the window's size, and Start and Quit clicked where the
+# window shows them.
+full_screen_game() {
+  local name=$1
+  shift
+  start_game "${name}_title" "$@"
+  wait_for_seen "${name}_title" title "the title screen does not fill the window the game has"
+  shot "${name}_title" png
+  click 640 450 0  # Start
+  point 790 5
+  wait_for_seen "${name}_map" map "Start, clicked where the window shows it, brought no Battlefield"
+  shot "${name}_map" png
+  click 760 564 0  # Quit
+  point 790 5
+  wait_for_seen "${name}_quit" quit "Quit, clicked where the window shows it, brought no Quit page"
+  yes_ends_the_game
+}
+full_screen() {
+  full_screen_game full_screen --run --no-sound
+  full_screen_game dialog_full_screen --no-sound
+}
+
+# Runs inside a virtual display: `--inside WHAT OUT XWD_FRAME REVIEW`.
 if [ "${1:-}" = "--inside" ]; then
-  inside "$2" "$3" "$4"
+  out=$3 frame=$4 review=$5
+  touch "$out/display-up"
+  # The window, not SDL's dummy drivers that a headless test run may have chosen.
+  unset SDL_VIDEODRIVER
+  export SDL_AUDIODRIVER=dummy
+  # In a sanitizer build: the X and GL libraries that SDL loads keep memory to the end and are
+  # unloaded before the leak check could name them. The game's own leaks are the headless
+  # tests' business.
+  export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
+  "$2"
   exit $?
 fi
 
@@ -133,20 +219,23 @@ here=$(dirname "$game")
 ln -s "$(cd "$here" && pwd)/data" "$out/game/data"
 ln -s "$(cd "$here" && pwd)/help" "$out/game/help"
 mkdir -p "$review"
-xvfb-run -a -s "-screen 0 800x600x24" bash "$0" --inside "$out" "$frame" "$review" \
-  >"$out/inside.log" 2>&1
-rc=$?
-cat "$out/inside.log"
-if [ ! -f "$out/display-up" ]; then
-  echo "skipped: no virtual X display could be started (xvfb-run ended with status $rc)"
-  exit $skip
-fi
-[ $rc -eq 0 ] || exit 1
+for run in "in_a_window 800x600" "full_screen 1024x768"; do
+  set -- $run
+  xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
+    >"$out/$1.log" 2>&1
+  rc=$?
+  cat "$out/$1.log"
+  if [ ! -f "$out/display-up" ]; then
+    echo "skipped: no virtual X display could be started (xvfb-run ended with status $rc)"
+    exit $skip
+  fi
+  [ $rc -eq 0 ] || exit 1
+done
 # The saved game loads.
 if ! "$sim" --load "$out/game/slot1.sav" --days 0 >"$out/sim.log" 2>&1; then
   echo "FAIL: the slot saved in the window does not load:"
   cat "$out/sim.log"
   exit 1
 fi
-echo "the window played, saved a game that loads, and closed with status 0"
+echo "the window played in a window and full screen, saved a game that loads, and closed with status 0"
 exit 0

@@ -1,11 +1,13 @@
 // Reads a screenshot of the virtual display (xwd's format, 24 or 32 bits a pixel) for the real
-// window test: the game's 800 x 600 frame at the window's place is written as PNG for people to
-// look at, and a checksum of the frame's middle (x 110..689, y 60..359: the title picture, the
-// map or a page's window, without the title's moving parade, the sidebar or the panel below) and
-// the colour of one pixel are printed for the test to compare.
+// window test: the game's frame, shown at LEFT, TOP in WIDTH x HEIGHT screen pixels (a window at
+// another size than 800 x 600 scales it), is taken back to 800 x 600 by nearest pixel and written
+// as PNG for people to look at, and a checksum of the frame's middle (x 110..689, y 60..359: the
+// title picture, the map or a page's window, without the title's moving parade, the sidebar or
+// the panel below) and the colour of one frame pixel are printed for the test to compare.
 //
-//   xwd_frame SHOT.xwd LEFT TOP PIXEL_X PIXEL_Y [OUT.png]
+//   xwd_frame SHOT.xwd LEFT TOP WIDTH HEIGHT PIXEL_X PIXEL_Y [OUT.png]
 //   prints: <middle checksum in hex> <pixel as rrggbb>
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -64,8 +66,9 @@ struct Shot {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6 && argc != 7) {
-    std::fputs("usage: xwd_frame SHOT.xwd LEFT TOP PIXEL_X PIXEL_Y [OUT.png]\n", stderr);
+  if (argc != 8 && argc != 9) {
+    std::fputs("usage: xwd_frame SHOT.xwd LEFT TOP WIDTH HEIGHT PIXEL_X PIXEL_Y [OUT.png]\n",
+               stderr);
     return 2;
   }
   Shot shot;
@@ -74,25 +77,31 @@ int main(int argc, char** argv) {
     return 1;
   }
   const int left = std::stoi(argv[2]), top = std::stoi(argv[3]);
+  const int width = std::max(std::stoi(argv[4]), 1), height = std::max(std::stoi(argv[5]), 1);
+  // A screen pixel that shows frame pixel (x, y): the first one the game scales it to.
+  const auto at = [&](int x, int y) {
+    return shot.At(left + (x * width + kFrameWidth - 1) / kFrameWidth,
+                   top + (y * height + kFrameHeight - 1) / kFrameHeight);
+  };
   std::vector<std::uint8_t> rgb;
   rgb.reserve(std::size_t{kFrameWidth} * kFrameHeight * 3);
   std::uint64_t hash = 14695981039346656037ull;  // FNV-1a
   for (int y = 0; y < kFrameHeight; ++y) {
     for (int x = 0; x < kFrameWidth; ++x) {
-      const std::uint32_t v = shot.At(left + x, top + y);
+      const std::uint32_t v = at(x, y);
       rgb.push_back(static_cast<std::uint8_t>(v >> 16));
       rgb.push_back(static_cast<std::uint8_t>(v >> 8));
       rgb.push_back(static_cast<std::uint8_t>(v));
       if (x >= 110 && x < 690 && y >= 60 && y < 360) hash = (hash ^ v) * 1099511628211ull;
     }
   }
-  if (argc == 7) {
-    if (gm::Status s = gm::WritePng(argv[6], kFrameWidth, kFrameHeight, rgb); !s) {
+  if (argc == 9) {
+    if (gm::Status s = gm::WritePng(argv[8], kFrameWidth, kFrameHeight, rgb); !s) {
       std::fprintf(stderr, "xwd_frame: %s\n", s.Message().c_str());
       return 1;
     }
   }
   std::printf("%016llx %06x\n", static_cast<unsigned long long>(hash),
-              shot.At(left + std::stoi(argv[4]), top + std::stoi(argv[5])));
+              at(std::stoi(argv[6]), std::stoi(argv[7])));
   return 0;
 }

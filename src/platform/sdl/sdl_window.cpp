@@ -9,13 +9,41 @@
 
 namespace gm {
 
+namespace {
+
+// A window of the frame's size, centred.
+constexpr SDL_Rect kWindowedPlace{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth,
+                                  kFrameHeight};
+
+// Where a full-screen window goes: the whole display it is on (the first before it exists).
+//
+// SDL takes full screen as granted and reports the display's size at once. Where nothing grants
+// it (no window manager, or one that refuses), the window keeps the size it was made with, and a
+// picture and pointer scaled for the display's size would miss the window. Placed over the whole
+// display first, the window has the size SDL reports whether full screen is granted or not; a
+// window manager that then gives it another size tells SDL, which reports that one.
+SDL_Rect FullScreenPlace(SDL_Window* window) {
+  const int display = window != nullptr ? SDL_GetWindowDisplayIndex(window) : 0;
+  SDL_Rect bounds{};
+  if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0 || bounds.w <= 0 ||
+      bounds.h <= 0) {
+    return kWindowedPlace;
+  }
+  return bounds;
+}
+
+}  // namespace
+
 bool SdlWindow::Open(const WindowSettings& settings) {
   Close();
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   Uint32 flags = SDL_WINDOW_RESIZABLE;
-  if (settings.fullScreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  window_ = SDL_CreateWindow(settings.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                             kFrameWidth, kFrameHeight, flags);
+  SDL_Rect place = kWindowedPlace;
+  if (settings.fullScreen) {
+    flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    place = FullScreenPlace(nullptr);
+  }
+  window_ = SDL_CreateWindow(settings.title.c_str(), place.x, place.y, place.w, place.h, flags);
   if (window_ == nullptr) {
     LogLine(std::string("cannot open the window: ") + SDL_GetError());
     return false;
@@ -75,9 +103,22 @@ void SdlWindow::SetTitle(std::string_view title) {
 
 void SdlWindow::SetFullScreen(bool fullScreen) {
   if (window_ == nullptr) return;
+  const bool was = (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+  if (fullScreen && !was) {
+    const SDL_Rect place = FullScreenPlace(window_);
+    SDL_SetWindowPosition(window_, place.x, place.y);
+    SDL_SetWindowSize(window_, place.w, place.h);
+  }
   if (SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) {
     LogLine(std::string("cannot change full screen: ") + SDL_GetError());
+    return;
   }
+  if (!fullScreen && was) {
+    // Back to a window of the frame's size, not one over the whole display.
+    SDL_SetWindowSize(window_, kWindowedPlace.w, kWindowedPlace.h);
+    SDL_SetWindowPosition(window_, kWindowedPlace.x, kWindowedPlace.y);
+  }
+  mustPresent_ = true;
 }
 
 bool SdlWindow::Inside(int windowX, int windowY) const {
