@@ -2,7 +2,9 @@
 // that loops its track until it is stopped or replaced.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "flow/media_sinks.hpp"
@@ -23,7 +25,9 @@ class WaveListSound final : public SoundSink {
 
 // The music player: one MIDI file at a time, through the platform's synthesiser. A play that
 // reaches the end of its track starts it again; one that was stopped, replaced or failed does
-// not. Without a synthesiser the game is silent and says so once.
+// not, nor one that ended within a second of its start (a damaged file, which would otherwise be
+// loaded and ended over and over): that track waits for the next turn change, and says so once.
+// Without a synthesiser the game is silent and says so once.
 class MusicPlayer final : public MusicSink {
  public:
   explicit MusicPlayer(Platform& platform) : platform_(platform) {}
@@ -41,6 +45,8 @@ class MusicPlayer final : public MusicSink {
   Platform& platform_;
   std::filesystem::path file_;
   bool playing_ = false;
+  std::uint32_t startedAt_ = 0;                  // the platform's clock at the last play
+  std::set<std::filesystem::path> endedAtOnce_;  // tracks already told of
 };
 
 }  // namespace gm

@@ -160,6 +160,22 @@ TEST_F(SdlBackend, EndOfTrackArrivesAsAnEvent) {
   std::filesystem::remove(file);
 }
 
+// A track that will not load is told of once, however often a turn change picks it again.
+TEST_F(SdlBackend, ATrackThatWillNotPlayIsToldOfOnce) {
+  const auto file = WriteShortMidi();
+  const bool synthesiser = platform_->PlayMusic(file);
+  std::filesystem::remove(file);
+  if (!synthesiser) GTEST_SKIP() << "no MIDI synthesiser here";
+  log_.clear();
+  for (int turn = 0; turn < 3; ++turn) {
+    EXPECT_FALSE(platform_->PlayMusic("/nonexistent/003.mid"));
+    EXPECT_FALSE(platform_->PlayMusic("/nonexistent/008.mid"));
+  }
+  ASSERT_EQ(log_.size(), 2u);
+  EXPECT_NE(log_[0].find("003.mid"), std::string::npos) << log_[0];
+  EXPECT_NE(log_[1].find("008.mid"), std::string::npos) << log_[1];
+}
+
 }  // namespace
 }  // namespace gm
 

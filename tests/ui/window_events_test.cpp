@@ -42,6 +42,7 @@ TEST(WindowEvents, TheTrackLoopsOnlyAfterASuccessfulEnd) {
   const auto& calls = g.Platform().MusicCalls();
   ASSERT_EQ(calls.size(), 1u);
   const std::filesystem::path track = calls[0].file;
+  g.Platform().AdvanceTime(90'000);  // a track's length
   g.Platform().FinishMusic();
   g.Frames(1);
   ASSERT_EQ(calls.size(), 2u);

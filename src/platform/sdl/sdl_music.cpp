@@ -53,12 +53,10 @@ bool SdlMusic::Play(const std::filesystem::path& file) {
   Halt(MusicEnd::kSuperseded);
   if (music_ != nullptr) Mix_FreeMusic(music_);
   music_ = Mix_LoadMUS(file.c_str());
-  if (music_ == nullptr) {
-    LogLine("cannot play " + file.string() + ": " + Mix_GetError());
-    return false;
-  }
-  if (Mix_PlayMusic(music_, 0) != 0) {
-    LogLine("cannot play " + file.string() + ": " + Mix_GetError());
+  if (music_ == nullptr || Mix_PlayMusic(music_, 0) != 0) {
+    // Told once a track: the next turn change may pick the same one.
+    if (failed_.insert(file).second)
+      LogLine("cannot play " + file.string() + ": " + Mix_GetError());
     return false;
   }
   return true;

@@ -6,6 +6,7 @@
 #include <SDL2/SDL_mixer.h>
 
 #include <filesystem>
+#include <set>
 
 #include "platform/platform.hpp"
 #include "platform/sdl/sdl_audio.hpp"
@@ -33,6 +34,7 @@ class SdlMusic {
   SdlAudio& audio_;
   Mix_Music* music_ = nullptr;
   bool hooked_ = false;
+  std::set<std::filesystem::path> failed_;  // tracks that would not play, told of once
 };
 
 // The game's event for an SDL event that reports the end of a play; false for any other.
