@@ -8,8 +8,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont freepats
   zlib1g-dev libcairo2-dev fontconfig fonts-dejavu-core
-  # the real window's test: a virtual display, a pointer driven from outside, screenshots
-  xvfb xauth xdotool x11-apps
+  # the real window's test: a virtual display, a pointer driven from outside, screenshots, and
+  # the fonts a message box on that display writes with
+  xvfb xauth xdotool x11-apps xfonts-base
 )
 
 missing=()

@@ -137,6 +137,11 @@ class Platform {
   virtual bool PlayMusic(const std::filesystem::path& file) = 0;
   virtual void StopMusic() = 0;
 
+  // Shows why the game cannot start in a message box, where there is a display to show one;
+  // without one it does nothing (the message is in the log already). Returns once the player
+  // has closed the box.
+  virtual void ShowStartUpError(std::string_view message) = 0;
+
   // Opens a file or web address with the desktop's program for it; false when it could not.
   virtual bool OpenAddress(std::string_view address) = 0;
   // The folder of the running program.

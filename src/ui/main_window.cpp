@@ -256,23 +256,25 @@ void MainWindow::Leave() {
   platform_.CloseWindow();
 }
 
+int MainWindow::CannotStart(const Status& why) {
+  LogLine(why.Message());
+  // A game started from a desktop menu has nobody reading its log: the message also goes in a
+  // box, over the window while it is still there to hold it.
+  platform_.ShowStartUpError(why.Message());
+  Leave();
+  return 1;
+}
+
 int MainWindow::Run(const LaunchOptions& options) {
   LaunchOptions chosen = options;
   if (!options.run) {
-    if (Status s = OpenSettingsDialog(options); !s) {
-      LogLine(s.Message());
-      return 1;
-    }
+    if (Status s = OpenSettingsDialog(options); !s) return CannotStart(s);
     if (!RunSettingsDialog(ctx_, app_, chosen)) {
       Leave();
       return 0;
     }
   }
-  if (Status s = StartUp(chosen); !s) {
-    LogLine(s.Message());
-    Leave();
-    return 1;
-  }
+  if (Status s = StartUp(chosen); !s) return CannotStart(s);
   while (!ui_.QuitRequested) {
     PumpEvents();
     if (ui_.QuitRequested) break;

@@ -67,6 +67,8 @@ class MainWindow {
   Status DXDrawInitialize();
   void ShowLoadingLine(std::string_view text, std::int32_t y);
   void DXDraw1RestoreSurface();
+  // The game cannot start: the message in the log and in a box, the window closed; status 1.
+  int CannotStart(const Status& why);
   void MakeOffscreenSurfaces();
 
   Platform& platform_;

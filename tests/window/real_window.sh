@@ -9,6 +9,8 @@
 #   after Start clicked where the window shows it, the Battlefield look as they did in the window
 #   (the frame taken back to 800 x 600 from the window the game really has), and Quit's Yes ends
 #   the game with status 0.
+# - without the scenario, the message naming it is shown in a message box over the window as
+#   well as in the log, and the game ends with status 1 once the box is closed.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
 #   real_window.sh GAME SIM XWD_FRAME OUT REVIEW
@@ -188,6 +190,60 @@ full_screen() {
   full_screen_game dialog_full_screen --no-sound
 }
 
+# Without the scenario: the message is shown in a box over the window as well as in the log, and
+# the game ends with status 1 once the box is closed.
+cannot_start() {
+  mkdir -p "$out/bare/data"
+  cp "$out/game/gravmark" "$out/bare/"
+  for archive in graphic.dxg techn.dxg; do
+    ln -sf "$(readlink -f "$out/game/data/$archive")" "$out/bare/data/$archive"
+  done
+  cd "$out/bare" || exit 1
+  ./gravmark --run --window --no-sound >"$out/bare.log" 2>&1 &
+  pid=$!
+  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
+  wid=${wid%%$'\n'*}
+  find_frame "$wid"
+  # The box: a window beside the game's and the screen's own (its title is not one xdotool can
+  # read).
+  local box="" root
+  root=$(xdotool search --onlyvisible --maxdepth 0 '' 2>/dev/null)
+  for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --maxdepth 1 '' 2>/dev/null |
+      grep -vxF -e "$wid" -e "$root" | head -n 1)
+    [ -n "$box" ] && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [ -z "$box" ]; then
+    grep -q "cannot show a message box" "$out/bare.log" &&
+      fail "no message box could be shown (X fonts missing? scripts/install-deps.sh installs them): $(cat "$out/bare.log")"
+    fail "no message box came up: $(cat "$out/bare.log")"
+  fi
+  grep -qF "$out/bare/data/evrasia.scn" "$out/bare.log" || fail "the log does not name the scenario"
+  kill -0 "$pid" 2>/dev/null || fail "the game did not wait for its message box to be closed"
+  shot cannot_start png
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  echo "a message box of ${WIDTH}x$HEIGHT at $X,$Y"
+  xdotool mousemove "$((X + WIDTH / 2))" "$((Y + HEIGHT / 2))"
+  xdotool windowfocus "$box" key Return
+  for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game was still running 5 seconds after its box was closed"
+  wait "$pid"
+  local status=$?
+  [ "$status" -eq 1 ] || fail "the game ended with status $status, not 1: $(cat "$out/bare.log")"
+  echo "the game without its scenario showed a message box and ended with status 1"
+}
+
+# The runs on a display larger than the frame.
+larger_display() {
+  full_screen
+  cannot_start
+}
+
 # Runs inside a virtual display: `--inside WHAT OUT XWD_FRAME REVIEW`.
 if [ "${1:-}" = "--inside" ]; then
   out=$3 frame=$4 review=$5
@@ -219,7 +275,7 @@ here=$(dirname "$game")
 ln -s "$(cd "$here" && pwd)/data" "$out/game/data"
 ln -s "$(cd "$here" && pwd)/help" "$out/game/help"
 mkdir -p "$review"
-for run in "in_a_window 800x600" "full_screen 1024x768"; do
+for run in "in_a_window 800x600" "larger_display 1024x768"; do
   set -- $run
   xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
     >"$out/$1.log" 2>&1

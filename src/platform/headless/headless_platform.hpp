@@ -1,6 +1,7 @@
 // The memory-only platform: a virtual clock the test advances, scripted pointer and keyboard
-// input, a record of sounds, music calls and opened addresses, a hash of every presented frame
-// and PNG dumps of kept frames. Nothing touches a screen, a sound card or another program.
+// input, a record of sounds, music calls, start-up error boxes and opened addresses, a hash of
+// every presented frame and PNG dumps of kept frames. Nothing touches a screen, a sound card or
+// another program.
 #pragma once
 
 #include <cstdint>
@@ -57,6 +58,7 @@ class HeadlessPlatform final : public Platform {
   void NoteSound(std::string_view label, bool looped) override;
   bool PlayMusic(const std::filesystem::path& file) override;
   void StopMusic() override;
+  void ShowStartUpError(std::string_view message) override { startUpErrors_.emplace_back(message); }
   bool OpenAddress(std::string_view address) override;
   std::filesystem::path ProgramFolder() override { return programFolder_; }
 
@@ -104,6 +106,8 @@ class HeadlessPlatform final : public Platform {
   // The current track plays to its end: a kMusicEnded event with kSuccessful.
   void FinishMusic();
 
+  // The messages of the start-up error boxes asked for.
+  const std::vector<std::string>& StartUpErrors() const { return startUpErrors_; }
   const std::vector<std::string>& OpenedAddresses() const { return openedAddresses_; }
   void SetProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
 
@@ -143,6 +147,7 @@ class HeadlessPlatform final : public Platform {
   bool musicPlaying_ = false;
   std::vector<MusicCall> musicCalls_;
 
+  std::vector<std::string> startUpErrors_;
   std::vector<std::string> openedAddresses_;
   std::filesystem::path programFolder_ = std::filesystem::current_path();
 };

@@ -48,6 +48,9 @@ class SdlPlatform final : public Platform {
   void StopAudio() override { audio_.Stop(); }
   bool PlayMusic(const std::filesystem::path& file) override { return music_.Play(file); }
   void StopMusic() override { music_.Stop(); }
+  void ShowStartUpError(std::string_view message) override {
+    window_.ShowError("Gravmark cannot start", message);
+  }
   bool OpenAddress(std::string_view address) override { return OpenWithDesktop(address); }
   std::filesystem::path ProgramFolder() override { return RunningProgramFolder(); }
 

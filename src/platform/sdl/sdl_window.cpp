@@ -121,6 +121,20 @@ void SdlWindow::SetFullScreen(bool fullScreen) {
   mustPresent_ = true;
 }
 
+void SdlWindow::ShowError(std::string_view title, std::string_view message) {
+  // SDL's stand-in drivers have no screen for the player to read a box on; a box there would
+  // only wait for a click that never comes.
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr || SDL_strcmp(driver, "dummy") == 0 ||
+      SDL_strcmp(driver, "offscreen") == 0) {
+    return;
+  }
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, std::string(title).c_str(),
+                               std::string(message).c_str(), window_) != 0) {
+    LogLine(std::string("cannot show a message box: ") + SDL_GetError());
+  }
+}
+
 bool SdlWindow::Inside(int windowX, int windowY) const {
   if (window_ == nullptr) return false;
   int w = 0, h = 0;

@@ -1,6 +1,7 @@
 // The game's window on SDL: opening and closing it, its title and full screen, showing the
 // 800 x 600 frame (in the window's own pixel buffer, or through a renderer and an RGB565
-// streaming texture when it has none) and mapping window positions back to frame pixels.
+// streaming texture when it has none), mapping window positions back to frame pixels, and the
+// message box of an error.
 #pragma once
 
 #include <SDL.h>
@@ -26,6 +27,8 @@ class SdlWindow {
   void SetTitle(std::string_view title);
   void SetFullScreen(bool fullScreen);
   void Present(const FrameView& frame);
+  // A message box over the window, waiting for the player to close it; none without a display.
+  void ShowError(std::string_view title, std::string_view message);
   // The renderer lost its texture (device reset); Restore makes it again.
   bool Lost() const { return frameLost_; }
   void MarkLost() { frameLost_ = true; }
