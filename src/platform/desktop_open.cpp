@@ -1,11 +1,13 @@
-// Detached program start by fork/exec with an argument vector.
+// Detached program start by fork/exec with an argument vector, and the openers tried in turn.
 #include "platform/desktop_open.hpp"
 
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -32,15 +34,8 @@ std::string ResolveProgram(const std::string& name) {
   return {};
 }
 
-}  // namespace
-
-bool SpawnDetached(const std::vector<std::string>& argv) {
-  if (argv.empty()) return false;
-  const std::string program = ResolveProgram(argv[0]);
-  if (program.empty()) {
-    LogLine("cannot start " + argv[0] + ": not found");
-    return false;
-  }
+// Forks the program detached. 0 when it started, else the error that stopped it.
+int ForkDetached(const std::string& program, const std::vector<std::string>& argv) {
   std::vector<char*> args;
   args.reserve(argv.size() + 1);
   for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
@@ -48,12 +43,13 @@ bool SpawnDetached(const std::vector<std::string>& argv) {
 
   // The grandchild reports a failed exec through this pipe; a successful exec closes it.
   int fds[2];
-  if (pipe2(fds, O_CLOEXEC) != 0) return false;
+  if (pipe2(fds, O_CLOEXEC) != 0) return errno;
   const pid_t child = fork();
   if (child < 0) {
+    const int err = errno;
     close(fds[0]);
     close(fds[1]);
-    return false;
+    return err;
   }
   if (child == 0) {
     close(fds[0]);
@@ -76,21 +72,114 @@ bool SpawnDetached(const std::vector<std::string>& argv) {
   while ((got = read(fds[0], &err, sizeof err)) < 0 && errno == EINTR) {
   }
   close(fds[0]);
-  const bool forked = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-  if (!forked || got > 0) {
-    LogLine("cannot start " + argv[0] + ": " +
-            std::system_category().message(got > 0 ? err : ECHILD));
+  if (got > 0) return err;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : ECHILD;
+}
+
+// Starts argv[0]; false (and why) when it is not there or would not start.
+bool Spawn(const std::vector<std::string>& argv, std::string& why) {
+  if (argv.empty()) return false;
+  const std::string program = ResolveProgram(argv[0]);
+  if (program.empty()) {
+    why = "not found";
+    return false;
+  }
+  if (const int err = ForkDetached(program, argv); err != 0) {
+    why = std::system_category().message(err);
     return false;
   }
   return true;
 }
 
-bool OpenWithDesktop(std::string_view address, const std::string& opener) {
+// A $BROWSER command for the address: its words, "%s" standing for the address (added last
+// when no word holds it) and "%%" for '%'.
+std::vector<std::string> BrowserCommand(std::string_view command, std::string_view address) {
+  std::vector<std::string> argv;
+  bool placed = false;
+  std::size_t at = 0;
+  while (at < command.size()) {
+    const std::size_t end = std::min(command.find_first_of(" \t", at), command.size());
+    std::string word;
+    for (std::size_t i = at; i < end; ++i) {
+      if (command[i] == '%' && i + 1 < end && command[i + 1] == 's') {
+        word.append(address);
+        placed = true;
+        ++i;
+      } else if (command[i] == '%' && i + 1 < end && command[i + 1] == '%') {
+        word.push_back('%');
+        ++i;
+      } else {
+        word.push_back(command[i]);
+      }
+    }
+    if (!word.empty()) argv.push_back(std::move(word));
+    at = end + 1;
+  }
+  if (!argv.empty() && !placed) argv.emplace_back(address);
+  return argv;
+}
+
+// What the player can open by hand: a file address as its file's path, any other as it is.
+std::string ByHand(std::string_view address) {
+  constexpr std::string_view kFile = "file://";
+  if (address.substr(0, kFile.size()) != kFile) return std::string(address);
+  std::string_view rest = address.substr(kFile.size());
+  rest = rest.substr(0, rest.find('#'));
+  std::string path;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    unsigned byte = 0;
+    if (rest[i] == '%' && i + 2 < rest.size() &&
+        std::from_chars(rest.data() + i + 1, rest.data() + i + 3, byte, 16).ptr ==
+            rest.data() + i + 3) {
+      path.push_back(static_cast<char>(byte));
+      i += 2;
+    } else {
+      path.push_back(rest[i]);
+    }
+  }
+  return path;
+}
+
+}  // namespace
+
+bool SpawnDetached(const std::vector<std::string>& argv) {
+  std::string why;
+  if (Spawn(argv, why)) return true;
+  if (!argv.empty()) LogLine("cannot start " + argv[0] + ": " + why);
+  return false;
+}
+
+std::vector<std::vector<std::string>> DesktopOpeners(std::string_view address) {
+  std::vector<std::vector<std::string>> openers;
+  for (const char* program : {"xdg-open", "sensible-browser", "x-www-browser"}) {
+    openers.push_back({program, std::string(address)});
+  }
+  const char* browser = std::getenv("BROWSER");
+  std::string_view commands = browser != nullptr ? browser : "";
+  while (!commands.empty()) {
+    const std::size_t colon = std::min(commands.find(':'), commands.size());
+    if (auto argv = BrowserCommand(commands.substr(0, colon), address); !argv.empty()) {
+      openers.push_back(std::move(argv));
+    }
+    commands = commands.substr(std::min(colon + 1, commands.size()));
+  }
+  return openers;
+}
+
+bool OpenWithDesktop(std::string_view address) {
   if (address.empty() || address.front() == '-') {
     LogLine("refusing to open \"" + std::string(address) + "\"");
     return false;
   }
-  return SpawnDetached({opener, std::string(address)});
+  std::string why;
+  for (const auto& argv : DesktopOpeners(address)) {
+    if (Spawn(argv, why)) return true;
+  }
+  LogLine(
+      "no program found to open it (tried xdg-open, sensible-browser, x-www-browser and "
+      "$BROWSER): open " +
+      ByHand(address) + " by hand");
+  return false;
 }
 
 }  // namespace gm

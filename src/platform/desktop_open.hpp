@@ -12,8 +12,14 @@ namespace gm {
 // game neither waits for it nor leaves a zombie. True when the program was started.
 bool SpawnDetached(const std::vector<std::string>& argv);
 
-// Opens a file or web address with xdg-open (or the given opener). Refuses an empty address or
-// one starting with '-', which the opener would read as an option.
-bool OpenWithDesktop(std::string_view address, const std::string& opener = "xdg-open");
+// The programs tried in turn to open `address`, each as an argument vector: xdg-open,
+// sensible-browser, x-www-browser, then each command of $BROWSER (commands separated by ':',
+// "%s" in one standing for the address, which is added last otherwise).
+std::vector<std::vector<std::string>> DesktopOpeners(std::string_view address);
+
+// Opens a file or web address with the first of DesktopOpeners that starts. When none does, one
+// log line says what to open by hand (a file address as its file's path). Refuses an empty
+// address or one starting with '-', which an opener would read as an option.
+bool OpenWithDesktop(std::string_view address);
 
 }  // namespace gm
