@@ -11,6 +11,7 @@
 #endif
 
 int main(int argc, char** argv) {
+  gm::IgnoreFileSizeSignal();
   gm::LaunchOptions options;
   std::string error;
   if (!gm::ParseLaunchOptions(argc, argv, options, error)) {

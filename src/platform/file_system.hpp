@@ -22,7 +22,12 @@ class FileSystem {
   // True when a regular file (not a folder) exists at the path.
   virtual bool Exists(const std::string& path) const = 0;
 
-  // Reads the whole file into `out`. On failure `out` is left empty.
+  // The size of the regular file at the path, without reading it. Fails, naming the path, when
+  // nothing or something other than a regular file stands there.
+  virtual Status FileSize(const std::string& path, std::uint64_t& bytes) const = 0;
+
+  // Reads the whole file into `out`. Only a regular file is read: a FIFO or a device is refused
+  // without waiting on it. On failure `out` is left empty.
   virtual Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) const = 0;
 
   // Reads at most `maxBytes` from the start of the file into `out` (fewer when the file is
@@ -32,12 +37,15 @@ class FileSystem {
 
   // Replaces the file with `bytes` so that a crash or failure leaves either the old file or the
   // new one, never a mix: the bytes go to path + ".tmp" first, which then takes the file's place.
-  // On failure the old file is untouched and no ".tmp" is left behind.
+  // Only a regular file or a symbolic link (the link itself, not what it points to) is replaced;
+  // a folder, FIFO or device at the path, or anything but a regular file at the ".tmp", refuses
+  // the write, saying what stands there. On failure the old file is untouched and no ".tmp" of
+  // ours is left behind.
   virtual Status WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
 
   // Tells, before any work is done, whether a file could be written at the path: fails, naming
-  // the path, when its folder is missing, is no folder or refuses new files, or when the path is a
-  // folder. Writes nothing.
+  // the path, when its folder is missing, is no folder or refuses new files, or when something
+  // WriteFileAtomic refuses stands at the path or at its ".tmp". Writes nothing.
   virtual Status CheckWritable(const std::string& path) const = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -55,14 +56,32 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
-// Reads up to `limit` bytes; a file that changes size while read is read as far as it goes.
+// What stands at a path, for the messages.
+const char* KindOf(mode_t mode) {
+  if (S_ISREG(mode)) return "a regular file";
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISCHR(mode)) return "a character device";
+  if (S_ISBLK(mode)) return "a block device";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISLNK(mode)) return "a symbolic link";
+  return "not a regular file";
+}
+
+Status NotARegularFile(const std::string& path, mode_t mode) {
+  return Status::Error(path + ": is " + KindOf(mode) + ", not a regular file");
+}
+
+// Reads up to `limit` bytes; a file that changes size while read is read as far as it goes. The
+// open does not wait: a FIFO with no writer would hold it for ever, so the type is checked on the
+// open descriptor before anything is read (a regular file reads the same without blocking mode).
 Status ReadUpTo(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
   out.clear();
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.Get() < 0) return ErrnoError(path, "cannot open", errno);
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return ErrnoError(path, "cannot examine", errno);
-  if (!S_ISREG(st.st_mode)) return Status::Error(path + ": not a regular file");
+  if (!S_ISREG(st.st_mode)) return NotARegularFile(path, st.st_mode);
   std::size_t expected = static_cast<std::size_t>(st.st_size);
   std::vector<std::uint8_t> bytes(std::min(expected, limit));
   std::size_t done = 0;
@@ -94,7 +113,27 @@ Status WriteAll(int fd, const std::string& path, const std::string& tmp,
   return Status::Ok();
 }
 
+// Why a write to `path` may not go ahead: something other than a regular file or a symbolic link
+// at the path (the rename would replace a device node or a FIFO), or anything but a regular file
+// at the temporary name (a stale folder, or a link whose target the write would truncate).
+Status CheckReplaceable(const std::string& path, const std::string& tmp) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
+    return Status::Error(path + ": is " + KindOf(st.st_mode) +
+                         "; only a regular file or a symbolic link is replaced");
+  }
+  if (::lstat(tmp.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
+    return Status::Error(path + ": cannot write " + tmp + ": " + KindOf(st.st_mode) +
+                         " stands there");
+  }
+  return Status::Ok();
+}
+
 }  // namespace
+
+void IgnoreFileSizeSignal() {
+  std::signal(SIGXFSZ, SIG_IGN);
+}
 
 PosixFileSystem::PosixFileSystem() : programFolder_(ExecutableFolder()) {}
 
@@ -108,6 +147,15 @@ std::string PosixFileSystem::ExecutableFolder() {
 bool PosixFileSystem::Exists(const std::string& path) const {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+Status PosixFileSystem::FileSize(const std::string& path, std::uint64_t& bytes) const {
+  bytes = 0;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return ErrnoError(path, "cannot examine", errno);
+  if (!S_ISREG(st.st_mode)) return NotARegularFile(path, st.st_mode);
+  bytes = static_cast<std::uint64_t>(st.st_size);
+  return Status::Ok();
 }
 
 Status PosixFileSystem::ReadWholeFile(const std::string& path,
@@ -124,9 +172,15 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
                                         std::span<const std::uint8_t> bytes) {
   // Messages name the file the caller asked for first, then the temporary file when it failed.
   const std::string tmp = path + ".tmp";
+  if (Status s = CheckReplaceable(path, tmp); !s) return s;
   Status result = [&]() -> Status {
-    Descriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    // A link put at the temporary name since the check is not followed.
+    Descriptor fd(::open(tmp.c_str(),
+                         O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644));
     if (fd.Get() < 0) return ErrnoError(path, "cannot create " + tmp, errno);
+    struct stat st {};
+    if (::fstat(fd.Get(), &st) != 0) return ErrnoError(path, "cannot examine " + tmp, errno);
+    if (!S_ISREG(st.st_mode)) return NotARegularFile(tmp, st.st_mode);
     if (Status s = WriteAll(fd.Get(), path, tmp, bytes); !s) return s;
     if (::fsync(fd.Get()) != 0) return ErrnoError(path, "cannot flush " + tmp + " to disk", errno);
     if (fd.Close() != 0) return ErrnoError(path, "cannot close " + tmp, errno);
@@ -163,7 +217,7 @@ Status PosixFileSystem::CheckWritable(const std::string& path) const {
   if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return Status::Error(path + ": is a folder");
   }
-  return Status::Ok();
+  return CheckReplaceable(path, path + ".tmp");
 }
 
 }  // namespace gm

@@ -16,6 +16,7 @@ class PosixFileSystem final : public FileSystem {
 
   std::string ProgramFolder() const override { return programFolder_; }
   bool Exists(const std::string& path) const override;
+  Status FileSize(const std::string& path, std::uint64_t& bytes) const override;
   Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) const override;
   Status ReadPrefix(const std::string& path, std::size_t maxBytes,
                     std::vector<std::uint8_t>& out) const override;
@@ -28,5 +29,10 @@ class PosixFileSystem final : public FileSystem {
  private:
   std::string programFolder_;
 };
+
+// A write past the file-size limit (ulimit -f) raises SIGXFSZ, which ends the process unless it
+// is ignored; ignored, the write fails with EFBIG and the save reports it like any full disk.
+// Both programs call this once at start-up.
+void IgnoreFileSizeSignal();
 
 }  // namespace gm

@@ -2,8 +2,12 @@
 #include "platform/posix_file_system.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/program_folder.hpp"
@@ -52,6 +56,41 @@ TEST(PosixFileSystem, ReadsWholeFilesAndPrefixes) {
   EXPECT_FALSE(fs.ReadWholeFile(dir.Path() + "sub", out));
 }
 
+// A FIFO opened for reading waits for a writer: the type must be known before any read. Devices
+// and folders are no files either; each refusal says what stands at the path.
+TEST(PosixFileSystem, OnlyRegularFilesAreReadAndNothingWaits) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  ASSERT_EQ(::mkfifo((dir.Path() + "slot1.sav").c_str(), 0644), 0);
+  std::filesystem::create_directory(dir.Path() + "data");
+  struct Case {
+    std::string path;
+    const char* kind;
+  };
+  const Case cases[] = {
+      {dir.Path() + "slot1.sav", "is a FIFO, not a regular file"},
+      {"/dev/null", "is a character device, not a regular file"},
+      {dir.Path() + "data", "is a folder, not a regular file"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
+    std::vector<std::uint8_t> out{1};
+    const Status whole = fs.ReadWholeFile(c.path, out);
+    EXPECT_EQ(whole.Message(), c.path + ": " + c.kind);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(fs.ReadPrefix(c.path, 1000, out).Message(), c.path + ": " + c.kind);
+    std::uint64_t size = 7;
+    EXPECT_EQ(fs.FileSize(c.path, size).Message(), c.path + ": " + c.kind);
+    EXPECT_FALSE(fs.Exists(c.path));
+  }
+  WriteFileBytes(dir.Path() + "slot2.sav", {1, 2, 3});
+  std::uint64_t size = 0;
+  ASSERT_TRUE(fs.FileSize(dir.Path() + "slot2.sav", size));
+  EXPECT_EQ(size, 3u);
+  EXPECT_FALSE(fs.FileSize(dir.Path() + "slot3.sav", size));
+}
+
 TEST(PosixFileSystem, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
   TempFolder dir;
   ASSERT_TRUE(dir.Valid());
@@ -81,6 +120,86 @@ TEST(PosixFileSystem, FailedWritesKeepTheOldFile) {
 
   // A folder that does not exist.
   EXPECT_FALSE(fs.WriteFileAtomic(dir.Path() + "gone/slot3.sav", old));
+}
+
+// The rename replaces whatever stands at the path: only a regular file or a symbolic link may be
+// replaced, and the temporary file must be one of our own. The check beforehand agrees.
+TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  const std::string d = dir.Path();
+  WriteFileBytes(d + "victim", {6, 6, 6});
+  struct Case {
+    const char* name;
+    std::function<void()> prepare;  // in the temporary folder; the save goes to d + "s.sav"
+    const char* refusal;            // in the message; empty: the write goes ahead
+  };
+  const Case cases[] = {
+      {"a file", [&] { WriteFileBytes(d + "s.sav", {1}); }, ""},
+      {"a stale temporary file", [&] { WriteFileBytes(d + "s.sav.tmp", {1}); }, ""},
+      {"a link", [&] { std::filesystem::create_symlink(d + "victim", d + "s.sav"); }, ""},
+      {"a dangling link", [&] { std::filesystem::create_symlink(d + "gone", d + "s.sav"); }, ""},
+      {"a FIFO", [&] { ::mkfifo((d + "s.sav").c_str(), 0644); }, "is a FIFO; only a regular"},
+      {"a FIFO as the temporary file", [&] { ::mkfifo((d + "s.sav.tmp").c_str(), 0644); },
+       "a FIFO stands there"},
+      {"a folder as the temporary file",
+       [&] { std::filesystem::create_directory(d + "s.sav.tmp"); }, "a folder stands there"},
+      {"a link as the temporary file",
+       [&] { std::filesystem::create_symlink(d + "victim", d + "s.sav.tmp"); },
+       "a symbolic link stands there"},
+  };
+  const std::vector<std::uint8_t> bytes{4, 5};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::filesystem::remove_all(d + "s.sav");
+    std::filesystem::remove_all(d + "s.sav.tmp");
+    c.prepare();
+    const auto before = std::filesystem::symlink_status(d + "s.sav").type();
+    const Status check = fs.CheckWritable(d + "s.sav");
+    const Status write = fs.WriteFileAtomic(d + "s.sav", bytes);
+    EXPECT_EQ(ReadFileBytes(d + "victim"), (std::vector<std::uint8_t>{6, 6, 6}));
+    if (*c.refusal == 0) {
+      EXPECT_TRUE(check) << check.Message();
+      ASSERT_TRUE(write) << write.Message();
+      EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(d + "s.sav")));
+      EXPECT_EQ(ReadFileBytes(d + "s.sav"), bytes);
+      EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(d + "s.sav.tmp")));
+      continue;
+    }
+    EXPECT_NE(check.Message().find(c.refusal), std::string::npos) << check.Message();
+    EXPECT_NE(write.Message().find(c.refusal), std::string::npos) << write.Message();
+    EXPECT_EQ(write.Message().rfind(d + "s.sav: ", 0), 0u) << write.Message();
+    EXPECT_EQ(std::filesystem::symlink_status(d + "s.sav").type(), before);
+  }
+  // A device node is never replaced; the check alone is tried on one, writing nothing.
+  const Status device = fs.CheckWritable("/dev/null");
+  EXPECT_NE(device.Message().find("is a character device"), std::string::npos) << device.Message();
+}
+
+// In a child process: a 64 KB write under a 4 KB file-size limit, with the signal ignored as the
+// programs ignore it. Exits 0 when the write failed saying why, kept the old file and left no
+// temporary file.
+[[noreturn]] void WriteUnderAFileSizeLimit(const std::string& folder, const std::string& path) {
+  IgnoreFileSizeSignal();
+  const rlimit limit{4096, 4096};
+  ::setrlimit(RLIMIT_FSIZE, &limit);
+  PosixFileSystem fs(folder);
+  const Status s = fs.WriteFileAtomic(path, std::vector<std::uint8_t>(64 * 1024, 7));
+  const bool reported = !s && s.Message().find("File too large") != std::string::npos;
+  const bool kept = ReadFileBytes(path) == std::vector<std::uint8_t>{1, 2, 3};
+  const bool tidy = !std::filesystem::exists(path + ".tmp");
+  std::_Exit(reported && kept && tidy ? 0 : 1);
+}
+
+// Past the file-size limit a write raises SIGXFSZ, which kills a program that does not ignore it.
+// Ignored, the write fails like a full disk: the old file stays and no temporary file is left.
+TEST(PosixFileSystem, AWritePastTheFileSizeLimitFailsInsteadOfKilling) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  const std::string path = dir.Path() + "slot1.sav";
+  WriteFileBytes(path, {1, 2, 3});
+  EXPECT_EXIT(WriteUnderAFileSizeLimit(dir.Path(), path), ::testing::ExitedWithCode(0), "");
 }
 
 TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {

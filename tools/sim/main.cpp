@@ -2,10 +2,12 @@
 #include <iostream>
 #include <string>
 
+#include "platform/posix_file_system.hpp"
 #include "sim_game.hpp"
 #include "sim_options.hpp"
 
 int main(int argc, char** argv) {
+  gm::IgnoreFileSizeSignal();
   gm::SimOptions options;
   std::string error;
   if (!gm::ParseSimOptions(argc, argv, options, error)) {

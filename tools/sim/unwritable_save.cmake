@@ -1,11 +1,16 @@
 # A save into a folder that cannot take it ends the sim at once, before any turn is played, with
-# status 1 and a message naming the path given (not the temporary file the save would write).
+# status 1 and a message naming the path given; the temporary file is named only when something
+# stands where it would be written (a stale folder of that name).
 file(REMOVE_RECURSE ${OUT})
-file(MAKE_DIRECTORY ${OUT})
+file(MAKE_DIRECTORY ${OUT} ${OUT}/stale.sav.tmp)
 file(WRITE ${OUT}/plain "a file, not a folder")
-foreach(path ${OUT}/missing/x.sav ${OUT}/plain/x.sav)
+foreach(case missing/x.sav:no plain/x.sav:no stale.sav:yes)
+  string(REPLACE ":" ";" parts ${case})
+  list(GET parts 0 name)
+  list(GET parts 1 namesTmp)
+  set(path ${OUT}/${name})
   execute_process(COMMAND ${SIM} --days 1 --save ${path} RESULT_VARIABLE rc
-                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
   if(NOT rc EQUAL 1)
     message(FATAL_ERROR "saving to ${path} ended with status ${rc}, not 1")
   endif()
@@ -13,8 +18,8 @@ foreach(path ${OUT}/missing/x.sav ${OUT}/plain/x.sav)
     message(FATAL_ERROR "the sim played before finding that ${path} cannot be written:\n${out}")
   endif()
   string(FIND "${err}" "${path}:" at)
-  string(FIND "${err}" ".tmp" tmp)
-  if(at EQUAL -1 OR NOT tmp EQUAL -1)
-    message(FATAL_ERROR "the message does not name ${path} alone: ${err}")
+  string(FIND "${err}" "${path}.tmp" tmp)
+  if(at EQUAL -1 OR (namesTmp AND tmp EQUAL -1) OR (NOT namesTmp AND NOT tmp EQUAL -1))
+    message(FATAL_ERROR "the message for ${path} does not say what is in the way: ${err}")
   endif()
 endforeach()

@@ -15,6 +15,14 @@ bool MemoryFileSystem::Exists(const std::string& path) const {
   return files_.count(path) > 0;
 }
 
+Status MemoryFileSystem::FileSize(const std::string& path, std::uint64_t& bytes) const {
+  auto it = files_.find(path);
+  bytes = it == files_.end() ? 0 : it->second.size();
+  if (it == files_.end())
+    return Status::Error(path + ": cannot examine: No such file or directory");
+  return Status::Ok();
+}
+
 Status MemoryFileSystem::ReadWholeFile(const std::string& path,
                                        std::vector<std::uint8_t>& out) const {
   return ReadPrefix(path, files_.count(path) ? files_.at(path).size() : 0, out);

@@ -16,6 +16,7 @@ class MemoryFileSystem final : public FileSystem {
 
   std::string ProgramFolder() const override { return programFolder_; }
   bool Exists(const std::string& path) const override;
+  Status FileSize(const std::string& path, std::uint64_t& bytes) const override;
   Status ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& out) const override;
   Status ReadPrefix(const std::string& path, std::size_t maxBytes,
                     std::vector<std::uint8_t>& out) const override;

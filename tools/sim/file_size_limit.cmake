@@ -1,0 +1,19 @@
+# Under a file-size limit (ulimit -f) too small for a save, the save fails with a message instead
+# of the signal killing the sim: status 1, the old file kept, no temporary file left behind.
+file(REMOVE_RECURSE ${OUT})
+file(MAKE_DIRECTORY ${OUT})
+file(WRITE ${OUT}/limited.sav "the old save")
+execute_process(COMMAND sh -c "ulimit -f 4000 && exec \"$0\" --days 0 --save \"$1\""
+                        ${SIM} ${OUT}/limited.sav
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 120)
+if(NOT rc EQUAL 1)
+  message(FATAL_ERROR "a save past the file-size limit ended with status ${rc}, not 1:\n${err}")
+endif()
+string(FIND "${err}" "File too large" reason)
+if(reason EQUAL -1)
+  message(FATAL_ERROR "the message does not say the file is too large: ${err}")
+endif()
+file(READ ${OUT}/limited.sav kept)
+if(NOT kept STREQUAL "the old save" OR EXISTS ${OUT}/limited.sav.tmp)
+  message(FATAL_ERROR "the old save was not kept, or the temporary file was left behind")
+endif()
