@@ -8,16 +8,14 @@ namespace gm {
 
 namespace {
 
-constexpr std::uint16_t kAirBranch = 2;
 constexpr std::uint16_t kLastEquipmentRow = 800;
 constexpr std::uint16_t kLastAircraftRow = 400;
 
-// The highest row a pair's model may name: pairs 6 and 7 hold only aircraft, and an air
-// formation keeps its aircraft in pairs 0..7.
-std::uint16_t LastModelRow(const TFormation& f, int pair) {
-  if (pair == 6 || pair == 7) return kLastAircraftRow;
-  if (f.Branch == kAirBranch && pair < 8) return kLastAircraftRow;
-  return kLastEquipmentRow;
+// The highest model a pair may name for the check: pairs 6 and 7 are the aircraft pairs that no
+// army formation uses. Whether an air formation's models are aircraft rows is the whole-world
+// check's business (world/world_check), not a reason to wipe it at start-up.
+std::uint16_t LastModelRow(int pair) {
+  return pair == 6 || pair == 7 ? kLastAircraftRow : kLastEquipmentRow;
 }
 
 bool NamesFreeRecord(const World& w, std::uint16_t n) {
@@ -26,14 +24,20 @@ bool NamesFreeRecord(const World& w, std::uint16_t n) {
 
 }  // namespace
 
-bool FormationRecordFails(const TFormation& f, const StandingArea& area) {
-  if (f.Branch == 0 || f.FormationType == 0) return true;
-  if (!area.Contains(f.X, f.Y) || !area.Contains(f.xCopy, f.yCopy)) return true;
+std::string FormationRecordFault(const TFormation& f, const StandingArea& area) {
+  if (f.Branch == 0) return "its branch is 0";
+  if (f.FormationType == 0) return "its type is 0";
+  if (!area.Contains(f.X, f.Y) || !area.Contains(f.xCopy, f.yCopy)) {
+    return "it stands at (" + std::to_string(f.X) + ", " + std::to_string(f.Y) + "), (" +
+           std::to_string(f.xCopy) + ", " + std::to_string(f.yCopy) + "), outside the map";
+  }
   for (int k = 0; k < kEquipmentPairs; ++k) {
     const TEquipmentPair& p = f.pairs[k];
-    if (p.Count > 0 && (p.Model == 0 || p.Model > LastModelRow(f, k))) return true;
+    if (p.Count > 0 && (p.Model == 0 || p.Model > LastModelRow(k))) {
+      return "pair " + std::to_string(k) + " holds model " + std::to_string(p.Model);
+    }
   }
-  return false;
+  return {};
 }
 
 int CheckFormationRecords(World& w, const StandingArea& area) {

@@ -2,6 +2,8 @@
 // no map cell is left naming a free record.
 #pragma once
 
+#include <string>
+
 #include "world/world.hpp"
 
 namespace gm {
@@ -23,10 +25,14 @@ constexpr StandingArea StoredMapArea(const TGameHeader& h) {
   return {0, 0, h.MapWidth - 1, h.MapHeight - 1};
 }
 
-// True when the record fails the check: branch or type 0, either copy of its position outside
-// `area`, or a pair with a count whose model is 0 or beyond its table (aircraft rows 1..400 in
-// pairs 0..7 of an air formation and in pairs 6 and 7 of any; equipment rows 1..800 elsewhere).
-bool FormationRecordFails(const TFormation& f, const StandingArea& area);
+// Why the record fails the check, or "" when it passes: branch or type 0, either copy of its
+// position outside `area`, or a pair with a count whose model is 0 or beyond 800 (beyond 400 in
+// pairs 6 and 7).
+std::string FormationRecordFault(const TFormation& f, const StandingArea& area);
+
+inline bool FormationRecordFails(const TFormation& f, const StandingArea& area) {
+  return !FormationRecordFault(f, area).empty();
+}
 
 // Wipes words 0..86 of every failing record among all 10,000, then clears every cell word that
 // names a free record (or no record at all). Returns how many used records were wiped.

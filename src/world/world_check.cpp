@@ -1,77 +1,73 @@
-// Consistency of the world between turns: file image, cell words, formation records, pools.
+// The whole-world check: ranges block by block, then the cross-references of cells and formations.
 #include "world/world_check.hpp"
 
 #include <string>
-#include <vector>
 
-#include "world/formation_check.hpp"
+#include "world/record_ranges.hpp"
 #include "world/world_access.hpp"
-#include "world/world_file.hpp"
 
 namespace gm {
 
 namespace {
 
+constexpr std::uint16_t kArmyBranch = 1;
+constexpr std::uint16_t kAirBranch = 2;
+
 std::string At(int x, int y) {
   return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
 
-Status CheckCellWords(const World& w) {
+// A cell's formation word must name a used formation of the word's branch standing in the cell.
+Status CheckCellWord(const World& w, int x, int y, std::uint16_t word, std::uint16_t branch) {
+  if (word == 0) return Status::Ok();
+  const TFormation* f = UsedFormation(w, word);
+  if (f != nullptr && f->Branch == branch && f->X == x && f->Y == y) return Status::Ok();
+  std::string what = At(x, y) + " names " + (branch == kAirBranch ? "air" : "ground") +
+                     " formation " + std::to_string(word) + ", ";
+  if (word > kMaxFormations) {
+    what += "beyond 10000";
+  } else if (f == nullptr) {
+    what += "a free record";
+  } else if (f->Branch != branch) {
+    what += f->Branch == kAirBranch ? "an air formation" : "an army formation";
+  } else {
+    what += "which stands at (" + std::to_string(f->X) + ", " + std::to_string(f->Y) + ")";
+  }
+  return Status::Error(what);
+}
+
+Status CheckCells(const World& w) {
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
       const TMapCell& c = Cell(w, x, y);
-      if (c.GroundFormation != 0) {
-        const TFormation* f = UsedFormation(w, c.GroundFormation);
-        if (f == nullptr || f->Branch != 1 || f->X != x || f->Y != y) {
-          return Status::Error(At(x, y) + " names ground formation " +
-                               std::to_string(c.GroundFormation) + ", which does not stand there");
-        }
-      }
-      if (c.AirFormation != 0) {
-        const TFormation* f = UsedFormation(w, c.AirFormation);
-        if (f == nullptr || f->Branch != 2 || f->X != x || f->Y != y) {
-          return Status::Error(At(x, y) + " names air formation " + std::to_string(c.AirFormation) +
-                               ", which does not stand there");
-        }
-      }
+      if (Status s = CheckCellValues(c, x, y, w.GameHeader); !s) return s;
+      if (Status s = CheckCellWord(w, x, y, c.GroundFormation, kArmyBranch); !s) return s;
+      if (Status s = CheckCellWord(w, x, y, c.AirFormation, kAirBranch); !s) return s;
     }
   }
   return Status::Ok();
 }
 
-Status CheckFormationRecords(const World& w) {
+// Every used formation is in range and named by its own cell; with the cells' words checked
+// above, no two cells name one formation and no formation stands unnamed.
+Status CheckFormations(const World& w) {
   for (int n = 1; n <= kMaxFormations; ++n) {
     const TFormation& f = Formation(w, n);
     if (f.Branch == 0) continue;
-    const std::string name = "formation " + std::to_string(n);
-    if (n > w.GameHeader.FormationCount) {
-      return Status::Error(name + " lies beyond the " +
-                           std::to_string(w.GameHeader.FormationCount) + " records a save keeps");
-    }
-    if (FormationRecordFails(f, StoredMapArea(w.GameHeader))) {
-      return Status::Error(name + " fails the record check of a save");
-    }
-    if (f.xCopy != f.X || f.yCopy != f.Y) {
-      return Status::Error(name + ": its two copies of the position differ");
-    }
+    if (Status s = CheckFormationValues(f, n, w.GameHeader); !s) return s;
     const TMapCell& c = Cell(w, f.X, f.Y);
-    const std::uint16_t word = f.Branch == 1 ? c.GroundFormation : c.AirFormation;
-    if (word != n) return Status::Error(name + " is not named by its " + At(f.X, f.Y));
-    if (f.OrdersLeft > 2 || f.Ammo > 10) {
-      return Status::Error(name + " has " + std::to_string(f.OrdersLeft) +
-                           " orders and ammunition " + std::to_string(f.Ammo));
+    const std::uint16_t word = f.Branch == kArmyBranch ? c.GroundFormation : c.AirFormation;
+    if (word != n) {
+      return Status::Error("formation " + std::to_string(n) + " is not named by its " +
+                           At(f.X, f.Y));
     }
   }
   return Status::Ok();
 }
 
-Status CheckPools(const World& w) {
-  const TEconomy& e = w.Economy;
-  for (int n = 1; n <= 8; ++n) {
-    const int i = NationIndex(n);
-    for (std::int32_t pool : {e.RecruitPool[i], e.VeteranPool[i], e.CarPool[i], e.HorsePool[i]}) {
-      if (pool < 0) return Status::Error("nation " + std::to_string(n) + " has a negative pool");
-    }
+Status CheckSettlements(const World& w) {
+  for (int n = 1; n <= w.GameHeader.SettlementCount; ++n) {
+    if (Status s = CheckSettlementValues(Settlement(w, n), n); !s) return s;
   }
   return Status::Ok();
 }
@@ -79,12 +75,17 @@ Status CheckPools(const World& w) {
 }  // namespace
 
 Status CheckWholeWorld(const World& w) {
-  std::vector<std::uint8_t> bytes;
-  if (Status s = EncodeWorldFile(w, WorldFileKind::kSave, bytes); !s) return s;
-  if (Status s = ValidateWorldFile(bytes, WorldFileKind::kSave, "the world"); !s) return s;
-  if (Status s = CheckCellWords(w); !s) return s;
-  if (Status s = CheckFormationRecords(w); !s) return s;
-  return CheckPools(w);
+  if (Status s = CheckHeaderValues(w.GameHeader); !s) return s;
+  if (w.SideOnMove > 1 || w.OpeningCoalition > 1) {
+    return Status::Error("the side on move " + std::to_string(w.SideOnMove) +
+                         " or the opening side " + std::to_string(w.OpeningCoalition) +
+                         " is not 0 or 1");
+  }
+  // Formations first: the cells' messages then name a formation that is itself in range.
+  if (Status s = CheckFormations(w); !s) return s;
+  if (Status s = CheckCells(w); !s) return s;
+  if (Status s = CheckSettlements(w); !s) return s;
+  return CheckEconomyValues(w.Economy);
 }
 
 }  // namespace gm

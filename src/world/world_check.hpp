@@ -1,6 +1,6 @@
-// The check of the whole world between turns, run by the sim and the play-through tests: the save
-// image must pass the loader's validation, and the map, the formations and the pools must agree
-// with each other.
+// The check of the whole world: every block's values in their ranges, and the map, the
+// formations and the settlements agreeing with each other. The loader runs it on every file
+// before the world changes; the sim's --check and the play-throughs run it between turns.
 #pragma once
 
 #include "platform/status.hpp"

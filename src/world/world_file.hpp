@@ -40,15 +40,19 @@ Status EncodeWorldFile(const World& w, WorldFileKind kind, std::vector<std::uint
 
 // Checks a whole file without touching any world: its length (at least what the header asks
 // for, at most the largest world file; bytes after the economy block are allowed and not read),
-// every count and index, the date. The message names `fileName` and the first problem found.
+// the header's sizes (a scenario's map is the whole 1000 x 400), then the world it would load
+// into, tidied as DecodeWorldFile tidies it, against the whole-world check (world/world_check):
+// every value in its range, every cell word naming a formation that stands there. The message
+// names `fileName` and the first problem found.
 Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                          const std::string& fileName);
 
 // Validates, then replaces the world's file records with the file's: records beyond the stored
-// counts become zero and failing formation records are wiped (CheckFormationRecords: outside the
-// theatre in a scenario, outside the stored map in a save). A scenario
-// sets the view to its opening cell and the map size to 1000 x 400; a save restores the view,
-// the side on move and the opening coalition from its header. On failure the world is untouched.
+// counts become zero. A scenario first has its failing formation records wiped (the start-up
+// record check, with the theatre's bounds) and sets the view to its opening cell and the map size
+// to 1000 x 400; a save must pass as it stands (free records are wiped, and cell words naming
+// records past its count are cleared) and restores the view, the side on move and the opening
+// coalition from its header. On failure the world is untouched.
 Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                        const std::string& fileName, World& w);
 

@@ -69,16 +69,30 @@ std::vector<CheckCase> Cases() {
   add("empty pair with any model", false, [](TFormation& f) { f.pairs[9] = {0, 65535}; });
   add("pair 6 model 400", false, [](TFormation& f) { f.pairs[6] = {1, 400}; });
   add("pair 7 model 401", true, [](TFormation& f) { f.pairs[7] = {1, 401}; });
+  // An air formation's pairs 0..5 are checked as any formation's, against the 800 equipment
+  // rows; only pairs 6 and 7 stop at 400. Aircraft rows are the whole-world check's business.
   add(
-      "air pair 0 model 401", true,
+      "air pair 0 model 401", false,
       [](TFormation& f) {
         f.pairs[0] = {1, 401};
       },
       ValidAir());
   add(
-      "air pair 5 model 800", true,
+      "air pair 5 model 800", false,
       [](TFormation& f) {
         f.pairs[5] = {1, 800};
+      },
+      ValidAir());
+  add(
+      "air pair 5 model 801", true,
+      [](TFormation& f) {
+        f.pairs[5] = {1, 801};
+      },
+      ValidAir());
+  add(
+      "air pair 6 model 401", true,
+      [](TFormation& f) {
+        f.pairs[6] = {1, 401};
       },
       ValidAir());
   add(
@@ -155,8 +169,9 @@ TEST(FormationCheck, ClearsCellWordsNamingFreeRecordsAnywhereOnTheMap) {
   EXPECT_EQ(w->MapCells[399'999].AirFormation, 0);
 }
 
-TEST(FormationCheck, RunsOnEveryLoadedFile) {
-  // A record that fails the check arrives in a save: it is wiped on load with its cell word.
+TEST(FormationCheck, WipesTheScenarioButRefusesASave) {
+  // A record that fails the check: the scenario loses it with its cell word at start-up, while a
+  // save holding one is damaged (no game writes it) and is refused, naming it.
   auto source = testing::MakeSyntheticWorld([] {
     testing::SyntheticOptions o;
     o.formations = 50;
@@ -168,12 +183,20 @@ TEST(FormationCheck, RunsOnEveryLoadedFile) {
   ASSERT_EQ(bad.Branch, 1);
   bad.pairs[8] = {5, 900};
   std::vector<std::uint8_t> bytes;
-  ASSERT_TRUE(EncodeWorldFile(*source, WorldFileKind::kSave, bytes));
+  ASSERT_TRUE(EncodeWorldFile(*source, WorldFileKind::kScenario, bytes));
   auto w = std::make_unique<World>();
-  ASSERT_TRUE(DecodeWorldFile(bytes, WorldFileKind::kSave, "s", *w));
+  ASSERT_TRUE(DecodeWorldFile(bytes, WorldFileKind::kScenario, "s", *w));
   EXPECT_EQ(w->Formations[10].Branch, 0);
   EXPECT_EQ(w->MapCells[30 * kMapWidth + 11].GroundFormation, 0);
   EXPECT_EQ(w->MapCells[30 * kMapWidth + 12].GroundFormation, 12);
+
+  ASSERT_TRUE(EncodeWorldFile(*source, WorldFileKind::kSave, bytes));
+  const Status s = DecodeWorldFile(bytes, WorldFileKind::kSave, "slot1.sav", *w);
+  EXPECT_FALSE(s);
+  EXPECT_NE(
+      s.Message().find("slot1.sav: formation 11 fails the record check: pair 8 holds model 900"),
+      std::string::npos)
+      << s.Message();
 }
 
 }  // namespace

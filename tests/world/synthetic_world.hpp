@@ -42,6 +42,28 @@ inline std::vector<std::uint16_t> TypeRows(std::uint16_t branch) {
   return rows;
 }
 
+// A settlement's nation from a draw of 0..10: 1..8 or the neutral 10.
+inline std::uint16_t Nation(std::uint16_t draw) {
+  return draw >= 1 && draw <= 8 ? draw : 10;
+}
+
+// Random economy bytes held to the ranges a game keeps: statuses 0..3, the per-nation counts
+// between 0 and a million.
+inline void KeepEconomyInRange(TEconomy& e) {
+  for (std::uint8_t& s : e.ProductionStatus) s %= 4;
+  auto hold = [](TEconomy::NationTable& t) {
+    for (std::int32_t& v : t)
+      v = static_cast<std::int32_t>(static_cast<std::uint32_t>(v) % 1'000'000);
+  };
+  for (TEconomy::NationTable* t :
+       {&e.RecruitPool, &e.VeteranPool, &e.WoundedPool, &e.SurrenderedMen, &e.DeadMen, &e.CarPool,
+        &e.CarRepairPool, &e.HorsePool, &e.CarLosses, &e.HorseLosses, &e.DailyCars}) {
+    hold(*t);
+  }
+  for (auto& t : e.EquipmentLosses) hold(t);
+  for (auto& t : e.AircraftLosses) hold(t);
+}
+
 struct SyntheticOptions {
   int formations = kMaxFormations;    // header's FormationCount
   int settlements = kMaxSettlements;  // header's SettlementCount
@@ -49,8 +71,9 @@ struct SyntheticOptions {
   std::uint32_t seed = 1941;
 };
 
-// A world as a running game holds it after a load: every used formation passes the record check
-// and stands in its cell, free records are zero up to word 86, records beyond the counts are zero.
+// A world as a running game holds it after a load: it passes the whole-world check (every used
+// formation in range and standing in its cell, settlements and economy in range), free records
+// are zero up to word 86, records beyond the counts are zero.
 inline std::unique_ptr<World> MakeSyntheticWorld(const SyntheticOptions& o = {}) {
   auto w = std::make_unique<World>();
   std::mt19937 rng(o.seed);
@@ -89,6 +112,8 @@ inline std::unique_ptr<World> MakeSyntheticWorld(const SyntheticOptions& o = {})
     fill(&f.reserved87, sizeof f.reserved87);  // carried even by free records
     if (n > o.usedFormations) continue;
     fill(&f, offsetof(TFormation, reserved87));
+    f.OrdersLeft %= 3;
+    f.Ammo %= 11;
     const bool air = n % 5 == 0 && !airTypes.empty();
     f.Branch = air ? 2 : 1;
     f.FormationType = air ? airTypes[n % airTypes.size()] : armyTypes[n % armyTypes.size()];
@@ -109,11 +134,12 @@ inline std::unique_ptr<World> MakeSyntheticWorld(const SyntheticOptions& o = {})
   for (int n = 1; n <= o.settlements; ++n) {
     TSettlement& s = w->Settlements[n - 1];
     fill(&s, sizeof s);
-    s.OwnerNation = below(11);
-    s.HolderNation = below(11);
+    s.OwnerNation = Nation(below(11));
+    s.HolderNation = Nation(below(11));
     s.Value = below(101);
   }
   fill(&w->Economy, sizeof w->Economy);
+  KeepEconomyInRange(w->Economy);
 
   w->ViewX = 154;
   w->ViewY = 208;

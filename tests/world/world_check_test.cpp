@@ -53,7 +53,7 @@ TEST(WorldCheck, ASoundWorldPassesAndEachDisagreementIsNamed) {
       {"a used record past the header's count", [](World& w) { w.GameHeader.FormationCount = 100; },
        "formation 101 lies beyond"},
       {"a negative pool", [](World& w) { w.Economy.HorsePool[NationIndex(5)] = -1; },
-       "nation 5 has a negative pool"},
+       "nation 5's horse pool is -1"},
       {"a date no save may hold", [](World& w) { w.GameHeader.Month = 13; }, "the date"},
   };
   for (const Case& c : cases) {

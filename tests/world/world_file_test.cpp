@@ -6,8 +6,10 @@
 
 #include <cstring>
 #include <functional>
+#include <random>
 
 #include "tests/world/synthetic_world.hpp"
+#include "world/world_check.hpp"
 
 namespace gm {
 namespace {
@@ -55,7 +57,12 @@ TEST(WorldFile, BlocksFollowOneAnotherWithoutGaps) {
 }
 
 TEST(WorldFile, SaveOfASmallerMapStoresOnlyItsRowsAndColumns) {
-  auto w = MakeSyntheticWorld(Small());
+  // No formation stands in the theatre beyond the six cells the save stores.
+  auto w = MakeSyntheticWorld([] {
+    SyntheticOptions o = Small();
+    o.usedFormations = 0;
+    return o;
+  }());
   w->GameHeader.MapWidth = 3;
   w->GameHeader.MapHeight = 2;
   const auto bytes = Encode(*w, WorldFileKind::kSave);
@@ -163,9 +170,71 @@ TEST(WorldFile, MalformedFilesAreRefusedAndTheWorldStaysAsItWas) {
       {"branch 3", S, [&](auto& b) { Poke<std::uint16_t>(b, formationsAt + 200 * 4 + 16, 3); },
        "branch 3"},
       {"owner nation 11", S, [&](auto& b) { Poke<std::uint16_t>(b, settlementsAt + 50 * 2, 11); },
-       "nation 11"},
+       "owner 11"},
       {"holder nation 200", C,
-       [&](auto& b) { Poke<std::uint16_t>(b, settlementsAt + 50 * 29 + 2, 200); }, "nation 200"},
+       [&](auto& b) { Poke<std::uint16_t>(b, settlementsAt + 50 * 29 + 2, 200); }, "holder 200"},
+      {"holder nation 0", S, [&](auto& b) { Poke<std::uint16_t>(b, settlementsAt + 2, 0); },
+       "holder 0"},
+      {"holder nation 9", C, [&](auto& b) { Poke<std::uint16_t>(b, settlementsAt + 50 + 2, 9); },
+       "holder 9"},
+      {"settlement value 65535", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, settlementsAt + 50 * 5 + 4, 65'535); },
+       "settlement 6 has value 65535"},
+      {"placement mark 2", S, [&](auto& b) { Poke<std::uint8_t>(b, cell + 9, 2); },
+       "placement mark 2"},
+      // Formation n of the small world stands at (n, 30); every fifth is an air formation.
+      {"a cell naming a ground formation that stands elsewhere", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, cell + 2, 3); }, "which stands at (3, 30)"},
+      {"two cells naming one formation", C,
+       [&](auto& b) { Poke<std::uint16_t>(b, kCells + 10 * (1000 * 30 + 300) + 2, 4); },
+       "cell (300, 30) names ground formation 4, which stands at (4, 30)"},
+      {"a ground word naming an air formation", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, kCells + 10 * (1000 * 30 + 5) + 2, 5); },
+       "names ground formation 5, an air formation"},
+      {"a used formation that no cell names", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, kCells + 10 * (1000 * 30 + 7) + 2, 0); },
+       "formation 7 is not named by its cell (7, 30)"},
+      {"a cell naming a free stored record", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, cell + 4, 33); }, "air formation 33, a free record"},
+      {"orders left 65535", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, formationsAt + 200 * 3 + 162, 65'535); },
+       "formation 4 has 65535 orders"},
+      {"ammunition 11", C,
+       [&](auto& b) { Poke<std::uint16_t>(b, formationsAt + 200 * 3 + 152, 11); }, "ammunition 11"},
+      {"an army formation of an air type", S,
+       [&](auto& b) {
+         Poke<std::uint16_t>(b, formationsAt + 200 * 3 + 20, testing::TypeRows(2).front());
+       },
+       "a type of the other branch"},
+      {"aircraft row 401 in an air formation", S,
+       [&](auto& b) {
+         Poke<std::uint16_t>(b, formationsAt + 200 * 4 + 22, 1);
+         Poke<std::uint16_t>(b, formationsAt + 200 * 4 + 24, 401);
+       },
+       "holds model 401 in pair 0"},
+      {"a failing record in a save", S,
+       [&](auto& b) { Poke<std::uint16_t>(b, formationsAt + 200 * 2 + 6, 400); },
+       "formation 3 fails the record check"},
+      {"a scenario of a smaller map", C, [](auto& b) { Poke<std::uint16_t>(b, 0, 999); },
+       "a map of 999 x 400"},
+      {"a pool of -1", S,
+       [&](auto& b) { Poke<std::int32_t>(b, settlementsAt + 30 * 50 + 60'200 + 4 * 4, -1); },
+       "nation 5's recruit pool is -1"},
+      {"a pool of INT_MIN", C,
+       [&](auto& b) { Poke<std::int32_t>(b, settlementsAt + 30 * 50 + 60'480, INT32_MIN); },
+       "nation 1's horse pool"},
+      {"a pool of INT_MAX", S,
+       [&](auto& b) { Poke<std::int32_t>(b, settlementsAt + 30 * 50 + 60'400 + 4 * 7, INT32_MAX); },
+       "nation 8's car pool is 2147483647"},
+      {"aircraft losses of -5", S,
+       [&](auto& b) { Poke<std::int32_t>(b, settlementsAt + 30 * 50 + 73'120, -5); },
+       "level bomber losses"},
+      {"production status 4", S,
+       [&](auto& b) { Poke<std::uint8_t>(b, settlementsAt + 30 * 50 + 61'000 + 1200 + 9, 4); },
+       "nation 2 has production status 4 for model 10"},
+      {"production status 255", C,
+       [&](auto& b) { Poke<std::uint8_t>(b, settlementsAt + 30 * 50 + 61'000 + 11'999, 255); },
+       "production status 255"},
   };
 
   auto target = MakeSyntheticWorld([] {
@@ -186,6 +255,78 @@ TEST(WorldFile, MalformedFilesAreRefusedAndTheWorldStaysAsItWas) {
     EXPECT_NE(s.Message().find(c.problem), std::string::npos) << s.Message();
     EXPECT_EQ(WorldHash(*target), before);
   }
+}
+
+// A full-size file whose header names fewer records than it holds: the blocks after the lie are
+// read out of the wrong bytes (settlements out of formation records, the economy out of
+// settlements), and the load is refused.
+TEST(WorldFile, AHeaderWhoseCountsLieIsRefused) {
+  auto source = MakeSyntheticWorld([] {
+    SyntheticOptions o;  // the shipped scenario's shape: 10,000 records, 4354 settlements
+    o.settlements = 4354;
+    o.usedFormations = 700;
+    return o;
+  }());
+  const auto good = Encode(*source, WorldFileKind::kSave);
+  struct Lie {
+    std::size_t offset;
+    std::uint16_t count;
+  };
+  const Lie lies[] = {{4, 4353}, {4, 9999}, {4, 0}, {6, 4000}, {6, 0}};
+  auto target = MakeSyntheticWorld(Small());
+  const std::uint64_t before = WorldHash(*target);
+  for (const Lie& lie : lies) {
+    SCOPED_TRACE(std::to_string(lie.offset) + ": " + std::to_string(lie.count));
+    auto bytes = good;
+    Poke<std::uint16_t>(bytes, lie.offset, lie.count);
+    const Status s = DecodeWorldFile(bytes, WorldFileKind::kSave, "slot5.sav", *target);
+    EXPECT_FALSE(s);
+    EXPECT_EQ(s.Message().rfind("slot5.sav: ", 0), 0u) << s.Message();
+    EXPECT_EQ(WorldHash(*target), before);
+  }
+}
+
+// Single bit flips and runs of garbage all over a save: whatever the loader accepts passes the
+// whole-world check, and whatever it refuses leaves the world as it was.
+TEST(WorldFile, WhateverLoadsPassesTheWholeWorldCheck) {
+  auto source = MakeSyntheticWorld(Small());
+  const auto good = Encode(*source, WorldFileKind::kSave);
+  // The bytes worth spoiling: the header, the cells that hold something, and every record.
+  std::vector<std::size_t> targets;
+  for (std::size_t i = 0; i < 1000; ++i) targets.push_back(i);
+  for (std::size_t c = 0; c < source->MapCells.size(); ++c) {
+    const TMapCell& cell = source->MapCells[c];
+    if (cell.GroundFormation + cell.AirFormation + cell.Settlement == 0) continue;
+    for (std::size_t b = 0; b < 10; ++b) targets.push_back(kCells + 10 * c + b);
+  }
+  for (std::size_t i = kFormationsAt; i < good.size(); ++i) targets.push_back(i);
+
+  std::mt19937 rng(26);
+  auto target = MakeSyntheticWorld(Small());
+  int loaded = 0;
+  for (int round = 0; round < 300; ++round) {
+    auto bytes = good;
+    const std::size_t at = targets[rng() % targets.size()];
+    if (round % 3 != 0) {
+      bytes[at] ^= static_cast<std::uint8_t>(1u << (rng() % 8));
+    } else {
+      const std::size_t run = 1 + rng() % 64;
+      for (std::size_t i = at; i < std::min(bytes.size(), at + run); ++i) {
+        bytes[i] = static_cast<std::uint8_t>(rng());
+      }
+    }
+    const std::uint64_t before = round % 10 == 0 ? WorldHash(*target) : 0;
+    const Status s = DecodeWorldFile(bytes, WorldFileKind::kSave, "slot1.sav", *target);
+    if (s) {
+      ++loaded;
+      const Status check = CheckWholeWorld(*target);
+      ASSERT_TRUE(check) << "round " << round << " at " << at << ": " << check.Message();
+    } else if (round % 10 == 0) {
+      ASSERT_EQ(WorldHash(*target), before) << "round " << round << ": " << s.Message();
+    }
+  }
+  // Most spoils hit bytes no check can judge (names, carried words, counts of men).
+  EXPECT_GT(loaded, 0);
 }
 
 TEST(WorldFile, BytesAfterTheEconomyBlockAreAllowedAndNotRead) {
@@ -302,10 +443,10 @@ TEST(WorldFile, NoGhostsOfThePreviousGameSurviveALoad) {
   EXPECT_EQ(reencoded, bytes);
 }
 
-// A save stores only formations 1..FormationCount but the whole map, so a game whose scenario
-// stores fewer than 10,000 formations saves the cell words of formations raised in higher
-// records (placement takes the last free record). Such a save loads: the words come back
-// naming free records and are cleared. Only a word past the table refuses the file.
+// A save stores only formations 1..FormationCount but the whole map, so an earlier build that
+// raised formations past the count (placement takes the last free record) saved their cell
+// words. Such a save loads: the words are cleared. A word naming a stored record must name a
+// formation standing in the cell, and a word past the table refuses the file.
 struct CellWordCase {
   const char* name;
   std::uint16_t word;  // the ground word of cell (200, 100) in the file
@@ -315,8 +456,8 @@ struct CellWordCase {
 
 TEST(WorldFile, CellFormationWordsBeyondTheStoredCountLoadAndAreCleared) {
   const CellWordCase cases[] = {
-      {"a used stored record", 3, true, 3},
-      {"a free stored record", 30, true, 0},
+      {"a used record standing elsewhere", 3, false, 0},
+      {"a free stored record", 30, false, 0},
       {"the first record beyond the count", 41, true, 0},
       {"a record raised at the end of the table", 10'000, true, 0},
       {"past the table", 10'001, false, 0},
