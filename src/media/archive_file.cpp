@@ -6,10 +6,26 @@
 
 namespace gm {
 
+namespace {
+
+// The file system's reason without the path it starts with: whoever reports the load names the
+// file's full path already.
+std::string ReasonOf(const std::string& message, const std::string& path) {
+  std::string reason = message;
+  if (reason.rfind(path + ": ", 0) == 0) reason.erase(0, path.size() + 2);
+  constexpr std::string_view kOpen = "cannot open: ";  // the headline says as much
+  if (reason.rfind(kOpen, 0) == 0) reason.erase(0, kOpen.size());
+  return reason;
+}
+
+}  // namespace
+
 std::vector<uint8_t> ReadArchiveFile(const FileSystem& fs, const std::string& path) {
   std::vector<uint8_t> bytes;
-  if (!fs.ReadWholeFile(path, bytes)) {
-    throw EReadError(FormatMessage("Cannot open file %s", path));
+  if (Status s = fs.ReadWholeFile(path, bytes); !s) {
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    throw EReadError(FormatMessage("Cannot open file %s", name) + ": " +
+                     ReasonOf(s.Message(), path));
   }
   return bytes;
 }

@@ -11,7 +11,8 @@ namespace gm {
 
 class FileSystem;
 
-// The file's bytes; raises "Cannot open file %s" when it cannot be read.
+// The file's bytes; raises "Cannot open file %s" with the file's name (its caller names the full
+// path) followed by the system's reason, when it cannot be read.
 std::vector<uint8_t> ReadArchiveFile(const FileSystem& fs, const std::string& path);
 // Replaces the file in one step; a failed write raises with the file system's message.
 void WriteArchiveFile(FileSystem& fs, const std::string& path, std::span<const uint8_t> bytes);

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "world/record_ranges.hpp"
 #include "world/world_file.hpp"
 
 namespace gm {
@@ -30,16 +31,24 @@ void ScanSaveSlots(World& w, const FileSystem& fs) {
   for (int k = 1; k <= kSaveSlots; ++k) {
     const std::size_t i = static_cast<std::size_t>(k - 1);
     const std::string path = SlotPath(fs, k);
+    if (!fs.Exists(path)) {
+      t.SlotExists[i] = kSlotFree;
+      continue;
+    }
+    t.SlotExists[i] = kSlotDamaged;
+    std::uint64_t size = 0;
     std::vector<std::uint8_t> bytes;
-    // A file that cannot give a whole header is no saved game; the scan goes on.
-    if (!fs.Exists(path) || !fs.ReadPrefix(path, kHeaderBytes, bytes) ||
+    if (!fs.FileSize(path, size) || !fs.ReadPrefix(path, kHeaderBytes, bytes) ||
         bytes.size() < kHeaderBytes) {
-      t.SlotExists[i] = 0;
       continue;
     }
     TGameHeader h;
     std::memcpy(&h, bytes.data(), kHeaderBytes);
-    t.SlotExists[i] = 1;
+    if (!CheckHeaderLimits(h) || size < WorldFileSize(h, WorldFileKind::kSave) ||
+        size > kMaxWorldFileBytes) {
+      continue;
+    }
+    t.SlotExists[i] = kSlotUsed;
     t.SlotDay[i] = h.Day;
     t.SlotMonth[i] = h.Month;
     t.SlotYear[i] = h.Year;

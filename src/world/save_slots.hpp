@@ -1,6 +1,7 @@
 // The five save slots, slot1.sav .. slot5.sav in the program's folder, and the page's slot table.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "platform/file_system.hpp"
@@ -12,8 +13,15 @@ namespace gm {
 // The full path of slot k (1..5).
 std::string SlotPath(const FileSystem& fs, int slot);
 
-// Fills SaveSlots from the five slot headers. A missing, unreadable or short file (under the
-// 1000-byte header) is marked absent and keeps its other entries; the scan never fails.
+// What SlotExists says of a slot's file.
+inline constexpr std::uint16_t kSlotFree = 0;     // no file: the entries keep their old values
+inline constexpr std::uint16_t kSlotUsed = 1;     // a file of a world's size: the date is shown
+inline constexpr std::uint16_t kSlotDamaged = 2;  // a file that cannot be read or hold a world
+
+// Fills SaveSlots from the five slot files. A slot without a regular file is free and keeps its
+// other entries. A file that cannot be read, or whose size cannot hold the world its header
+// describes (cut short, larger than any world file, or a header naming more than the records
+// hold), is damaged: it would not load, so no date is taken from it. The scan never fails.
 void ScanSaveSlots(World& w, const FileSystem& fs);
 
 // Writes the world to `path` in the save layout, the header's copies of the view and the sides

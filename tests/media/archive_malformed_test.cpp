@@ -1,5 +1,6 @@
 // Damaged archives, pictures and waves are refused with their message, never read past.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <functional>
 #include <string>
@@ -9,6 +10,8 @@
 #include "media/media_error.hpp"
 #include "media/picture_collection.hpp"
 #include "media/wave_collection.hpp"
+#include "platform/posix_file_system.hpp"
+#include "tests/platform/temp_folder.hpp"
 
 namespace gm {
 namespace {
@@ -280,6 +283,40 @@ TEST(MalformedSoundArchive, EveryTruncationFailsCleanly) {
     TWaveCollection back;
     ByteReader in(cut);
     EXPECT_THROW(back.LoadFromStream(in), MediaError) << n;
+  }
+}
+
+// An archive that cannot be read says which file, by its name, and the system's reason; whoever
+// reports the load puts the full path in front, so the message does not repeat it. A FIFO in its
+// place is refused at once instead of waiting for a writer.
+TEST(UnreadableArchive, SaysWhyItCannotBeOpened) {
+  testing::TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  ASSERT_EQ(::mkfifo((dir.Path() + "techn.dxg").c_str(), 0644), 0);
+  const PosixFileSystem fs(dir.Path());
+  struct Case {
+    std::string file;
+    std::string message;
+  };
+  const Case cases[] = {
+      {"graphic.dxg", "Cannot open file graphic.dxg: No such file or directory"},
+      {"techn.dxg", "Cannot open file techn.dxg: is a FIFO, not a regular file"},
+      {"snd_eng.dxw", "Cannot open file snd_eng.dxw: No such file or directory"},
+  };
+  for (const Case& c : cases) {
+    std::string message;
+    try {
+      if (c.file.ends_with(".dxw")) {
+        TWaveCollection waves;
+        waves.LoadFromFile(fs, dir.Path() + c.file);
+      } else {
+        TPictureCollection images;
+        images.LoadFromFile(fs, dir.Path() + c.file);
+      }
+    } catch (const EReadError& e) {
+      message = e.what();
+    }
+    EXPECT_EQ(message, c.message);
   }
 }
 

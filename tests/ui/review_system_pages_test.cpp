@@ -39,6 +39,16 @@ TEST(ReviewScreens, SystemPages) {
   g.Click(570, 100);
   Look(g, 570, 300, "save_load_load_mode");
   g.Click(360, 450);
+  // A save cut short lists as damaged; loading a free slot says there is nothing to load, and
+  // loading the damaged one says why not.
+  std::filesystem::copy_file(g.Folder() / "slot4.sav", g.Folder() / "slot5.sav");
+  std::filesystem::resize_file(g.Folder() / "slot5.sav", 5000);
+  OpenFromSidebar(g, kSaveLoadButton);
+  g.Click(450, 210);  // slot 3, free
+  Look(g, 450, 210, "save_load_free_slot_loaded");
+  g.Click(450, 330);  // slot 5, damaged
+  Look(g, 450, 330, "save_load_damaged_slot_loaded");
+  g.Click(360, 450);
 
   OpenFromSidebar(g, kEndTurnButton);
   g.Click(420, 337);

@@ -10,6 +10,7 @@
 
 #include "flow/screen_flags.hpp"
 #include "system_pages.hpp"
+#include "world/save_slots.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -154,7 +155,7 @@ TEST(SaveLoadPage, ALoadGivesBackTheSavedWorldAndCloseHandsItToItsSide) {
   }
 }
 
-TEST(SaveLoadPage, AnEmptyRowInLoadModeLoadsNothing) {
+TEST(SaveLoadPage, AnEmptyRowInLoadModeLoadsNothingAndSaysSo) {
   SaveLoadPage p;
   ASSERT_EQ(p.w().SaveSlots.SlotExists[1], 0);
   const auto before = CopyOf(p.w());
@@ -162,8 +163,14 @@ TEST(SaveLoadPage, AnEmptyRowInLoadModeLoadsNothing) {
   p.g.Click(kSlotX, RowY(2));
   EXPECT_TRUE(SameWorld(p.w(), *before));
   EXPECT_EQ(CountSounds(p.g, "click"), clicks + 1);
+  EXPECT_EQ(p.g.Ui().PageMessage, "Slot 2 is free: there is no game to load.");
+  // The message belongs to this visit of the page.
   p.g.Click(kCloseX, kCloseY);
   EXPECT_EQ(p.w().ScreenFlags[kFlagSaveLoad], kPageLive);
+  EXPECT_TRUE(p.g.Ui().PageMessage.empty()) << p.g.Ui().PageMessage;
+  p.g.Frames(1);
+  OpenFromSidebar(p.g, kSaveLoadButton);
+  EXPECT_TRUE(p.g.Ui().PageMessage.empty()) << p.g.Ui().PageMessage;
 }
 
 TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
@@ -187,29 +194,55 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   p.g.Click(kSlotX, RowY(2));
   EXPECT_TRUE(std::filesystem::exists(p.Slot(2)));
   EXPECT_TRUE(p.g.Ui().PageMessage.empty());
+  // A free slot that cannot be written stays free, and the message says that, not that an old
+  // slot is kept.
+  std::filesystem::create_directories(p.g.Folder() / "slot3.sav.tmp");
+  p.g.Click(kSlotX, RowY(3));
+  EXPECT_FALSE(std::filesystem::exists(p.Slot(3)));
+  EXPECT_EQ(p.g.Ui().PageMessage.rfind("Slot 3 not saved: the slot stays free.\n", 0), 0u)
+      << p.g.Ui().PageMessage;
   p.g.Click(kCloseX, kCloseY);
   EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
 }
 
 TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {
-  enum class Fault { kMissing, kShort, kDamaged };
-  for (const Fault fault : {Fault::kMissing, Fault::kShort, Fault::kDamaged}) {
+  enum class Fault { kMissing, kShort, kCountBeyondTheRecords, kCellNamingAnotherFormation };
+  struct Case {
+    Fault fault;
+    std::uint16_t listed;  // SlotExists as the page opens: a file too short for a world is damaged
+    const char* reason;
+  };
+  const Case cases[] = {
+      {Fault::kMissing, kSlotUsed, "No such file"},
+      {Fault::kShort, kSlotDamaged, "cut short"},
+      {Fault::kCountBeyondTheRecords, kSlotDamaged, "65535 formations"},
+      {Fault::kCellNamingAnotherFormation, kSlotUsed, "which stands at"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.fault));
     SaveLoadPage p;
     p.SaveInto(4);
     std::vector<char> bytes = FileBytes(p.Slot(4));
-    if (fault == Fault::kShort) bytes.resize(1000);                  // the header alone
-    if (fault == Fault::kDamaged) bytes[4] = bytes[5] = char(0xFF);  // 65535 formations
+    if (c.fault == Fault::kShort) bytes.resize(1000);  // the header alone
+    if (c.fault == Fault::kCountBeyondTheRecords) bytes[4] = bytes[5] = char(0xFF);
+    if (c.fault == Fault::kCellNamingAnotherFormation) {
+      // Formation 1's number written into the ground word of cell (0, 0).
+      bytes[1000 + 2] = 1;
+      bytes[1000 + 3] = 0;
+    }
     std::ofstream(p.Slot(4), std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
     p.Reopen();
-    ASSERT_EQ(p.w().SaveSlots.SlotExists[3], 1);
-    if (fault == Fault::kMissing) std::filesystem::remove(p.Slot(4));
+    ASSERT_EQ(p.w().SaveSlots.SlotExists[3], c.listed);
+    if (c.fault == Fault::kMissing) std::filesystem::remove(p.Slot(4));
     p.w().GameHeader.Day = static_cast<std::uint16_t>(p.w().GameHeader.Day % 27 + 1);
     p.w().Selection = {1, 160, 212};
     const auto before = CopyOf(p.w());
     p.g.Click(kSlotX, RowY(4));
     before->SaveSlots.ChosenSlot = p.w().SaveSlots.ChosenSlot;
-    EXPECT_TRUE(SameWorld(p.w(), *before)) << static_cast<int>(fault);
-    EXPECT_EQ(p.g.Ui().PageMessage.rfind("Slot 4 not loaded", 0), 0u) << p.g.Ui().PageMessage;
+    EXPECT_TRUE(SameWorld(p.w(), *before));
+    const std::string& message = p.g.Ui().PageMessage;
+    EXPECT_EQ(message.rfind("Slot 4 not loaded", 0), 0u) << message;
+    EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_FALSE(p.g.Ui().GameLoaded);
     p.g.Click(kCloseX, kCloseY);
     EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);

@@ -2,9 +2,11 @@
 #include "world/save_slots.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstring>
 #include <filesystem>
+#include <functional>
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/posix_file_system.hpp"
@@ -199,51 +201,102 @@ TEST(SaveSlots, ASlotWithBytesAfterTheEconomyBlockLoads) {
   EXPECT_TRUE(SameBytes(*w, *saved));
 }
 
-TEST(SaveSlots, ScanMarksMissingShortAndUnreadableSlotsAbsentAndGoesOn) {
-  MemoryFileSystem fs;
-  auto header = [](std::uint16_t day, std::uint8_t turn) {
-    TGameHeader h{};
-    h.Day = day;
-    h.Month = 5;
-    h.Year = 1943;
-    h.TurnLength = turn;
-    std::vector<std::uint8_t> b(sizeof h);
-    std::memcpy(b.data(), &h, sizeof h);
-    return b;
+// A save file of a world with no map, formations or settlements: header and economy.
+std::vector<std::uint8_t> BareSave(std::uint16_t day, std::uint8_t turn) {
+  TGameHeader h{};
+  h.Day = day;
+  h.Month = 5;
+  h.Year = 1943;
+  h.TurnLength = turn;
+  std::vector<std::uint8_t> b(WorldFileSize(h, WorldFileKind::kSave));
+  std::memcpy(b.data(), &h, sizeof h);
+  return b;
+}
+
+TEST(SaveSlots, ScanListsDatesOnlyForFilesThatCanHoldAWorld) {
+  enum class Fault { kNone, kMissing, kUnreadable };
+  struct Case {
+    const char* name;
+    std::function<std::vector<std::uint8_t>()> file;
+    Fault fault;
+    std::uint16_t listed;
+    std::uint16_t day;  // the slot's day after the scan; 77 is the one it held before
   };
-  auto w = std::make_unique<World>();
-  // Old entries of every slot: an absent slot keeps its date.
-  for (int i = 0; i < 5; ++i) {
-    w->SaveSlots.SlotExists[i] = 1;
-    w->SaveSlots.SlotDay[i] = 77;
+  const Case cases[] = {
+      {"a whole save", [] { return BareSave(11, 1); }, Fault::kNone, kSlotUsed, 11},
+      {"bytes after the economy block",
+       [] {
+         auto b = BareSave(12, 0);
+         b.resize(b.size() + 5000, 0xAB);
+         return b;
+       },
+       Fault::kNone, kSlotUsed, 12},
+      {"no file", [] { return BareSave(13, 0); }, Fault::kMissing, kSlotFree, 77},
+      {"cut short by a byte",
+       [] {
+         auto b = BareSave(14, 0);
+         b.pop_back();
+         return b;
+       },
+       Fault::kNone, kSlotDamaged, 77},
+      {"the header alone",
+       [] {
+         auto b = BareSave(15, 0);
+         b.resize(1000);
+         return b;
+       },
+       Fault::kNone, kSlotDamaged, 77},
+      {"shorter than a header", [] { return std::vector<std::uint8_t>(999, 1); }, Fault::kNone,
+       kSlotDamaged, 77},
+      {"more formations than the records",
+       [] {
+         auto b = BareSave(16, 0);
+         b[4] = b[5] = 0xFF;
+         b.resize(kMaxWorldFileBytes);
+         return b;
+       },
+       Fault::kNone, kSlotDamaged, 77},
+      {"larger than any world file",
+       [] {
+         auto b = BareSave(17, 0);
+         b.resize(kMaxWorldFileBytes + 1);
+         return b;
+       },
+       Fault::kNone, kSlotDamaged, 77},
+      {"unreadable", [] { return BareSave(18, 0); }, Fault::kUnreadable, kSlotDamaged, 77},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MemoryFileSystem fs;
+    auto w = std::make_unique<World>();
+    for (int i = 0; i < 5; ++i) {
+      w->SaveSlots.SlotExists[static_cast<std::size_t>(i)] = kSlotUsed;
+      w->SaveSlots.SlotDay[static_cast<std::size_t>(i)] = 77;
+    }
+    if (c.fault != Fault::kMissing) fs.PutFile("/game/slot3.sav", c.file());
+    if (c.fault == Fault::kUnreadable) fs.MakeUnreadable("/game/slot3.sav");
+    ScanSaveSlots(*w, fs);
+    const TSaveSlotTable& t = w->SaveSlots;
+    EXPECT_EQ(t.SlotExists, (std::array<std::uint16_t, 5>{0, 0, c.listed, 0, 0}));
+    EXPECT_EQ(t.SlotDay[2], c.day);
+    if (c.listed == kSlotUsed) {
+      EXPECT_EQ(t.SlotMonth[2], 5);
+      EXPECT_EQ(t.SlotYear[2], 1943);
+    }
   }
-  fs.PutFile("/game/slot1.sav", header(11, 0));  // a bare header is enough for the table
-  // slot 2 missing
-  fs.PutFile("/game/slot3.sav", std::vector<std::uint8_t>(999, 1));  // short
-  fs.PutFile("/game/slot4.sav", header(14, 1));
-  fs.MakeUnreadable("/game/slot4.sav");
-  auto five = header(15, 1);
-  five.resize(5000, 0xAB);  // whatever follows the header, the table reads only the header
-  fs.PutFile("/game/slot5.sav", five);
 
-  ScanSaveSlots(*w, fs);
-  const TSaveSlotTable& t = w->SaveSlots;
-  EXPECT_EQ(t.SlotExists, (std::array<std::uint16_t, 5>{1, 0, 0, 0, 1}));
-  EXPECT_EQ(t.SlotDay, (std::array<std::uint16_t, 5>{11, 77, 77, 77, 15}));
-  EXPECT_EQ(t.SlotMonth[4], 5);
-  EXPECT_EQ(t.SlotYear[0], 1943);
-  EXPECT_EQ(t.SlotTurnLength[4], 1);
-
-  // On disk: a folder named like a slot is no slot, and no files at all marks all five absent.
+  // On disk: a folder or a FIFO named like a slot is no slot (and the scan does not wait on the
+  // FIFO); no files at all marks all five free.
   TempFolder dir;
   ASSERT_TRUE(dir.Valid());
   PosixFileSystem disk(dir.Path());
+  auto w = std::make_unique<World>();
   std::filesystem::create_directory(dir.Path() + "slot1.sav");
-  WriteFileBytes(dir.Path() + "slot2.sav", header(2, 0));
+  WriteFileBytes(dir.Path() + "slot2.sav", BareSave(2, 0));
+  ASSERT_EQ(::mkfifo((dir.Path() + "slot4.sav").c_str(), 0644), 0);
   ScanSaveSlots(*w, disk);
-  EXPECT_EQ(t.SlotExists, (std::array<std::uint16_t, 5>{0, 1, 0, 0, 0}));
-  EXPECT_EQ(t.SlotDay[0], 11);
-  EXPECT_EQ(t.SlotDay[1], 2);
+  EXPECT_EQ(w->SaveSlots.SlotExists, (std::array<std::uint16_t, 5>{0, 1, 0, 0, 0}));
+  EXPECT_EQ(w->SaveSlots.SlotDay[1], 2);
 }
 
 }  // namespace

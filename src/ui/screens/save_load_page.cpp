@@ -38,6 +38,9 @@ constexpr HitRect SlotRect(int slot) {
 constexpr std::uint8_t kSaveMode = 1;
 constexpr std::uint8_t kLoadMode = 0;
 
+// A slot whose file cannot hold a saved game, where a free slot says "Free slot".
+constexpr std::string_view kDamagedSlot = "Damaged slot";
+
 // The mode byte of slot row s (1..5): the five bytes are always written together, the click
 // reads only the first.
 std::uint8_t& ModeByte(World& w, int slot) {
@@ -68,9 +71,12 @@ void DrawSlotRow(UiContext& ctx, int slot) {
   const TSaveSlotTable& t = w.SaveSlots;
   const std::int32_t y = kRowHeight * slot;
   DrawImage(ctx, "Table3", 33 + ModeByte(w, slot), kModeButtonX, y);
-  if (t.SlotExists[SlotIndex(slot)] == 0) {
+  const std::uint16_t state = t.SlotExists[SlotIndex(slot)];
+  if (state != kSlotUsed) {
     DrawImage(ctx, "Table3", 57, kSlotButtonX, y);
-    DrawGlyphText(ctx, SaveLoadTexts[kSaveLoadFreeSlot], 90, y + 22, 3);
+    const std::string_view text =
+        state == kSlotDamaged ? kDamagedSlot : SaveLoadTexts[kSaveLoadFreeSlot];
+    DrawGlyphText(ctx, text, 90, y + 22, 3);
     return;
   }
   DrawGlyphText(ctx, SlotDate(t, slot), 80, y + 12, 3);
@@ -123,12 +129,22 @@ void ReportFailure(UiContext& ctx, const std::string& headline, const Status& st
   ctx.ui.PageMessage = headline + "\n" + WithoutFolder(status.Message(), ctx.fs.ProgramFolder());
 }
 
+// What a failed save leaves in the slot, as the rescan after it finds the slot.
+std::string KeptAfterFailedSave(std::uint16_t state) {
+  if (state == kSlotUsed) return "the old slot is kept.";
+  if (state == kSlotDamaged) return "the damaged file is left as it was.";
+  return "the slot stays free.";
+}
+
 void SaveIntoSlot(UiContext& ctx, int slot) {
   World& w = ctx.w;
   w.SaveSlots.ChosenSlot = static_cast<std::uint8_t>(slot);
   // Writes a new file beside the old one and renames it over it: a failure keeps the old slot.
   if (Status s = SaveSlot(w, ctx.fs); !s) {
-    ReportFailure(ctx, "Slot " + std::to_string(slot) + " not saved: the old slot is kept.", s);
+    ScanSaveSlots(w, ctx.fs);
+    const std::uint16_t state = w.SaveSlots.SlotExists[SlotIndex(slot)];
+    ReportFailure(ctx, "Slot " + std::to_string(slot) + " not saved: " + KeptAfterFailedSave(state),
+                  s);
     return;
   }
   ctx.ui.PageMessage.clear();
@@ -148,9 +164,15 @@ void LoadFromSlot(UiContext& ctx, int slot) {
   ctx.ui.PageMessage.clear();
 }
 
+// A free row in load mode loads nothing, and says why.
+void ReportFreeSlot(UiContext& ctx, int slot) {
+  ctx.ui.PageMessage = "Slot " + std::to_string(slot) + " is free: there is no game to load.";
+}
+
 void CloseSaveLoadPage(UiContext& ctx) {
   World& w = ctx.w;
   PlayClickSound(ctx);
+  ctx.ui.PageMessage.clear();  // a message belongs to the visit that made it
   if (ctx.ui.GameLoaded) {
     // The loaded game goes to its side on move, as after a turn change: a computer side plays
     // at once, a human side gets its map. The old game's screen is not brought back.
@@ -183,9 +205,13 @@ void ClickSaveLoadPage(UiContext& ctx) {
     for (int s = 1; s <= kSaveSlots; ++s) {
       if (!PointerIn(ctx, SlotRect(s))) continue;
       if (w.SaveSlots.SaveLoadMode == kSaveMode) SaveIntoSlot(ctx, s);
-      // An empty row in load mode loads nothing.
-      if (w.SaveSlots.SaveLoadMode == kLoadMode && w.SaveSlots.SlotExists[SlotIndex(s)] == 1) {
-        LoadFromSlot(ctx, s);
+      if (w.SaveSlots.SaveLoadMode == kLoadMode) {
+        // A damaged slot is tried, so that the loader says what is wrong with it.
+        if (w.SaveSlots.SlotExists[SlotIndex(s)] == kSlotFree) {
+          ReportFreeSlot(ctx, s);
+        } else {
+          LoadFromSlot(ctx, s);
+        }
       }
     }
     PlayClickSound(ctx);
