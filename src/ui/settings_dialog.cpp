@@ -169,7 +169,8 @@ void SettingsDialog::Click(std::int32_t x, std::int32_t y) {
 void SettingsDialog::Keys(const KeySnapshot& keys) {
   const auto pressed = [&](int code) { return Down(keys, code) && !Down(lastKeys_, code); };
   if (pressed(kKeyEsc)) outcome_ = Outcome::kExit;
-  if (pressed(kKeyEnter)) outcome_ = Outcome::kRun;
+  // Enter presses the focused button; elsewhere it is the default button, "Run!".
+  if (pressed(kKeyEnter)) outcome_ = focus_ == kExitButton ? Outcome::kExit : Outcome::kRun;
   if (pressed(kKeyTab)) {
     const int by = Down(keys, kKeyShift) ? kControlCount - 1 : 1;
     focus_ = static_cast<Control>((focus_ + by) % kControlCount);

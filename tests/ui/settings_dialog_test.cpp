@@ -70,6 +70,16 @@ TEST(SettingsDialog, KeysMoveTheFocusStepTheListAndEnd) {
       {{{39}, {39}}, SettingsDialog::kTurnFirst, SettingsDialog::Outcome::kOpen, "USSR"},  // held
       {{{13}}, SettingsDialog::kTurnFirst, SettingsDialog::Outcome::kRun, "Germany"},
       {{{27}}, SettingsDialog::kTurnFirst, SettingsDialog::Outcome::kExit, "Germany"},
+      // Enter presses the focused button, else the default "Run!".
+      {{{16, 9}, {}, {13}}, SettingsDialog::kExitButton, SettingsDialog::Outcome::kExit, "Germany"},
+      {{{16, 9}, {16}, {16, 9}, {}, {13}},
+       SettingsDialog::kRunButton,
+       SettingsDialog::Outcome::kRun,
+       "Germany"},
+      {{{16, 9}, {16}, {16, 9}, {16}, {16, 9}, {}, {13}},
+       SettingsDialog::kSoundBox,
+       SettingsDialog::Outcome::kRun,
+       "Germany"},
   };
   for (const Case& c : cases) {
     SettingsDialog d{LaunchOptions{}};
