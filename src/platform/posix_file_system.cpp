@@ -180,7 +180,10 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
     if (fd.Get() < 0) return ErrnoError(path, "cannot create " + tmp, errno);
     struct stat st {};
     if (::fstat(fd.Get(), &st) != 0) return ErrnoError(path, "cannot examine " + tmp, errno);
-    if (!S_ISREG(st.st_mode)) return NotARegularFile(tmp, st.st_mode);
+    if (!S_ISREG(st.st_mode)) {
+      return Status::Error(path + ": cannot write " + tmp + ": " + KindOf(st.st_mode) +
+                           " stands there");
+    }
     if (Status s = WriteAll(fd.Get(), path, tmp, bytes); !s) return s;
     if (::fsync(fd.Get()) != 0) return ErrnoError(path, "cannot flush " + tmp + " to disk", errno);
     if (fd.Close() != 0) return ErrnoError(path, "cannot close " + tmp, errno);

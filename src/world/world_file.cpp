@@ -149,15 +149,16 @@ Status CheckWordsInTable(const World& w) {
 Status LoadChecked(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                    const std::string& fileName, World& scratch) {
   Unpack(bytes, kind, scratch);
-  if (Status s = CheckWordsInTable(scratch); !s)
-    return Status::Error(fileName + ": " + s.Message());
-  if (kind == WorldFileKind::kScenario) {
-    CheckFormationRecords(scratch, kTheatreArea);
-  } else {
-    TidySave(scratch);
+  Status s = CheckWordsInTable(scratch);
+  if (s) {
+    if (kind == WorldFileKind::kScenario) {
+      CheckFormationRecords(scratch, kTheatreArea);
+    } else {
+      TidySave(scratch);
+    }
+    s = CheckWholeWorld(scratch);
   }
-  if (Status s = CheckWholeWorld(scratch); !s) return Status::Error(fileName + ": " + s.Message());
-  return Status::Ok();
+  return s ? s : Status::Error(fileName + ": " + s.Message());
 }
 
 // Moves a checked file's records into the world. A save of a smaller map leaves the cells it does

@@ -6,7 +6,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <functional>
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/posix_file_system.hpp"
@@ -214,56 +213,26 @@ std::vector<std::uint8_t> BareSave(std::uint16_t day, std::uint8_t turn) {
 }
 
 TEST(SaveSlots, ScanListsDatesOnlyForFilesThatCanHoldAWorld) {
-  enum class Fault { kNone, kMissing, kUnreadable };
+  const std::size_t whole = BareSave(1, 0).size();
+  enum class Fault { kNone, kMissing, kUnreadable, kTooManyFormations };
   struct Case {
     const char* name;
-    std::function<std::vector<std::uint8_t>()> file;
+    std::size_t size;  // the bare save of day 11 cut or padded to this many bytes
     Fault fault;
     std::uint16_t listed;
     std::uint16_t day;  // the slot's day after the scan; 77 is the one it held before
   };
   const Case cases[] = {
-      {"a whole save", [] { return BareSave(11, 1); }, Fault::kNone, kSlotUsed, 11},
-      {"bytes after the economy block",
-       [] {
-         auto b = BareSave(12, 0);
-         b.resize(b.size() + 5000, 0xAB);
-         return b;
-       },
-       Fault::kNone, kSlotUsed, 12},
-      {"no file", [] { return BareSave(13, 0); }, Fault::kMissing, kSlotFree, 77},
-      {"cut short by a byte",
-       [] {
-         auto b = BareSave(14, 0);
-         b.pop_back();
-         return b;
-       },
-       Fault::kNone, kSlotDamaged, 77},
-      {"the header alone",
-       [] {
-         auto b = BareSave(15, 0);
-         b.resize(1000);
-         return b;
-       },
-       Fault::kNone, kSlotDamaged, 77},
-      {"shorter than a header", [] { return std::vector<std::uint8_t>(999, 1); }, Fault::kNone,
+      {"a whole save", whole, Fault::kNone, kSlotUsed, 11},
+      {"bytes after the economy block", whole + 5000, Fault::kNone, kSlotUsed, 11},
+      {"no file", whole, Fault::kMissing, kSlotFree, 77},
+      {"cut short by a byte", whole - 1, Fault::kNone, kSlotDamaged, 77},
+      {"the header alone", 1000, Fault::kNone, kSlotDamaged, 77},
+      {"shorter than a header", 999, Fault::kNone, kSlotDamaged, 77},
+      {"more formations than the records", kMaxWorldFileBytes, Fault::kTooManyFormations,
        kSlotDamaged, 77},
-      {"more formations than the records",
-       [] {
-         auto b = BareSave(16, 0);
-         b[4] = b[5] = 0xFF;
-         b.resize(kMaxWorldFileBytes);
-         return b;
-       },
-       Fault::kNone, kSlotDamaged, 77},
-      {"larger than any world file",
-       [] {
-         auto b = BareSave(17, 0);
-         b.resize(kMaxWorldFileBytes + 1);
-         return b;
-       },
-       Fault::kNone, kSlotDamaged, 77},
-      {"unreadable", [] { return BareSave(18, 0); }, Fault::kUnreadable, kSlotDamaged, 77},
+      {"larger than any world file", kMaxWorldFileBytes + 1, Fault::kNone, kSlotDamaged, 77},
+      {"unreadable", whole, Fault::kUnreadable, kSlotDamaged, 77},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -273,7 +242,10 @@ TEST(SaveSlots, ScanListsDatesOnlyForFilesThatCanHoldAWorld) {
       w->SaveSlots.SlotExists[static_cast<std::size_t>(i)] = kSlotUsed;
       w->SaveSlots.SlotDay[static_cast<std::size_t>(i)] = 77;
     }
-    if (c.fault != Fault::kMissing) fs.PutFile("/game/slot3.sav", c.file());
+    auto file = BareSave(11, 1);
+    file.resize(c.size, 0xAB);
+    if (c.fault == Fault::kTooManyFormations) file[4] = file[5] = 0xFF;
+    if (c.fault != Fault::kMissing) fs.PutFile("/game/slot3.sav", file);
     if (c.fault == Fault::kUnreadable) fs.MakeUnreadable("/game/slot3.sav");
     ScanSaveSlots(*w, fs);
     const TSaveSlotTable& t = w->SaveSlots;

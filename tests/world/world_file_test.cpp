@@ -8,6 +8,7 @@
 #include <functional>
 #include <random>
 
+#include "tests/world/sanitizer_build.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "world/world_check.hpp"
 
@@ -304,7 +305,8 @@ TEST(WorldFile, WhateverLoadsPassesTheWholeWorldCheck) {
   std::mt19937 rng(26);
   auto target = MakeSyntheticWorld(Small());
   int loaded = 0;
-  for (int round = 0; round < 300; ++round) {
+  const int rounds = testing::kUnderSanitizer ? 60 : 300;
+  for (int round = 0; round < rounds; ++round) {
     auto bytes = good;
     const std::size_t at = targets[rng() % targets.size()];
     if (round % 3 != 0) {
