@@ -90,10 +90,7 @@ Status CheckHeaderValues(const TGameHeader& h) {
 }
 
 Status CheckCellValues(const TMapCell& c, int x, int y, const TGameHeader& h) {
-  if (c.Terrain < kTerrainTileCount && c.Settlement <= h.SettlementCount &&
-      c.PlacementAllowed <= 1) {
-    return Status::Ok();
-  }
+  if (CellValuesInRange(c, h)) return Status::Ok();
   const std::string cell = "cell (" + Num(x) + ", " + Num(y) + ")";
   if (c.Terrain >= kTerrainTileCount) {
     return Status::Error(cell + " has terrain tile " + Num(c.Terrain) + ", beyond 674");

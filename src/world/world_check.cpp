@@ -18,10 +18,15 @@ std::string At(int x, int y) {
 }
 
 // A cell's formation word must name a used formation of the word's branch standing in the cell.
-Status CheckCellWord(const World& w, int x, int y, std::uint16_t word, std::uint16_t branch) {
-  if (word == 0) return Status::Ok();
+bool NamesOneStandingThere(const World& w, int x, int y, std::uint16_t word, std::uint16_t branch) {
+  if (word == 0) return true;
   const TFormation* f = UsedFormation(w, word);
-  if (f != nullptr && f->Branch == branch && f->X == x && f->Y == y) return Status::Ok();
+  return f != nullptr && f->Branch == branch && f->X == x && f->Y == y;
+}
+
+Status CheckCellWord(const World& w, int x, int y, std::uint16_t word, std::uint16_t branch) {
+  if (NamesOneStandingThere(w, x, y, word, branch)) return Status::Ok();
+  const TFormation* f = UsedFormation(w, word);
   std::string what = At(x, y) + " names " + (branch == kAirBranch ? "air" : "ground") +
                      " formation " + std::to_string(word) + ", ";
   if (word > kMaxFormations) {
@@ -40,6 +45,11 @@ Status CheckCells(const World& w) {
   for (int y = 0; y < kMapHeight; ++y) {
     for (int x = 0; x < kMapWidth; ++x) {
       const TMapCell& c = Cell(w, x, y);
+      if (CellValuesInRange(c, w.GameHeader) &&
+          NamesOneStandingThere(w, x, y, c.GroundFormation, kArmyBranch) &&
+          NamesOneStandingThere(w, x, y, c.AirFormation, kAirBranch)) {
+        continue;
+      }
       if (Status s = CheckCellValues(c, x, y, w.GameHeader); !s) return s;
       if (Status s = CheckCellWord(w, x, y, c.GroundFormation, kArmyBranch); !s) return s;
       if (Status s = CheckCellWord(w, x, y, c.AirFormation, kAirBranch); !s) return s;

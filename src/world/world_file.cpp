@@ -88,40 +88,34 @@ Status CheckFrame(std::span<const std::uint8_t> bytes, WorldFileKind kind,
   return Status::Ok();
 }
 
-// A save wipes its free records' words as the record check does. Cell words naming records past
-// the stored count are cleared: a build that raised formations there without counting them wrote
-// such saves, and their formations could not be kept.
-void TidySave(World& w) {
-  for (TFormation& f : w.Formations) {
-    if (f.Branch == 0) WipeFormationRecord(f);
-  }
-  const std::uint16_t stored = w.GameHeader.FormationCount;
-  for (TMapCell& c : w.MapCells) {
-    if (c.GroundFormation > stored) c.GroundFormation = 0;
-    if (c.AirFormation > stored) c.AirFormation = 0;
-  }
-}
-
-// Fills the file's records of `scratch`, a zeroed world, from a file that passed CheckFrame, with
-// what the loader sets besides them; the cells a save does not store stay zero.
+// Fills every record of `scratch` from a file that passed CheckFrame, with what the loader sets
+// besides them: what the file does not store (cells outside a save's map, records past the
+// counts) becomes zero, whatever `scratch` held.
 void Unpack(std::span<const std::uint8_t> bytes, WorldFileKind kind, World& scratch) {
   const std::uint8_t* base = bytes.data();
   TGameHeader& h = scratch.GameHeader;
   std::memcpy(&h, base, kHeaderBytes);
   const Layout l = LayoutOf(h, kind);
-  for (std::size_t y = 0; y < l.map.height; ++y) {
-    std::memcpy(&scratch.MapCells[y * kMapWidth], base + l.cells + y * l.map.width * kCellBytes,
-                l.map.width * kCellBytes);
+  for (std::size_t y = 0; y < kMapHeight; ++y) {
+    const std::size_t stored = y < l.map.height ? l.map.width : 0;
+    TMapCell* row = &scratch.MapCells[y * kMapWidth];
+    std::memcpy(row, base + l.cells + y * l.map.width * kCellBytes, stored * kCellBytes);
+    std::memset(row + stored, 0, (kMapWidth - stored) * kCellBytes);
   }
   std::memcpy(scratch.Formations.data(), base + l.formations, h.FormationCount * kFormationBytes);
+  std::memset(scratch.Formations.data() + h.FormationCount, 0,
+              (kMaxFormations - h.FormationCount) * kFormationBytes);
   std::memcpy(scratch.Settlements.data(), base + l.settlements,
               h.SettlementCount * kSettlementBytes);
+  std::memset(scratch.Settlements.data() + h.SettlementCount, 0,
+              (kMaxSettlements - h.SettlementCount) * kSettlementBytes);
   std::memcpy(&scratch.Economy, base + l.economy, kEconomyBytes);
   if (kind == WorldFileKind::kScenario) {
     scratch.ViewX = kScenarioViewX;
     scratch.ViewY = kScenarioViewY;
     scratch.MapWidth = kMapWidth;
     scratch.MapHeight = kMapHeight;
+    scratch.SideOnMove = scratch.OpeningCoalition = 0;  // not the scenario's to say
   } else {
     // The view the file stores, held to the places the game itself can put it.
     scratch.ViewX = std::min<std::int32_t>(h.ViewX, kMapViewMaxX);
@@ -131,30 +125,43 @@ void Unpack(std::span<const std::uint8_t> bytes, WorldFileKind kind, World& scra
   }
 }
 
-// A cell word past the table names no record at all: the tidying below would clear it, but no
-// game writes one, so the file is damaged.
-Status CheckWordsInTable(const World& w) {
-  for (std::size_t i = 0; i < w.MapCells.size(); ++i) {
-    const TMapCell& c = w.MapCells[i];
-    if (c.GroundFormation <= kMaxFormations && c.AirFormation <= kMaxFormations) continue;
-    return Status::Error("cell (" + Num(i % kMapWidth) + ", " + Num(i / kMapWidth) +
-                         ") names formation " + Num(std::max(c.GroundFormation, c.AirFormation)) +
-                         ", beyond 10000");
+// The cell words of the stored map (the rest are zero). A word past the table names no record at
+// all and no game writes one: the file is damaged. A save's words naming records past its count
+// are cleared: a build that raised formations there without counting them wrote such saves, and
+// their formations could not be kept.
+Status TidyCellWords(World& w, const Layout& l, WorldFileKind kind) {
+  const std::uint16_t kept = kind == WorldFileKind::kSave
+                                 ? w.GameHeader.FormationCount
+                                 : static_cast<std::uint16_t>(kMaxFormations);
+  for (std::size_t y = 0; y < l.map.height; ++y) {
+    for (std::size_t x = 0; x < l.map.width; ++x) {
+      TMapCell& c = w.MapCells[y * kMapWidth + x];
+      if (c.GroundFormation <= kept && c.AirFormation <= kept) continue;
+      if (c.GroundFormation > kMaxFormations || c.AirFormation > kMaxFormations) {
+        return Status::Error("cell (" + Num(x) + ", " + Num(y) + ") names formation " +
+                             Num(std::max(c.GroundFormation, c.AirFormation)) + ", beyond 10000");
+      }
+      if (c.GroundFormation > kept) c.GroundFormation = 0;
+      if (c.AirFormation > kept) c.AirFormation = 0;
+    }
   }
   return Status::Ok();
 }
 
 // The file as the world it would load into: unpacked, tidied (the start-up record check for a
-// scenario), then held to the whole-world check. The file has passed CheckFrame.
+// scenario; a save's free records wiped as that check wipes them), then held to the whole-world
+// check. The file has passed CheckFrame.
 Status LoadChecked(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                    const std::string& fileName, World& scratch) {
   Unpack(bytes, kind, scratch);
-  Status s = CheckWordsInTable(scratch);
+  Status s = TidyCellWords(scratch, LayoutOf(scratch.GameHeader, kind), kind);
   if (s) {
     if (kind == WorldFileKind::kScenario) {
       CheckFormationRecords(scratch, kTheatreArea);
     } else {
-      TidySave(scratch);
+      for (TFormation& f : scratch.Formations) {
+        if (f.Branch == 0) WipeFormationRecord(f);
+      }
     }
     s = CheckWholeWorld(scratch);
   }
@@ -233,6 +240,12 @@ Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind
   if (Status s = CheckFrame(bytes, kind, fileName); !s) return s;
   auto scratch = std::make_unique<World>();
   return LoadChecked(bytes, kind, fileName, *scratch);
+}
+
+Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
+                         const std::string& fileName, World& scratch) {
+  if (Status s = CheckFrame(bytes, kind, fileName); !s) return s;
+  return LoadChecked(bytes, kind, fileName, scratch);
 }
 
 Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,

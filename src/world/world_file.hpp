@@ -46,6 +46,10 @@ Status EncodeWorldFile(const World& w, WorldFileKind kind, std::vector<std::uint
 // names `fileName` and the first problem found.
 Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                          const std::string& fileName);
+// The same, building that world in `scratch`, whose file records and loaded variables it
+// overwrites: a caller that checks many files keeps one scratch world for all of them.
+Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
+                         const std::string& fileName, World& scratch);
 
 // Validates, then replaces the world's file records with the file's: records beyond the stored
 // counts become zero. A scenario first has its failing formation records wiped (the start-up
