@@ -57,12 +57,10 @@ struct FieldView {
 
 void RefreshEquipmentField(World& w, const TFormation& f, int field) {
   TRefitPage& p = w.Refit.RefitPage;
-  std::int32_t& message = w.Refit.MessageNo;
   FieldView v{w, p, f, *GroupOfField(field), RefitNation(f)};
 
   p.CandidateModels.fill(0);
   p.CandidateEnabled.fill(0);
-  message = kRenewAvailable;
 
   // Every model of the category, of any nation and date; what cannot be had is only disabled.
   int count = 0;
@@ -79,29 +77,23 @@ void RefreshEquipmentField(World& w, const TFormation& f, int field) {
   const bool currentExists = current >= 1 && current <= kRefitCandidateCount;
   const std::uint16_t model = currentExists ? p.Candidate(current) : 0;
 
-  if (f.OrdersLeft < 2) {
-    v.DisableAll();
-    message = kRenewNeedsBothOrders;
-  }
-  if (!MenAtThreeQuarters(f, p.Pending(kMenField))) {
-    v.DisableAll();
-    message = kRenewTooFewMen;
-  }
+  const bool oneOrderLeft = f.OrdersLeft < 2;
+  if (oneOrderLeft) v.DisableAll();
+  const bool tooFewMen = !MenAtThreeQuarters(f, p.Pending(kMenField));
+  if (tooFewMen) v.DisableAll();
+  bool notAirTransportable = false;
   if (KindOf(f) == kAirborneKind) {
     v.DisableWhere([](std::uint16_t m) {
       const std::uint16_t air = EquipmentModels[m].AirTransportable;
       return air == 0;
     });
-    if (message != kRenewTooFewMen && !EntryEnabled(p, current)) {
-      message = kRenewNotAirTransportable;
-    }
+    notAirTransportable = !EntryEnabled(p, current);
   }
-  if (!OnValuedSettlement(w)) {
-    v.DisableAll();
-    message = kRenewCityOnly;
-  }
+  const bool outOfTown = !OnValuedSettlement(w);
+  if (outOfTown) v.DisableAll();
 
   std::array<bool, kRefitStepCount> possible{};
+  bool noStep = false;
   if (v.nation != 0) {
     v.DisableWhere([&](std::uint16_t m) { return v.Stock(m) == 0; });
     bool any = false;
@@ -109,18 +101,19 @@ void RefreshEquipmentField(World& w, const TFormation& f, int field) {
       possible[i] = model != 0 && v.Stock(model) >= v.Booked(model) + kRefitSteps[i];
       any = any || possible[i];
     }
-    if (!any) message = kRenewReserveExhausted;
+    noStep = !any;
     v.DisableWhere([&](std::uint16_t m) { return v.Booked(m) >= v.Stock(m); });
   }
 
   // A field draws on the one model its first booking chose.
   const std::uint16_t choice = p.Choice(field);
+  RenewMessage choiceMessage = kRenewAvailable;
   if (choice != 0) {
     if (model == choice) {
-      message = v.Booked(model) < v.Stock(model) ? kRenewAvailable : kRenewReserveExhausted;
+      if (v.Booked(model) >= v.Stock(model)) choiceMessage = kRenewReserveExhausted;
     } else {
       if (currentExists) p.Enabled(current) = 0;
-      message = kRenewOtherModelBooked;
+      choiceMessage = kRenewOtherModelBooked;
     }
     v.DisableWhere([&](std::uint16_t m) { return m != choice; });
   }
@@ -130,18 +123,32 @@ void RefreshEquipmentField(World& w, const TFormation& f, int field) {
 
   const std::uint32_t total = v.GroupTotal();
   const std::uint32_t staff = NominalOf(TypeOf(f), v.g);
-  if (total >= staff) {
-    v.DisableAll();
-    message = kRenewStaffFull;
-  }
+  const bool full = total >= staff;
   const NeighbourVerdict around = CheckNeighbours(w);
-  if (around.contact) {
-    v.DisableAll();
-    message = kRenewEnemyContact;
-  }
-  if (around.blocked) {
-    v.DisableAll();
-    message = kRenewBlocked;
+  if (full || around.contact || around.blocked) v.DisableAll();
+
+  // The status line gives the first reason that holds. A booked field speaks of its own model
+  // before the town, the men and the orders; too few men outweigh the air transport.
+  const struct {
+    bool holds;
+    RenewMessage message;
+  } reasons[] = {
+      {around.blocked, kRenewBlocked},
+      {around.contact, kRenewEnemyContact},
+      {full, kRenewStaffFull},
+      {choice != 0, choiceMessage},
+      {noStep, kRenewReserveExhausted},
+      {outOfTown, kRenewCityOnly},
+      {tooFewMen, kRenewTooFewMen},
+      {notAirTransportable, kRenewNotAirTransportable},
+      {oneOrderLeft, kRenewNeedsBothOrders},
+  };
+  w.Refit.MessageNo = kRenewAvailable;
+  for (const auto& r : reasons) {
+    if (r.holds) {
+      w.Refit.MessageNo = r.message;
+      break;
+    }
   }
 
   for (int i = 1; i <= kRefitStepCount; ++i) {

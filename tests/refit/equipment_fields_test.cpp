@@ -2,6 +2,9 @@
 // fields' bookings as limits of the steps, and the one-model rules of a field and of a slot.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "refit_world.hpp"
 
 namespace gm {
@@ -57,18 +60,26 @@ TEST(RefitEquipmentTest, ASlotKeepsItsModelAndAFieldItsFirstChoice) {
   EXPECT_EQ(t.live(), (Steps{1, 1, 1, 0, 0}));  // 2 held + 5 booked of 34
 }
 
-TEST(RefitEquipmentTest, AirborneTakesOnlyAirTransportableModels) {
+// A Soviet airborne type with field guns, and a field gun it cannot carry.
+std::uint16_t AirborneWithGuns() {
   std::uint16_t airborne = 0;
   for (int ty = kFormationTypeRows; ty >= 1; --ty) {
     const std::uint16_t kind = FormationTypes[ty].Kind, nation = FormationTypes[ty].Nation;
     const std::uint16_t guns = FormationTypes[ty].FieldGuns;
     if (kind == 6 && nation == kSovietNation && guns > 0) airborne = static_cast<std::uint16_t>(ty);
   }
-  std::uint16_t heavy = 0;
+  return airborne;
+}
+std::uint16_t HeavyGun() {
   for (std::uint16_t m : ModelsOf(4)) {
     const std::uint16_t air = EquipmentModels[m].AirTransportable;
-    if (air == 0 && heavy == 0) heavy = m;
+    if (air == 0) return m;
   }
+  return 0;
+}
+
+TEST(RefitEquipmentTest, AirborneTakesOnlyAirTransportableModels) {
+  const std::uint16_t airborne = AirborneWithGuns(), heavy = HeavyGun();
   ASSERT_TRUE(airborne != 0 && heavy != 0);
   // Enough men: message 11; too few: the men's message stands.
   for (auto [men, message] : {std::pair<int, int>{FormationTypes[airborne].Men, 11}, {100, 10}}) {
@@ -93,6 +104,67 @@ TEST(RefitEquipmentTest, ACursorPastTheListHasNothingToBook) {
     t.Cursor(20);
     EXPECT_EQ(t.live(), (Steps{0, 0, 0, 0, 0})) << top;
     EXPECT_EQ(t.message(), kRenewReserveExhausted) << top;
+  }
+}
+
+// Where several reasons hold, the status line names the strongest. Each case is one step down
+// that order; a blocked ring is never a contact, as an impassable neighbour closes nothing.
+TEST(RefitEquipmentTest, TheStrongestReasonIsTheMessage) {
+  const std::uint16_t a = ModelsOf(4)[0], b = ModelsOf(4)[1];
+  const std::uint16_t airborne = AirborneWithGuns(), heavy = HeavyGun();
+  ASSERT_TRUE(airborne != 0 && heavy != 0);
+  using Setup = std::function<void(RefitWorld&)>;
+  const Setup full = [=](RefitWorld& t) { t.f->pairs[15] = {34, a}; };
+  const Setup outOfTown = [](RefitWorld& t) { Settlement(t.w, 1).Value = 0; };
+  const auto booked = [](std::uint16_t m, std::uint16_t n) {
+    return [=](RefitWorld& t) {
+      t.page().Choice(kFieldGunField) = m, t.page().Pending(kFieldGunField) = n;
+    };
+  };
+  struct Case {
+    const char* name;
+    std::vector<Setup> setup;
+    std::int32_t message;
+    std::uint16_t type = kRifles;
+  } cases[] = {
+      {"nothing in the way", {}, kRenewAvailable},
+      {"one order left", {[](RefitWorld& t) { t.f->OrdersLeft = 1; }}, kRenewNeedsBothOrders},
+      {"a model it cannot carry, one order left",
+       {[](RefitWorld& t) { t.f->OrdersLeft = 1; }},
+       kRenewNotAirTransportable,
+       airborne},
+      {"too few men, out of town",
+       {[](RefitWorld& t) { t.f->Men = 100; }, outOfTown},
+       kRenewCityOnly},
+      {"no stock, out of town",
+       {[=](RefitWorld& t) { t.stock(a) = 0; }, outOfTown},
+       kRenewReserveExhausted},
+      {"this model booked, out of town", {booked(a, 1), outOfTown}, kRenewAvailable},
+      {"another model booked, no stock",
+       {booked(b, 1), [=](RefitWorld& t) { t.stock(a) = 0; }},
+       kRenewOtherModelBooked},
+      {"full, another model booked", {booked(b, 1), full}, kRenewStaffFull},
+      {"full, an enemy beside",
+       {full, [](RefitWorld& t) { t.Put(1, 1, 9, EnemyArmyType()); }},
+       kRenewEnemyContact},
+      {"full, impassable all round",
+       {full,
+        [](RefitWorld& t) {
+          for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+              if (dx != 0 || dy != 0) Cell(t.w, kX + dx, kY + dy).Terrain = TileWithCost(true);
+        }},
+       kRenewBlocked},
+  };
+  for (const Case& c : cases) {
+    RefitWorld t(c.type);
+    const std::uint16_t cursor = c.type == airborne ? heavy : a;
+    t.stock(cursor) = t.stock(b) = 100;
+    t.Open();
+    for (const Setup& s : c.setup) s(t);
+    t.Choose(kFieldGunField);
+    t.CursorOnModel(cursor);
+    EXPECT_EQ(t.message(), c.message) << c.name;
   }
 }
 
