@@ -2,9 +2,6 @@
 // fields' bookings as limits of the steps, and the one-model rules of a field and of a slot.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
-
 #include "refit_world.hpp"
 
 namespace gm {
@@ -107,64 +104,46 @@ TEST(RefitEquipmentTest, ACursorPastTheListHasNothingToBook) {
   }
 }
 
-// Where several reasons hold, the status line names the strongest. Each case is one step down
-// that order; a blocked ring is never a contact, as an impassable neighbour closes nothing.
+// Where several reasons hold, the status line names the strongest; each case is one step down
+// that order. A blocked ring is never a contact: an impassable neighbour closes nothing.
 TEST(RefitEquipmentTest, TheStrongestReasonIsTheMessage) {
-  const std::uint16_t a = ModelsOf(4)[0], b = ModelsOf(4)[1];
+  constexpr unsigned kOneOrder = 1, kFewMen = 2, kNoTown = 4, kNoStock = 8, kBookedHere = 16,
+                     kBookedOther = 32, kFull = 64, kEnemy = 128, kRock = 256;
   const std::uint16_t airborne = AirborneWithGuns(), heavy = HeavyGun();
   ASSERT_TRUE(airborne != 0 && heavy != 0);
-  using Setup = std::function<void(RefitWorld&)>;
-  const Setup full = [=](RefitWorld& t) { t.f->pairs[15] = {34, a}; };
-  const Setup outOfTown = [](RefitWorld& t) { Settlement(t.w, 1).Value = 0; };
-  const auto booked = [](std::uint16_t m, std::uint16_t n) {
-    return [=](RefitWorld& t) {
-      t.page().Choice(kFieldGunField) = m, t.page().Pending(kFieldGunField) = n;
-    };
-  };
   struct Case {
-    const char* name;
-    std::vector<Setup> setup;
+    unsigned reasons;
     std::int32_t message;
-    std::uint16_t type = kRifles;
+    bool airborne = false;
   } cases[] = {
-      {"nothing in the way", {}, kRenewAvailable},
-      {"one order left", {[](RefitWorld& t) { t.f->OrdersLeft = 1; }}, kRenewNeedsBothOrders},
-      {"a model it cannot carry, one order left",
-       {[](RefitWorld& t) { t.f->OrdersLeft = 1; }},
-       kRenewNotAirTransportable,
-       airborne},
-      {"too few men, out of town",
-       {[](RefitWorld& t) { t.f->Men = 100; }, outOfTown},
-       kRenewCityOnly},
-      {"no stock, out of town",
-       {[=](RefitWorld& t) { t.stock(a) = 0; }, outOfTown},
-       kRenewReserveExhausted},
-      {"this model booked, out of town", {booked(a, 1), outOfTown}, kRenewAvailable},
-      {"another model booked, no stock",
-       {booked(b, 1), [=](RefitWorld& t) { t.stock(a) = 0; }},
-       kRenewOtherModelBooked},
-      {"full, another model booked", {booked(b, 1), full}, kRenewStaffFull},
-      {"full, an enemy beside",
-       {full, [](RefitWorld& t) { t.Put(1, 1, 9, EnemyArmyType()); }},
-       kRenewEnemyContact},
-      {"full, impassable all round",
-       {full,
-        [](RefitWorld& t) {
-          for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-              if (dx != 0 || dy != 0) Cell(t.w, kX + dx, kY + dy).Terrain = TileWithCost(true);
-        }},
-       kRenewBlocked},
+      {kOneOrder, kRenewNeedsBothOrders},       {kOneOrder, kRenewNotAirTransportable, true},
+      {kFewMen | kNoTown, kRenewCityOnly},      {kNoTown | kNoStock, kRenewReserveExhausted},
+      {kNoTown | kBookedHere, kRenewAvailable}, {kNoStock | kBookedOther, kRenewOtherModelBooked},
+      {kBookedOther | kFull, kRenewStaffFull},  {kFull | kEnemy, kRenewEnemyContact},
+      {kFull | kRock, kRenewBlocked},
   };
   for (const Case& c : cases) {
-    RefitWorld t(c.type);
-    const std::uint16_t cursor = c.type == airborne ? heavy : a;
-    t.stock(cursor) = t.stock(b) = 100;
+    RefitWorld t(c.airborne ? airborne : kRifles);
+    const std::uint16_t m = c.airborne ? heavy : t.guns[0], other = t.guns[1];
+    t.stock(m) = t.stock(other) = 100;
     t.Open();
-    for (const Setup& s : c.setup) s(t);
+    const unsigned r = c.reasons;
+    if (r & kOneOrder) t.f->OrdersLeft = 1;
+    if (r & kFewMen) t.f->Men = 100;
+    if (r & kNoTown) Settlement(t.w, 1).Value = 0;
+    if (r & kNoStock) t.stock(m) = 0;
+    if (r & (kBookedHere | kBookedOther)) {
+      t.page().Choice(kFieldGunField) = r & kBookedHere ? m : other;
+      t.page().Pending(kFieldGunField) = 1;
+    }
+    if (r & kFull) t.f->pairs[15] = {34, m};
+    if (r & kEnemy) t.Put(1, 1, 9, EnemyArmyType());
+    for (int i = 0; (r & kRock) != 0 && i < 9; ++i) {
+      if (i != 4) Cell(t.w, kX + i % 3 - 1, kY + i / 3 - 1).Terrain = TileWithCost(true);
+    }
     t.Choose(kFieldGunField);
-    t.CursorOnModel(cursor);
-    EXPECT_EQ(t.message(), c.message) << c.name;
+    t.CursorOnModel(m);
+    EXPECT_EQ(t.message(), c.message) << c.reasons;
   }
 }
 
