@@ -1,8 +1,9 @@
-# The layering rule: reads the layer table of docs/ARCHITECTURE.md (DOC) and every #include of the
-# sources under src/ (SRC). A folder may include its own headers and those of the folders its row
-# names; a nested folder (platform/sdl) is a folder of its own. No SDL header outside platform/sdl,
-# nor in the tests, tools, benchmarks and fuzz targets beside src/, except tests/platform_sdl: the
-# SDL backend's own tests, which drive SDL's windows and events.
+# The layering rule: reads the layer table of docs/ARCHITECTURE.md (DOC), every #include of the
+# sources under src/ (SRC) and the link lists the configure step wrote (LINKS). A folder may include
+# its own headers and those of the folders its row names; a nested folder (platform/sdl) is a
+# folder of its own. A row's library links exactly the libraries of the folders the row names. No
+# SDL header outside platform/sdl, nor in the tests, tools, benchmarks and fuzz targets beside
+# src/, except tests/platform_sdl: the SDL backend's own tests, which drive SDL's windows and events.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -26,14 +27,22 @@ foreach(line IN LISTS lines)
   endif()
   string(REPLACE "|" ";" cells "${line}")
   list(GET cells 1 folder_cell)
+  list(GET cells 2 library_cell)
   list(GET cells 4 allowed_cell)
   string(REGEX MATCH "`[a-z_/]+`" folder "${folder_cell}")
   string(REPLACE "`" "" folder "${folder}")
+  string(REGEX MATCH "`[a-z_]+`" library "${library_cell}")
+  string(REPLACE "`" "" library "${library}")
   string(REGEX MATCHALL "`[a-z_/]+`" allowed "${allowed_cell}")
   string(REPLACE "`" "" allowed "${allowed}")
   list(APPEND folders ${folder})
   string(REPLACE "/" "_" key "${folder}")
   set(allowed_${key} ${folder} ${allowed})
+  # A folder that is "part of" another's library has no link list of its own.
+  set(library_${key} ${library})
+  if(NOT library_cell MATCHES "part of")
+    set(own_${key} ${library})
+  endif()
 endforeach()
 list(LENGTH folders count)
 if(count LESS 8)
@@ -99,9 +108,47 @@ foreach(source IN LISTS others)
   endif()
 endforeach()
 
+# The links: a row's library links the library of each folder its row names (but its own), and
+# nothing else of the project. A library not built here (the SDL backend where SDL is missing) is
+# neither looked at nor asked for.
+include(${LINKS})
+set(owners "")
+foreach(folder IN LISTS folders)
+  string(REPLACE "/" "_" key "${folder}")
+  set(own "${own_${key}}")
+  list(APPEND owners ${own})
+  if(own STREQUAL "" OR NOT own IN_LIST gm_layer_libraries)
+    continue()
+  endif()
+  set(wanted "")
+  foreach(entry IN LISTS allowed_${key})
+    string(REPLACE "/" "_" entry_key "${entry}")
+    set(library "${library_${entry_key}}")
+    if(library STREQUAL "")
+      list(APPEND faults "the row of ${folder} names ${entry}, which has no row of its own")
+    elseif(NOT library STREQUAL own AND library IN_LIST gm_layer_libraries)
+      list(APPEND wanted ${library})
+      if(NOT library IN_LIST gm_links_${own})
+        list(APPEND faults "the row of ${folder} names ${entry}, but ${own} does not link ${library}")
+      endif()
+    endif()
+  endforeach()
+  foreach(link IN LISTS gm_links_${own})
+    if(NOT link IN_LIST wanted)
+      list(APPEND faults "${own} (${folder}) links ${link}, which the row of ${folder} does not name")
+    endif()
+  endforeach()
+endforeach()
+foreach(library IN LISTS gm_layer_libraries)
+  if(NOT library IN_LIST owners)
+    list(APPEND faults "src/ builds ${library}, which no row of the table names")
+  endif()
+endforeach()
+
 if(faults)
   list(JOIN faults "\n  " text)
-  message(FATAL_ERROR "includes that the layer table of docs/ARCHITECTURE.md does not allow:\n  ${text}")
+  message(FATAL_ERROR "what the layer table of docs/ARCHITECTURE.md does not allow:\n  ${text}")
 endif()
 list(LENGTH sources checked)
-message(STATUS "${checked} sources follow the layer table")
+list(LENGTH gm_layer_libraries linked)
+message(STATUS "${checked} sources and ${linked} libraries follow the layer table")
