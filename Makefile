@@ -4,30 +4,71 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test asan-test bench review guide-pictures clean
+# Stamps of the set-up already done for a build folder, so that an unchanged set-up is not done
+# again: the packages checked (the game's alone, or everything), the CMake flags, the configure.
+SETUP = $(BUILD)/.setup
+ASAN_SETUP = $(ASAN_BUILD)/.setup
+CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# A folder configured with its tests stays so: `make run` there keeps its packages and
+# configuration whole, and still builds only the game.
+RUN_SETUP := $(if $(shell grep -s 'GM_BUILD_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt),all,game)
+
+.PHONY: all deps configure game build run test asan-test bench review guide-pictures clean FORCE
 
 all: build
 
-deps:
-	@bash scripts/install-deps.sh
+$(SETUP)/deps-game: scripts/install-deps.sh
+	@mkdir -p $(@D)
+	@bash scripts/install-deps.sh game
+	@touch $@
 
-configure: deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+# Everything includes the game's packages.
+$(SETUP)/deps-all: scripts/install-deps.sh
+	@mkdir -p $(@D)
+	@bash scripts/install-deps.sh all
+	@touch $@ $(SETUP)/deps-game
 
-build: configure
+# The CMake flags of the last configure, rewritten only when they change: a change configures again.
+$(SETUP)/cmake-flags: FORCE
+	@mkdir -p $(@D)
+	@echo '$(CMAKE_FLAGS)' | cmp -s - $@ || echo '$(CMAKE_FLAGS)' > $@
+
+# The game alone: a new folder gets no tests and no benchmarks, which need packages of their own.
+$(SETUP)/configured-game: $(SETUP)/deps-game $(SETUP)/cmake-flags
+	$(CONFIGURE) $$(test -e $(BUILD)/CMakeCache.txt || echo -DGM_BUILD_TESTS=OFF -DGM_BUILD_BENCH=OFF) $(CMAKE_FLAGS)
+	@touch $@
+
+$(SETUP)/configured-all: $(SETUP)/deps-all $(SETUP)/cmake-flags
+	$(CONFIGURE) -DGM_BUILD_TESTS=ON -DGM_BUILD_BENCH=ON $(CMAKE_FLAGS)
+	@touch $@
+
+deps: $(SETUP)/deps-all
+
+configure: $(SETUP)/configured-all
+
+# The game and the data it reads, nothing else.
+game: $(SETUP)/configured-$(RUN_SETUP)
+	cmake --build $(BUILD) -j $(JOBS) --target gm_game
+
+build: $(SETUP)/configured-all
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: game
 	cd $(BUILD) && ./gravmark
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+$(ASAN_SETUP)/configured: $(SETUP)/deps-all $(SETUP)/cmake-flags
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGM_SANITIZE=ON -DGM_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	@mkdir -p $(@D)
+	@touch $@
+
 # System libraries' own process-lifetime caches are not our leaks. The scripted play-throughs
 # (label `play`) take minutes in this build and are left to `make test`.
 asan-test: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan-suppressions.txt
-asan-test: deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGM_SANITIZE=ON -DGM_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+asan-test: $(ASAN_SETUP)/configured
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE play
 

@@ -1,17 +1,30 @@
 #!/usr/bin/env bash
-# Installs everything Gravmark needs to build, test and run on Debian 12. Safe to run again.
+# Installs what Gravmark needs on Debian 12. Safe to run again.
+#   install-deps.sh game   building and running the game (make run)
+#   install-deps.sh        that, and the tests, benchmarks, sanitizers and fuzzing (make test)
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config git
-  clang libclang-rt-dev
-  libgtest-dev libgmock-dev googletest libbenchmark-dev
+game=(
+  build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont freepats
   zlib1g-dev libcairo2-dev fontconfig fonts-dejavu-core
+)
+rest=(
+  git
+  clang libclang-rt-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
   # the real window's test: a virtual display, a pointer driven from outside, screenshots, and
   # the fonts a message box on that display writes with
   xvfb xauth xdotool x11-apps xfonts-base
 )
+case "${1:-all}" in
+  game) packages=("${game[@]}") ;;
+  all) packages=("${game[@]}" "${rest[@]}") ;;
+  *)
+    echo "usage: $0 [game|all]" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
