@@ -2,6 +2,8 @@
 // fields' bookings as limits of the steps, and the one-model rules of a field and of a slot.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "refit_world.hpp"
 
 namespace gm {
@@ -57,31 +59,25 @@ TEST(RefitEquipmentTest, ASlotKeepsItsModelAndAFieldItsFirstChoice) {
   EXPECT_EQ(t.live(), (Steps{1, 1, 1, 0, 0}));  // 2 held + 5 booked of 34
 }
 
-// A Soviet airborne type with field guns, and a field gun it cannot carry.
-std::uint16_t AirborneWithGuns() {
+TEST(RefitEquipmentTest, AirborneTakesOnlyAirTransportableModels) {
   std::uint16_t airborne = 0;
   for (int ty = kFormationTypeRows; ty >= 1; --ty) {
     const std::uint16_t kind = FormationTypes[ty].Kind, nation = FormationTypes[ty].Nation;
     const std::uint16_t guns = FormationTypes[ty].FieldGuns;
     if (kind == 6 && nation == kSovietNation && guns > 0) airborne = static_cast<std::uint16_t>(ty);
   }
-  return airborne;
-}
-std::uint16_t HeavyGun() {
+  std::uint16_t heavy = 0;
   for (std::uint16_t m : ModelsOf(4)) {
     const std::uint16_t air = EquipmentModels[m].AirTransportable;
-    if (air == 0) return m;
+    if (air == 0 && heavy == 0) heavy = m;
   }
-  return 0;
-}
-
-TEST(RefitEquipmentTest, AirborneTakesOnlyAirTransportableModels) {
-  const std::uint16_t airborne = AirborneWithGuns(), heavy = HeavyGun();
   ASSERT_TRUE(airborne != 0 && heavy != 0);
-  // Enough men: message 11; too few: the men's message stands.
-  for (auto [men, message] : {std::pair<int, int>{FormationTypes[airborne].Men, 11}, {100, 10}}) {
+  // Enough men: message 11, over the orders' too; too few: the men's message stands.
+  const int all = FormationTypes[airborne].Men;
+  for (auto [men, orders, message] : {std::tuple{all, 2, 11}, {all, 1, 11}, {100, 2, 10}}) {
     RefitWorld t(airborne);
     t.f->Men = static_cast<std::uint16_t>(men);
+    t.f->OrdersLeft = static_cast<std::uint16_t>(orders);
     t.stock(heavy) = 100;
     t.Open();
     t.Choose(kFieldGunField);
@@ -109,22 +105,22 @@ TEST(RefitEquipmentTest, ACursorPastTheListHasNothingToBook) {
 TEST(RefitEquipmentTest, TheStrongestReasonIsTheMessage) {
   constexpr unsigned kOneOrder = 1, kFewMen = 2, kNoTown = 4, kNoStock = 8, kBookedHere = 16,
                      kBookedOther = 32, kFull = 64, kEnemy = 128, kRock = 256;
-  const std::uint16_t airborne = AirborneWithGuns(), heavy = HeavyGun();
-  ASSERT_TRUE(airborne != 0 && heavy != 0);
-  struct Case {
+  const struct {
     unsigned reasons;
     std::int32_t message;
-    bool airborne = false;
   } cases[] = {
-      {kOneOrder, kRenewNeedsBothOrders},       {kOneOrder, kRenewNotAirTransportable, true},
-      {kFewMen | kNoTown, kRenewCityOnly},      {kNoTown | kNoStock, kRenewReserveExhausted},
-      {kNoTown | kBookedHere, kRenewAvailable}, {kNoStock | kBookedOther, kRenewOtherModelBooked},
-      {kBookedOther | kFull, kRenewStaffFull},  {kFull | kEnemy, kRenewEnemyContact},
+      {kOneOrder, kRenewNeedsBothOrders},
+      {kFewMen | kNoTown, kRenewCityOnly},
+      {kNoTown | kNoStock, kRenewReserveExhausted},
+      {kNoTown | kBookedHere, kRenewAvailable},
+      {kNoStock | kBookedOther, kRenewOtherModelBooked},
+      {kBookedOther | kFull, kRenewStaffFull},
+      {kFull | kEnemy, kRenewEnemyContact},
       {kFull | kRock, kRenewBlocked},
   };
-  for (const Case& c : cases) {
-    RefitWorld t(c.airborne ? airborne : kRifles);
-    const std::uint16_t m = c.airborne ? heavy : t.guns[0], other = t.guns[1];
+  for (const auto& c : cases) {
+    RefitWorld t;
+    const std::uint16_t m = t.guns[0], other = t.guns[1];
     t.stock(m) = t.stock(other) = 100;
     t.Open();
     const unsigned r = c.reasons;
