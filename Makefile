@@ -35,8 +35,9 @@ $(SETUP)/cmake-flags: FORCE
 	@echo '$(CMAKE_FLAGS)' | cmp -s - $@ || echo '$(CMAKE_FLAGS)' > $@
 
 # The game alone: a new folder gets no tests and no benchmarks, which need packages of their own.
+GAME_ONLY = -DGM_BUILD_TESTS=OFF -DGM_BUILD_BENCH=OFF
 $(SETUP)/configured-game: $(SETUP)/deps-game $(SETUP)/cmake-flags
-	$(CONFIGURE) $$(test -e $(BUILD)/CMakeCache.txt || echo -DGM_BUILD_TESTS=OFF -DGM_BUILD_BENCH=OFF) $(CMAKE_FLAGS)
+	$(CONFIGURE) $$(test -e $(BUILD)/CMakeCache.txt || echo $(GAME_ONLY)) $(CMAKE_FLAGS)
 	@touch $@
 
 $(SETUP)/configured-all: $(SETUP)/deps-all $(SETUP)/cmake-flags
