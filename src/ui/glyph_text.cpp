@@ -9,8 +9,6 @@ namespace gm {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kFontNames = {"Font01", "Font02", "Font03", "Font04",
-                                                        "Font05"};
 constexpr std::int32_t kBarSegment = 15;
 
 }  // namespace
@@ -22,8 +20,7 @@ int GlyphAdvance(int font) {
 void DrawGlyphText(const UiContext& ctx, std::string_view text, std::int32_t x, std::int32_t y,
                    int font) {
   if (font < 1 || font > 5 || text.empty()) return;
-  const TPictureCollectionItem* image =
-      FindImage(ctx.graphic, kFontNames[static_cast<std::size_t>(font - 1)]);
+  const TPictureCollectionItem* image = FindImage(ctx, sprite::FontImage(font));
   if (image == nullptr) return;
   const std::int32_t advance = GlyphAdvance(font);
   TDirectDrawSurface& back = ctx.Back();
@@ -34,11 +31,10 @@ void DrawGlyphText(const UiContext& ctx, std::string_view text, std::int32_t x, 
 }
 
 void DrawHoverBar(const UiContext& ctx, std::int32_t x, std::int32_t y, std::int32_t len) {
-  const std::int32_t first = ctx.ui.BlinkPhase == 1 ? 60 : 63;
-  DrawImage(ctx, "Cursors", first, x, y);
-  for (std::int32_t i = 1; i < len; ++i)
-    DrawImage(ctx, "Cursors", first + 1, x + kBarSegment * i, y);
-  DrawImage(ctx, "Cursors", first + 2, x + kBarSegment * len, y);
+  const auto bar = ctx.ui.BlinkPhase == 1 ? sprite::kHoverBarLight : sprite::kHoverBarDark;
+  DrawImage(ctx, bar.left, x, y);
+  for (std::int32_t i = 1; i < len; ++i) DrawImage(ctx, bar.middle, x + kBarSegment * i, y);
+  DrawImage(ctx, bar.right, x + kBarSegment * len, y);
 }
 
 }  // namespace gm

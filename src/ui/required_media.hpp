@@ -8,9 +8,9 @@
 
 namespace gm {
 
-// Every image the screens use from graphic.dxg, with at least the patterns they draw.
+// Every image of world/image_items.hpp in graphic.dxg, with its patterns.
 Status CheckGraphicArchive(const TPictureCollection& list, const std::string& file);
-// The equipment pictures of techn.dxg.
+// The same for the equipment pictures of techn.dxg.
 Status CheckTechnArchive(const TPictureCollection& list, const std::string& file);
 // The waves the game plays.
 Status CheckSoundArchive(const TWaveCollection& list, const std::string& file);

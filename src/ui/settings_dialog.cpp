@@ -69,28 +69,32 @@ void Frame(TDirectDrawSurface& s, const TRect& r, std::uint32_t colour) {
 void DrawPanel(UiContext& ctx) {
   TDirectDrawSurface panel(ctx.Back().Format());
   panel.SetSize(kWidth, kHeight);
-  const TPictureCollectionItem* tiles = FindImage(ctx.graphic, "Table3");
+  const TPictureCollectionItem* tiles = FindImage(ctx, ImageId::kTable3);
   if (tiles != nullptr) {
+    const auto tile = [&](sprite::WindowTile t, std::int32_t x, std::int32_t y) {
+      tiles->Draw(panel, x, y, t.pattern);
+    };
+    const auto& window = sprite::kWindow;
     for (std::int32_t y = 0; y < kHeight; y += 60) {
-      for (std::int32_t x = 0; x < kWidth; x += 60) tiles->Draw(panel, x, y, 28);
+      for (std::int32_t x = 0; x < kWidth; x += 60) tile(window.plain, x, y);
     }
     const std::int32_t right = kWidth - 60, bottom = kHeight - 60;
     for (std::int32_t x = 60; x < right; x += 60) {
-      tiles->Draw(panel, x, 0, 21);
-      tiles->Draw(panel, x, bottom, 25);
+      tile(window.top, x, 0);
+      tile(window.bottom, x, bottom);
     }
-    tiles->Draw(panel, right - 1, 0, 21);
-    tiles->Draw(panel, right - 1, bottom, 25);
+    tile(window.top, right - 1, 0);
+    tile(window.bottom, right - 1, bottom);
     for (std::int32_t y = 60; y < bottom; y += 60) {
-      tiles->Draw(panel, 0, y, 27);
-      tiles->Draw(panel, right, y, 23);
+      tile(window.left, 0, y);
+      tile(window.right, right, y);
     }
-    tiles->Draw(panel, 0, bottom - 1, 27);
-    tiles->Draw(panel, right, bottom - 1, 23);
-    tiles->Draw(panel, 0, 0, 20);
-    tiles->Draw(panel, right, 0, 22);
-    tiles->Draw(panel, 0, bottom, 24);
-    tiles->Draw(panel, right, bottom, 26);
+    tile(window.left, 0, bottom - 1);
+    tile(window.right, right, bottom - 1);
+    tile(window.topLeft, 0, 0);
+    tile(window.topRight, right, 0);
+    tile(window.bottomLeft, 0, bottom);
+    tile(window.bottomRight, right, bottom);
   }
   ctx.Back().Draw(SettingsDialog::kLeft, SettingsDialog::kTop, panel.ClientRect(), panel, false);
 }
@@ -213,8 +217,8 @@ void SettingsDialog::Draw(UiContext& ctx) const {
   };
   button(kRunRect, "Run!", kRunButton);
   button(kExitRect, "Exit", kExitButton);
-  DrawImage(ctx, "Config", 0, kLeft + 369, kTop + 5);
-  DrawImage(ctx, "Cursors", kCursorArrow, mouseX_, mouseY_);
+  DrawImage(ctx, sprite::kSettingsPicture, kLeft + 369, kTop + 5);
+  DrawImage(ctx, sprite::kPointerArrow, mouseX_, mouseY_);
 }
 
 bool SettingsDialogFrame(UiContext& ctx, AppEvents& app, SettingsDialog& dialog) {

@@ -6,21 +6,23 @@
 #include <cstdint>
 #include <string>
 
+#include "world/sprite_ids.hpp"
+
 namespace gm {
 
-// Pointer shapes: patterns of the "Cursors" image.
+// Pointer shapes: each the pattern of its pointer's picture.
 enum CursorShapeId : std::uint8_t {
-  kCursorScrollWest = 0,
-  kCursorScrollEast = 1,
-  kCursorScrollNorth = 2,
-  kCursorScrollSouth = 3,
-  kCursorArrow = 4,
-  kCursorTarget = 5,
-  kCursorScrollNorthWest = 6,
-  kCursorScrollNorthEast = 7,
-  kCursorScrollSouthEast = 8,
-  kCursorScrollSouthWest = 9,
-  kCursorHand = 110,
+  kCursorScrollWest = sprite::kPointerScrollWest.pattern,
+  kCursorScrollEast = sprite::kPointerScrollEast.pattern,
+  kCursorScrollNorth = sprite::kPointerScrollNorth.pattern,
+  kCursorScrollSouth = sprite::kPointerScrollSouth.pattern,
+  kCursorArrow = sprite::kPointerArrow.pattern,
+  kCursorTarget = sprite::kPointerTarget.pattern,
+  kCursorScrollNorthWest = sprite::kPointerScrollNorthWest.pattern,
+  kCursorScrollNorthEast = sprite::kPointerScrollNorthEast.pattern,
+  kCursorScrollSouthEast = sprite::kPointerScrollSouthEast.pattern,
+  kCursorScrollSouthWest = sprite::kPointerScrollSouthWest.pattern,
+  kCursorHand = sprite::kPointerHand.pattern,
 };
 
 inline constexpr int kParadeSlotCount = 16;

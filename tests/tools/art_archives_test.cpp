@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -12,6 +13,7 @@
 #include "media/picture_collection.hpp"
 #include "platform/posix_file_system.hpp"
 #include "tools/art/art_build.hpp"
+#include "world/sprite_ids.hpp"
 
 namespace gm::art {
 namespace {
@@ -36,34 +38,27 @@ const ArtItem* FindItem(const std::string& name) {
 }
 
 TEST(ArtCatalogue, ListsEveryImageTheGameLooksUp) {
-  struct Need {
-    std::string name, archive;
-    int width, height, minCount;
+  // The pattern sizes the screens lay out; the fonts' are checked below.
+  const std::map<std::string_view, std::pair<int, int>> sizes = {
+      {"Table1", {800, 60}}, {"Table2", {80, 540}}, {"Pictogram", {40, 40}}, {"Cursors", {15, 15}},
+      {"Table3", {60, 60}},  {"Table4", {60, 60}},  {"Table5", {60, 60}},    {"Final", {60, 60}},
+      {"Units", {60, 60}},   {"Units2", {60, 60}},  {"special", {100, 40}},  {"Config", {245, 204}},
   };
-  std::vector<Need> needs = {
-      {"Table1", "graphic", 800, 60, 1},    {"Table2", "graphic", 80, 540, 1},
-      {"Pictogram", "graphic", 40, 40, 30}, {"Cursors", "graphic", 15, 15, 121},
-      {"Table3", "graphic", 60, 60, 174},   {"Table4", "graphic", 60, 60, 32},
-      {"Table5", "graphic", 60, 60, 50},    {"Final", "graphic", 60, 60, 36},
-      {"Units", "graphic", 60, 60, 200},    {"Units2", "graphic", 60, 60, 200},
-      {"special", "techn", 100, 40, 1},     {"Config", "graphic", 245, 204, 1},
-  };
-  for (int i = 1; i <= 27; ++i)
-    needs.push_back(
-        {"Terrain" + std::string(i < 10 ? "0" : "") + std::to_string(i), "graphic", 60, 60, 25});
-  for (int i = 1; i <= 5; ++i) needs.push_back({"Font0" + std::to_string(i), "graphic", 0, 0, 256});
-  for (int i = 1; i <= 8; ++i)
-    needs.push_back({"tech0" + std::to_string(i), "techn", 100, 40, 100});
-  EXPECT_EQ(Catalogue().size(), needs.size());
-  for (const Need& n : needs) {
-    const ArtItem* item = FindItem(n.name);
-    ASSERT_NE(item, nullptr) << n.name;
-    EXPECT_EQ(item->archive, n.archive) << n.name;
-    if (n.width > 0) {
-      EXPECT_EQ(item->width, n.width) << n.name;
-      EXPECT_EQ(item->height, n.height) << n.name;
+  EXPECT_EQ(Catalogue().size(), kImages.size());
+  for (const ImageItem& image : kImages) {
+    const std::string name(image.name);
+    const ArtItem* item = FindItem(name);
+    ASSERT_NE(item, nullptr) << name;
+    EXPECT_EQ(item->archive, image.archive == ImageArchive::kTechn ? "techn" : "graphic") << name;
+    std::pair<int, int> size = {0, 0};
+    if (sprite::IsTerrainImage(*ImageNamed(name))) size = {60, 60};
+    if (sprite::IsTechImage(*ImageNamed(name))) size = {100, 40};
+    if (sizes.contains(image.name)) size = sizes.at(image.name);
+    if (size.first > 0) {
+      EXPECT_EQ(item->width, size.first) << name;
+      EXPECT_EQ(item->height, size.second) << name;
     }
-    EXPECT_GE(item->count, n.minCount) << n.name;
+    EXPECT_GE(item->count, image.patterns) << name;
   }
   // Glyph advance: 6 px for fonts 1 and 2, 12 px for fonts 3 to 5.
   EXPECT_EQ(FindItem("Font01")->width, 6);

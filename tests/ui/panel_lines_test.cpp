@@ -60,7 +60,7 @@ TEST(PanelLines, TheHoverLineSetsTheSettlementApartFromTheTerrain) {
     g.Frames(1);
     const std::vector<TColor> shown = HoverLinePixels(g);
     // The same place with the line as it should read, drawn on the bare panel.
-    DrawImage(g.Ctx(), "Table1", 0, 0, 540);
+    DrawImage(g.Ctx(), sprite::kBottomPanel, 0, 540);
     DrawGlyphText(g.Ctx(), expected, kHoverLinesX, 553, 2);
     EXPECT_EQ(shown, HoverLinePixels(g)) << "the line should read \"" << expected << "\"";
   }

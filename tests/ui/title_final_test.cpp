@@ -49,17 +49,23 @@ TEST(TitleScreen, ShowsNoButtonButStart) {
     for (int c = 0; c < 10; ++c) title[{100 + 60 * c, 60 * r}] = tileAt(100 + 60 * c, 60 * r);
   // Page buttons and their disabled faces, help topics, Close, the save rows' mode and slot
   // buttons, the Economy tabs, the Unit staff amounts.
-  std::vector<int> faces = {10, 11, 12, 13, 14, 15, 16, 17, 33, 34, 39, 40, 57};
-  for (int p = 50; p <= 55; ++p) faces.insert(faces.end(), {p, p + 40});
-  for (int p = 73; p <= 78; ++p) faces.insert(faces.end(), {p, p + 10});
-  for (int p : faces) {
-    DrawImage(g.Ctx(), "Table3", p, 0, 0);
+  using namespace sprite;
+  std::vector<WindowTile> faces = {kDeadOkButton.left,  kDeadOkButton.right, kOkButton.left,
+                                   kOkButton.right,     kCancelButton.left,  kCancelButton.right,
+                                   kTopicButton.left,   kTopicButton.right,  kSaveModeButtons[0],
+                                   kSaveModeButtons[1], kSlotButton,         kEconomyCloseRight,
+                                   kEmptySlot,          kAutoRefitButton,    kDeadAutoRefitButton};
+  for (int i = 0; i < 6; ++i) faces.insert(faces.end(), {kEconomyTabs[i], kChosenEconomyTabs[i]});
+  for (int i = 0; i < 5; ++i) faces.insert(faces.end(), {kStepButtons[i], kDeadStepButtons[i]});
+  for (const WindowTile p : faces) {
+    DrawImage(g.Ctx(), p, 0, 0);
     const std::vector<TColor> face = tileAt(0, 0);
     for (const auto& [at, pixels] : title) {
-      const bool start =
-          (p == 12 && at == std::pair{580, 420}) || (p == 13 && at == std::pair{640, 420});
+      const bool start = (p == kOkButton.left && at == std::pair{580, 420}) ||
+                         (p == kOkButton.right && at == std::pair{640, 420});
       if (!start) {
-        EXPECT_NE(pixels, face) << "Table3 pattern " << p << " at " << at.first << "," << at.second;
+        EXPECT_NE(pixels, face) << "Table3 pattern " << p.pattern << " at " << at.first << ","
+                                << at.second;
       }
     }
   }

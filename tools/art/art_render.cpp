@@ -2,24 +2,29 @@
 #include "tools/art/art_render.hpp"
 
 #include <cstring>
-#include <string>
+#include <optional>
 
 #include "tools/art/paint.hpp"
+#include "world/sprite_ids.hpp"
 
 namespace gm::art {
 
 void PaintPattern(cairo_t* cr, const ArtItem& item, int pattern) {
-  const std::string& n = item.name;
-  if (n.rfind("Terrain", 0) == 0) {
-    PaintTerrain(cr, (std::stoi(n.substr(7)) - 1) * 25 + pattern);
-  } else if (n == "Units" || n == "Units2") {
-    PaintUnit(cr, pattern + 1, n == "Units");
-  } else if (n.rfind("tech", 0) == 0) {
-    PaintEquipment(cr, (std::stoi(n.substr(4)) - 1) * 100 + pattern + 1);
-  } else if (n.rfind("Font", 0) == 0) {
+  const std::optional<ImageId> image = ImageNamed(item.name);
+  if (!image) return;  // no picture the game draws
+  const SpriteId sprite{*image, pattern};
+  if (sprite::IsTerrainImage(*image)) {
+    PaintTerrain(cr, sprite::TerrainTileOf(sprite));
+  } else if (*image == ImageId::kUnits) {
+    PaintUnit(cr, sprite::kUnitSymbols.IndexOf({pattern}) + 1, true);
+  } else if (*image == ImageId::kUnits2) {
+    PaintUnit(cr, sprite::kSpentUnitSymbols.IndexOf({pattern}) + 1, false);
+  } else if (sprite::IsTechImage(*image)) {
+    PaintEquipment(cr, sprite::EquipmentModelOf(sprite));
+  } else if (*image >= ImageId::kFont01 && *image <= ImageId::kFont05) {
     PaintGlyph(cr, item, pattern);
   } else {
-    PaintUi(cr, item, pattern);
+    PaintUi(cr, *image, pattern);
   }
 }
 

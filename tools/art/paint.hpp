@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "tools/art/art_catalogue.hpp"
+#include "world/sprite_ids.hpp"
 
 namespace gm::art {
 
@@ -68,7 +69,7 @@ void PaintCoalitionPanel(cairo_t* cr, int tile);  // tile 0..9 of the title's 5 
 void PaintFinalPicture(cairo_t* cr, int outcome, int tile);
 void PaintQuitPicture(cairo_t* cr, int tile);  // tile 0..49 of the Quit page's 10 x 5 picture
 
-void PaintUi(cairo_t* cr, const ArtItem& item, int pattern);      // tables, buttons, marks
+void PaintUi(cairo_t* cr, ImageId image, int pattern);            // tables, buttons, marks
 void PaintTerrain(cairo_t* cr, int tile);                         // one of the 675 tiles
 void PaintUnit(cairo_t* cr, int formationType, bool ordersLeft);  // Units and Units2
 void PaintEquipment(cairo_t* cr, int model);                      // tech01 .. tech08

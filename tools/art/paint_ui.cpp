@@ -1,6 +1,7 @@
 // Panels, window tiles, sidebar buttons, cursors and marks of the first image archive.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "tools/art/paint.hpp"
@@ -46,37 +47,23 @@ void FramedTile(cairo_t* cr, Rgb fill, Rgb frame, bool top, bool right, bool bot
   if (right) Rect(cr, 54, 0, 6, 60, frame), Rect(cr, 58, 0, 2, 60, dark);
 }
 
-// Frame pieces laid out as 0 1 2 / 7 9 3 / 4 5 6 (8 plain) from a base number.
-bool FramePiece(cairo_t* cr, int piece, Rgb fill, Rgb frame, int seed) {
-  switch (piece) {
-    case 0:
-      FramedTile(cr, fill, frame, true, false, false, true, seed);
-      return true;
-    case 1:
-      FramedTile(cr, fill, frame, true, false, false, false, seed);
-      return true;
-    case 2:
-      FramedTile(cr, fill, frame, true, true, false, false, seed);
-      return true;
-    case 3:
-      FramedTile(cr, fill, frame, false, true, false, false, seed);
-      return true;
-    case 4:
-      FramedTile(cr, fill, frame, false, false, true, true, seed);
-      return true;
-    case 5:
-      FramedTile(cr, fill, frame, false, false, true, false, seed);
-      return true;
-    case 6:
-      FramedTile(cr, fill, frame, false, true, true, false, seed);
-      return true;
-    case 7:
-      FramedTile(cr, fill, frame, false, false, false, true, seed);
-      return true;
-    case 8:
-    case 9:
-      FramedTile(cr, fill, frame, false, false, false, false, seed);
-      return true;
+// The tile of a frame, with the edges it carries; false for a tile of none of them.
+bool FramePiece(cairo_t* cr, const FrameTiles<ImageId::kTable3>& frame, sprite::WindowTile t,
+                Rgb fill, Rgb edge) {
+  const struct {
+    sprite::WindowTile tile;
+    bool top, right, bottom, left;
+  } pieces[] = {
+      {frame.topLeft, true, false, false, true},     {frame.top, true, false, false, false},
+      {frame.topRight, true, true, false, false},    {frame.right, false, true, false, false},
+      {frame.bottomLeft, false, false, true, true},  {frame.bottom, false, false, true, false},
+      {frame.bottomRight, false, true, true, false}, {frame.left, false, false, false, true},
+      {frame.plain, false, false, false, false},     {frame.interior, false, false, false, false},
+  };
+  for (const auto& piece : pieces) {
+    if (piece.tile != t) continue;
+    FramedTile(cr, fill, edge, piece.top, piece.right, piece.bottom, piece.left, t.pattern);
+    return true;
   }
   return false;
 }
@@ -136,13 +123,14 @@ void ButtonHalf(cairo_t* cr, bool left, ButtonMark mark, Rgb face, bool usable) 
   if (!left) ButtonMarkInk(cr, mark, usable);
 }
 
-// Table3 30..32: the strip that holds a line of text or a picture (the Economy window's nation
+// The strip that holds a line of text or a picture (the Economy window's nation
 // header, the production page's model card and picture frame, the save rows, the title's
 // bands), left end, middle and right end, laid side by side in any number. A dark ground framed
 // like the inner panel, with side frames where the panel has them, so that the production
 // page's balance panel runs on into the header below it; under it the window's bottom edge,
 // which the model card covers.
-void TextStrip(cairo_t* cr, int p) {
+void TextStrip(cairo_t* cr, sprite::WindowTile t) {
+  const int p = t.pattern;
   FramedTile(cr, kWindow, kSteel, false, false, true, false, p);
   const Rgb frame = kPanelFrame, light = Mix(frame, Hex(0xFFFFFF), 0.45),
             dark = Mix(frame, Hex(0x000000), 0.5);
@@ -157,140 +145,159 @@ void TextStrip(cairo_t* cr, int p) {
   }
   Rect(cr, 0, kTop, 60, 2, frame), Rect(cr, 0, kTop, 60, 1, light);
   Rect(cr, 0, kBottom - 2, 60, 2, frame), Rect(cr, 0, kBottom - 1, 60, 1, dark);
-  if (p == 30)
+  if (t == sprite::kTextStrip.left)
     Rect(cr, 0, kTop, 6, kBottom - kTop, frame), Rect(cr, 0, kTop, 2, kBottom - kTop, light);
-  if (p == 32)
+  if (t == sprite::kTextStrip.right)
     Rect(cr, 54, kTop, 6, kBottom - kTop, frame), Rect(cr, 58, kTop, 2, kBottom - kTop, dark);
 }
 
-void PaintTable3(cairo_t* cr, int p) {
-  if (p >= 100 && p < 150) {  // title picture
-    PaintTitlePicture(cr, p - 100);
+// The halves of the page buttons: OK or Apply that cannot be used now, OK, Cancel, and a Help
+// topic, whose label is light text, so its face is dark.
+bool PageButtonHalf(cairo_t* cr, sprite::WindowTile t) {
+  const struct {
+    SpriteHalves<ImageId::kTable3> halves;
+    ButtonMark mark;
+    Rgb face;
+    bool usable;
+  } buttons[] = {
+      {sprite::kDeadOkButton, ButtonMark::kTick, kButton, false},
+      {sprite::kOkButton, ButtonMark::kTick, kButton, true},
+      {sprite::kCancelButton, ButtonMark::kCross, kButton, true},
+      {sprite::kTopicButton, ButtonMark::kNone, kTopicFace, true},
+  };
+  for (const auto& b : buttons) {
+    if (t != b.halves.left && t != b.halves.right) continue;
+    ButtonHalf(cr, t == b.halves.left, b.mark, b.face, b.usable);
+    return true;
+  }
+  return false;
+}
+
+// The save rows' mode button: a disk with an arrow out of it (load) or into it (save); the
+// page's heading names the mode.
+void SaveModeButton(cairo_t* cr, bool load, int seed) {
+  FramedTile(cr, kWindow, kWindow, false, false, false, false, seed);
+  Plate(cr, 6, 12, 48, 36, load ? Hex(0x7A9AB0) : Hex(0xB08A6A));
+  SetColor(cr, kInk);
+  cairo_rectangle(cr, 15, 24, 18, 18);  // the disk
+  cairo_fill(cr);
+  SetColor(cr, Hex(0xD8D4C8));
+  cairo_rectangle(cr, 19, 34, 10, 7);  // its label
+  cairo_fill(cr);
+  SetColor(cr, kInk);
+  cairo_set_line_width(cr, 3);
+  cairo_move_to(cr, 40, load ? 34 : 16), cairo_line_to(cr, 40, load ? 18 : 32);
+  cairo_stroke(cr);
+  if (load) {
+    cairo_move_to(cr, 34, 22), cairo_line_to(cr, 40, 15), cairo_line_to(cr, 46, 22);
+  } else {
+    cairo_move_to(cr, 34, 28), cairo_line_to(cr, 40, 35), cairo_line_to(cr, 46, 28);
+  }
+  cairo_close_path(cr);
+  cairo_fill(cr);
+}
+
+void EconomyTab(cairo_t* cr, int tab, bool chosen, int seed) {
+  static const char* kTabs[] = {"ECO", "UNITS", "STORE", "REPAIR", "PROD", "LOSS"};
+  FramedTile(cr, kWindow, kWindow, false, false, false, false, seed);
+  Plate(cr, 10, 10, 40, 40, chosen ? kGold : Hex(0x8A7E5E), !chosen);
+  // A word that would touch the plate's edges is set smaller.
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
+  cairo_set_font_size(cr, 10);
+  cairo_text_extents_t e;
+  cairo_text_extents(cr, kTabs[tab], &e);
+  Label(cr, kTabs[tab], 30, 30, std::min(10.0, 10 * 34 / e.width), kInk);
+}
+
+// The Unit staff page's amount buttons 0..4 and the automatic refit (5).
+constexpr int kAutoRefitStep = 5;
+void StepButton(cairo_t* cr, int step, bool usable, int seed) {
+  static const char* kSteps[] = {"+1", "+5", "+10", "+100", "+1000", "AUTO"};
+  FramedTile(cr, kWindow, kWindow, false, false, false, false, seed);
+  const Rgb face = step == kAutoRefitStep ? Hex(0xB8A26A) : Hex(0x9CB07A);
+  Plate(cr, 6, 8, 48, 44, usable ? face : Hex(0x6E6E6A));
+  const Rgb ink = usable ? kInk : Hex(0x9A9A94);
+  if (step == kAutoRefitStep) {  // a circling arrow over its word
+    cairo_set_line_width(cr, 2.5);
+    SetColor(cr, ink);
+    cairo_arc(cr, 30, 22, 8, 0.3, 2 * kPi - 0.6);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 38.5, 14), cairo_line_to(cr, 39.5, 22.5), cairo_line_to(cr, 32, 19.5);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    Label(cr, kSteps[step], 30, 41, 10, ink);
+  } else {
+    Label(cr, kSteps[step], 30, 30, step == 4 ? 11 : 13, ink);
+  }
+}
+
+void PaintTable3(cairo_t* cr, sprite::WindowTile t) {
+  const int p = t.pattern;  // also the seed of the tile's grain
+  if (sprite::kTitlePicture.Holds(t)) {
+    PaintTitlePicture(cr, sprite::kTitlePicture.IndexOf(t));
     return;
   }
-  if (p >= 150 && p < 174) {  // action window background: parchment card, 6 x 4 tiles
-    const int c = (p - 150) % 6, r = (p - 150) / 6;
+  if (sprite::kUnitCard.Holds(t)) {  // a dark card, 6 x 4 tiles
+    const int c = sprite::kUnitCard.IndexOf(t) % 6, r = sprite::kUnitCard.IndexOf(t) / 6;
     FramedTile(cr, kCard, kPanelFrame, r == 0, c == 5, r == 3, c == 0, p);
     return;
   }
-  if (FramePiece(cr, p, kPage, kPanelFrame, p)) return;
-  if (p >= 20 && p <= 28) {  // the outer window frame, laid out as the inner panel's
-    FramePiece(cr, p - 20, kWindow, kSteel, p);
+  if (FramePiece(cr, sprite::kInnerPanel, t, kPage, kPanelFrame)) return;
+  if (FramePiece(cr, sprite::kWindow, t, kWindow, kSteel)) return;
+  if (FramePiece(cr, sprite::kListPanel, t, kList, Hex(0x5C6A58))) return;
+  if (PageButtonHalf(cr, t)) return;
+  if (t == sprite::kTextStrip.left || t == sprite::kTextStrip.middle ||
+      t == sprite::kTextStrip.right) {
+    TextStrip(cr, t);
     return;
   }
-  if (p >= 60 && p <= 69) {
-    FramePiece(cr, p - 60, kList, Hex(0x5C6A58), p);
+  if (sprite::kSaveModeButtons.Holds(t)) {
+    SaveModeButton(cr, sprite::kSaveModeButtons.IndexOf(t) == 0, p);
     return;
   }
-  switch (p) {
-    case 10:  // OK or Apply that cannot be used now
-    case 11:
-      ButtonHalf(cr, p == 10, ButtonMark::kTick, kButton, false);
-      return;
-    case 12:
-    case 13:
-      ButtonHalf(cr, p == 12, ButtonMark::kTick, kButton, true);
-      return;
-    case 14:
-    case 15:
-      ButtonHalf(cr, p == 14, ButtonMark::kCross, kButton, true);
-      return;
-    case 16:  // help topic button: its label is light text, so the face is dark
-    case 17:
-      ButtonHalf(cr, p == 16, ButtonMark::kNone, kTopicFace, true);
-      return;
-    case 29:
-      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      return;
-    case 30:
-    case 31:
-    case 32:
-      TextStrip(cr, p);
-      return;
-    case 33:
-    case 34:
-      // A disk with an arrow out of it (load) or into it (save); the page's heading names the
-      // mode.
-      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      Plate(cr, 6, 12, 48, 36, p == 33 ? Hex(0x7A9AB0) : Hex(0xB08A6A));
-      SetColor(cr, kInk);
-      cairo_rectangle(cr, 15, 24, 18, 18);  // the disk
-      cairo_fill(cr);
-      SetColor(cr, Hex(0xD8D4C8));
-      cairo_rectangle(cr, 19, 34, 10, 7);  // its label
-      cairo_fill(cr);
-      SetColor(cr, kInk);
-      cairo_set_line_width(cr, 3);
-      cairo_move_to(cr, 40, p == 33 ? 34 : 16), cairo_line_to(cr, 40, p == 33 ? 18 : 32);
-      cairo_stroke(cr);
-      if (p == 33) {
-        cairo_move_to(cr, 34, 22), cairo_line_to(cr, 40, 15), cairo_line_to(cr, 46, 22);
-      } else {
-        cairo_move_to(cr, 34, 28), cairo_line_to(cr, 40, 35), cairo_line_to(cr, 46, 28);
-      }
-      cairo_close_path(cr);
-      cairo_fill(cr);
-      return;
-    case 35:  // the save rows' spare cells: plain window, nothing is shown in them
-    case 36:
-      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      return;
-    case 39:
-      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      Plate(cr, 6, 12, 48, 36, kPanel);
-      Label(cr, "SLOT", 30, 30, 11, kInk);
-      return;
-    case 57:  // an empty slot: the button's socket, sunk and dark
-      FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-      Plate(cr, 6, 12, 48, 36, Hex(0x2E2C26), false);
-      return;
-    case 40:  // the Economy window's Close: a right half that also carries the window's edge
-      FramedTile(cr, kWindow, kSteel, false, true, false, false, p);
-      ButtonPlate(cr, false, kButton);
-      ButtonMarkInk(cr, ButtonMark::kCross, true);
-      return;
-  }
-  if ((p >= 41 && p <= 49) || p == 56) {  // the title's panel of the coalitions, 5 x 2 tiles
-    PaintCoalitionPanel(cr, p == 56 ? 0 : p - 40);
-    return;
-  }
-  if ((p >= 50 && p <= 55) || (p >= 90 && p <= 95)) {  // economy tabs
-    const bool chosen = p >= 90;
-    const int tab = chosen ? p - 90 : p - 50;
-    static const char* kTabs[] = {"ECO", "UNITS", "STORE", "REPAIR", "PROD", "LOSS"};
+  if (t == sprite::kSlotButton) {
     FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-    Plate(cr, 10, 10, 40, 40, chosen ? kGold : Hex(0x8A7E5E), !chosen);
-    // A word that would touch the plate's edges is set smaller.
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 10);
-    cairo_text_extents_t e;
-    cairo_text_extents(cr, kTabs[tab], &e);
-    Label(cr, kTabs[tab], 30, 30, std::min(10.0, 10 * 34 / e.width), kInk);
+    Plate(cr, 6, 12, 48, 36, kPanel);
+    Label(cr, "SLOT", 30, 30, 11, kInk);
     return;
   }
-  if ((p >= 73 && p <= 78) || (p >= 83 && p <= 88)) {  // staff page amount buttons
-    const bool usable = p <= 78;
-    const int k = usable ? p - 73 : p - 83;
-    static const char* kSteps[] = {"+1", "+5", "+10", "+100", "+1000", "AUTO"};
+  if (t == sprite::kEmptySlot) {  // the button's socket, sunk and dark
     FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
-    const Rgb face = k == 5 ? Hex(0xB8A26A) : Hex(0x9CB07A);
-    Plate(cr, 6, 8, 48, 44, usable ? face : Hex(0x6E6E6A));
-    const Rgb ink = usable ? kInk : Hex(0x9A9A94);
-    if (k == 5) {  // the automatic refit: a circling arrow over its word
-      cairo_set_line_width(cr, 2.5);
-      SetColor(cr, ink);
-      cairo_arc(cr, 30, 22, 8, 0.3, 2 * kPi - 0.6);
-      cairo_stroke(cr);
-      cairo_move_to(cr, 38.5, 14), cairo_line_to(cr, 39.5, 22.5), cairo_line_to(cr, 32, 19.5);
-      cairo_close_path(cr);
-      cairo_fill(cr);
-      Label(cr, kSteps[k], 30, 41, 10, ink);
-    } else {
-      Label(cr, kSteps[k], 30, 30, k == 4 ? 11 : 13, ink);
-    }
+    Plate(cr, 6, 12, 48, 36, Hex(0x2E2C26), false);
     return;
   }
-  // Spare cells: plain window.
+  if (t == sprite::kEconomyCloseRight) {  // a right half that also carries the window's edge
+    FramedTile(cr, kWindow, kSteel, false, true, false, false, p);
+    ButtonPlate(cr, false, kButton);
+    ButtonMarkInk(cr, ButtonMark::kCross, true);
+    return;
+  }
+  for (int i = 0; i < sprite::kCoalitionPanelTiles; ++i) {
+    if (t != sprite::CoalitionPanelTile(i)) continue;
+    PaintCoalitionPanel(cr, i);
+    return;
+  }
+  if (sprite::kEconomyTabs.Holds(t)) {
+    EconomyTab(cr, sprite::kEconomyTabs.IndexOf(t), false, p);
+    return;
+  }
+  if (sprite::kChosenEconomyTabs.Holds(t)) {
+    EconomyTab(cr, sprite::kChosenEconomyTabs.IndexOf(t), true, p);
+    return;
+  }
+  if (sprite::kStepButtons.Holds(t)) {
+    StepButton(cr, sprite::kStepButtons.IndexOf(t), true, p);
+    return;
+  }
+  if (sprite::kDeadStepButtons.Holds(t)) {
+    StepButton(cr, sprite::kDeadStepButtons.IndexOf(t), false, p);
+    return;
+  }
+  if (t == sprite::kAutoRefitButton || t == sprite::kDeadAutoRefitButton) {
+    StepButton(cr, kAutoRefitStep, t == sprite::kAutoRefitButton, p);
+    return;
+  }
+  // Spare cells, and the save rows' two cells beside the slot button: plain window.
   FramedTile(cr, kWindow, kWindow, false, false, false, false, p);
 }
 
@@ -314,14 +321,33 @@ void Arrow(cairo_t* cr, double x, double y, double angle, Rgb fill) {
   cairo_restore(cr);
 }
 
-void PaintCursors(cairo_t* cr, int p) {
+// The direction each scroll pointer's arrow points in, towards its edge or corner.
+std::optional<double> ScrollPointerAngle(sprite::CursorSprite s) {
+  const struct {
+    sprite::CursorSprite pointer;
+    double angle;
+  } pointers[] = {
+      {sprite::kPointerScrollWest, kPi},
+      {sprite::kPointerScrollEast, 0},
+      {sprite::kPointerScrollNorth, -kPi / 2},
+      {sprite::kPointerScrollSouth, kPi / 2},
+      {sprite::kPointerScrollNorthWest, -3 * kPi / 4},
+      {sprite::kPointerScrollNorthEast, -kPi / 4},
+      {sprite::kPointerScrollSouthEast, kPi / 4},
+      {sprite::kPointerScrollSouthWest, 3 * kPi / 4},
+  };
+  for (const auto& p : pointers) {
+    if (p.pointer == s) return p.angle;
+  }
+  return std::nullopt;
+}
+
+void PaintCursors(cairo_t* cr, sprite::CursorSprite s) {
   cairo_set_line_width(cr, 1.5);
-  if (p <= 9 && p != 4 && p != 5) {  // scroll pointers: arrow pointing to the edge or corner
-    static const double kAngle[] = {kPi,          0,        -kPi / 2, kPi / 2,    0, 0,
-                                    -3 * kPi / 4, -kPi / 4, kPi / 4,  3 * kPi / 4};
+  if (const std::optional<double> angle = ScrollPointerAngle(s)) {
     cairo_save(cr);
     cairo_translate(cr, 7.5, 7.5);
-    cairo_rotate(cr, kAngle[p]);
+    cairo_rotate(cr, *angle);
     cairo_move_to(cr, 7, 0);
     cairo_line_to(cr, -1, -6);
     cairo_line_to(cr, -1, -2);
@@ -338,11 +364,11 @@ void PaintCursors(cairo_t* cr, int p) {
     cairo_restore(cr);
     return;
   }
-  if (p == 4 || p == 110) {
-    Arrow(cr, 0.5, 0.5, 0, p == 4 ? kWhite : kGold);
+  if (s == sprite::kPointerArrow || s == sprite::kPointerHand) {
+    Arrow(cr, 0.5, 0.5, 0, s == sprite::kPointerArrow ? kWhite : kGold);
     return;
   }
-  if (p == 5) {  // target cross
+  if (s == sprite::kPointerTarget) {
     SetColor(cr, Hex(0xFF4030));
     cairo_set_line_width(cr, 2);
     cairo_arc(cr, 7.5, 7.5, 5, 0, 2 * kPi);
@@ -353,8 +379,8 @@ void PaintCursors(cairo_t* cr, int p) {
     cairo_stroke(cr);
     return;
   }
-  if (p >= 10 && p <= 12) {  // orders left: 2, 1, 0 pips
-    const int left = 12 - p;
+  if (sprite::kOrdersLeftMarks.Holds(s)) {  // pips for the orders left
+    const int left = 2 - sprite::kOrdersLeftMarks.IndexOf(s);
     Plate(cr, 0, 0, 15, 15, left == 0 ? Hex(0x8A3A30) : Hex(0x3E6A3A));
     SetColor(cr, kWhite);
     for (int i = 0; i < left; ++i) {
@@ -363,26 +389,29 @@ void PaintCursors(cairo_t* cr, int p) {
     }
     return;
   }
-  if (p >= 13 && p <= 16) {  // switch and scale
-    if (p == 13) {
-      Plate(cr, 2, 1, 11, 13, kGold);
-      return;
-    }
-    // A slot with a light rim, so that it shows on the dark panels the switches stand on.
-    const double left = p == 14 ? 2 : 0, right = p == 16 ? 13 : 15;
-    Rect(cr, left, 5, right - left, 5, Hex(0xA8A290));
-    Rect(cr, left + (p == 14 ? 1 : 0), 6, right - left - (p == 15 ? 0 : 1), 3, kInk);
+  if (s == sprite::kSwitchKnob) {
+    Plate(cr, 2, 1, 11, 13, kGold);
     return;
   }
-  if (p == 17) {  // list cursor bar, dark enough under both list fonts
+  const SpriteBar<ImageId::kCursors>& slot = sprite::kSwitchSlot;
+  if (s == slot.left || s == slot.middle || s == slot.right) {
+    // A slot with a light rim, so that it shows on the dark panels the switches stand on.
+    const double left = s == slot.left ? 2 : 0, right = s == slot.right ? 13 : 15;
+    Rect(cr, left, 5, right - left, 5, Hex(0xA8A290));
+    Rect(cr, left + (s == slot.left ? 1 : 0), 6, right - left - (s == slot.middle ? 0 : 1), 3,
+         kInk);
+    return;
+  }
+  if (s == sprite::kListCursorBar) {  // dark enough under both list fonts
     SetColor(cr, Hex(0x2A4A78), 1);
     cairo_rectangle(cr, 0, 1, 15, 13);
     cairo_fill(cr);
     return;
   }
-  if (p >= 18 && p <= 25) {  // list arrows: one 60 px arrow plate cut into four segments
-    const bool up = p <= 21;
-    const int seg = up ? p - 18 : p - 22;
+  if (sprite::kListUpArrow.Holds(s) || sprite::kListDownArrow.Holds(s)) {
+    // One 60 px arrow plate cut into four segments.
+    const bool up = sprite::kListUpArrow.Holds(s);
+    const int seg = up ? sprite::kListUpArrow.IndexOf(s) : sprite::kListDownArrow.IndexOf(s);
     cairo_translate(cr, -15.0 * seg, 0);
     Plate(cr, 0, 0, 60, 15, Hex(0x8A7E5E));
     SetColor(cr, kInk);
@@ -395,15 +424,16 @@ void PaintCursors(cairo_t* cr, int p) {
     cairo_fill(cr);
     return;
   }
-  if (p >= 26 && p <= 35) {  // 25 would be nation 0, which never plays: the arrow keeps it
-    NationMark(cr, p - 25, false);
+  // Nation 0 never plays: the pictures before the marks and the flags keep its places.
+  if (sprite::kNationMarks.Holds(s)) {
+    NationMark(cr, sprite::kNationMarks.IndexOf(s) + 1, false);
     return;
   }
-  if (p >= 111 && p <= 120) {
-    NationMark(cr, p - 110, true);
+  if (sprite::kLitNationMarks.Holds(s)) {
+    NationMark(cr, sprite::kLitNationMarks.IndexOf(s) + 1, true);
     return;
   }
-  if (p == 36) {  // grid corner mark (shared with nation 0's flag half)
+  if (s == sprite::kGridMark) {  // at an inner cell corner
     SetColor(cr, Hex(0xE0E0D0), 0.9);
     cairo_set_line_width(cr, 1);
     cairo_move_to(cr, 7.5, 3), cairo_line_to(cr, 7.5, 12);
@@ -411,27 +441,29 @@ void PaintCursors(cairo_t* cr, int p) {
     cairo_stroke(cr);
     return;
   }
-  if (p >= 37 && p <= 56) {
-    SettlementFlag(cr, (p - 35) / 2, true, (p - 35) % 2 == 0);
+  for (const bool light : {true, false}) {
+    const SpriteRun<ImageId::kCursors> flags =
+        light ? sprite::kSettlementFlagsLight : sprite::kSettlementFlagsDark;
+    if (!flags.Holds(s)) continue;
+    const int i = flags.IndexOf(s);
+    SettlementFlag(cr, i / 2 + 1, light, i % 2 == 0);
     return;
   }
-  if (p >= 74 && p <= 93) {
-    SettlementFlag(cr, (p - 72) / 2, false, (p - 72) % 2 == 0);
-    return;
-  }
-  if (p >= 60 && p <= 65) {  // hover bar
-    const bool light = p <= 62;
-    const int part = (p - 60) % 3;
+  for (const bool light : {true, false}) {  // the bar under a hovered line
+    const SpriteBar<ImageId::kCursors> bar = light ? sprite::kHoverBarLight : sprite::kHoverBarDark;
+    if (s != bar.left && s != bar.middle && s != bar.right) continue;
     SetColor(cr, light ? Hex(0xE8C25A) : Hex(0x9A7A30), 0.9);
-    cairo_rectangle(cr, part == 0 ? 2 : 0, 12, part == 1 ? 15 : 13, 3);
+    cairo_rectangle(cr, s == bar.left ? 2 : 0, 12, s == bar.middle ? 15 : 13, 3);
     cairo_fill(cr);
     return;
   }
-  if (p >= 94 && p <= 109) {  // anti-aircraft fire: tracers from the neighbour's side
-    static const int kDir[] = {5, 3, 7, 1, 8, 6, 0, 2};  // pattern 94 + i comes from neighbour
-    const int n = kDir[(p - 94) % 8];
+  for (const bool light : {true, false}) {  // anti-aircraft fire: tracers from the neighbour's side
+    const SpriteRun<ImageId::kCursors> fire =
+        light ? sprite::kAntiAircraftFireLight : sprite::kAntiAircraftFireDark;
+    if (!fire.Holds(s)) continue;
+    const int n = sprite::kAntiAircraftNeighbours[static_cast<std::size_t>(fire.IndexOf(s))];
     const double dx = n / 3 - 1, dy = n % 3 - 1;
-    SetColor(cr, p >= 102 ? Hex(0xFFE060) : Hex(0xFF8020));
+    SetColor(cr, light ? Hex(0xFFE060) : Hex(0xFF8020));
     cairo_set_line_width(cr, 1.5);
     for (int i = -1; i <= 1; ++i) {
       cairo_move_to(cr, 7.5 + dx * 7 - i * dy * 3, 7.5 + dy * 7 + i * dx * 3);
@@ -442,7 +474,11 @@ void PaintCursors(cairo_t* cr, int p) {
   }
 }
 
-void PaintTable4(cairo_t* cr, int p) {
+void PaintTable4(cairo_t* cr, sprite::MapMark m) {
+  using sprite::kAirFifthMark, sprite::kAirStrikeTarget, sprite::kArtilleryTarget,
+      sprite::kAssaultTarget, sprite::kCellFrame, sprite::kEmptyCellFrame, sprite::kEnemyAirTarget,
+      sprite::kNewGameLabel, sprite::kOwnAirCell, sprite::kOwnCell, sprite::kTileButtonFlash;
+  const int p = m.pattern;
   auto frame = [&](Rgb c, double width) {
     SetColor(cr, c);
     cairo_set_line_width(cr, width);
@@ -450,32 +486,34 @@ void PaintTable4(cairo_t* cr, int p) {
     cairo_stroke(cr);
   };
   switch (p) {
-    case 0:  // the merge keys' ground: the white key letters go over the cell's own symbol
+    case sprite::kMergeKeysGround
+        .pattern:  // the merge keys' ground: the white key letters go over the cell's own symbol
       Rect(cr, 2, 2, 56, 56, kCard);
       frame(Hex(0xFFFFFF), 3);
       return;
-    case 1:
+    case kOwnCell.dark.pattern:
       frame(Hex(0x80C0FF), 2);
       return;
-    case 24:
+    case kOwnCell.light.pattern:
       frame(Hex(0xFFFFFF), 3);
       return;
-    case 10:
+    case kCellFrame.light.pattern:
       frame(Hex(0xFFE060), 3);
       return;
-    case 16:
+    case kCellFrame.dark.pattern:
       frame(Hex(0xA08020), 3);
       return;
-    case 11:
+    case kEmptyCellFrame.light.pattern:
       frame(Hex(0xE0E0E0), 1);
       return;
-    case 17:
+    case kEmptyCellFrame.dark.pattern:
       frame(Hex(0x909090), 1);
       return;
-    case 12:
-    case 13: {  // Start's label across two tiles: words and an arrow towards it, set on the
-                // window itself, so that nothing but Start looks like a button
-      cairo_translate(cr, p == 12 ? 0 : -60, 0);
+    case kNewGameLabel.left.pattern:
+    case kNewGameLabel.right
+        .pattern: {  // Start's label across two tiles: words and an arrow towards it, set on the
+                     // window itself, so that nothing but Start looks like a button
+      cairo_translate(cr, m == kNewGameLabel.left ? 0 : -60, 0);
       cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
       cairo_set_font_size(cr, 14);
       cairo_text_extents_t e;
@@ -493,40 +531,46 @@ void PaintTable4(cairo_t* cr, int p) {
       cairo_fill(cr);
       return;
     }
-    case 14:
-    case 21:
-      frame(p == 14 ? Hex(0xFF9020) : Hex(0xA05010), 2);
-      SetColor(cr, p == 14 ? Hex(0xFF9020) : Hex(0xA05010));
+    case kArtilleryTarget.light.pattern:
+    case kArtilleryTarget.dark.pattern: {
+      const Rgb c = m == kArtilleryTarget.light ? Hex(0xFF9020) : Hex(0xA05010);
+      frame(c, 2);
+      SetColor(cr, c);
       cairo_arc(cr, 30, 30, 12, 0, 2 * kPi);
       cairo_move_to(cr, 30, 12), cairo_line_to(cr, 30, 48);
       cairo_move_to(cr, 12, 30), cairo_line_to(cr, 48, 30);
       cairo_stroke(cr);
       return;
-    case 15:
-    case 22:
-      frame(p == 15 ? Hex(0xFF3020) : Hex(0x901810), 3);
-      SetColor(cr, p == 15 ? Hex(0xFF3020) : Hex(0x901810));
+    }
+    case kAssaultTarget.light.pattern:
+    case kAssaultTarget.dark.pattern: {
+      const Rgb c = m == kAssaultTarget.light ? Hex(0xFF3020) : Hex(0x901810);
+      frame(c, 3);
+      SetColor(cr, c);
       cairo_set_line_width(cr, 4);
       cairo_move_to(cr, 16, 16), cairo_line_to(cr, 44, 44);
       cairo_move_to(cr, 44, 16), cairo_line_to(cr, 16, 44);
       cairo_stroke(cr);
       return;
-    case 20:  // shade: a stipple so the terrain shows through
+    }
+    case sprite::kShade.pattern:  // shade: a stipple so the terrain shows through
       SetColor(cr, Hex(0x101010));
       for (int y = 0; y < 60; ++y)
         for (int x = (y & 1); x < 60; x += 2) cairo_rectangle(cr, x, y, 1, 1);
       cairo_fill(cr);
       return;
-    case 23:
+    case sprite::kMoveTarget.pattern:
       frame(Hex(0x60E060), 2);
       return;
-    case 2:  // the selected air regiment's own cell
-    case 9:
-      frame(p == 9 ? Hex(0xB0E0FF) : Hex(0x5090D0), p == 9 ? 3 : 2);
+    case kOwnAirCell.dark.pattern:  // the selected air regiment's own cell
+    case kOwnAirCell.light.pattern: {
+      const bool light = m == kOwnAirCell.light;
+      frame(light ? Hex(0xB0E0FF) : Hex(0x5090D0), light ? 3 : 2);
       return;
-    case 3:  // an air-strike target: a falling bomb
-    case 6: {
-      const Rgb c = p == 3 ? Hex(0xFF6040) : Hex(0xA03020);
+    }
+    case kAirStrikeTarget.light.pattern:  // a falling bomb
+    case kAirStrikeTarget.dark.pattern: {
+      const Rgb c = m == kAirStrikeTarget.light ? Hex(0xFF6040) : Hex(0xA03020);
       frame(c, 2);
       SetColor(cr, c);
       cairo_arc(cr, 30, 34, 8, 0, 2 * kPi);
@@ -536,9 +580,9 @@ void PaintTable4(cairo_t* cr, int p) {
       cairo_fill(cr);
       return;
     }
-    case 4:  // an enemy air regiment in reach: a gun sight over a wing
-    case 7: {
-      const Rgb c = p == 4 ? Hex(0xF060F0) : Hex(0x902090);
+    case kEnemyAirTarget.light.pattern:  // a gun sight over a wing
+    case kEnemyAirTarget.dark.pattern: {
+      const Rgb c = m == kEnemyAirTarget.light ? Hex(0xF060F0) : Hex(0x902090);
       frame(c, 2);
       SetColor(cr, c);
       cairo_set_line_width(cr, 3);
@@ -550,9 +594,9 @@ void PaintTable4(cairo_t* cr, int p) {
       cairo_stroke(cr);
       return;
     }
-    case 5:  // the air grid's fifth mark: a dashed frame
-    case 8: {
-      SetColor(cr, p == 5 ? Hex(0x80F0F0) : Hex(0x408080));
+    case kAirFifthMark.light.pattern:  // a dashed frame
+    case kAirFifthMark.dark.pattern: {
+      SetColor(cr, m == kAirFifthMark.light ? Hex(0x80F0F0) : Hex(0x408080));
       cairo_set_line_width(cr, 2);
       const double dash[] = {6, 4};
       cairo_set_dash(cr, dash, 2, 0);
@@ -561,13 +605,13 @@ void PaintTable4(cairo_t* cr, int p) {
       cairo_set_dash(cr, nullptr, 0, 0);
       return;
     }
-    case 30:
-    case 31:
-      frame(p == 30 ? Hex(0xFFE060) : Hex(0xA08020), 4);
+    case kTileButtonFlash.light.pattern:
+    case kTileButtonFlash.dark.pattern:
+      frame(m == kTileButtonFlash.light ? Hex(0xFFE060) : Hex(0xA08020), 4);
       return;
   }
-  if (p >= 25 && p <= 29) {  // combat: a burst that grows into smoke
-    const int t = p - 25;
+  if (sprite::kCombatFire.Holds(m)) {  // a burst that grows into smoke
+    const int t = sprite::kCombatFire.IndexOf(m);
     Dice d{uint32_t(p)};
     for (int i = 0; i < 14 + 4 * t; ++i) {
       const double a = d.Range(0, 2 * kPi), r = d.Range(0, 6 + 5 * t);
@@ -576,6 +620,49 @@ void PaintTable4(cairo_t* cr, int p) {
       cairo_arc(cr, 30 + r * std::cos(a), 30 + r * std::sin(a), d.Range(3, 5 + t), 0, 2 * kPi);
       cairo_fill(cr);
     }
+  }
+}
+
+// A sidebar button's face: a word on a plate, pressed in where the button shows an open page, or
+// the view or layer it switched to.
+void PaintPictogram(cairo_t* cr, sprite::PictogramSprite s) {
+  static const char* kPageIcons[] = {"NEW", "STAFF", "ECO", "OPT", "DISK", "END", "?", "QUIT"};
+  const char* icon = nullptr;
+  bool pressed = false;
+  if (s == sprite::kZoomBattlefieldButton) icon = "MAP";
+  if (s == sprite::kLayerArmyButton) icon = "ARMY";
+  if (s == sprite::kZoomMap1Button) icon = "MAP1", pressed = true;
+  if (s == sprite::kLayerAirButton) icon = "AIR", pressed = true;
+  if (s == sprite::kZoomMap2Button) icon = "MAP2", pressed = true;
+  if (sprite::kPageButtons.Holds(s)) icon = kPageIcons[sprite::kPageButtons.IndexOf(s)];
+  if (sprite::kOpenPageButtons.Holds(s)) {
+    icon = kPageIcons[sprite::kOpenPageButtons.IndexOf(s)], pressed = true;
+  }
+  if (icon != nullptr) {
+    Plate(cr, 0, 0, 40, 40, pressed ? Hex(0xB8A26A) : Hex(0x7E8A6A), !pressed);
+    Label(cr, icon, 20, 20, std::string(icon).size() > 3 ? 9 : 11, kInk);
+  } else if (s == sprite::kDisabledButton) {
+    Plate(cr, 0, 0, 40, 40, Hex(0x4A4A46), false);
+  } else if (s == sprite::kSovietSideOnMove || s == sprite::kGermanSideOnMove) {
+    const bool soviet = s == sprite::kSovietSideOnMove;
+    Plate(cr, 0, 0, 40, 40, soviet ? Hex(0xB02A20) : Hex(0x6A6E62));
+    Label(cr, soviet ? "SU" : "DE", 20, 20, 14, kWhite);
+  } else if (s == sprite::kButtonFrame.light || s == sprite::kButtonFrame.dark) {
+    // A frame over the button, its face left to show.
+    SetColor(cr, s == sprite::kButtonFrame.light ? Hex(0xFFE060) : Hex(0xA08020));
+    cairo_set_line_width(cr, 3);
+    cairo_rectangle(cr, 1.5, 1.5, 37, 37);
+    cairo_stroke(cr);
+  }
+  for (const bool light : {true, false}) {  // the frame's halves over an 80 x 40 page button
+    const SpriteHalves<ImageId::kPictogram> halves =
+        light ? sprite::kPageButtonFrameLight : sprite::kPageButtonFrameDark;
+    if (s != halves.left && s != halves.right) continue;
+    cairo_translate(cr, s == halves.left ? 0 : -40, 0);
+    SetColor(cr, light ? Hex(0xFFE060) : Hex(0xA08020));
+    cairo_set_line_width(cr, 3);
+    cairo_rectangle(cr, 1.5, 1.5, 77, 37);
+    cairo_stroke(cr);
   }
 }
 
@@ -615,69 +702,53 @@ void Label(cairo_t* cr, const char* text, double cx, double cy, double size, Rgb
   cairo_show_text(cr, text);
 }
 
-void PaintUi(cairo_t* cr, const ArtItem& item, int p) {
-  const std::string& n = item.name;
-  if (n == "Table1") {  // bottom panel: the status lines' well, and the Quit button's socket
-    Plate(cr, 0, 0, 800, 60, kSteel);
-    Plate(cr, 8, 8, 704, 44, Hex(0x26291F), false);
-    Plate(cr, 737, 1, 46, 46, Hex(0x2E3128), false);  // the sidebar's eleventh, at (740, 544)
-  } else if (n == "Table2") {  // sidebar: date box and the first ten button sockets
-    Plate(cr, 0, 0, 80, 540, kSteel);
-    Plate(cr, 6, 6, 68, 42, Hex(0x26291F), false);
-    for (int i = 0; i < 10; ++i) Plate(cr, 17, 51 + 49 * i, 46, 46, Hex(0x2E3128), false);
-  } else if (n == "Pictogram") {
-    static const char* kIcons[] = {"MAP", "ARMY", "NEW", "STAFF", "ECO",
-                                   "OPT", "DISK", "END", "?",     "QUIT"};
-    if (p <= 19) {
-      const bool pressed = p >= 10;
-      int k = p % 10;
-      const char* icon = kIcons[k];
-      if (p == 10) icon = "MAP1";
-      if (p == 11) icon = "AIR";
-      Plate(cr, 0, 0, 40, 40, pressed ? Hex(0xB8A26A) : Hex(0x7E8A6A), !pressed);
-      Label(cr, icon, 20, 20, std::string(icon).size() > 3 ? 9 : 11, kInk);
-    } else if (p == 20) {
-      Plate(cr, 0, 0, 40, 40, Hex(0x4A4A46), false);
-    } else if (p == 21 || p == 22) {
-      Plate(cr, 0, 0, 40, 40, p == 21 ? Hex(0xB02A20) : Hex(0x6A6E62));
-      Label(cr, p == 21 ? "SU" : "DE", 20, 20, 14, kWhite);
-    } else if (p == 23 || p == 24) {  // a frame over the button, its face left to show
-      SetColor(cr, p == 23 ? Hex(0xFFE060) : Hex(0xA08020));
-      cairo_set_line_width(cr, 3);
-      cairo_rectangle(cr, 1.5, 1.5, 37, 37);
-      cairo_stroke(cr);
-    } else if (p >= 25 && p <= 28) {  // frame halves of an 80 x 40 page button
-      const bool light = p <= 26, left = p % 2 == 1;
-      cairo_translate(cr, left ? 0 : -40, 0);
-      SetColor(cr, light ? Hex(0xFFE060) : Hex(0xA08020));
-      cairo_set_line_width(cr, 3);
-      cairo_rectangle(cr, 1.5, 1.5, 77, 37);
-      cairo_stroke(cr);
-    } else if (p == 29) {
-      Plate(cr, 0, 0, 40, 40, Hex(0xB8A26A), false);
-      Label(cr, "MAP2", 20, 20, 9, kInk);
+void PaintUi(cairo_t* cr, ImageId image, int p) {
+  switch (image) {
+    case ImageId::kTable1:  // bottom panel: the status lines' well, and the Quit button's socket
+      Plate(cr, 0, 0, 800, 60, kSteel);
+      Plate(cr, 8, 8, 704, 44, Hex(0x26291F), false);
+      Plate(cr, 737, 1, 46, 46, Hex(0x2E3128), false);  // the sidebar's eleventh, at (740, 544)
+      break;
+    case ImageId::kTable2:  // sidebar: date box and the first ten button sockets
+      Plate(cr, 0, 0, 80, 540, kSteel);
+      Plate(cr, 6, 6, 68, 42, Hex(0x26291F), false);
+      for (int i = 0; i < 10; ++i) Plate(cr, 17, 51 + 49 * i, 46, 46, Hex(0x2E3128), false);
+      break;
+    case ImageId::kPictogram:
+      PaintPictogram(cr, {p});
+      break;
+    case ImageId::kCursors:
+      PaintCursors(cr, {p});
+      break;
+    case ImageId::kTable3:
+      PaintTable3(cr, {p});
+      break;
+    case ImageId::kTable4:
+      PaintTable4(cr, {p});
+      break;
+    case ImageId::kTable5:
+      PaintQuitPicture(cr, sprite::kQuitPicture.IndexOf({p}));
+      break;
+    case ImageId::kFinal: {
+      const int tile = sprite::kFinalPictures.IndexOf({p});
+      PaintFinalPicture(cr, tile / sprite::kFinalPictureTiles, tile % sprite::kFinalPictureTiles);
+      break;
     }
-  } else if (n == "Cursors") {
-    PaintCursors(cr, p);
-  } else if (n == "Table3") {
-    PaintTable3(cr, p);
-  } else if (n == "Table4") {
-    PaintTable4(cr, p);
-  } else if (n == "Table5") {
-    PaintQuitPicture(cr, p);
-  } else if (n == "Final") {
-    PaintFinalPicture(cr, p / 12, p % 12);
-  } else if (n == "Config") {
-    PaintConfigPicture(cr);
-  } else if (n == "special") {  // slot frame
-    SetColor(cr, Hex(0x8A7E5E));
-    cairo_set_line_width(cr, 3);
-    cairo_rectangle(cr, 1.5, 1.5, 97, 37);
-    cairo_stroke(cr);
-    SetColor(cr, Hex(0x2A261C));
-    cairo_set_line_width(cr, 1);
-    cairo_rectangle(cr, 3.5, 3.5, 93, 33);
-    cairo_stroke(cr);
+    case ImageId::kConfig:
+      PaintConfigPicture(cr);
+      break;
+    case ImageId::kSpecial:  // the frame of a picture slot
+      SetColor(cr, Hex(0x8A7E5E));
+      cairo_set_line_width(cr, 3);
+      cairo_rectangle(cr, 1.5, 1.5, 97, 37);
+      cairo_stroke(cr);
+      SetColor(cr, Hex(0x2A261C));
+      cairo_set_line_width(cr, 1);
+      cairo_rectangle(cr, 3.5, 3.5, 93, 33);
+      cairo_stroke(cr);
+      break;
+    default:
+      break;
   }
 }
 

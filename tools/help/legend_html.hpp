@@ -7,6 +7,7 @@
 
 #include "platform/status.hpp"
 #include "tools/help/legend_choice.hpp"
+#include "world/sprite_ids.hpp"
 
 namespace gm::guide {
 
@@ -21,20 +22,23 @@ std::string SettlementFlagPicture(int nation);
 std::string OrdersPicture(int ordersLeft);
 std::string TerrainPicture(const TerrainExample& terrain);
 
-// The marks a selected formation's reach shows: its Table4 pattern (light phase), whether it
-// stands over an enemy formation, its picture and what it means.
+// The marks a selected formation's reach shows (the light phase of those that blink), whether
+// it stands over an enemy formation, its picture and what it means.
 struct ReachMark {
-  int pattern;
+  sprite::MapMark mark;
   bool overEnemy;
   std::string_view file;
   std::string_view meaning;
 };
 inline constexpr ReachMark kReachMarks[] = {
-    {24, false, "reach-own.png", "the selected formation"},
-    {23, false, "reach-move.png", "it can move there (or drop there, for airborne troops)"},
-    {15, true, "reach-assault.png", "an enemy next to it that it can assault"},
-    {14, true, "reach-fire.png", "an enemy two cells away that its artillery can fire on"},
-    {20, false, "reach-none.png", "out of its reach this turn"},
+    {sprite::kOwnCell.light, false, "reach-own.png", "the selected formation"},
+    {sprite::kMoveTarget, false, "reach-move.png",
+     "it can move there (or drop there, for airborne troops)"},
+    {sprite::kAssaultTarget.light, true, "reach-assault.png",
+     "an enemy next to it that it can assault"},
+    {sprite::kArtilleryTarget.light, true, "reach-fire.png",
+     "an enemy two cells away that its artillery can fire on"},
+    {sprite::kShade, false, "reach-none.png", "out of its reach this turn"},
 };
 
 // The legend's tables.

@@ -17,9 +17,6 @@ using namespace gm::guide;
 constexpr int kCell = 60;
 constexpr int kMark = 15;
 constexpr int kPlainTile = 50;
-constexpr int kNationMarkBase = 25;  // Cursors 25 + nation
-constexpr int kFlagBase = 35;        // Cursors 35 + 2n and 36 + 2n: a settlement's flag halves
-constexpr int kOrdersMarkBase = 12;  // Cursors 12 - orders left
 
 class Writer {
  public:
@@ -64,18 +61,18 @@ void WriteMarks(Writer& out) {
   for (int n = 1; n <= 8; ++n) {
     LegendCanvas mark = out.Canvas(kMark, kMark);
     mark.DrawTile(kPlainTile, 0, -kCell + kMark);
-    mark.Draw("Cursors", kNationMarkBase + n, 0, 0);
+    mark.Draw(sprite::NationMark(n), 0, 0);
     out.Write(mark, NationMarkPicture(n));
     LegendCanvas flag = out.Canvas(2 * kMark, kMark);
     flag.DrawTile(kPlainTile, 0, -kCell + kMark);
-    flag.Draw("Cursors", kFlagBase + 2 * n, 0, 0);
-    flag.Draw("Cursors", kFlagBase + 2 * n + 1, kMark, 0);
+    flag.Draw(sprite::SettlementFlag(n, true).left, 0, 0);
+    flag.Draw(sprite::SettlementFlag(n, true).right, kMark, 0);
     out.Write(flag, SettlementFlagPicture(n));
   }
   for (int left = 0; left <= 2; ++left) {
     LegendCanvas c = out.Canvas(kMark, kMark);
     c.DrawTile(kPlainTile, -kCell + kMark, -kCell + kMark);
-    c.Draw("Cursors", kOrdersMarkBase - left, 0, 0);
+    c.Draw(sprite::OrdersLeftMark(left), 0, 0);
     out.Write(c, OrdersPicture(left));
   }
 }
@@ -90,10 +87,10 @@ void WriteReachMarks(Writer& out) {
   for (const ReachMark& m : kReachMarks) {
     LegendCanvas c = out.Canvas(kCell, kCell);
     c.DrawTile(kPlainTile, 0, 0);
-    const bool own = m.pattern == kReachMarks[0].pattern;
+    const bool own = m.mark == kReachMarks[0].mark;
     const int under = m.overEnemy ? infantry.sovietType : own ? infantry.germanType : 0;
     if (under != 0) DrawFormationCell(c, under, true);
-    c.Draw("Table4", m.pattern, 0, 0);
+    c.Draw(m.mark, 0, 0);
     out.Write(c, std::string(m.file));
   }
 }

@@ -11,12 +11,9 @@ namespace gm::guide {
 
 namespace {
 
-constexpr int kTilesPerImage = 25;
 constexpr int kPlainTile = 50;
 constexpr int kCell = 60;
 constexpr int kMarkSize = 15;
-constexpr int kOrdersMarkFull = 10;  // Cursors 10..12: two, one and no orders left
-constexpr int kNationMarkBase = 25;  // Cursors 25 + nation
 constexpr int kAirBranch = 2;
 
 // The game's display format: 16-bit surfaces.
@@ -29,14 +26,14 @@ LegendCanvas::LegendCanvas(const TPictureCollection& images, int width, int heig
   surface_.SetSize(width, height);
 }
 
-void LegendCanvas::Draw(std::string_view name, int pattern, int x, int y) {
-  const int i = images_.IndexOf(name);
+void LegendCanvas::Draw(SpriteId sprite, int x, int y) {
+  const int i = images_.IndexOf(ImageOf(sprite.image).name);
   if (i < 0) return;
-  images_.Items(i).Draw(surface_, x, y, pattern);
+  images_.Items(i).Draw(surface_, x, y, sprite.pattern);
 }
 
 void LegendCanvas::DrawTile(int tile, int x, int y) {
-  Draw(TerrainItemName(tile), TerrainPattern(tile), x, y);
+  Draw(sprite::TerrainTile(tile), x, y);
 }
 
 std::vector<std::uint8_t> LegendCanvas::Rgb() const {
@@ -63,24 +60,18 @@ Status LegendImages::Load(const std::filesystem::path& archive) {
   return Status::Ok();
 }
 
-std::string TerrainItemName(int tile) {
-  const int item = tile / kTilesPerImage + 1;
-  return std::string("Terrain") + (item < 10 ? "0" : "") + std::to_string(item);
-}
-
-int TerrainPattern(int tile) {
-  return tile % kTilesPerImage;
-}
-
 void DrawFormationCell(LegendCanvas& canvas, int type, bool ordersLeft) {
   const TFormationType& t = FormationTypes[static_cast<std::size_t>(type)];
   canvas.DrawTile(kPlainTile, 0, 0);
-  canvas.Draw(ordersLeft ? "Units" : "Units2", type - 1, 0, 0);
+  if (ordersLeft) {
+    canvas.Draw(sprite::UnitSymbol(type), 0, 0);
+  } else {
+    canvas.Draw(sprite::SpentUnitSymbol(type), 0, 0);
+  }
   // Air regiments carry their marks higher, as on the air layer.
   const int markY = t.Branch == kAirBranch ? kMarkSize : kCell - kMarkSize;
-  canvas.Draw("Cursors", ordersLeft ? kOrdersMarkFull : kOrdersMarkFull + 2, kCell - kMarkSize,
-              markY);
-  canvas.Draw("Cursors", kNationMarkBase + t.Nation, 0, markY);
+  canvas.Draw(sprite::OrdersLeftMark(ordersLeft ? 2 : 0), kCell - kMarkSize, markY);
+  canvas.Draw(sprite::NationMark(t.Nation), 0, markY);
 }
 
 Status WritePicture(const LegendCanvas& canvas, const std::filesystem::path& file) {

@@ -11,6 +11,7 @@
 #include "media/picture_collection.hpp"
 #include "media/surface.hpp"
 #include "platform/status.hpp"
+#include "world/sprite_ids.hpp"
 
 namespace gm::guide {
 
@@ -19,9 +20,8 @@ class LegendCanvas {
  public:
   LegendCanvas(const TPictureCollection& images, int width, int height);
 
-  // Pattern `pattern` of the image `name` at (x, y), with its colour key; a missing image or
-  // pattern draws nothing.
-  void Draw(std::string_view name, int pattern, int x, int y);
+  // The picture at (x, y), with its colour key; a missing image or pattern draws nothing.
+  void Draw(SpriteId sprite, int x, int y);
   // Terrain tile 0..674 at (x, y).
   void DrawTile(int tile, int x, int y);
   // The RGB bytes, rows top to bottom.
@@ -44,10 +44,6 @@ class LegendImages {
  private:
   TPictureCollection images_;
 };
-
-// The image item that holds terrain tile t ("Terrain01" ..), and the tile's pattern in it.
-std::string TerrainItemName(int tile);
-int TerrainPattern(int tile);
 
 // What a formation of the type looks like in a cell of plain ground with two orders left (or
 // none, dimmed): its symbol, its nation's mark and its orders-left mark.

@@ -46,59 +46,64 @@ void DrawUnits(UiContext& ctx, const TMapCell& cell, std::int32_t px, std::int32
   const TFormation* air = UsedFormation(w, cell.AirFormation);
   const auto groundPicture = [&](const TFormation& f) {
     if (f.OrdersLeft == 0) {
-      DrawImage(ctx, "Units2", f.FormationType - 1, px, py);
+      DrawImage(ctx, sprite::SpentUnitSymbol(f.FormationType), px, py);
     } else if (f.OrdersLeft <= 2) {
-      DrawImage(ctx, "Units", f.FormationType - 1, px, py);
+      DrawImage(ctx, sprite::UnitSymbol(f.FormationType), px, py);
     }
   };
   if (w.ScreenFlags[kFlagLayer] == kLayerArmy) {
-    if (air != nullptr) DrawImage(ctx, "Units", air->FormationType - 1, px, py);
+    if (air != nullptr) DrawImage(ctx, sprite::UnitSymbol(air->FormationType), px, py);
     if (ground != nullptr && ground->OrdersLeft <= 2) {
       groundPicture(*ground);
-      DrawImage(ctx, "Cursors", 12 - ground->OrdersLeft, px + 45, py + 45);
-      DrawImage(ctx, "Cursors", 25 + NationOf(*ground), px, py + 45);
+      DrawImage(ctx, sprite::OrdersLeftMark(ground->OrdersLeft), px + 45, py + 45);
+      DrawImage(ctx, sprite::NationMark(NationOf(*ground)), px, py + 45);
     }
   } else if (w.ScreenFlags[kFlagLayer] == kLayerAir) {
     if (ground != nullptr) groundPicture(*ground);
     if (air != nullptr) {
-      DrawImage(ctx, "Units", air->FormationType - 1, px, py);
-      DrawImage(ctx, "Cursors", 12 - air->OrdersLeft, px + 45, py + 15);
-      DrawImage(ctx, "Cursors", 25 + NationOf(*air), px, py + 15);
+      DrawImage(ctx, sprite::UnitSymbol(air->FormationType), px, py);
+      DrawImage(ctx, sprite::OrdersLeftMark(air->OrdersLeft), px + 45, py + 15);
+      DrawImage(ctx, sprite::NationMark(NationOf(*air)), px, py + 15);
     }
   }
 }
 
-// Table4 patterns of the army reach marks, by code, for blink phases 0 and 1.
-std::int32_t GroundReachPattern(std::int32_t code, std::uint8_t phase) {
+// A mark that blinks: dark in phase 0, light in phase 1.
+sprite::MapMark InPhase(const SpriteBlink<ImageId::kTable4>& mark, std::uint8_t phase) {
+  return phase == 0 ? mark.dark : mark.light;
+}
+
+// The army reach marks by code.
+sprite::MapMark GroundReachMark(std::int32_t code, std::uint8_t phase) {
   switch (code) {
     case kReachMove:
     case kReachDrop:
-      return 23;
+      return sprite::kMoveTarget;
     case kReachFire:
-      return phase == 0 ? 21 : 14;
+      return InPhase(sprite::kArtilleryTarget, phase);
     case kReachAssault:
-      return phase == 0 ? 22 : 15;
+      return InPhase(sprite::kAssaultTarget, phase);
     case kReachOwnCell:
-      return phase == 0 ? 1 : 24;
+      return InPhase(sprite::kOwnCell, phase);
     default:
-      return 20;
+      return sprite::kShade;
   }
 }
 
-std::int32_t AirReachPattern(std::int32_t code, std::uint8_t phase) {
+sprite::MapMark AirReachMark(std::int32_t code, std::uint8_t phase) {
   switch (code) {
-    case 1:
-      return 23;
-    case 2:
-      return phase == 0 ? 6 : 3;
-    case 3:
-      return phase == 0 ? 7 : 4;
-    case 5:
-      return phase == 0 ? 8 : 5;
-    case 4:
-      return phase == 0 ? 2 : 9;
+    case kAirRebase:
+      return sprite::kMoveTarget;
+    case kAirStrike:
+      return InPhase(sprite::kAirStrikeTarget, phase);
+    case kAirEnemyAir:
+      return InPhase(sprite::kEnemyAirTarget, phase);
+    case 5:  // no grid holds it today
+      return InPhase(sprite::kAirFifthMark, phase);
+    case kAirOwnCell:
+      return InPhase(sprite::kOwnAirCell, phase);
     default:
-      return 20;
+      return sprite::kShade;
   }
 }
 
@@ -106,7 +111,7 @@ std::int32_t AirReachPattern(std::int32_t code, std::uint8_t phase) {
 // and the merge of the first one whose key is held, in the order of the merge directions.
 void MergeKeysOnOwnCell(UiContext& ctx, std::int32_t px, std::int32_t py) {
   World& w = ctx.w;
-  DrawImage(ctx, "Table4", 0, px, py);
+  DrawImage(ctx, sprite::kMergeKeysGround, px, py);
   for (int k = 0; k < 9; ++k) {
     if (k == kKeyS || w.NeighbourFlags[static_cast<std::size_t>(k)] != 1) continue;
     const MergeKey& key = kMergeKeys[static_cast<std::size_t>(k)];
@@ -128,7 +133,7 @@ void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::
   if (w.ScreenFlags[kFlagLayer] == kLayerArmy) {
     if (dx <= -kGroundGridCentre || dx >= kGroundGridCentre || dy <= -kGroundGridCentre ||
         dy >= kGroundGridCentre) {
-      DrawImage(ctx, "Table4", 20, px, py);
+      DrawImage(ctx, sprite::kShade, px, py);
       return;
     }
     const std::int32_t g = w.GroundReachGrid(kGroundGridCentre - dy, kGroundGridCentre - dx);
@@ -136,19 +141,19 @@ void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::
       if (!computer && KeyHeld(ctx, kKeyS)) {
         MergeKeysOnOwnCell(ctx, px, py);
       } else if (!computer) {
-        DrawImage(ctx, "Table4", GroundReachPattern(g, phase), px, py);
+        DrawImage(ctx, GroundReachMark(g, phase), px, py);
       }
       return;
     }
-    DrawImage(ctx, "Table4", GroundReachPattern(g, phase), px, py);
+    DrawImage(ctx, GroundReachMark(g, phase), px, py);
   } else if (w.ScreenFlags[kFlagLayer] == kLayerAir) {
     if (dx <= -kAirGridCentre || dx >= kAirGridCentre || dy <= -kAirGridCentre ||
         dy >= kAirGridCentre) {
-      DrawImage(ctx, "Table4", 20, px, py);
+      DrawImage(ctx, sprite::kShade, px, py);
       return;
     }
     const std::int32_t g = w.AirReachGrid(kAirGridCentre - dy, kAirGridCentre - dx);
-    DrawImage(ctx, "Table4", AirReachPattern(g, phase), px, py);
+    DrawImage(ctx, AirReachMark(g, phase), px, py);
   }
 }
 
@@ -185,7 +190,7 @@ void ScrollAtEdges(UiContext& ctx, std::int32_t& originX, std::int32_t& originY,
 
 void DrawBattlefieldStage(UiContext& ctx) {
   World& w = ctx.w;
-  DrawImage(ctx, "Pictogram", 0, 740, 103);
+  DrawImage(ctx, sprite::kZoomBattlefieldButton, 740, 103);
   if (w.ScreenFlags[kFlagZoom] == kZoomBattlefield)
     ScrollAtEdges(ctx, w.ViewX, w.ViewY, kViewMaxX, kViewMaxY);
   for (int r = 0; r < kBattlefieldRows; ++r) {
@@ -194,16 +199,16 @@ void DrawBattlefieldStage(UiContext& ctx) {
       if (!OnMap(x, y)) continue;
       const TMapCell& cell = Cell(w, x, y);
       const std::int32_t px = kBattlefieldCellPixels * c, py = kBattlefieldCellPixels * r;
-      const std::string_view terrain = TerrainImageName(cell.Terrain);
-      if (!terrain.empty()) {
-        DrawImage(ctx, terrain, cell.Terrain % kTerrainPatternsPerImage, px, py);
+      if (cell.Terrain < kTerrainTileCount)
+        DrawImage(ctx, sprite::TerrainTile(cell.Terrain), px, py);
+      if (ctx.ui.ShowGrid == 1 && r > 0 && c > 0) {
+        DrawImage(ctx, sprite::kGridMark, px - 7, py - 7);
       }
-      if (ctx.ui.ShowGrid == 1 && r > 0 && c > 0) DrawImage(ctx, "Cursors", 36, px - 7, py - 7);
       if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
         const int n = Settlement(w, cell.Settlement).HolderNation;
-        const int first = ctx.ui.BlinkPhase == 0 ? 2 * n + 35 : 2 * n + 72;
-        DrawImage(ctx, "Cursors", first, px + 15, py + 45);
-        DrawImage(ctx, "Cursors", first + 1, px + 30, py + 45);
+        const auto flag = sprite::SettlementFlag(n, ctx.ui.BlinkPhase == 0);
+        DrawImage(ctx, flag.left, px + 15, py + 45);
+        DrawImage(ctx, flag.right, px + 30, py + 45);
       }
       DrawUnits(ctx, cell, px, py);
       if (w.Selection[0] == 1) DrawReachOverlay(ctx, x, y, px, py);

@@ -40,8 +40,8 @@ void DrawSelectedCellLines(UiContext& ctx) {
 
 void DrawPanels(UiContext& ctx) {
   const World& w = ctx.w;
-  DrawImage(ctx, "Table1", 0, 0, 540);
-  DrawImage(ctx, "Table2", 0, 720, 0);
+  DrawImage(ctx, sprite::kBottomPanel, 0, 540);
+  DrawImage(ctx, sprite::kSidebarPanel, 720, 0);
   if (w.ScreenFlags[kFlagZoom] == kZoomBattlefield) {
     if (w.Selection[0] == 1) {
       DrawSelectedCellLines(ctx);
@@ -52,7 +52,9 @@ void DrawPanels(UiContext& ctx) {
       }
     }
   }
-  DrawImage(ctx, "Pictogram", w.SideOnMove == kSovietSide ? 21 : 22, 740, 54);
+  DrawImage(ctx,
+            w.SideOnMove == kSovietSide ? sprite::kSovietSideOnMove : sprite::kGermanSideOnMove,
+            740, 54);
 }
 
 void RunComputerTurnDriver(UiContext& ctx) {

@@ -38,20 +38,20 @@ void DrawCellDetailLines(UiContext& ctx, int x, int y, std::int32_t left) {
       cell.Terrain < kTerrainTileCount ? &TerrainTiles[cell.Terrain] : nullptr;
   if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
     const TSettlement& s = Settlement(w, cell.Settlement);
-    DrawImage(ctx, "Cursors", 25 + s.OwnerNation, left + 250, 551);
-    DrawImage(ctx, "Cursors", 25 + s.HolderNation, left + 270, 551);
+    DrawImage(ctx, sprite::NationMark(s.OwnerNation), left + 250, 551);
+    DrawImage(ctx, sprite::NationMark(s.HolderNation), left + 270, 551);
     DrawGlyphText(ctx, "Eco " + std::to_string(s.Value), left + 290, 553, 2);
   }
   // The lines read the cell's words, so a record left free counts as no formation.
   if (const TFormation* f = UsedFormation(w, cell.GroundFormation)) {
-    DrawImage(ctx, "Cursors", 25 + NationOf(*f), left, 563);
+    DrawImage(ctx, sprite::NationMark(NationOf(*f)), left, 563);
     DrawGlyphText(ctx, FormationNameLine(*f), left + 16, 565, 1);
     if (tile != nullptr && KindOf(*f) >= 4 && KindOf(*f) <= 10) {
       DrawGlyphText(ctx, TerrainModifierText(*tile, KindOf(*f)), left + 240, 565, 1);
     }
   }
   if (const TFormation* f = UsedFormation(w, cell.AirFormation)) {
-    DrawImage(ctx, "Cursors", 25 + NationOf(*f), left, 576);
+    DrawImage(ctx, sprite::NationMark(NationOf(*f)), left, 576);
     DrawGlyphText(ctx, FormationNameLine(*f), left + 16, 577, 1);
     if (tile != nullptr && KindOf(*f) >= 21 && KindOf(*f) <= 24) {
       DrawGlyphText(ctx, TerrainModifierText(*tile, KindOf(*f)), left + 240, 577, 1);

@@ -63,15 +63,17 @@ int CursorEntry(const World& w) {
 
 void DrawListCursorBar(const UiContext& ctx) {
   const std::int32_t y = 135 + kEconomyRowPitch * ctx.w.Lists.EquipmentList.CursorRow;
-  for (int s = 0; s < kCursorSegments; ++s) DrawImage(ctx, "Cursors", 17, kListLeft + 15 * s, y);
+  for (int s = 0; s < kCursorSegments; ++s) {
+    DrawImage(ctx, sprite::kListCursorBar, kListLeft + 15 * s, y);
+  }
 }
 
 void DrawListArrows(const UiContext& ctx) {
   const auto& list = ctx.w.Lists.EquipmentList;
-  for (int s = 0; s < 4; ++s) {
+  for (int s = 0; s < sprite::kListArrowSegments; ++s) {
     const std::int32_t x = 90 + 15 * s;
-    if (list.UpEnabled == 1) DrawImage(ctx, "Cursors", 18 + s, x, 135);
-    if (list.DownEnabled == 1) DrawImage(ctx, "Cursors", 22 + s, x, 391);
+    if (list.UpEnabled == 1) DrawImage(ctx, sprite::kListUpArrow[s], x, 135);
+    if (list.DownEnabled == 1) DrawImage(ctx, sprite::kListDownArrow[s], x, 391);
   }
 }
 

@@ -8,6 +8,7 @@
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/tile_map.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/economy_totals.hpp"
 #include "world/tables/tables.hpp"
@@ -57,12 +58,8 @@ std::uint8_t RateOf(const World& w, int n, int m) {
 // The panels above and below the list, and what each nation earns against what its production
 // costs.
 void DrawEconomyBalance(const UiContext& ctx) {
-  DrawImage(ctx, "Table3", 0, 60, 12);
-  for (int i = 0; i < 8; ++i) DrawImage(ctx, "Table3", 1, 120 + 60 * i, 12);
-  DrawImage(ctx, "Table3", 2, 600, 12);
-  DrawImage(ctx, "Table3", 30, 60, 480);
-  for (int i = 0; i < 4; ++i) DrawImage(ctx, "Table3", 31, 120 + 60 * i, 480);
-  DrawImage(ctx, "Table3", 32, 360, 480);
+  DrawTileRow(ctx, FrameTop<10>(sprite::kInnerPanel), 60, 12);
+  DrawTileRow(ctx, BarRow<6>(sprite::kTextStrip), 60, 480);
   DrawGlyphText(ctx, EconomyTexts[kEconomyRealEconomic], kEconomyLabelX, 35, 1);
   DrawGlyphText(ctx, EconomyTexts[kEconomyRequiredEconomic], kEconomyLabelX, 50, 1);
   for (int n = 1; n <= 8; ++n) {
@@ -102,13 +99,6 @@ void DrawModelCard(const UiContext& ctx, const TEquipmentModel& e) {
   DrawLabelledNumber(ctx, UiLabels[kLabelMovement], e.Movement, 303, 517);
 }
 
-// "tech01" for models 1..100 up to "tech08" for 701..800.
-std::string_view PictureImage(int model) {
-  static constexpr std::array<std::string_view, 8> kNames = {
-      "tech01", "tech02", "tech03", "tech04", "tech05", "tech06", "tech07", "tech08"};
-  return kNames[static_cast<std::size_t>((model - 1) / 100)];
-}
-
 }  // namespace
 
 void DrawProductionPage(UiContext& ctx) {
@@ -119,10 +109,10 @@ void DrawProductionPage(UiContext& ctx) {
 
   const int m = EquipmentListModel(ctx.w, CursorEntry(ctx.w));
   if (m != 0) DrawModelCard(ctx, EquipmentModels[static_cast<std::size_t>(m)]);
-  DrawImage(ctx, "Table3", 30, 480, 420);
-  DrawImage(ctx, "Table3", 32, 540, 420);
-  if (m != 0) DrawTechImage(ctx, PictureImage(m), (m - 1) % 100, kPictureX, kPictureY);
-  DrawTechImage(ctx, "special", 0, kPictureX, kPictureY);
+  DrawImage(ctx, sprite::kTextStrip.left, 480, 420);
+  DrawImage(ctx, sprite::kTextStrip.right, 540, 420);
+  if (m != 0) DrawImage(ctx, sprite::EquipmentPicture(m), kPictureX, kPictureY);
+  DrawImage(ctx, sprite::kPictureSlotFrame, kPictureX, kPictureY);
 
   // The last line, the order marks' key, in the second font.
   DrawDescriptionLines(ctx, kEconomyProductionNote, 2);

@@ -10,6 +10,7 @@
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/tile_map.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
@@ -18,18 +19,21 @@ namespace {
 
 constexpr int kPageCount = 6;
 
-// Table3 patterns of the window, row by row over the map area.
-constexpr std::array<std::int32_t, 108> kEconomyTiles = {
-    20, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21, 22,  //
-    27, 30, 31, 31, 31, 31, 31, 31, 31, 31, 32, 23,  //
-    27, 60, 61, 61, 61, 61, 61, 61, 61, 61, 62, 23,  //
-    27, 67, 69, 69, 69, 69, 69, 69, 69, 69, 63, 23,  //
-    27, 67, 69, 69, 69, 69, 69, 69, 69, 69, 63, 23,  //
-    27, 67, 69, 69, 69, 69, 69, 69, 69, 69, 63, 23,  //
-    27, 64, 65, 65, 65, 65, 65, 65, 65, 65, 66, 23,  //
-    27, 50, 51, 52, 53, 54, 55, 29, 29, 29, 12, 40,  //
-    24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
-};
+// The window over the map area: the nation header's strip, the list's panel, the tabs and Close.
+constexpr PageTileRow kListMiddleRow = InWindow(FrameMiddle<10>(sprite::kListPanel));
+constexpr PageTileRow kTabRow = JoinTiles(
+    sprite::kWindow.left, sprite::kEconomyTabs[0], sprite::kEconomyTabs[1], sprite::kEconomyTabs[2],
+    sprite::kEconomyTabs[3], sprite::kEconomyTabs[4], sprite::kEconomyTabs[5],
+    SameRow<3>(sprite::kWindow.interior), sprite::kOkButton.left, sprite::kEconomyCloseRight);
+constexpr PageTiles kEconomyTiles = {kWindowTopRow,
+                                     InWindow(BarRow<10>(sprite::kTextStrip)),
+                                     InWindow(FrameTop<10>(sprite::kListPanel)),
+                                     kListMiddleRow,
+                                     kListMiddleRow,
+                                     kListMiddleRow,
+                                     InWindow(FrameBottom<10>(sprite::kListPanel)),
+                                     kTabRow,
+                                     kWindowBottomRow};
 
 constexpr HitRect kCloseButton{620, 430, 699, 469};
 
@@ -39,11 +43,11 @@ constexpr HitRect TabRect(int page) {
 
 // Each nation's flag, two 15-pixel halves that change with the blink.
 void DrawNationFlags(const UiContext& ctx) {
-  const std::int32_t first = ctx.ui.BlinkPhase == 1 ? 74 : 37;
+  const bool light = ctx.ui.BlinkPhase != 1;
   for (int n = 1; n <= 8; ++n) {
-    const std::int32_t pattern = first + 2 * (n - 1);
-    DrawImage(ctx, "Cursors", pattern, 187 + 60 * (n - 1), 75);
-    DrawImage(ctx, "Cursors", pattern + 1, 202 + 60 * (n - 1), 75);
+    const auto flag = sprite::SettlementFlag(n, light);
+    DrawImage(ctx, flag.left, 187 + 60 * (n - 1), 75);
+    DrawImage(ctx, flag.right, 202 + 60 * (n - 1), 75);
   }
 }
 
@@ -74,11 +78,15 @@ void DrawHoverHighlights(const UiContext& ctx) {
   const bool light = ctx.ui.BlinkPhase == 1;
   for (int p = 1; p <= kPageCount; ++p) {
     const HitRect tab = TabRect(p);
-    if (tab.Contains(mx, my)) DrawImage(ctx, "Pictogram", light ? 23 : 24, tab.left, tab.top);
+    if (tab.Contains(mx, my)) {
+      DrawImage(ctx, light ? sprite::kButtonFrame.light : sprite::kButtonFrame.dark, tab.left,
+                tab.top);
+    }
   }
   if (kCloseButton.Contains(mx, my)) {
-    DrawImage(ctx, "Pictogram", light ? 25 : 27, 620, 430);
-    DrawImage(ctx, "Pictogram", light ? 26 : 28, 660, 430);
+    const auto frame = light ? sprite::kPageButtonFrameLight : sprite::kPageButtonFrameDark;
+    DrawImage(ctx, frame.left, 620, 430);
+    DrawImage(ctx, frame.right, 660, 430);
   }
 }
 
@@ -107,11 +115,13 @@ void DrawDescriptionLines(const UiContext& ctx, int first, int count) {
 
 void DrawEconomyWindow(UiContext& ctx) {
   // The Economy button's open picture is the sidebar's own, drawn just before.
-  DrawTileMap(ctx, kEconomyTiles.data(), 12, 9);
+  DrawTileMap(ctx, kEconomyTiles);
   DrawGlyphText(ctx, EconomyTexts[kEconomyHeader], 122, 93, 2);
   DrawNationFlags(ctx);
   const int page = ctx.ui.EconomyPage;
-  if (page >= 1 && page <= kPageCount) DrawImage(ctx, "Table3", 89 + page, 60 * page, 420);
+  if (page >= 1 && page <= kPageCount) {
+    DrawImage(ctx, sprite::kChosenEconomyTabs[page - 1], 60 * page, 420);
+  }
   DrawPageBody(ctx);
   ScrollEquipmentList(ctx);
   DrawHoverHighlights(ctx);

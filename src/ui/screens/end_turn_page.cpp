@@ -26,6 +26,10 @@ constexpr std::int32_t kSwitchY = 330;
 constexpr std::int32_t kNoteY = 80;
 constexpr std::int32_t kNotePitch = 16;
 
+// The two sides' armour either side of the switch.
+constexpr int kGermanTankDivision = 62;
+constexpr int kSovietTankDivision = 2;
+
 // The computer plays on with the side's formations that still have orders left; its production
 // choice is skipped while AiCompletesTurn is 1, and the turn changes when it is done.
 void HandTurnToComputer(World& w) {
@@ -42,8 +46,8 @@ void DrawEndTurnPage(UiContext& ctx) {
   }
   DrawGlyphText(ctx, HintTexts[kHintAiCompletesSwitch], kTextX, kSwitchY, 3);
   for (const std::int32_t y : {180, 240}) {
-    DrawImage(ctx, "Units", 61, 180, y);
-    DrawImage(ctx, "Units", 1, 480, y);
+    DrawImage(ctx, sprite::UnitSymbol(kGermanTankDivision), 180, y);
+    DrawImage(ctx, sprite::UnitSymbol(kSovietTankDivision), 480, y);
   }
   DrawSwitch(ctx, kSwitchY, ctx.w.AiCompletesTurn);
   DrawButtonFlash(ctx, kLeftButton);

@@ -15,21 +15,16 @@ namespace {
 
 constexpr HitRect kExitButton{360, 490, 439, 529};
 
-constexpr std::array<std::int32_t, 100> kFinalTiles = [] {
-  std::array<std::int32_t, 100> t{};
-  const auto row = [&t](int r, std::int32_t first, std::int32_t middle, std::int32_t last) {
-    t[static_cast<std::size_t>(10 * r)] = first;
-    for (int c = 1; c < 9; ++c) t[static_cast<std::size_t>(10 * r + c)] = middle;
-    t[static_cast<std::size_t>(10 * r + 9)] = last;
-  };
-  row(0, 21, 21, 21);
-  row(1, 0, 1, 2);
-  for (int r = 2; r <= 6; ++r) row(r, 7, 9, 3);
-  row(7, 4, 5, 6);
-  row(8, 29, 29, 29);
-  t[84] = 12;
-  t[85] = 13;
-  row(9, 25, 25, 25);
+// The inner panel under the text and the picture, and Exit below it.
+constexpr ParadeTiles kFinalTiles = [] {
+  ParadeTiles t{};
+  t[0] = SameRow<10>(sprite::kWindow.top);
+  t[1] = FrameTop<10>(sprite::kInnerPanel);
+  for (int r = 2; r <= 6; ++r) t[r] = FrameMiddle<10>(sprite::kInnerPanel);
+  t[7] = FrameBottom<10>(sprite::kInnerPanel);
+  t[8] = JoinTiles(SameRow<4>(sprite::kWindow.interior), sprite::kOkButton.left,
+                   sprite::kOkButton.right, SameRow<4>(sprite::kWindow.interior));
+  t[9] = SameRow<10>(sprite::kWindow.bottom);
   return t;
 }();
 
@@ -51,17 +46,17 @@ constexpr std::array<std::array<std::string_view, 3>, 3> kOutcomeLines = {{
 void DrawFinalScreen(UiContext& ctx) {
   ctx.ui.BlinkPhase = 0;
   ctx.ui.CursorShape = kCursorArrow;
-  DrawParadeScreen(ctx, kFinalTiles.data());
+  DrawParadeScreen(ctx, kFinalTiles);
   const int result = ctx.w.WarResult;
   if (result < 1 || result > 3) return;
   const auto& lines = kOutcomeLines[static_cast<std::size_t>(result - 1)];
   for (int i = 0; i < 3; ++i) {
     DrawGlyphText(ctx, lines[static_cast<std::size_t>(i)], 132, 88 + 16 * i, 3);
   }
-  const std::int32_t first = 12 * (result - 1);
   for (int r = 0; r < 3; ++r) {
-    for (int c = 0; c < 4; ++c)
-      DrawImage(ctx, "Final", first + 4 * r + c, 280 + 60 * c, 210 + 60 * r);
+    for (int c = 0; c < 4; ++c) {
+      DrawImage(ctx, sprite::FinalPictureTile(result - 1, 4 * r + c), 280 + 60 * c, 210 + 60 * r);
+    }
   }
 }
 

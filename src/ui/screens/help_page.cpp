@@ -11,9 +11,13 @@ namespace gm {
 
 namespace {
 
-constexpr PageTileRow kTextTopRow = {27, 0, 1, 1, 1, 1, 1, 1, 2, 16, 17, 23};
-constexpr PageTileRow kTextMiddleRow = {27, 7, 9, 9, 9, 9, 9, 9, 3, 16, 17, 23};
-constexpr PageTileRow kTextBottomRow = {27, 4, 5, 5, 5, 5, 5, 5, 6, 16, 17, 23};
+// The text's panel on the left, a topic button on the right of each row.
+constexpr PageTileRow TextRow(const TileRow<8>& panel) {
+  return InWindow(JoinTiles(panel, sprite::kTopicButton.left, sprite::kTopicButton.right));
+}
+constexpr PageTileRow kTextTopRow = TextRow(FrameTop<8>(sprite::kInnerPanel));
+constexpr PageTileRow kTextMiddleRow = TextRow(FrameMiddle<8>(sprite::kInnerPanel));
+constexpr PageTileRow kTextBottomRow = TextRow(FrameBottom<8>(sprite::kInnerPanel));
 constexpr PageTiles kHelpTiles = {kWindowTopRow,  kTextTopRow,     kTextMiddleRow,
                                   kTextMiddleRow, kTextMiddleRow,  kTextMiddleRow,
                                   kTextBottomRow, kCloseButtonRow, kWindowBottomRow};

@@ -27,7 +27,7 @@ constexpr HitRect kMapArea{1, 1, 719, 539};
 void DrawFormationMark(UiContext& ctx, const TFormation& f, std::int32_t px, std::int32_t py) {
   const int n = NationOf(f);
   const bool lit = ctx.ui.BlinkPhase == 1 && f.OrdersLeft > 0;
-  DrawImage(ctx, "Cursors", lit ? 110 + n : 25 + n, px, py);
+  DrawImage(ctx, lit ? sprite::LitNationMark(n) : sprite::NationMark(n), px, py);
 }
 
 void DrawHoverLine(UiContext& ctx) {
@@ -47,8 +47,8 @@ void DrawHoverLine(UiContext& ctx) {
   if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
     const TSettlement& s = Settlement(w, cell.Settlement);
     line += SettlementName(s);
-    DrawImage(ctx, "Cursors", 25 + s.OwnerNation, 618, 551);
-    DrawImage(ctx, "Cursors", 25 + s.HolderNation, 638, 551);
+    DrawImage(ctx, sprite::NationMark(s.OwnerNation), 618, 551);
+    DrawImage(ctx, sprite::NationMark(s.HolderNation), 638, 551);
     DrawGlyphText(ctx, "Eco " + std::to_string(s.Value), 658, 553, 2);
   }
   DrawGlyphText(ctx, line, kHoverLinesX, 553, 2);
@@ -59,7 +59,7 @@ void DrawHoverLine(UiContext& ctx) {
 void DrawMap1Stage(UiContext& ctx) {
   World& w = ctx.w;
   if (w.ScreenFlags[kFlagZoom] != kZoomMap1) return;
-  DrawImage(ctx, "Pictogram", 10, 740, 103);
+  DrawImage(ctx, sprite::kZoomMap1Button, 740, 103);
   ScrollAtEdges(ctx, w.Map1X, w.Map1Y, kMap1MaxX, kMap1MaxY);
   TDirectDrawSurface& back = ctx.Back();
   const TDirectDrawSurface* atlas = ctx.pictures.Map1Surface;
@@ -70,8 +70,8 @@ void DrawMap1Stage(UiContext& ctx) {
         if (!OnMap(x, y)) continue;
         const std::int32_t t = Cell(w, x, y).Terrain;
         if (t >= kTerrainTileCount) continue;  // no tile, as on the Battlefield
-        const std::int32_t sx = kTile * (t % kTerrainPatternsPerImage);
-        const std::int32_t sy = kTile * (t / kTerrainPatternsPerImage);
+        const std::int32_t sx = kTile * (t % kTerrainTilesPerImage);
+        const std::int32_t sy = kTile * (t / kTerrainTilesPerImage);
         back.BltFast(kTile * c, kTile * r, TRect{sx, sy, sx + kTile, sy + kTile}, 0, *atlas);
       }
     }
@@ -85,9 +85,9 @@ void DrawMap1Stage(UiContext& ctx) {
       const std::int32_t px = kTile * c, py = kTile * r;
       if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
         const int h = Settlement(w, cell.Settlement).HolderNation;
-        const int first = ctx.ui.BlinkPhase == 0 ? 35 + 2 * h : 72 + 2 * h;
-        DrawImage(ctx, "Cursors", first, px + 2, py + 2);
-        DrawImage(ctx, "Cursors", first + 1, px + 17, py + 2);
+        const auto flag = sprite::SettlementFlag(h, ctx.ui.BlinkPhase == 0);
+        DrawImage(ctx, flag.left, px + 2, py + 2);
+        DrawImage(ctx, flag.right, px + 17, py + 2);
       }
       if (layer == 2) {
         if (const TFormation* f = UsedFormation(w, cell.GroundFormation)) {

@@ -28,7 +28,7 @@ void CentreBattlefieldOn(UiContext& ctx, std::int32_t col, std::int32_t row) {
 }
 
 void DrawMap2View(UiContext& ctx) {
-  DrawImage(ctx, "Pictogram", 29, 740, 103);
+  DrawImage(ctx, sprite::kZoomMap2Button, 740, 103);
   const TDirectDrawSurface* theatre = ctx.pictures.TheatreSurface;
   if (theatre == nullptr || !theatre->HasSurface()) return;
   ctx.Back().Draw(0, 0, TRect{0, 0, 720, 600}, *theatre, false);

@@ -51,7 +51,8 @@ void DrawUnitCard(UiContext& ctx, const TMapCell& cell) {
   ui.CardOffsetY = ui.MouseY < 300 ? 0 : -300;
   const std::int32_t cx = ui.MouseX + ui.CardOffsetX, cy = ui.MouseY + ui.CardOffsetY;
   for (int r = 0; r < 4; ++r) {
-    for (int c = 0; c < 6; ++c) DrawImage(ctx, "Table3", 150 + 6 * r + c, cx + 60 * c, cy + 60 * r);
+    for (int c = 0; c < 6; ++c)
+      DrawImage(ctx, sprite::kUnitCard[6 * r + c], cx + 60 * c, cy + 60 * r);
   }
   const TFormation& f = *ground;
   DrawGlyphText(ctx, FormationNameLine(f), cx + 15, cy + 15, 1);
@@ -104,13 +105,10 @@ void DrawHoverLines(UiContext& ctx) {
   DrawCellDetailLines(ctx, x, y, kHoverLinesX);
 }
 
-// The Table4 picture of an effect phase: ticks 1-5, 6-10, 11-15, 16-20, 21-25.
-std::int32_t EffectPattern(std::uint8_t tick) {
-  return 25 + (tick - 1) / 5;
+// The fire of an effect phase: ticks 1-5, 6-10, 11-15, 16-20, 21-25.
+sprite::MapMark EffectPicture(std::uint8_t tick) {
+  return sprite::kCombatFire[(tick - 1) / 5];
 }
-
-// Anti-aircraft marks around the target by EnemyAAFlags byte (4 is the target itself).
-constexpr std::array<std::int32_t, 9> kAntiAircraftMarks = {100, 97, 101, 95, -1, 94, 99, 96, 98};
 
 }  // namespace
 
@@ -147,10 +145,12 @@ void RunMapOrdersStage(UiContext& ctx) {
     const bool phase1 = ui.BlinkPhase == 1;
     if (ui.GroundHere || ui.AirHere) {
       ui.CursorShape = kCursorTarget;
-      DrawImage(ctx, "Table4", phase1 ? 10 : 16, ui.TargetScreenPos[0], ui.TargetScreenPos[1]);
+      DrawImage(ctx, phase1 ? sprite::kCellFrame.light : sprite::kCellFrame.dark,
+                ui.TargetScreenPos[0], ui.TargetScreenPos[1]);
     } else {
       ui.CursorShape = kCursorArrow;
-      DrawImage(ctx, "Table4", phase1 ? 11 : 17, ui.TargetScreenPos[0], ui.TargetScreenPos[1]);
+      DrawImage(ctx, phase1 ? sprite::kEmptyCellFrame.light : sprite::kEmptyCellFrame.dark,
+                ui.TargetScreenPos[0], ui.TargetScreenPos[1]);
     }
   }
   DrawHoverLines(ctx);
@@ -162,22 +162,23 @@ void RunActionAnimation(UiContext& ctx) {
   const UiState& ui = ctx.ui;
   const std::uint8_t tick = w.ActionTick;
   if (tick > 0 && tick < kActionFrames) {
-    const std::int32_t pattern = EffectPattern(tick);
+    const sprite::MapMark fire = EffectPicture(tick);
     const std::int32_t tx = ui.TargetScreenPos[0], ty = ui.TargetScreenPos[1];
     switch (w.ActionKind) {
       case ActionKind::kAssault:
-        DrawImage(ctx, "Table4", pattern, kBattlefieldCellPixels * ui.AttackerScreenCell[0],
+        DrawImage(ctx, fire, kBattlefieldCellPixels * ui.AttackerScreenCell[0],
                   kBattlefieldCellPixels * ui.AttackerScreenCell[1]);
-        DrawImage(ctx, "Table4", pattern, tx, ty);
+        DrawImage(ctx, fire, tx, ty);
         break;
       case ActionKind::kArtilleryFire:
-        DrawImage(ctx, "Table4", pattern, tx, ty);
+        DrawImage(ctx, fire, tx, ty);
         break;
       case ActionKind::kAirStrike:
-        DrawImage(ctx, "Table4", pattern, tx, ty);
-        for (std::size_t n = 0; n < kAntiAircraftMarks.size(); ++n) {
-          if (kAntiAircraftMarks[n] < 0 || w.Combat.EnemyAAFlags[n] != 1) continue;
-          DrawImage(ctx, "Cursors", kAntiAircraftMarks[n] + (ui.BlinkPhase == 1 ? 8 : 0), tx, ty);
+        DrawImage(ctx, fire, tx, ty);
+        for (std::size_t n = 0; n < w.Combat.EnemyAAFlags.size(); ++n) {
+          if (w.Combat.EnemyAAFlags[n] != 1) continue;
+          const auto aa = sprite::AntiAircraftFire(static_cast<int>(n), ui.BlinkPhase == 1);
+          if (aa) DrawImage(ctx, *aa, tx, ty);
         }
         break;
       default:

@@ -14,6 +14,7 @@
 #include "ui/image_draw.hpp"
 #include "ui/screens/list_scroll.hpp"
 #include "ui/screens/sidebar.hpp"
+#include "ui/tile_map.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/raise_places.hpp"
 #include "world/tables/tables.hpp"
@@ -25,16 +26,21 @@ namespace {
 constexpr int kRows = 20;
 constexpr std::int32_t kRowHeight = 15;
 
-constexpr std::array<std::int32_t, 12 * 9> kReinforcementTiles = {
-    20, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21, 22,  //
-    27, 60, 61, 61, 61, 62, 0,  1,  1,  1,  2,  23,  //
-    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
-    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
-    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
-    27, 67, 69, 69, 69, 63, 7,  9,  9,  9,  3,  23,  //
-    27, 64, 65, 65, 65, 66, 7,  9,  9,  9,  3,  23,  //
-    27, 12, 13, 29, 14, 15, 4,  5,  5,  5,  6,  23,  //
-    24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
+// The list's panel on the left, the card's on the right, OK and Cancel below the list.
+constexpr PageTileRow kListAndCardRow =
+    InWindow(JoinTiles(FrameMiddle<5>(sprite::kListPanel), FrameMiddle<5>(sprite::kInnerPanel)));
+constexpr PageTiles kReinforcementTiles = {
+    kWindowTopRow,
+    InWindow(JoinTiles(FrameTop<5>(sprite::kListPanel), FrameTop<5>(sprite::kInnerPanel))),
+    kListAndCardRow,
+    kListAndCardRow,
+    kListAndCardRow,
+    kListAndCardRow,
+    InWindow(JoinTiles(FrameBottom<5>(sprite::kListPanel), FrameMiddle<5>(sprite::kInnerPanel))),
+    InWindow(JoinTiles(sprite::kOkButton.left, sprite::kOkButton.right, sprite::kWindow.interior,
+                       sprite::kCancelButton.left, sprite::kCancelButton.right,
+                       FrameBottom<5>(sprite::kInnerPanel))),
+    kWindowBottomRow,
 };
 
 constexpr HitRect kOkButton{80, 430, 159, 469};
@@ -101,10 +107,9 @@ void DrawRows(UiContext& ctx, const PagedList<200, 20>& list) {
     const TFormationType& t = TypeRow(list.Entry(e));
     DrawGlyphText(ctx, t.Name.View(), 77, 92 + kRowHeight * k,
                   list.Status(e) == kRaiseAvailable ? 2 : 1);
-    const int n = t.Nation;
-    const int mark = ctx.ui.BlinkPhase == 0 ? 35 + 2 * n : 72 + 2 * n;
-    DrawImage(ctx, "Cursors", mark, 312, 91 + kRowHeight * k);
-    DrawImage(ctx, "Cursors", mark + 1, 327, 91 + kRowHeight * k);
+    const auto flag = sprite::SettlementFlag(t.Nation, ctx.ui.BlinkPhase == 0);
+    DrawImage(ctx, flag.left, 312, 91 + kRowHeight * k);
+    DrawImage(ctx, flag.right, 327, 91 + kRowHeight * k);
   }
 }
 
@@ -117,14 +122,14 @@ void DrawReinforcementPage(UiContext& ctx) {
   KeepScrollArrows(fields);
   if (ctx.ui.LeftButtonDown == 1) ScrollHeldArrow(fields, kArrows, ctx.ui.MouseX, ctx.ui.MouseY);
 
-  DrawTileMap(ctx, kReinforcementTiles.data(), 12, 9);
+  DrawTileMap(ctx, kReinforcementTiles);
   for (int i = 0; i < 18; ++i) {
-    DrawImage(ctx, "Cursors", 17, 75 + kRowHeight * i, 75 + kRowHeight * list.CursorRow);
+    DrawImage(ctx, sprite::kListCursorBar, 75 + kRowHeight * i, 75 + kRowHeight * list.CursorRow);
   }
   DrawRows(ctx, list);
-  for (int i = 0; i < 4; ++i) {
-    if (list.UpEnabled == 1) DrawImage(ctx, "Cursors", 18 + i, kArrowX + 15 * i, 75);
-    if (list.DownEnabled == 1) DrawImage(ctx, "Cursors", 22 + i, kArrowX + 15 * i, 391);
+  for (int i = 0; i < sprite::kListArrowSegments; ++i) {
+    if (list.UpEnabled == 1) DrawImage(ctx, sprite::kListUpArrow[i], kArrowX + 15 * i, 75);
+    if (list.DownEnabled == 1) DrawImage(ctx, sprite::kListDownArrow[i], kArrowX + 15 * i, 391);
   }
 
   const int entry = CursorEntry(list);
@@ -132,13 +137,13 @@ void DrawReinforcementPage(UiContext& ctx) {
   if (entry != 0) {
     const std::uint16_t type = list.Entry(entry);
     DrawCard(ctx, TypeRow(type));
-    DrawImage(ctx, "Units", type - 1, 480, 240);
+    DrawImage(ctx, sprite::UnitSymbol(type), 480, 240);
     if (status < FormingMessages.size()) DrawGlyphText(ctx, FormingMessages[status], 20, 552, 1);
   }
   // OK is shown unusable whenever it would do nothing.
   if (status != kRaiseAvailable) {
-    DrawImage(ctx, "Table3", 10, 60, 420);
-    DrawImage(ctx, "Table3", 11, 120, 420);
+    DrawImage(ctx, sprite::kDeadOkButton.left, 60, 420);
+    DrawImage(ctx, sprite::kDeadOkButton.right, 120, 420);
   }
   DrawPageButtonFlash(ctx, kOkButton.left, kOkButton.top);
   DrawPageButtonFlash(ctx, kCancelButton.left, kCancelButton.top);

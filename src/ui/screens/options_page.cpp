@@ -44,14 +44,15 @@ constexpr std::array<OptionLine, 4> kLines = {{
 
 void DrawSpeedScale(UiContext& ctx) {
   const std::int32_t x = kScale.left;
-  DrawImage(ctx, "Cursors", 14, x, kScaleY);
-  for (int i = 1; i <= 3; ++i) DrawImage(ctx, "Cursors", 15, x + kScaleCell * i, kScaleY);
-  DrawImage(ctx, "Cursors", 16, x + kScaleCell * 4, kScaleY);
+  DrawImage(ctx, sprite::kSwitchSlot.left, x, kScaleY);
+  for (int i = 1; i <= 3; ++i)
+    DrawImage(ctx, sprite::kSwitchSlot.middle, x + kScaleCell * i, kScaleY);
+  DrawImage(ctx, sprite::kSwitchSlot.right, x + kScaleCell * 4, kScaleY);
   // An interval the scale does not offer shows no knob.
   const std::uint32_t interval = ctx.timer.Interval();
   for (std::size_t i = 0; i < kScaleIntervals.size(); ++i) {
     if (kScaleIntervals[i] == interval) {
-      DrawImage(ctx, "Cursors", 13, x + kScaleCell * static_cast<std::int32_t>(i), kScaleY);
+      DrawImage(ctx, sprite::kSwitchKnob, x + kScaleCell * static_cast<std::int32_t>(i), kScaleY);
     }
   }
   if (PointerIn(ctx, kScale)) DrawHoverBar(ctx, x, kScaleY, 4);

@@ -58,11 +58,11 @@ void DrawPointer(UiContext& ctx) {
   const UiState& ui = ctx.ui;
   const World& w = ctx.w;
   if (w.ScreenFlags[kFlagPlacement] == 1 && ui.MouseX < 720 && ui.MouseY < 540) {
-    DrawImage(ctx, "Units", w.Lists.PlacementType - 1, ui.MouseX - 30, ui.MouseY - 30);
+    DrawImage(ctx, sprite::UnitSymbol(w.Lists.PlacementType), ui.MouseX - 30, ui.MouseY - 30);
   }
   std::int32_t dx = 0, dy = 0;
   if (PointerOffset(ui.CursorShape, dx, dy)) {
-    DrawImage(ctx, "Cursors", ui.CursorShape, ui.MouseX + dx, ui.MouseY + dy);
+    DrawImage(ctx, sprite::CursorSprite{ui.CursorShape}, ui.MouseX + dx, ui.MouseY + dy);
   }
 }
 

@@ -8,34 +8,14 @@
 
 namespace gm {
 
-namespace {
-
-constexpr std::int32_t kTile = 60;
-constexpr std::int32_t kFirstPicturePattern = 100;
-constexpr std::int32_t kPictureEnd = 150;
-
-}  // namespace
-
 void DrawPageWindow(UiContext& ctx, const PageTiles& tiles) {
-  const TPictureCollectionItem* table3 = FindImage(ctx.graphic, "Table3");
-  const TPictureCollectionItem* table5 = FindImage(ctx.graphic, "Table5");
-  TDirectDrawSurface& back = ctx.Back();
-  for (int r = 0; r < kPageRows; ++r) {
-    for (int c = 0; c < kPageColumns; ++c) {
-      const std::int32_t v = tiles[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
-      if (v < kFirstPicturePattern) {
-        if (table3 != nullptr) table3->Draw(back, kTile * c, kTile * r, v);
-      } else if (v < kPictureEnd) {
-        if (table5 != nullptr) table5->Draw(back, kTile * c, kTile * r, v - kFirstPicturePattern);
-      }
-    }
-  }
+  DrawTileMap(ctx, tiles);
 }
 
 void DrawSwitch(UiContext& ctx, std::int32_t y, std::uint8_t value) {
-  DrawImage(ctx, "Cursors", 14, kSwitchX, y);
-  DrawImage(ctx, "Cursors", 16, kSwitchX + kSwitchHalf, y);
-  DrawImage(ctx, "Cursors", 13, kSwitchX + kSwitchHalf * value, y);
+  DrawImage(ctx, sprite::kSwitchSlot.left, kSwitchX, y);
+  DrawImage(ctx, sprite::kSwitchSlot.right, kSwitchX + kSwitchHalf, y);
+  DrawImage(ctx, sprite::kSwitchKnob, kSwitchX + kSwitchHalf * value, y);
   if (PointerIn(ctx, SwitchRect(y))) DrawHoverBar(ctx, kSwitchX, y, 1);
 }
 

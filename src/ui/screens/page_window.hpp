@@ -6,29 +6,25 @@
 #include <cstdint>
 
 #include "ui/hit_rect.hpp"
+#include "ui/tile_map.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
 
-inline constexpr int kPageColumns = 12;
-inline constexpr int kPageRows = 9;
-
-using PageTileRow = std::array<std::int32_t, kPageColumns>;
-// Rows top to bottom. A value below 100 is a Table3 pattern, 100..149 a Table5 pattern (the
-// Quit picture), 150 or more an empty square.
-using PageTiles = std::array<PageTileRow, kPageRows>;
-
 // Rows the pages have in common.
-inline constexpr PageTileRow kWindowTopRow = {20, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21, 22};
-inline constexpr PageTileRow kWindowBottomRow = {24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26};
-inline constexpr PageTileRow kPanelTopRow = {27, 0, 1, 1, 1, 1, 1, 1, 1, 1, 2, 23};
-inline constexpr PageTileRow kPanelMiddleRow = {27, 7, 9, 9, 9, 9, 9, 9, 9, 9, 3, 23};
-inline constexpr PageTileRow kPanelBottomRow = {27, 4, 5, 5, 5, 5, 5, 5, 5, 5, 6, 23};
-inline constexpr PageTileRow kFillerRow = {27, 29, 29, 29, 29, 29, 29, 29, 29, 29, 29, 23};
+inline constexpr PageTileRow kPanelTopRow = InWindow(FrameTop<10>(sprite::kInnerPanel));
+inline constexpr PageTileRow kPanelMiddleRow = InWindow(FrameMiddle<10>(sprite::kInnerPanel));
+inline constexpr PageTileRow kPanelBottomRow = InWindow(FrameBottom<10>(sprite::kInnerPanel));
+inline constexpr PageTileRow kFillerRow = FrameMiddle<kPageColumns>(sprite::kWindow);
 // The button row of a page with one button in the middle (Close).
-inline constexpr PageTileRow kCloseButtonRow = {27, 29, 29, 29, 29, 12, 13, 29, 29, 29, 29, 23};
+inline constexpr PageTileRow kCloseButtonRow =
+    InWindow(JoinTiles(SameRow<4>(sprite::kWindow.interior), sprite::kOkButton.left,
+                       sprite::kOkButton.right, SameRow<4>(sprite::kWindow.interior)));
 // The button row of a page with a tick on the left and a cross on the right.
-inline constexpr PageTileRow kTwoButtonRow = {27, 29, 29, 12, 13, 29, 29, 14, 15, 29, 29, 23};
+inline constexpr PageTileRow kTwoButtonRow = InWindow(
+    JoinTiles(SameRow<2>(sprite::kWindow.interior), sprite::kOkButton.left, sprite::kOkButton.right,
+              SameRow<2>(sprite::kWindow.interior), sprite::kCancelButton.left,
+              sprite::kCancelButton.right, SameRow<2>(sprite::kWindow.interior)));
 
 // The Close button of the pages that have one, and the two buttons of End turn and Quit.
 inline constexpr HitRect kCloseButton{320, 430, 399, 469};

@@ -13,8 +13,6 @@ namespace {
 
 constexpr std::int32_t kSlotHeight = 40;
 constexpr std::int32_t kPictureIds = 800;  // id n shows equipment model n + 1
-constexpr std::array<std::string_view, 8> kTechImages = {"tech01", "tech02", "tech03", "tech04",
-                                                         "tech05", "tech06", "tech07", "tech08"};
 
 bool ModelExists(std::int32_t id) {
   return EquipmentModels[id + 1].Category != 0;
@@ -36,22 +34,18 @@ void ResetParade(UiState& ui) {
   for (int i = 0; i < kParadeSlotCount; ++i) ui.ParadeSlots[static_cast<std::size_t>(i)] = i;
 }
 
-void DrawParadeScreen(UiContext& ctx, const std::int32_t* tileMap) {
-  for (int r = 0; r < 10; ++r) {
-    for (int c = 0; c < 10; ++c)
-      DrawImage(ctx, "Table3", tileMap[r * 10 + c], 100 + 60 * c, 60 * r);
-  }
+void DrawParadeScreen(UiContext& ctx, const ParadeTiles& tiles) {
+  DrawTileMap(ctx, tiles, 100, 0);
   UiState& ui = ctx.ui;
   for (int i = 0; i < kParadeSlotCount; ++i) {
     const std::int32_t id = ui.ParadeSlots[static_cast<std::size_t>(i)];
     const std::int32_t y = kSlotHeight * i + ui.ParadeOffset;
     if (id >= 0 && id < kPictureIds) {
-      const std::string_view image = kTechImages[static_cast<std::size_t>(id / 100)];
-      DrawTechImage(ctx, image, id % 100, 0, y);
-      DrawTechImage(ctx, image, id % 100, 700, y);
+      DrawImage(ctx, sprite::EquipmentPicture(id + 1), 0, y);
+      DrawImage(ctx, sprite::EquipmentPicture(id + 1), 700, y);
     }
-    DrawTechImage(ctx, "special", 0, 0, y);
-    DrawTechImage(ctx, "special", 0, 700, y);
+    DrawImage(ctx, sprite::kPictureSlotFrame, 0, y);
+    DrawImage(ctx, sprite::kPictureSlotFrame, 700, y);
   }
   if (--ui.ParadeOffset <= -kSlotHeight) {
     ui.ParadeOffset = 0;

@@ -2,6 +2,7 @@
 // final screens, one pixel a frame and one 40-pixel slot every 40 frames.
 #pragma once
 
+#include "ui/tile_map.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
@@ -9,7 +10,10 @@ namespace gm {
 // Slots 1..16 show models 1..16 from the top; the title and final screens share them.
 void ResetParade(UiState& ui);
 
-// The screens' frame of 10 x 10 tiles from a tile map, then the parade, which moves on.
-void DrawParadeScreen(UiContext& ctx, const std::int32_t* tileMap);
+// The 10 x 10 tiles between the parade's columns.
+using ParadeTiles = TileMap<10, 10>;
+
+// The screen's tiles, then the parade, which moves on.
+void DrawParadeScreen(UiContext& ctx, const ParadeTiles& tiles);
 
 }  // namespace gm

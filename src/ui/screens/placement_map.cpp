@@ -28,25 +28,24 @@ constexpr std::string_view kNoFreeRecord = "All 10000 unit records are in use";
 
 void DrawCell(UiContext& ctx, const TMapCell& cell, std::int32_t px, std::int32_t py) {
   const World& w = ctx.w;
-  const std::string_view terrain = TerrainImageName(cell.Terrain);
-  if (!terrain.empty()) DrawImage(ctx, terrain, cell.Terrain % kTerrainPatternsPerImage, px, py);
+  if (cell.Terrain < kTerrainTileCount) DrawImage(ctx, sprite::TerrainTile(cell.Terrain), px, py);
   if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
     const int h = Settlement(w, cell.Settlement).HolderNation;
-    const int first = ctx.ui.BlinkPhase == 0 ? 35 + 2 * h : 72 + 2 * h;
-    DrawImage(ctx, "Cursors", first, px + 15, py + 45);
-    DrawImage(ctx, "Cursors", first + 1, px + 30, py + 45);
+    const auto flag = sprite::SettlementFlag(h, ctx.ui.BlinkPhase == 0);
+    DrawImage(ctx, flag.left, px + 15, py + 45);
+    DrawImage(ctx, flag.right, px + 30, py + 45);
   }
   if (const TFormation* air = UsedFormation(w, cell.AirFormation)) {
-    DrawImage(ctx, "Units", air->FormationType - 1, px, py);
+    DrawImage(ctx, sprite::UnitSymbol(air->FormationType), px, py);
   }
   if (const TFormation* ground = UsedFormation(w, cell.GroundFormation)) {
     if (ground->OrdersLeft == 0) {
-      DrawImage(ctx, "Units2", ground->FormationType - 1, px, py);
+      DrawImage(ctx, sprite::SpentUnitSymbol(ground->FormationType), px, py);
     } else if (ground->OrdersLeft <= 2) {
-      DrawImage(ctx, "Units", ground->FormationType - 1, px, py);
+      DrawImage(ctx, sprite::UnitSymbol(ground->FormationType), px, py);
     }
   }
-  if (cell.PlacementAllowed == 0) DrawImage(ctx, "Table4", 20, px, py);
+  if (cell.PlacementAllowed == 0) DrawImage(ctx, sprite::kShade, px, py);
 }
 
 }  // namespace
@@ -70,8 +69,8 @@ void DrawPlacementMap(UiContext& ctx) {
   }
   StepBlink(ctx);
   if (ui.MouseX < kMapAreaWidth && ui.MouseY < kMapAreaHeight) {
-    DrawImage(ctx, "Table4", ui.BlinkPhase == 1 ? 10 : 16, kCell * (ui.MouseX / kCell),
-              kCell * (ui.MouseY / kCell));
+    DrawImage(ctx, ui.BlinkPhase == 1 ? sprite::kCellFrame.light : sprite::kCellFrame.dark,
+              kCell * (ui.MouseX / kCell), kCell * (ui.MouseY / kCell));
   }
 }
 

@@ -9,12 +9,12 @@ namespace gm {
 
 namespace {
 
-// Rows 1..5 hold the 10 x 5 tiles of the Table5 picture (values 100..149).
+// Rows 1..5 hold the 10 x 5 tiles of the Quit picture.
 constexpr PageTileRow PictureRow(std::int32_t row) {
-  PageTileRow r{};
-  r[0] = 27;
-  for (std::int32_t j = 0; j < 10; ++j) r[static_cast<std::size_t>(j + 1)] = 100 + 10 * row + j;
-  r[11] = 23;
+  PageTileRow r = kFillerRow;
+  for (std::int32_t j = 0; j < 10; ++j) {
+    r[static_cast<std::size_t>(j + 1)] = sprite::kQuitPicture[10 * row + j];
+  }
   return r;
 }
 

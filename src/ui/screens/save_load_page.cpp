@@ -20,7 +20,9 @@ namespace gm {
 
 namespace {
 
-constexpr PageTileRow kSlotRow = {27, 30, 31, 31, 31, 31, 32, 39, 35, 29, 36, 23};
+constexpr PageTileRow kSlotRow =
+    InWindow(JoinTiles(BarRow<6>(sprite::kTextStrip), sprite::kSlotButton, sprite::kSaveRowSpare,
+                       sprite::kWindow.interior, sprite::kSaveRowEnd));
 constexpr PageTiles kSaveLoadTiles = {kWindowTopRow, kSlotRow,        kSlotRow,
                                       kSlotRow,      kSlotRow,        kSlotRow,
                                       kFillerRow,    kCloseButtonRow, kWindowBottomRow};
@@ -70,10 +72,10 @@ void DrawSlotRow(UiContext& ctx, int slot) {
   World& w = ctx.w;
   const TSaveSlotTable& t = w.SaveSlots;
   const std::int32_t y = kRowHeight * slot;
-  DrawImage(ctx, "Table3", 33 + ModeByte(w, slot), kModeButtonX, y);
+  DrawImage(ctx, sprite::kSaveModeButtons[ModeByte(w, slot)], kModeButtonX, y);
   const std::uint16_t state = t.SlotExists[SlotIndex(slot)];
   if (state != kSlotUsed) {
-    DrawImage(ctx, "Table3", 57, kSlotButtonX, y);
+    DrawImage(ctx, sprite::kEmptySlot, kSlotButtonX, y);
     const std::string_view text =
         state == kSlotDamaged ? kDamagedSlot : SaveLoadTexts[kSaveLoadFreeSlot];
     DrawGlyphText(ctx, text, 90, y + 22, 3);
@@ -89,14 +91,13 @@ void DrawSlotRow(UiContext& ctx, int slot) {
 }
 
 void DrawFlashes(UiContext& ctx) {
-  const std::int32_t pattern = ctx.ui.BlinkPhase == 1 ? 30 : 31;
+  const SpriteId flash =
+      ctx.ui.BlinkPhase == 1 ? sprite::kTileButtonFlash.light : sprite::kTileButtonFlash.dark;
   for (int s = 1; s <= kSaveSlots; ++s) {
-    if (PointerIn(ctx, SlotRect(s)))
-      DrawImage(ctx, "Table4", pattern, kSlotButtonX, kRowHeight * s);
+    if (PointerIn(ctx, SlotRect(s))) DrawImage(ctx, flash, kSlotButtonX, kRowHeight * s);
   }
   if (PointerIn(ctx, kModeColumn)) {
-    for (int s = 1; s <= kSaveSlots; ++s)
-      DrawImage(ctx, "Table4", pattern, kModeButtonX, kRowHeight * s);
+    for (int s = 1; s <= kSaveSlots; ++s) DrawImage(ctx, flash, kModeButtonX, kRowHeight * s);
   }
 }
 

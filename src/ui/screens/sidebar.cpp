@@ -15,26 +15,35 @@ namespace gm {
 
 namespace {
 
-constexpr std::int32_t kDisabledPicture = 20;
-
-std::int32_t ZoomPicture(std::uint8_t zoom) {
+sprite::PictogramSprite ZoomPicture(std::uint8_t zoom) {
   switch (zoom) {
-    case 2:
-      return 0;
-    case 1:
-      return 10;
-    case 3:
-      return 29;
+    case kZoomBattlefield:
+      return sprite::kZoomBattlefieldButton;
+    case kZoomMap1:
+      return sprite::kZoomMap1Button;
+    case kZoomMap2:
+      return sprite::kZoomMap2Button;
     default:
-      return kDisabledPicture;
+      return sprite::kDisabledButton;
   }
 }
 
-// Page button k (2..9 for the flag bytes [2]..[9]): available k, open k + 10, disabled 20.
-std::int32_t PagePicture(int k, std::uint8_t state) {
-  if (state == 2) return k;
-  if (state == 1) return k + 10;
-  return kDisabledPicture;
+sprite::PictogramSprite LayerPicture(std::uint8_t layer) {
+  switch (layer) {
+    case kLayerArmy:
+      return sprite::kLayerArmyButton;
+    case kLayerAir:
+      return sprite::kLayerAirButton;
+    default:
+      return sprite::kDisabledButton;
+  }
+}
+
+// The button of flag byte k (kFlagNewUnit..kFlagQuit) by its page's state.
+sprite::PictogramSprite PagePicture(int k, std::uint8_t state) {
+  if (state == kPageLive) return sprite::kPageButtons[k - kFlagNewUnit];
+  if (state == kPageOpen) return sprite::kOpenPageButtons[k - kFlagNewUnit];
+  return sprite::kDisabledButton;
 }
 
 bool Hit(const UiContext& ctx, int button) {
@@ -75,23 +84,20 @@ void CountSettlementStatistics(World& w) {
 
 void DrawSidebarButtons(UiContext& ctx) {
   const auto& flags = ctx.w.ScreenFlags;
-  DrawImage(ctx, "Pictogram", ZoomPicture(flags[kFlagZoom]), kSidebarButtonX,
-            SidebarButtonY(kZoomButton));
-  const std::int32_t layer = flags[kFlagLayer] == kLayerArmy  ? 1
-                             : flags[kFlagLayer] == kLayerAir ? 11
-                                                              : kDisabledPicture;
-  DrawImage(ctx, "Pictogram", layer, kSidebarButtonX, SidebarButtonY(kLayerButton));
+  DrawImage(ctx, ZoomPicture(flags[kFlagZoom]), kSidebarButtonX, SidebarButtonY(kZoomButton));
+  DrawImage(ctx, LayerPicture(flags[kFlagLayer]), kSidebarButtonX, SidebarButtonY(kLayerButton));
   for (int k = kFlagNewUnit; k <= kFlagQuit; ++k) {
-    DrawImage(ctx, "Pictogram", PagePicture(k, flags[static_cast<std::size_t>(k)]), kSidebarButtonX,
+    DrawImage(ctx, PagePicture(k, flags[static_cast<std::size_t>(k)]), kSidebarButtonX,
               SidebarButtonY(k + 1));
   }
 }
 
 void DrawPageButtonFlash(UiContext& ctx, std::int32_t x, std::int32_t y) {
   if (!HitRect{x, y, x + 79, y + 39}.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
-  const std::int32_t left = ctx.ui.BlinkPhase == 1 ? 25 : 27;
-  DrawImage(ctx, "Pictogram", left, x, y);
-  DrawImage(ctx, "Pictogram", left + 1, x + 40, y);
+  const auto frame =
+      ctx.ui.BlinkPhase == 1 ? sprite::kPageButtonFrameLight : sprite::kPageButtonFrameDark;
+  DrawImage(ctx, frame.left, x, y);
+  DrawImage(ctx, frame.right, x + 40, y);
 }
 
 void ClickSidebarButtons(UiContext& ctx) {

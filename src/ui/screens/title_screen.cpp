@@ -18,18 +18,24 @@ namespace {
 constexpr HitRect kStartButton{600, 430, 679, 469};
 constexpr HitRect kTitleLine{303, 10, 497, 24};
 
-// Table3 patterns of the title's 10 x 10 tiles, row by row. Beside the coalitions' panel the
-// window stays plain: the only button drawn is Start, the one that acts.
-constexpr std::array<std::int32_t, 100> kTitleTiles = [] {
-  std::array<std::int32_t, 100> t{};
-  for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>(c)] = 21;
-  for (int i = 0; i < 50; ++i) t[static_cast<std::size_t>(10 + i)] = 100 + i;
-  const std::array<std::int32_t, 30> rows6to8 = {30, 31, 31, 31, 31, 31, 31, 31, 31, 32,
-                                                 56, 41, 42, 43, 44, 29, 29, 29, 12, 13,
-                                                 45, 46, 47, 48, 49, 30, 31, 31, 31, 32};
-  for (int i = 0; i < 30; ++i)
-    t[static_cast<std::size_t>(60 + i)] = rows6to8[static_cast<std::size_t>(i)];
-  for (int c = 0; c < 10; ++c) t[static_cast<std::size_t>(90 + c)] = 25;
+// The title's 10 x 10 tiles: the picture, a strip, the coalitions' panel beside Start and a
+// strip. Beside the panel the window stays plain: the only button drawn is Start, the one that
+// acts.
+constexpr ParadeTiles kTitleTiles = [] {
+  ParadeTiles t{};
+  t[0] = SameRow<10>(sprite::kWindow.top);
+  for (int r = 0; r < 5; ++r) {
+    for (int c = 0; c < 10; ++c) t[1 + r][c] = sprite::kTitlePicture[10 * r + c];
+  }
+  t[6] = BarRow<10>(sprite::kTextStrip);
+  t[7] = JoinTiles(sprite::CoalitionPanelTile(0), sprite::CoalitionPanelTile(1),
+                   sprite::CoalitionPanelTile(2), sprite::CoalitionPanelTile(3),
+                   sprite::CoalitionPanelTile(4), SameRow<3>(sprite::kWindow.interior),
+                   sprite::kOkButton.left, sprite::kOkButton.right);
+  t[8] = JoinTiles(sprite::CoalitionPanelTile(5), sprite::CoalitionPanelTile(6),
+                   sprite::CoalitionPanelTile(7), sprite::CoalitionPanelTile(8),
+                   sprite::CoalitionPanelTile(9), BarRow<5>(sprite::kTextStrip));
+  t[9] = SameRow<10>(sprite::kWindow.bottom);
   return t;
 }();
 
@@ -42,9 +48,9 @@ constexpr std::int32_t kAtlasTile = 20;
 }  // namespace
 
 void DrawTitleScreen(UiContext& ctx) {
-  DrawParadeScreen(ctx, kTitleTiles.data());
-  DrawImage(ctx, "Table4", 12, 470, 420);
-  DrawImage(ctx, "Table4", 13, 530, 420);
+  DrawParadeScreen(ctx, kTitleTiles);
+  DrawImage(ctx, sprite::kNewGameLabel.left, 470, 420);
+  DrawImage(ctx, sprite::kNewGameLabel.right, 530, 420);
   DrawGlyphText(ctx, kTitleText, 298, 10, 5);
   DrawGlyphText(ctx, kFootText, 125, 554, 3);
   ctx.ui.CursorShape = kCursorArrow;
@@ -56,33 +62,34 @@ void DrawTitleScreen(UiContext& ctx) {
 
 void DrawTerrainAtlas(UiContext& ctx, TDirectDrawSurface& atlas) {
   for (std::int32_t t = 0; t < kTerrainTileCount; ++t) {
-    const TPictureCollectionItem* image = FindImage(ctx.graphic, TerrainImageName(t));
+    const SpriteId tile = sprite::TerrainTile(t);
+    const TPictureCollectionItem* image = FindImage(ctx, tile.image);
     if (image == nullptr) continue;
-    const std::int32_t x = kAtlasTile * (t % kTerrainPatternsPerImage);
-    const std::int32_t y = kAtlasTile * (t / kTerrainPatternsPerImage);
-    image->StretchDraw(atlas, TRect{x, y, x + kAtlasTile, y + kAtlasTile},
-                       t % kTerrainPatternsPerImage);
+    const std::int32_t x = kAtlasTile * (t % kTerrainTilesPerImage);
+    const std::int32_t y = kAtlasTile * (t / kTerrainTilesPerImage);
+    image->StretchDraw(atlas, TRect{x, y, x + kAtlasTile, y + kAtlasTile}, tile.pattern);
   }
 }
 
 void DrawOverviewPicture(UiContext& ctx, TDirectDrawSurface& overview) {
   // Each tile shrunk to 2 x 2 once; the theatre's cells then copy their tile's square.
   TDirectDrawSurface squares(overview.Format());
-  squares.SetSize(2 * kTerrainPatternsPerImage, 2 * (kTerrainTileCount / kTerrainPatternsPerImage));
+  squares.SetSize(2 * kTerrainTilesPerImage, 2 * (kTerrainTileCount / kTerrainTilesPerImage));
   for (std::int32_t t = 0; t < kTerrainTileCount; ++t) {
-    const TPictureCollectionItem* image = FindImage(ctx.graphic, TerrainImageName(t));
+    const SpriteId tile = sprite::TerrainTile(t);
+    const TPictureCollectionItem* image = FindImage(ctx, tile.image);
     if (image == nullptr) continue;
-    const std::int32_t x = 2 * (t % kTerrainPatternsPerImage);
-    const std::int32_t y = 2 * (t / kTerrainPatternsPerImage);
-    image->StretchDraw(squares, TRect{x, y, x + 2, y + 2}, t % kTerrainPatternsPerImage);
+    const std::int32_t x = 2 * (t % kTerrainTilesPerImage);
+    const std::int32_t y = 2 * (t / kTerrainTilesPerImage);
+    image->StretchDraw(squares, TRect{x, y, x + 2, y + 2}, tile.pattern);
   }
   const World& w = ctx.w;
   for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
     for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) {
       const std::int32_t t = Cell(w, x, y).Terrain;
       if (t >= kTerrainTileCount) continue;
-      const std::int32_t sx = 2 * (t % kTerrainPatternsPerImage);
-      const std::int32_t sy = 2 * (t / kTerrainPatternsPerImage);
+      const std::int32_t sx = 2 * (t % kTerrainTilesPerImage);
+      const std::int32_t sy = 2 * (t / kTerrainTilesPerImage);
       overview.Draw(2 * x, 2 * (y - kTheatreMinY), TRect{sx, sy, sx + 2, sy + 2}, squares, false);
     }
   }

@@ -51,7 +51,10 @@ void DrawSidebarTooltips(UiContext& ctx) {
   if (!(mx > 739 && mx < 780)) return;
   for (int b = 1; b <= kSidebarButtons; ++b) {
     if (!(my > 49 * (b - 1) + 53 && my < 49 * (b - 1) + 94)) continue;
-    if (b >= 2) DrawImage(ctx, "Pictogram", ctx.ui.BlinkPhase == 1 ? 23 : 24, 740, 49 * b + 5);
+    if (b >= 2) {
+      const auto frame = sprite::kButtonFrame;
+      DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? frame.light : frame.dark, 740, 49 * b + 5);
+    }
     DrawBox(ctx, SidebarTooltip(b));
   }
 }

@@ -21,7 +21,6 @@ constexpr std::int32_t kColumnX = 600;
 constexpr std::int32_t kColumnTop = 60;
 constexpr std::int32_t kTile = 60;
 constexpr int kAutoFillRow = kRefitStepCount;  // row 5 of the column
-constexpr std::int32_t kDeadStepPicture = 83;  // Table3 83..87, the automatic refit's 88
 
 constexpr HitRect ColumnButton(int row) {
   return {kColumnX, kColumnTop + kTile * row, kColumnX + kTile - 1, kColumnTop + kTile * row + 59};
@@ -52,23 +51,24 @@ void DrawRefitDeadButtons(UiContext& ctx) {
   const TRefitPage& p = ctx.w.Refit.RefitPage;
   for (int i = 0; i < kRefitStepCount; ++i) {
     if (p.Step(i + 1) == 0) {
-      DrawImage(ctx, "Table3", kDeadStepPicture + i, kColumnX, ColumnButton(i).top);
+      DrawImage(ctx, sprite::kDeadStepButtons[i], kColumnX, ColumnButton(i).top);
     }
   }
   if (p.AutoRefitOffered == 0) {
-    DrawImage(ctx, "Table3", kDeadStepPicture + kAutoFillRow, kColumnX,
-              ColumnButton(kAutoFillRow).top);
+    DrawImage(ctx, sprite::kDeadAutoRefitButton, kColumnX, ColumnButton(kAutoFillRow).top);
   }
   if (p.PendingTotal == 0) {
-    DrawImage(ctx, "Table3", 10, 360, 420);
-    DrawImage(ctx, "Table3", 11, 420, 420);
+    DrawImage(ctx, sprite::kDeadOkButton.left, 360, 420);
+    DrawImage(ctx, sprite::kDeadOkButton.right, 420, 420);
   }
 }
 
 void DrawRefitButtonHover(UiContext& ctx) {
   for (int row = 0; row <= kAutoFillRow; ++row) {
     if (Hit(ctx, ColumnButton(row))) {
-      DrawImage(ctx, "Table4", ctx.ui.BlinkPhase == 1 ? 30 : 31, kColumnX, ColumnButton(row).top);
+      const auto flash = sprite::kTileButtonFlash;
+      DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? flash.light : flash.dark, kColumnX,
+                ColumnButton(row).top);
     }
   }
   DrawPageButtonFlash(ctx, kApplyX, kButtonY);

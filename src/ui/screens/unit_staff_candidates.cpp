@@ -27,8 +27,6 @@ constexpr int kBarSegments = 14;
 constexpr HitRect kUpArrow{450, 75, 509, 89};
 constexpr HitRect kDownArrow{450, 391, 509, 405};
 constexpr std::int32_t kArrowSegment = 15;
-constexpr std::int32_t kUpArrowPicture = 18;    // four segments, 18..21
-constexpr std::int32_t kDownArrowPicture = 22;  // four segments, 22..25
 
 bool EquipmentField(const TRefitPage& p) {
   return p.SelectedField >= kFirstEquipmentField && p.SelectedField <= kRefitFieldCount;
@@ -38,16 +36,19 @@ int FontFor(const TRefitPage& p, int entry) {
   return entry >= 1 && entry <= kRefitCandidateCount && p.Enabled(entry) == 1 ? 2 : 1;
 }
 
-void DrawArrow(UiContext& ctx, std::int32_t first, const HitRect& at) {
-  for (int j = 0; j < 4; ++j)
-    DrawImage(ctx, "Cursors", first + j, at.left + kArrowSegment * j, at.top);
+void DrawArrow(UiContext& ctx, const SpriteRun<ImageId::kCursors>& arrow, const HitRect& at) {
+  for (int j = 0; j < sprite::kListArrowSegments; ++j) {
+    DrawImage(ctx, arrow[j], at.left + kArrowSegment * j, at.top);
+  }
 }
 
 }  // namespace
 
 void DrawRefitCursorBar(UiContext& ctx) {
   const std::int32_t y = 75 + kRowPitch * ctx.w.Refit.RefitPage.ListCursor;
-  for (int j = 0; j < kBarSegments; ++j) DrawImage(ctx, "Cursors", 17, kBarX + kRowPitch * j, y);
+  for (int j = 0; j < kBarSegments; ++j) {
+    DrawImage(ctx, sprite::kListCursorBar, kBarX + kRowPitch * j, y);
+  }
 }
 
 void DrawRefitCandidates(UiContext& ctx) {
@@ -79,8 +80,8 @@ void DrawRefitCandidates(UiContext& ctx) {
       row(EquipmentModels[m].Name.View(), i, i - p.ListTop + 1);
     }
   }
-  if (p.CanScrollUp == 1) DrawArrow(ctx, kUpArrowPicture, kUpArrow);
-  if (p.CanScrollDown == 1) DrawArrow(ctx, kDownArrowPicture, kDownArrow);
+  if (p.CanScrollUp == 1) DrawArrow(ctx, sprite::kListUpArrow, kUpArrow);
+  if (p.CanScrollDown == 1) DrawArrow(ctx, sprite::kListDownArrow, kDownArrow);
 }
 
 void ScrollRefitCandidates(UiContext& ctx) {

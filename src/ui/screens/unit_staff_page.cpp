@@ -15,26 +15,37 @@
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"
 #include "ui/screens/unit_staff_fields.hpp"
+#include "ui/tile_map.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
 
 namespace {
 
-constexpr int kCols = 12;
-constexpr int kRows = 9;
-// Table3 tiles: the field list's panel on the left, the candidate list's in the middle, the
-// button column on the right, Apply and Close below.
-constexpr std::array<std::int32_t, kCols* kRows> kWindow = {
-    20, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21, 22,  //
-    27, 0,  1,  1,  1,  2,  60, 61, 61, 62, 73, 23,  //
-    27, 7,  9,  9,  9,  3,  67, 69, 69, 63, 74, 23,  //
-    27, 7,  9,  9,  9,  3,  67, 69, 69, 63, 75, 23,  //
-    27, 7,  9,  9,  9,  3,  67, 69, 69, 63, 76, 23,  //
-    27, 7,  9,  9,  9,  3,  67, 69, 69, 63, 77, 23,  //
-    27, 7,  9,  9,  9,  3,  64, 65, 65, 66, 78, 23,  //
-    27, 4,  5,  5,  5,  6,  12, 13, 14, 15, 29, 23,  //
-    24, 25, 25, 25, 25, 25, 25, 25, 25, 25, 25, 26,  //
+// The field list's panel on the left, the candidate list's in the middle, the button column on
+// the right, Apply and Close below.
+constexpr PageTileRow ListsRow(const TileRow<5>& fields, const TileRow<4>& candidates,
+                               sprite::WindowTile button) {
+  return InWindow(JoinTiles(fields, candidates, button));
+}
+constexpr PageTileRow StepRow(int step) {
+  return ListsRow(FrameMiddle<5>(sprite::kInnerPanel), FrameMiddle<4>(sprite::kListPanel),
+                  sprite::kStepButtons[step]);
+}
+constexpr PageTiles kWindow = {
+    kWindowTopRow,
+    ListsRow(FrameTop<5>(sprite::kInnerPanel), FrameTop<4>(sprite::kListPanel),
+             sprite::kStepButtons[0]),
+    StepRow(1),
+    StepRow(2),
+    StepRow(3),
+    StepRow(4),
+    ListsRow(FrameMiddle<5>(sprite::kInnerPanel), FrameBottom<4>(sprite::kListPanel),
+             sprite::kAutoRefitButton),
+    InWindow(JoinTiles(FrameBottom<5>(sprite::kInnerPanel), sprite::kOkButton.left,
+                       sprite::kOkButton.right, sprite::kCancelButton.left,
+                       sprite::kCancelButton.right, sprite::kWindow.interior)),
+    kWindowBottomRow,
 };
 
 constexpr std::int32_t kRuleX = 20;
@@ -55,7 +66,7 @@ void DrawRuleAndStatus(UiContext& ctx) {
 }  // namespace
 
 void DrawUnitStaffPage(UiContext& ctx) {
-  DrawTileMap(ctx, kWindow.data(), kCols, kRows);
+  DrawTileMap(ctx, kWindow);
   DrawRefitDeadButtons(ctx);
   DrawRefitCursorBar(ctx);
   DrawRefitFields(ctx);
