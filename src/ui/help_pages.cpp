@@ -1,17 +1,14 @@
 // HelpPages: the Help page's six pages, and its topic labels. Page 6's tactical notes up to its
 // link line are the game's own text and stand as written; the rest is ours.
-#include "ui/text_rows.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
 
 namespace {
 
-constexpr std::array<HelpPageText, kHelpPageCount + 1> kHelpPageTable = {{
-    {},  // no page 0
+constexpr std::array<HelpPageText, kHelpPageCount> kHelpPageTable = {{
     // Page 1: about the game; line 3 is the link to the guide's About section.
     {{
-        "",  // no line 0
         "   Gravmark: the Eastern Front 1941-45",
         "",
         "           About Gravmark",
@@ -36,7 +33,6 @@ constexpr std::array<HelpPageText, kHelpPageCount + 1> kHelpPageTable = {{
     }},
     // Page 2: designers notes.
     {{
-        "",  // no line 0
         "            Designers notes           ",
         "--------------------------------------",
         "Gravmark plays the whole Eastern Front",
@@ -61,32 +57,20 @@ constexpr std::array<HelpPageText, kHelpPageCount + 1> kHelpPageTable = {{
     }},
     // Page 3: combat.
     {{
-        "",  // no line 0
-        "             Combat notes             ",
-        "--------------------------------------",
-        "A unit has two orders a turn. A move,",
-        "an assault, artillery fire, an air",
-        "strike or a merge uses one; a refit",
-        "needs both.",
-        "Assault: four rounds of fire against a",
-        "neighbour. A defender that loses far",
-        "more men than the attacker may fall",
-        "back, and out of ammunition it always",
-        "does. Boxed in with low morale, it",
-        "surrenders. The attacker stays put.",
-        "Artillery: howitzers and mortars hit a",
-        "unit two cells away; it cannot answer.",
-        "Air strike: anti-aircraft guns of the",
-        "target and its neighbours fire on the",
-        "bombers; enemy fighters nearby fly up",
-        "to the target.",
-        "Terrain strengthens the defence and",
-        "favours some troops over others. Each",
+        "             Combat notes             ", "--------------------------------------",
+        "A unit has two orders a turn. A move,",  "an assault, artillery fire, an air",
+        "strike or a merge uses one; a refit",    "needs both.",
+        "Assault: four rounds of fire against a", "neighbour. A defender that loses far",
+        "more men than the attacker may fall",    "back, and out of ammunition it always",
+        "does. Boxed in with low morale, it",     "surrenders. The attacker stays put.",
+        "Artillery: howitzers and mortars hit a", "unit two cells away; it cannot answer.",
+        "Air strike: anti-aircraft guns of the",  "target and its neighbours fire on the",
+        "bombers; enemy fighters nearby fly up",  "to the target.",
+        "Terrain strengthens the defence and",    "favours some troops over others. Each",
         "fight costs ammunition: refill it.",
     }},
     // Page 4: economy.
     {{
-        "",  // no line 0
         "             Economy notes            ",
         "--------------------------------------",
         "When both sides have moved, a day",
@@ -111,7 +95,6 @@ constexpr std::array<HelpPageText, kHelpPageCount + 1> kHelpPageTable = {{
     }},
     // Page 5: strategic notes.
     {{
-        "",  // no line 0
         "            Strategic notes           ",
         "--------------------------------------",
         "The war is won by taking settlements,",
@@ -136,7 +119,6 @@ constexpr std::array<HelpPageText, kHelpPageCount + 1> kHelpPageTable = {{
     }},
     // Page 6: tactical notes; line 18 opens the guide, line 20 its About section.
     {{
-        "",  // no line 0
         "            Tactical notes            ",
         "--------------------------------------",
         "1.Well-timed replacement and renewing ",
@@ -161,22 +143,11 @@ constexpr std::array<HelpPageText, kHelpPageCount + 1> kHelpPageTable = {{
     }},
 }};
 
-constexpr bool AllPagesFit() {
-  for (int page = 1; page <= kHelpPageCount; ++page) {
-    if (!AllGlyphRows(kHelpPageTable[static_cast<std::size_t>(page)], kHelpLineLength)) {
-      return false;
-    }
-  }
-  return true;
-}
-static_assert(AllPagesFit(), "a help line is too long or holds a character the fonts lack");
-
 }  // namespace
 
-const std::array<HelpPageText, kHelpPageCount + 1> HelpPages = kHelpPageTable;
+const std::array<HelpPageText, kHelpPageCount> HelpPages = kHelpPageTable;
 
-const std::array<HelpTopicLabel, kHelpPageCount + 1> HelpTopicLabels = {{
-    {},  // no topic 0
+const std::array<HelpTopicLabel, kHelpPageCount> HelpTopicLabels = {{
     {"  ABOUT  ", " AUTHORS "},
     {"DESIGNERS", "  NOTES  "},
     {" COMBAT  ", "  NOTES  "},

@@ -127,14 +127,14 @@ void MainWindow::ShowLoadingLine(std::string_view text, std::int32_t y) {
 }
 
 Status MainWindow::DXDrawInitialize() {
-  ShowLoadingLine(HintTexts[kHintLoadingGraphics], 40);
+  ShowLoadingLine(HintTexts.loadingGraphics, 40);
   if (Status s = LoadGraphics(); !s) return s;
-  ShowLoadingLine(HintTexts[kHintLoadingTechnics], 60);
+  ShowLoadingLine(HintTexts.loadingTechnics, 60);
   const std::string techn = DataPath(fs_, "techn.dxg");
   if (Status s = Guarded(techn, [&] { techn_.Items.LoadFromFile(fs_, techn); }); !s) return s;
   if (Status s = CheckTechnArchive(techn_.Items, techn); !s) return s;
-  ShowLoadingLine(HintTexts[kHintLoadingWarInfo], 80);
-  ShowLoadingLine(HintTexts[kHintLoadingScenario], 100);
+  ShowLoadingLine(HintTexts.loadingWarInfo, 80);
+  ShowLoadingLine(HintTexts.loadingScenario, 100);
   // The world's own start-up: settings, generator, scenario, record check, orders.
   if (Status s = gm::StartUp(*world_, fs_, platform_.GetClock(), settings_); !s) return s;
   ui_.ResourcesLoaded = 1;

@@ -27,4 +27,22 @@ constexpr bool AllGlyphRows(const Table& rows, std::size_t length) {
   return true;
 }
 
+// One row of a table of rows up to `Length` long, checked where it is written. It has no
+// default, so a table or struct of rows that lacks one does not compile.
+template <std::size_t Length = kTextRowAnyLength>
+class TextRow {
+ public:
+  // Implicit, so that a table is written as its texts.
+  consteval TextRow(const char* text) : TextRow(std::string_view(text)) {}
+  consteval TextRow(std::string_view text) : text_(text) {
+    if (!GlyphRow(text, Length)) throw "a text row too long or with a character the fonts lack";
+  }
+
+  constexpr operator std::string_view() const { return text_; }
+  constexpr std::string_view View() const { return text_; }
+
+ private:
+  std::string_view text_;
+};
+
 }  // namespace gm

@@ -1,59 +1,54 @@
-// The game's text tables: every label, hint, message and help line the screens draw, each table a
-// constant array indexed by the row numbers below. Rows without a text are empty. The unit staff
-// page's status lines are RenewMessages (refit/renew_messages.hpp), beside the logic that picks
-// them.
+// The game's text tables: every label, hint, message and help line the screens draw, one table
+// or struct for each purpose, each row named or placed by what it stands for (a field, a month,
+// a nation). Every row is checked as its table compiles (ui/text_rows.hpp), and a table that
+// lacks a row does not compile. The unit staff page's status lines are RenewMessages
+// (refit/renew_messages.hpp), beside the logic that picks them.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
+
+#include "ui/text_rows.hpp"
+#include "world/list_state.hpp"
+#include "world/refit_state.hpp"
 
 namespace gm {
 
 // --- UiLabels: tooltips, the unit staff fields, the New unit and production cards, month names ---
 
-enum UiLabelRow : int {
-  // Tooltips of the sidebar buttons from the top; Save/Load has its own padded row.
-  kLabelActiveTurn = 0,
-  kLabelZoom = 1,
-  kLabelLayer = 2,
-  kLabelNewUnit = 3,
-  kLabelUnitStaff = 4,
-  kLabelEconomy = 5,
-  kLabelOptions = 6,
-  kLabelEndTurn = 8,
-  kLabelHelp = 9,
-  kLabelQuit = 10,
-  // Unit staff field f (1..33) at kLabelFieldBase + f.
-  kLabelFieldBase = 10,
-  kLabelAmmo = 11,
-  kLabelCars = 13,
-  kLabelHorses = 14,
-  // The New unit page's card: the first month, then 11 army and 4 air counts.
-  kLabelStaffOfWartime = 44,
-  kLabelArmyCardFirst = 45,
-  kLabelEliteReserves = 56,
-  kLabelConscript = 57,
-  kLabelAirCardFirst = 58,
-  // The production page's model card.
-  kLabelCost = 62,
-  kLabelInfantryAttack = 63,
-  kLabelArmorAttack = 64,
-  kLabelGroundDefense = 65,
-  kLabelAirDefense = 66,
-  kLabelAirTransport = 67,
-  kLabelAirAttack = 68,
-  kLabelMovement = 69,
-  kLabelNo = 70,
-  kLabelYes = 71,
-  // Month m (1..12) at kLabelMonthBase + m, each name with its trailing blank.
-  kLabelMonthBase = 71,
-  kLabelSaveLoad = 84,
-  // The layer tooltip's second and third lines.
-  kLabelLayerNote1 = 97,
-  kLabelLayerNote2 = 98,
-  // The tooltip boxes' frame lines: a top and a bottom line for each box width.
-  kLabelFirstFrame = 99,
+using LabelRow = TextRow<>;
+
+// The sidebar's tooltips by button from the top; Save/Load's is padded to its box.
+struct SidebarTooltipLabels {
+  LabelRow activeTurn;
+  LabelRow zoom;
+  LabelRow layer;
+  LabelRow layerNote1;  // the layer tooltip's second and third lines
+  LabelRow layerNote2;
+  LabelRow newUnit;
+  LabelRow unitStaff;
+  LabelRow economy;
+  LabelRow options;
+  LabelRow saveLoad;
+  LabelRow endTurn;
+  LabelRow help;
+  LabelRow quit;
+};
+
+// The production page's model card.
+struct ModelCardLabels {
+  LabelRow cost;
+  LabelRow infantryAttack;
+  LabelRow armorAttack;
+  LabelRow groundDefense;
+  LabelRow airDefense;
+  LabelRow airTransport;
+  LabelRow airAttack;
+  LabelRow movement;
+  LabelRow no;
+  LabelRow yes;
 };
 
 inline constexpr int kArmyCardLines = 11;
@@ -70,119 +65,172 @@ inline constexpr char kFrameHorizontal = '\x94';
 // The widths (in glyphs, frame included) of the tooltip boxes.
 inline constexpr std::array<int, 8> kTooltipBoxWidths = {6, 9, 10, 12, 13, 16, 19, 24};
 
-// The frame rows of a box `width` glyphs wide; -1 for a width no box has.
-constexpr int BoxTopRow(int width) {
-  for (std::size_t i = 0; i < kTooltipBoxWidths.size(); ++i) {
-    if (kTooltipBoxWidths[i] == width) return kLabelFirstFrame + 2 * static_cast<int>(i);
-  }
-  return -1;
-}
-constexpr int BoxBottomRow(int width) {
-  const int top = BoxTopRow(width);
-  return top < 0 ? -1 : top + 1;
-}
+// A tooltip box's top and bottom lines, as wide as the box.
+struct TooltipFrame {
+  std::string_view top;
+  std::string_view bottom;
+};
 
-inline constexpr int kUiLabelRows =
-    kLabelFirstFrame + 2 * static_cast<int>(kTooltipBoxWidths.size());
-extern const std::array<std::string_view, kUiLabelRows> UiLabels;
+struct UiLabelTable {
+  SidebarTooltipLabels tooltips;
+  std::array<LabelRow, kRefitFieldCount> staffFields;  // field f at f - 1
+  // The unit staff page's two pools of men.
+  LabelRow eliteReserves;
+  LabelRow conscript;
+  // The New unit page's card: the first month, then the type's counts.
+  LabelRow staffOfWartime;
+  std::array<LabelRow, kArmyCardLines> armyCard;
+  std::array<LabelRow, kAirCardLines> airCard;
+  ModelCardLabels modelCard;
+  std::array<LabelRow, 12> months;  // each name with its trailing blank, January first
+  std::array<TooltipFrame, kTooltipBoxWidths.size()> tooltipFrames;  // by kTooltipBoxWidths
+};
+extern const UiLabelTable UiLabels;
+
+// The label of unit staff field f (1..kRefitFieldCount).
+inline std::string_view StaffFieldLabel(int field) {
+  return UiLabels.staffFields[static_cast<std::size_t>(field - 1)];
+}
+// The name of month m (1..12).
+inline std::string_view MonthName(int month) {
+  return UiLabels.months[static_cast<std::size_t>(month - 1)];
+}
+// The frame lines of a box `width` glyphs wide; null for a width no box has.
+const TooltipFrame* TooltipFrameOf(int width);
 
 // --- HintTexts: rule and hint lines of the panels and pages, and the loading lines ---
 
-enum HintTextRow : int {
-  kHintRefitRule = 0,   // three lines
-  kHintSelectUnit = 3,  // three lines
-  kHintPlaceUnit = 6,   // three lines
-  kHintTimerInterval = 9,
-  kHintGridSwitch = 10,
-  kHintFpsSwitch = 11,
-  kHintClockSwitch = 15,
-  kHintAiCompletesSwitch = 18,
-  kHintAiCompletesNote = 19,  // three lines
-  kHintMap1 = 22,             // two lines
-  kHintLoadingGraphics = 24,
-  kHintLoadingTechnics = 25,
-  kHintLoadingWarInfo = 26,
-  kHintLoadingScenario = 27,
-};
-
 inline constexpr std::size_t kHintTextLength = 52;
-inline constexpr int kHintTextRows = 28;
-extern const std::array<std::string_view, kHintTextRows> HintTexts;
+using HintRow = TextRow<kHintTextLength>;
 
-// --- AiStateNames: the computer turn's state by AiState ---
+struct HintTextTable {
+  std::array<HintRow, 3> refitRule;   // the Unit staff page
+  std::array<HintRow, 3> selectUnit;  // the Battlefield with nothing selected
+  std::array<HintRow, 3> placeUnit;   // the placement map
+  // The Options page's lines.
+  HintRow timerInterval;
+  HintRow gridSwitch;
+  HintRow fpsSwitch;
+  HintRow clockSwitch;
+  // The End turn page's switch and what it means.
+  HintRow aiCompletesSwitch;
+  std::array<HintRow, 3> aiCompletesNote;
+  std::array<HintRow, 2> map1;  // the Map1 view
+  // The lines shown while the archives and the scenario load.
+  HintRow loadingGraphics;
+  HintRow loadingTechnics;
+  HintRow loadingWarInfo;
+  HintRow loadingScenario;
+};
+extern const HintTextTable HintTexts;
+
+// --- AiStateNames: the computer turn's status line ---
 
 inline constexpr std::size_t kAiStateNameLength = 30;
-inline constexpr int kAiStateNameRows = 11;
-extern const std::array<std::string_view, kAiStateNameRows> AiStateNames;
+using AiStateNameRow = TextRow<kAiStateNameLength>;
 
-// --- FormingMessages: why a formation type can or cannot be raised, by its status 1..5 ---
-
-inline constexpr int kFormingMessageRows = 6;
-extern const std::array<std::string_view, kFormingMessageRows> FormingMessages;
-
-// --- StatLabels: the Economy window's statistics and losses labels, rows from 1 ---
-
-enum StatLabelRow : int {
-  kStatCityOnStart = 1,
-  kStatCityCurrent = 2,
-  kStatEconomics = 3,
-  kStatConscript = 4,
-  kStatEliteReserve = 5,
-  kStatWounded = 6,
-  kStatCars = 7,
-  kStatCarsInRepair = 8,
-  kStatCarsPerDay = 9,
-  kStatHorses = 10,
-  kStatAirbases = 11,
-  kStatDead = 12,
-  kStatSurrenders = 13,
-  // Losses of equipment category c (1..8) at kStatEquipmentLossBase + c.
-  kStatEquipmentLossBase = 13,
-  kStatCarLosses = 22,
-  kStatHorseLosses = 23,
-  // Losses of aircraft class k (0..3: fighters, tactical bombers, bombers, level bombers).
-  kStatFirstAircraftLoss = 24,
-  kStatArmyUnits = 28,
-  kStatAirUnits = 29,
-  kStatMenInArmy = 30,
-  kStatCarsInArmy = 31,
-  kStatHorsesInArmy = 32,
+struct AiStateNameTable {
+  AiStateNameRow aviaUnits;  // kAiStart
+  AiStateNameRow armyUnits;  // kAiFormations
+  AiStateNameRow end;        // kAiTurnDone
 };
+extern const AiStateNameTable AiStateNames;
 
-constexpr StatLabelRow EquipmentLossRow(int category) {
-  return static_cast<StatLabelRow>(kStatEquipmentLossBase + category);
-}
-constexpr StatLabelRow AircraftLossRow(int aircraftClass) {
-  return static_cast<StatLabelRow>(kStatFirstAircraftLoss + aircraftClass);
-}
+// The line of AiState `state`; empty for a state that has none.
+std::string_view AiStateName(std::uint8_t state);
+
+// --- FormingMessages: why a formation type can or cannot be raised ---
+
+struct FormingMessageTable {
+  LabelRow available;     // kRaiseAvailable
+  LabelRow tooEarly;      // kRaiseTooEarly
+  LabelRow noMen;         // kRaiseNoMen
+  LabelRow quotaReached;  // kRaiseQuotaReached
+  LabelRow noFreeTown;    // kRaiseNoFreeTown
+};
+extern const FormingMessageTable FormingMessages;
+
+// The message of RaiseStatus `status`; empty for a status that has none (an empty row's 0).
+std::string_view FormingMessage(int status);
+
+// --- StatLabels: the Economy window's statistics and losses labels ---
 
 inline constexpr std::size_t kStatLabelLength = 14;
-inline constexpr int kStatLabelRows = 33;
-extern const std::array<std::string_view, kStatLabelRows> StatLabels;
+using StatLabelRow = TextRow<kStatLabelLength>;
 
-// --- EconomyTexts: the Economy window's description lines and header, rows from 1 ---
-
-enum EconomyTextRow : int {
-  kEconomyStatisticsNote = 1,  // three lines each, pages 1..4
-  kEconomyInUnitsNote = 4,
-  kEconomyInStoreNote = 7,
-  kEconomyInRepairNote = 10,
-  kEconomyProductionNote = 13,
-  kEconomyLossesNote = 16,
-  kEconomyRealEconomic = 17,
-  kEconomyRequiredEconomic = 18,
-  kEconomyProductionHint = 19,
-  kEconomyHeader = 20,
+// The statistics page's rows from the top.
+struct StatisticsLabels {
+  StatLabelRow cityOnStart;
+  StatLabelRow cityCurrent;
+  StatLabelRow economics;
+  StatLabelRow conscript;
+  StatLabelRow eliteReserve;
+  StatLabelRow wounded;
+  StatLabelRow cars;
+  StatLabelRow carsInRepair;
+  StatLabelRow carsPerDay;
+  StatLabelRow horses;
+  StatLabelRow airbases;
+  StatLabelRow armyUnits;
+  StatLabelRow airUnits;
+  StatLabelRow menInArmy;
+  StatLabelRow carsInArmy;
+  StatLabelRow horsesInArmy;
 };
 
-inline constexpr std::size_t kEconomyTextLength = 87;
-inline constexpr int kEconomyTextRows = 21;
-extern const std::array<std::string_view, kEconomyTextRows> EconomyTexts;
+// The losses page's rows from the top: men, the eight equipment categories, cars, horses and
+// the four aircraft classes.
+struct LossLabels {
+  StatLabelRow dead;
+  StatLabelRow surrenders;
+  StatLabelRow tanks;
+  StatLabelRow assaultArtillery;
+  StatLabelRow armorCars;
+  StatLabelRow fieldCannon;
+  StatLabelRow howitzers;
+  StatLabelRow mortars;
+  StatLabelRow atCannons;
+  StatLabelRow adCannons;
+  StatLabelRow cars;
+  StatLabelRow horses;
+  StatLabelRow fighters;
+  StatLabelRow tacticBombers;
+  StatLabelRow bombers;
+  StatLabelRow levelBombers;
+};
 
-// The maxima written after a nation's formation counts, by nation 1..8.
+struct StatLabelTable {
+  StatisticsLabels statistics;
+  LossLabels losses;
+};
+extern const StatLabelTable StatLabels;
+
+// --- EconomyTexts: the Economy window's description lines, header and formation maxima ---
+
+inline constexpr std::size_t kEconomyTextLength = 87;
+using EconomyRow = TextRow<kEconomyTextLength>;
 inline constexpr std::size_t kCapTextLength = 4;
-extern const std::array<std::string_view, 9> ArmyCapTexts;
-extern const std::array<std::string_view, 9> AirCapTexts;
+using CapRow = TextRow<kCapTextLength>;
+
+struct EconomyTextTable {
+  // Each page's description in the bottom panel.
+  std::array<EconomyRow, 1> statisticsNote;
+  std::array<EconomyRow, 2> inUnitsNote;
+  std::array<EconomyRow, 2> inStoreNote;
+  std::array<EconomyRow, 2> inRepairNote;
+  std::array<EconomyRow, 2> productionNote;
+  EconomyRow orderMarksKey;  // the production page's third line
+  std::array<EconomyRow, 1> lossesNote;
+  // The production page's balance and hint.
+  EconomyRow realEconomic;
+  EconomyRow requiredEconomic;
+  EconomyRow productionHint;
+  EconomyRow header;  // the nations over their columns
+  // The maxima written after a nation's formation counts, nation n at n - 1.
+  std::array<CapRow, 8> armyCaps;
+  std::array<CapRow, 8> airCaps;
+};
+extern const EconomyTextTable EconomyTexts;
 
 // --- SaveLoadTexts: the Save/Load page's slot and mode words, rows from 0 ---
 
@@ -197,21 +245,27 @@ enum SaveLoadTextRow : int {
 inline constexpr std::size_t kSaveLoadTextLength = 14;
 extern const std::array<std::string_view, 5> SaveLoadTexts;
 
-// --- HelpPages: the Help page's six pages of 21 lines, HelpPages[page][line] from 1 ---
+// --- HelpPages: the Help page's six pages of 21 lines ---
 
 inline constexpr int kHelpPageCount = 6;
 inline constexpr int kHelpLineCount = 21;
 inline constexpr std::size_t kHelpLineLength = 38;
+using HelpRow = TextRow<kHelpLineLength>;
 
-using HelpPageText = std::array<std::string_view, kHelpLineCount + 1>;
-extern const std::array<HelpPageText, kHelpPageCount + 1> HelpPages;
+using HelpPageText = std::array<HelpRow, kHelpLineCount>;         // line l at l - 1
+extern const std::array<HelpPageText, kHelpPageCount> HelpPages;  // page p at p - 1
 
-// The two label lines of the Help page's topic buttons, by topic 1..6.
+// Line `line` (1..21) of page `page` (1..6).
+inline std::string_view HelpPageLine(int page, int line) {
+  return HelpPages[static_cast<std::size_t>(page - 1)][static_cast<std::size_t>(line - 1)];
+}
+
+// The two label lines of the Help page's topic buttons, topic t at t - 1.
 struct HelpTopicLabel {
-  std::string_view first;
-  std::string_view second;
+  LabelRow first;
+  LabelRow second;
 };
-extern const std::array<HelpTopicLabel, kHelpPageCount + 1> HelpTopicLabels;
+extern const std::array<HelpTopicLabel, kHelpPageCount> HelpTopicLabels;
 
 // Lines that carry a link: the shell opens the guide or its About section from them.
 inline constexpr int kAboutLinkLine = 3;    // page 1

@@ -81,7 +81,7 @@ TEST(HelpPage, LinkTextsStandInsideTheirAreas) {
                         {6, kGuideLinkLine, 72, 101, 504},
                         {6, kAboutLinkLine6, 72, 197, 391}};
   for (const Case& c : cases) {
-    const std::string_view text = HelpPages[c.page][c.line];
+    const std::string_view text = HelpPageLine(c.page, c.line);
     const std::size_t first = text.find_first_not_of(' ');
     const std::size_t last = text.find_last_not_of(' ');
     ASSERT_NE(first, std::string_view::npos);

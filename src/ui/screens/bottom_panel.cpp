@@ -16,11 +16,6 @@ namespace gm {
 
 namespace {
 
-// The computer's state name, empty for a state the table has no row for.
-std::string_view AiStateName(std::uint8_t state) {
-  return state < AiStateNames.size() ? AiStateNames[state] : std::string_view{};
-}
-
 void DrawSelectedCellLines(UiContext& ctx) {
   const World& w = ctx.w;
   const int x = w.Selection[1], y = w.Selection[2];
@@ -48,7 +43,8 @@ void DrawPanels(UiContext& ctx) {
     } else {
       const int font = ctx.ui.BlinkPhase == 1 ? 2 : 1;
       for (int i = 0; i < 3; ++i) {
-        DrawGlyphText(ctx, HintTexts[kHintSelectUnit + i], 13, 553 + 12 * i, font);
+        DrawGlyphText(ctx, HintTexts.selectUnit[static_cast<std::size_t>(i)], 13, 553 + 12 * i,
+                      font);
       }
     }
   }

@@ -33,14 +33,14 @@ std::uint32_t InRepair(const World& w, int n, int m) {
 
 struct EquipmentPage {
   ModelValue value;
-  EconomyTextRow description;  // three lines
+  std::array<EconomyRow, 2> EconomyTextTable::*description;
 };
 
 // Pages 2, 3 and 4.
 constexpr std::array<EquipmentPage, 3> kPages = {{
-    {InFormations, kEconomyInUnitsNote},
-    {InReserve, kEconomyInStoreNote},
-    {InRepair, kEconomyInRepairNote},
+    {InFormations, &EconomyTextTable::inUnitsNote},
+    {InReserve, &EconomyTextTable::inStoreNote},
+    {InRepair, &EconomyTextTable::inRepairNote},
 }};
 
 bool ListPage(int page) {
@@ -87,7 +87,7 @@ void DrawEquipmentPage(UiContext& ctx, int page) {
     }
   });
   DrawListArrows(ctx);
-  DrawDescriptionLines(ctx, shown.description, 3);
+  DrawDescriptionLines(ctx, EconomyTexts.*shown.description);
 }
 
 void ScrollEquipmentList(UiContext& ctx) {

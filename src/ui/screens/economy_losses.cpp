@@ -12,7 +12,7 @@ namespace gm {
 namespace {
 
 struct LossRow {
-  StatLabelRow label;
+  StatLabelRow LossLabels::*label;
   const TEconomy::NationTable& (*table)(const TEconomy& e);
 };
 
@@ -29,23 +29,26 @@ const TEconomy::NationTable& AircraftLoss(const TEconomy& e) {
   return e.AircraftLosses[Class];
 }
 
+// Equipment by category 1..8, aircraft by class 0..3 (fighters, tactical bombers, bombers, level
+// bombers).
+using Label = LossLabels;
 constexpr std::array<LossRow, 16> kRows = {{
-    {kStatDead, Field<&TEconomy::DeadMen>},
-    {kStatSurrenders, Field<&TEconomy::SurrenderedMen>},
-    {EquipmentLossRow(1), EquipmentLoss<1>},
-    {EquipmentLossRow(2), EquipmentLoss<2>},
-    {EquipmentLossRow(3), EquipmentLoss<3>},
-    {EquipmentLossRow(4), EquipmentLoss<4>},
-    {EquipmentLossRow(5), EquipmentLoss<5>},
-    {EquipmentLossRow(6), EquipmentLoss<6>},
-    {EquipmentLossRow(7), EquipmentLoss<7>},
-    {EquipmentLossRow(8), EquipmentLoss<8>},
-    {kStatCarLosses, Field<&TEconomy::CarLosses>},
-    {kStatHorseLosses, Field<&TEconomy::HorseLosses>},
-    {AircraftLossRow(0), AircraftLoss<0>},
-    {AircraftLossRow(1), AircraftLoss<1>},
-    {AircraftLossRow(2), AircraftLoss<2>},
-    {AircraftLossRow(3), AircraftLoss<3>},
+    {&Label::dead, Field<&TEconomy::DeadMen>},
+    {&Label::surrenders, Field<&TEconomy::SurrenderedMen>},
+    {&Label::tanks, EquipmentLoss<1>},
+    {&Label::assaultArtillery, EquipmentLoss<2>},
+    {&Label::armorCars, EquipmentLoss<3>},
+    {&Label::fieldCannon, EquipmentLoss<4>},
+    {&Label::howitzers, EquipmentLoss<5>},
+    {&Label::mortars, EquipmentLoss<6>},
+    {&Label::atCannons, EquipmentLoss<7>},
+    {&Label::adCannons, EquipmentLoss<8>},
+    {&Label::cars, Field<&TEconomy::CarLosses>},
+    {&Label::horses, Field<&TEconomy::HorseLosses>},
+    {&Label::fighters, AircraftLoss<0>},
+    {&Label::tacticBombers, AircraftLoss<1>},
+    {&Label::bombers, AircraftLoss<2>},
+    {&Label::levelBombers, AircraftLoss<3>},
 }};
 
 }  // namespace
@@ -53,7 +56,7 @@ constexpr std::array<LossRow, 16> kRows = {{
 void DrawLossesPage(UiContext& ctx) {
   for (std::size_t r = 0; r < kRows.size(); ++r) {
     const std::int32_t y = EconomyRowY(static_cast<int>(r) + 1);
-    DrawGlyphText(ctx, StatLabels[kRows[r].label], kEconomyLabelX, y, 1);
+    DrawGlyphText(ctx, StatLabels.losses.*kRows[r].label, kEconomyLabelX, y, 1);
     const TEconomy::NationTable& table = kRows[r].table(ctx.w.Economy);
     for (int n = 1; n <= 8; ++n) {
       const auto value =
@@ -61,7 +64,7 @@ void DrawLossesPage(UiContext& ctx) {
       DrawGlyphText(ctx, NumberText(value).View(), NationValueX(n), y, 1);
     }
   }
-  DrawDescriptionLines(ctx, kEconomyLossesNote, 1);
+  DrawDescriptionLines(ctx, EconomyTexts.lossesNote);
 }
 
 }  // namespace gm

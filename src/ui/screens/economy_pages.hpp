@@ -5,10 +5,12 @@
 #include <array>
 #include <charconv>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "ui/glyph_text.hpp"
 #include "ui/ui_context.hpp"
+#include "ui/ui_texts.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm {
@@ -48,8 +50,8 @@ void DrawLabelledNumber(const UiContext& ctx, std::string_view label, std::uint3
 // Draws `value` followed directly by `suffix` at (x, y).
 void DrawNumberWithSuffix(const UiContext& ctx, std::uint32_t value, std::string_view suffix,
                           std::int32_t x, std::int32_t y);
-// A page's description in the bottom panel, font 1: `count` rows of EconomyTexts from `first`.
-void DrawDescriptionLines(const UiContext& ctx, int first, int count);
+// A page's description in the bottom panel, font 1, its lines one under the other.
+void DrawDescriptionLines(const UiContext& ctx, std::span<const EconomyRow> lines);
 
 // --- The equipment list of pages 2..5 ---
 

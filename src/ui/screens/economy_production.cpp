@@ -60,8 +60,8 @@ std::uint8_t RateOf(const World& w, int n, int m) {
 void DrawEconomyBalance(const UiContext& ctx) {
   DrawTileRow(ctx, FrameTop<10>(sprite::kInnerPanel), 60, 12);
   DrawTileRow(ctx, BarRow<6>(sprite::kTextStrip), 60, 480);
-  DrawGlyphText(ctx, EconomyTexts[kEconomyRealEconomic], kEconomyLabelX, 35, 1);
-  DrawGlyphText(ctx, EconomyTexts[kEconomyRequiredEconomic], kEconomyLabelX, 50, 1);
+  DrawGlyphText(ctx, EconomyTexts.realEconomic, kEconomyLabelX, 35, 1);
+  DrawGlyphText(ctx, EconomyTexts.requiredEconomic, kEconomyLabelX, 50, 1);
   for (int n = 1; n <= 8; ++n) {
     const auto i = static_cast<std::size_t>(n - 1);
     const std::int32_t x = 190 + 60 * (n - 1);
@@ -85,18 +85,19 @@ void DrawProductionRows(const UiContext& ctx) {
 }
 
 void DrawModelCard(const UiContext& ctx, const TEquipmentModel& e) {
+  const ModelCardLabels& card = UiLabels.modelCard;
   if (e.IntroMonth >= 1 && e.IntroMonth <= 12) {
-    DrawLabelledNumber(ctx, UiLabels[kLabelMonthBase + e.IntroMonth], e.IntroYear, 73, 493);
+    DrawLabelledNumber(ctx, MonthName(e.IntroMonth), e.IntroYear, 73, 493);
   }
-  DrawLabelledNumber(ctx, UiLabels[kLabelCost], e.Cost, 183, 493);
-  const std::string_view answer = UiLabels[e.AirTransportable == 0 ? kLabelNo : kLabelYes];
-  DrawGlyphText(ctx, std::string(UiLabels[kLabelAirTransport]).append(answer), 303, 493, 1);
-  DrawLabelledNumber(ctx, UiLabels[kLabelAirDefense], e.AirDefense, 73, 505);
-  DrawLabelledNumber(ctx, UiLabels[kLabelInfantryAttack], e.InfantryAttack, 183, 505);
-  DrawLabelledNumber(ctx, UiLabels[kLabelAirAttack], e.AirAttack, 303, 505);
-  DrawLabelledNumber(ctx, UiLabels[kLabelGroundDefense], e.GroundDefense, 73, 517);
-  DrawLabelledNumber(ctx, UiLabels[kLabelArmorAttack], e.ArmorAttack, 183, 517);
-  DrawLabelledNumber(ctx, UiLabels[kLabelMovement], e.Movement, 303, 517);
+  DrawLabelledNumber(ctx, card.cost, e.Cost, 183, 493);
+  const std::string_view answer = e.AirTransportable == 0 ? card.no : card.yes;
+  DrawGlyphText(ctx, std::string(card.airTransport).append(answer), 303, 493, 1);
+  DrawLabelledNumber(ctx, card.airDefense, e.AirDefense, 73, 505);
+  DrawLabelledNumber(ctx, card.infantryAttack, e.InfantryAttack, 183, 505);
+  DrawLabelledNumber(ctx, card.airAttack, e.AirAttack, 303, 505);
+  DrawLabelledNumber(ctx, card.groundDefense, e.GroundDefense, 73, 517);
+  DrawLabelledNumber(ctx, card.armorAttack, e.ArmorAttack, 183, 517);
+  DrawLabelledNumber(ctx, card.movement, e.Movement, 303, 517);
 }
 
 }  // namespace
@@ -115,10 +116,9 @@ void DrawProductionPage(UiContext& ctx) {
   DrawImage(ctx, sprite::kPictureSlotFrame, kPictureX, kPictureY);
 
   // The last line, the order marks' key, in the second font.
-  DrawDescriptionLines(ctx, kEconomyProductionNote, 2);
-  DrawGlyphText(ctx, EconomyTexts[kEconomyProductionNote + 2], 13, 577, 2);
-  DrawGlyphText(ctx, EconomyTexts[kEconomyProductionHint], 368, 553,
-                ctx.ui.BlinkPhase == 1 ? 2 : 1);
+  DrawDescriptionLines(ctx, EconomyTexts.productionNote);
+  DrawGlyphText(ctx, EconomyTexts.orderMarksKey, 13, 577, 2);
+  DrawGlyphText(ctx, EconomyTexts.productionHint, 368, 553, ctx.ui.BlinkPhase == 1 ? 2 : 1);
 }
 
 void ClickProductionOrders(UiContext& ctx) {

@@ -29,29 +29,31 @@ std::uint32_t CountOf(const World& w, int n) {
   return static_cast<std::uint32_t>((w.Lists.*Counts)[NationIndex(n)]);
 }
 
+using Caps = std::array<CapRow, 8>;
 struct StatRow {
-  StatLabelRow label;
+  StatLabelRow StatisticsLabels::*label;
   NationValue value;
-  const std::array<std::string_view, 9>* caps;  // written after the value, by nation
+  Caps EconomyTextTable::*caps;  // written after the value, by nation; null for none
 };
 
+using Label = StatisticsLabels;
 constexpr std::array<StatRow, 16> kRows = {{
-    {kStatCityOnStart, Stat<kOwned>, nullptr},
-    {kStatCityCurrent, Stat<kHeld>, nullptr},
-    {kStatEconomics, Stat<kHeldValue>, nullptr},
-    {kStatConscript, PoolOf<&TEconomy::RecruitPool>, nullptr},
-    {kStatEliteReserve, PoolOf<&TEconomy::VeteranPool>, nullptr},
-    {kStatWounded, PoolOf<&TEconomy::WoundedPool>, nullptr},
-    {kStatCars, PoolOf<&TEconomy::CarPool>, nullptr},
-    {kStatCarsInRepair, PoolOf<&TEconomy::CarRepairPool>, nullptr},
-    {kStatCarsPerDay, PoolOf<&TEconomy::DailyCars>, nullptr},
-    {kStatHorses, PoolOf<&TEconomy::HorsePool>, nullptr},
-    {kStatAirbases, Stat<kAirbases>, nullptr},
-    {kStatArmyUnits, CountOf<&ListState::NationFormationCount>, &ArmyCapTexts},
-    {kStatAirUnits, CountOf<&ListState::NationAirCount>, &AirCapTexts},
-    {kStatMenInArmy, CountOf<&ListState::NationMen>, nullptr},
-    {kStatCarsInArmy, CountOf<&ListState::NationCars>, nullptr},
-    {kStatHorsesInArmy, CountOf<&ListState::NationHorses>, nullptr},
+    {&Label::cityOnStart, Stat<kOwned>, nullptr},
+    {&Label::cityCurrent, Stat<kHeld>, nullptr},
+    {&Label::economics, Stat<kHeldValue>, nullptr},
+    {&Label::conscript, PoolOf<&TEconomy::RecruitPool>, nullptr},
+    {&Label::eliteReserve, PoolOf<&TEconomy::VeteranPool>, nullptr},
+    {&Label::wounded, PoolOf<&TEconomy::WoundedPool>, nullptr},
+    {&Label::cars, PoolOf<&TEconomy::CarPool>, nullptr},
+    {&Label::carsInRepair, PoolOf<&TEconomy::CarRepairPool>, nullptr},
+    {&Label::carsPerDay, PoolOf<&TEconomy::DailyCars>, nullptr},
+    {&Label::horses, PoolOf<&TEconomy::HorsePool>, nullptr},
+    {&Label::airbases, Stat<kAirbases>, nullptr},
+    {&Label::armyUnits, CountOf<&ListState::NationFormationCount>, &EconomyTextTable::armyCaps},
+    {&Label::airUnits, CountOf<&ListState::NationAirCount>, &EconomyTextTable::airCaps},
+    {&Label::menInArmy, CountOf<&ListState::NationMen>, nullptr},
+    {&Label::carsInArmy, CountOf<&ListState::NationCars>, nullptr},
+    {&Label::horsesInArmy, CountOf<&ListState::NationHorses>, nullptr},
 }};
 
 }  // namespace
@@ -60,18 +62,18 @@ void DrawStatisticsPage(UiContext& ctx) {
   for (std::size_t r = 0; r < kRows.size(); ++r) {
     const StatRow& row = kRows[r];
     const std::int32_t y = EconomyRowY(static_cast<int>(r) + 1);
-    DrawGlyphText(ctx, StatLabels[row.label], kEconomyLabelX, y, 1);
+    DrawGlyphText(ctx, StatLabels.statistics.*row.label, kEconomyLabelX, y, 1);
     for (int n = 1; n <= 8; ++n) {
       const std::uint32_t value = row.value(ctx.w, n);
       if (row.caps != nullptr) {
-        DrawNumberWithSuffix(ctx, value, (*row.caps)[static_cast<std::size_t>(n)], NationValueX(n),
-                             y);
+        const Caps& caps = EconomyTexts.*row.caps;
+        DrawNumberWithSuffix(ctx, value, caps[static_cast<std::size_t>(n - 1)], NationValueX(n), y);
       } else {
         DrawGlyphText(ctx, NumberText(value).View(), NationValueX(n), y, 1);
       }
     }
   }
-  DrawDescriptionLines(ctx, kEconomyStatisticsNote, 3);
+  DrawDescriptionLines(ctx, EconomyTexts.statisticsNote);
 }
 
 }  // namespace gm

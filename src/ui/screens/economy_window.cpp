@@ -107,16 +107,16 @@ void DrawNumberWithSuffix(const UiContext& ctx, std::uint32_t value, std::string
   DrawGlyphText(ctx, suffix, x + shift, y, 1);
 }
 
-void DrawDescriptionLines(const UiContext& ctx, int first, int count) {
-  for (int i = 0; i < count; ++i) {
-    DrawGlyphText(ctx, EconomyTexts[static_cast<std::size_t>(first + i)], 13, 553 + 12 * i, 1);
+void DrawDescriptionLines(const UiContext& ctx, std::span<const EconomyRow> lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    DrawGlyphText(ctx, lines[i], 13, 553 + 12 * static_cast<std::int32_t>(i), 1);
   }
 }
 
 void DrawEconomyWindow(UiContext& ctx) {
   // The Economy button's open picture is the sidebar's own, drawn just before.
   DrawTileMap(ctx, kEconomyTiles);
-  DrawGlyphText(ctx, EconomyTexts[kEconomyHeader], 122, 93, 2);
+  DrawGlyphText(ctx, EconomyTexts.header, 122, 93, 2);
   DrawNationFlags(ctx);
   const int page = ctx.ui.EconomyPage;
   if (page >= 1 && page <= kPageCount) {

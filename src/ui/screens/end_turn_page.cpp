@@ -42,9 +42,10 @@ void HandTurnToComputer(World& w) {
 void DrawEndTurnPage(UiContext& ctx) {
   DrawPageWindow(ctx, kEndTurnTiles);
   for (int i = 0; i < 3; ++i) {
-    DrawGlyphText(ctx, HintTexts[kHintAiCompletesNote + i], kTextX, kNoteY + kNotePitch * i, 3);
+    DrawGlyphText(ctx, HintTexts.aiCompletesNote[static_cast<std::size_t>(i)], kTextX,
+                  kNoteY + kNotePitch * i, 3);
   }
-  DrawGlyphText(ctx, HintTexts[kHintAiCompletesSwitch], kTextX, kSwitchY, 3);
+  DrawGlyphText(ctx, HintTexts.aiCompletesSwitch, kTextX, kSwitchY, 3);
   for (const std::int32_t y : {180, 240}) {
     DrawImage(ctx, sprite::UnitSymbol(kGermanTankDivision), 180, y);
     DrawImage(ctx, sprite::UnitSymbol(kSovietTankDivision), 480, y);

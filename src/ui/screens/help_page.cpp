@@ -37,7 +37,7 @@ constexpr std::int32_t LineY(int line) {
 }
 
 const HelpTopicLabel& Label(int topic) {
-  return HelpTopicLabels[static_cast<std::size_t>(topic)];
+  return HelpTopicLabels[static_cast<std::size_t>(topic - 1)];
 }
 
 void DrawTopicButtons(UiContext& ctx) {
@@ -54,9 +54,8 @@ void DrawTopicButtons(UiContext& ctx) {
 }
 
 void DrawPageText(UiContext& ctx, int page) {
-  const HelpPageText& lines = HelpPages[static_cast<std::size_t>(page)];
   for (int i = 1; i <= kHelpLineCount; ++i) {
-    const std::string_view line = lines[static_cast<std::size_t>(i)];
+    const std::string_view line = HelpPageLine(page, i);
     std::int32_t x = kTextX;
     int font = 3;
     // The link lines are drawn in the gold font; page 1's sits a little to the right.

@@ -103,8 +103,8 @@ void DrawMap1Stage(UiContext& ctx) {
   }
   DrawHoverLine(ctx);
   const int font = ctx.ui.BlinkPhase == 1 ? 2 : 1;
-  DrawGlyphText(ctx, HintTexts[kHintMap1], 13, 553, font);
-  DrawGlyphText(ctx, HintTexts[kHintMap1 + 1], 13, 565, font);
+  DrawGlyphText(ctx, HintTexts.map1[0], 13, 553, font);
+  DrawGlyphText(ctx, HintTexts.map1[1], 13, 565, font);
 }
 
 void ClickMap1View(UiContext& ctx) {

@@ -79,24 +79,25 @@ const TFormationType& TypeRow(std::uint16_t type) {
   return FormationTypes[type <= kFormationTypeRows ? type : 0];
 }
 
+// As many labels as counts, or it does not compile.
 template <std::size_t N>
 void DrawCardLines(UiContext& ctx, const TFormationType& t, const std::array<TypeCount, N>& counts,
-                   int firstLabel) {
+                   const std::array<LabelRow, N>& labels) {
   for (std::size_t j = 0; j < N; ++j) {
     const std::int32_t y = 102 + 12 * static_cast<std::int32_t>(j);
-    DrawGlyphText(ctx, UiLabels[firstLabel + j], kLabelX, y, 1);
+    DrawGlyphText(ctx, labels[j], kLabelX, y, 1);
     DrawGlyphText(ctx, std::to_string(t.*counts[j]), kValueX, y, 1);
   }
 }
 
 void DrawCard(UiContext& ctx, const TFormationType& t) {
   if (t.Branch != 1 && t.Branch != 2) return;
-  DrawGlyphText(ctx, UiLabels[kLabelStaffOfWartime], kLabelX, 75, 1);
+  DrawGlyphText(ctx, UiLabels.staffOfWartime, kLabelX, 75, 1);
   DrawGlyphText(ctx, std::to_string(t.Month) + " " + std::to_string(t.Year), kValueX, 75, 1);
   if (t.Branch == 1) {
-    DrawCardLines(ctx, t, kArmyCard, kLabelArmyCardFirst);
+    DrawCardLines(ctx, t, kArmyCard, UiLabels.armyCard);
   } else {
-    DrawCardLines(ctx, t, kAirCard, kLabelAirCardFirst);
+    DrawCardLines(ctx, t, kAirCard, UiLabels.airCard);
   }
 }
 
@@ -138,7 +139,7 @@ void DrawReinforcementPage(UiContext& ctx) {
     const std::uint16_t type = list.Entry(entry);
     DrawCard(ctx, TypeRow(type));
     DrawImage(ctx, sprite::UnitSymbol(type), 480, 240);
-    if (status < FormingMessages.size()) DrawGlyphText(ctx, FormingMessages[status], 20, 552, 1);
+    DrawGlyphText(ctx, FormingMessage(status), 20, 552, 1);
   }
   // OK is shown unusable whenever it would do nothing.
   if (status != kRaiseAvailable) {

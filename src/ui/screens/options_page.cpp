@@ -33,13 +33,13 @@ constexpr HitRect kScale{400, kScaleY, 474, kScaleY + 14};
 
 struct OptionLine {
   std::int32_t y;
-  HintTextRow text;
+  HintRow HintTextTable::*text;
 };
 constexpr std::array<OptionLine, 4> kLines = {{
-    {kScaleY, kHintTimerInterval},
-    {kGridY, kHintGridSwitch},
-    {kFpsY, kHintFpsSwitch},
-    {kClockY, kHintClockSwitch},
+    {kScaleY, &HintTextTable::timerInterval},
+    {kGridY, &HintTextTable::gridSwitch},
+    {kFpsY, &HintTextTable::fpsSwitch},
+    {kClockY, &HintTextTable::clockSwitch},
 }};
 
 void DrawSpeedScale(UiContext& ctx) {
@@ -70,7 +70,7 @@ std::string TurnLengthLine(std::uint8_t turnLength) {
 void DrawOptionsPage(UiContext& ctx) {
   DrawPageWindow(ctx, kOptionsTiles);
   for (const OptionLine& line : kLines) {
-    DrawGlyphText(ctx, HintTexts[line.text], kTextX, line.y, 3);
+    DrawGlyphText(ctx, HintTexts.*line.text, kTextX, line.y, 3);
   }
   DrawSpeedScale(ctx);
   DrawSwitch(ctx, kGridY, ctx.ui.ShowGrid);

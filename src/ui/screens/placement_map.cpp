@@ -55,10 +55,10 @@ void DrawPlacementMap(UiContext& ctx) {
   UiState& ui = ctx.ui;
   const int font = ui.BlinkPhase == 1 ? 2 : 1;
   const std::string_view first =
-      ui.PageMessage.empty() ? HintTexts[kHintPlaceUnit] : ui.PageMessage;
+      ui.PageMessage.empty() ? std::string_view(HintTexts.placeUnit[0]) : ui.PageMessage;
   DrawGlyphText(ctx, first, kHintX, 552, font);
-  DrawGlyphText(ctx, HintTexts[kHintPlaceUnit + 1], kHintX, 564, font);
-  DrawGlyphText(ctx, HintTexts[kHintPlaceUnit + 2], kHintX, 576, font);
+  DrawGlyphText(ctx, HintTexts.placeUnit[1], kHintX, 564, font);
+  DrawGlyphText(ctx, HintTexts.placeUnit[2], kHintX, 576, font);
 
   ScrollAtEdges(ctx, w.ViewX, w.ViewY, kViewMaxX, kViewMaxY);
   for (int r = 0; r < kBattlefieldRows; ++r) {
@@ -91,7 +91,7 @@ void ClickPlacementMap(UiContext& ctx) {
       ui.PageMessage = kNoFreeRecord;
       break;
     case PlacementResult::kNoMen:
-      ui.PageMessage = FormingMessages[kRaiseNoMen];
+      ui.PageMessage = FormingMessage(kRaiseNoMen);
       break;
   }
 }

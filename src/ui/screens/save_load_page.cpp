@@ -62,8 +62,7 @@ std::size_t SlotIndex(int slot) {
 std::string SlotDate(const TSaveSlotTable& t, int slot) {
   const std::size_t i = SlotIndex(slot);
   std::string text = "\"";
-  if (t.SlotMonth[i] >= 1 && t.SlotMonth[i] <= 12)
-    text += UiLabels[kLabelMonthBase + t.SlotMonth[i]];
+  if (t.SlotMonth[i] >= 1 && t.SlotMonth[i] <= 12) text += MonthName(t.SlotMonth[i]);
   text += std::to_string(t.SlotDay[i]) + ", " + std::to_string(t.SlotYear[i]) + "\"";
   return text;
 }

@@ -10,18 +10,19 @@ namespace gm {
 
 namespace {
 
+using Labels = SidebarTooltipLabels;
 constexpr std::array<TooltipBox, kSidebarButtons> kTooltips = {{
-    {576, 64, 13, 1, {kLabelActiveTurn}},
-    {444, 113, 24, 1, {kLabelZoom}},
-    {540, 162, 16, 3, {kLabelLayer, kLabelLayerNote1, kLabelLayerNote2}},
-    {612, 211, 10, 1, {kLabelNewUnit}},
-    {588, 260, 12, 1, {kLabelUnitStaff}},
-    {624, 309, 9, 1, {kLabelEconomy}},
-    {624, 358, 9, 1, {kLabelOptions}},
-    {504, 407, 19, 1, {kLabelSaveLoad}},
-    {612, 456, 10, 1, {kLabelEndTurn}},
-    {660, 505, 6, 1, {kLabelHelp}},
-    {540, 554, 16, 1, {kLabelQuit}},
+    {576, 64, 13, 1, {&Labels::activeTurn}},
+    {444, 113, 24, 1, {&Labels::zoom}},
+    {540, 162, 16, 3, {&Labels::layer, &Labels::layerNote1, &Labels::layerNote2}},
+    {612, 211, 10, 1, {&Labels::newUnit}},
+    {588, 260, 12, 1, {&Labels::unitStaff}},
+    {624, 309, 9, 1, {&Labels::economy}},
+    {624, 358, 9, 1, {&Labels::options}},
+    {504, 407, 19, 1, {&Labels::saveLoad}},
+    {612, 456, 10, 1, {&Labels::endTurn}},
+    {660, 505, 6, 1, {&Labels::help}},
+    {540, 554, 16, 1, {&Labels::quit}},
 }};
 
 constexpr std::int32_t kLineStep = 16;
@@ -32,12 +33,14 @@ void DrawBox(UiContext& ctx, const TooltipBox& box) {
     DrawGlyphText(ctx, text, box.x, y, 4);
     y += kLineStep;
   };
-  line(UiLabels[static_cast<std::size_t>(BoxTopRow(box.width))]);
+  const TooltipFrame* frame = TooltipFrameOf(box.width);
+  if (frame == nullptr) return;
+  line(frame->top);
   for (int i = 0; i < box.labelCount; ++i) {
-    line(kFrameVertical + std::string(UiLabels[box.labels[static_cast<std::size_t>(i)]]) +
-         kFrameVertical);
+    const std::string_view label = UiLabels.tooltips.*box.labels[static_cast<std::size_t>(i)];
+    line(kFrameVertical + std::string(label) + kFrameVertical);
   }
-  line(UiLabels[static_cast<std::size_t>(BoxBottomRow(box.width))]);
+  line(frame->bottom);
 }
 
 }  // namespace

@@ -11,14 +11,13 @@
 namespace gm {
 
 // The box of a sidebar button: where its top line starts, its width in glyphs (the frame
-// included) and its label lines, rows of UiLabels; its frame lines are the UiLabels rows of its
-// width.
+// included) and its label lines, UiLabels' tooltips; its frame lines are UiLabels' of its width.
 struct TooltipBox {
   std::int32_t x;
   std::int32_t y;
   int width;
   int labelCount;
-  std::array<UiLabelRow, 3> labels;
+  std::array<LabelRow SidebarTooltipLabels::*, 3> labels;
 };
 
 inline constexpr int kSidebarButtons = 11;

@@ -58,17 +58,17 @@ void DrawRefitCandidates(UiContext& ctx) {
   };
   switch (p.SelectedField) {
     case kAmmoField:
-      row(UiLabels[kLabelAmmo], 1, 1);
+      row(StaffFieldLabel(kAmmoField), 1, 1);
       return;
     case kMenField:
-      row(UiLabels[kLabelEliteReserves], kVeteranRow, 1);
-      row(UiLabels[kLabelConscript], kRecruitRow, 2);
+      row(UiLabels.eliteReserves, kVeteranRow, 1);
+      row(UiLabels.conscript, kRecruitRow, 2);
       return;
     case kCarsField:
-      row(UiLabels[kLabelCars], 1, 1);
+      row(StaffFieldLabel(kCarsField), 1, 1);
       return;
     case kHorsesField:
-      row(UiLabels[kLabelHorses], 1, 1);
+      row(StaffFieldLabel(kHorsesField), 1, 1);
       return;
     default:
       break;

@@ -42,7 +42,7 @@ void DrawNumber(UiContext& ctx, std::uint32_t n, std::int32_t y) {
 void DrawRefitFields(UiContext& ctx) {
   const TRefitPage& p = ctx.w.Refit.RefitPage;
   for (int field = 1; field <= kRefitFieldCount; ++field) {
-    DrawGlyphText(ctx, UiLabels[kLabelFieldBase + field], kLabelX, FieldTextY(field),
+    DrawGlyphText(ctx, StaffFieldLabel(field), kLabelX, FieldTextY(field),
                   field == p.SelectedField ? 2 : 1);
   }
   const TFormation* f = RefitFormation(ctx.w);

@@ -55,7 +55,8 @@ constexpr std::int32_t kStatusX = 370;
 
 void DrawRuleAndStatus(UiContext& ctx) {
   for (int i = 0; i < 3; ++i) {
-    DrawGlyphText(ctx, HintTexts[kHintRefitRule + i], kRuleX, kRuleY + kLinePitch * i, 1);
+    DrawGlyphText(ctx, HintTexts.refitRule[static_cast<std::size_t>(i)], kRuleX,
+                  kRuleY + kLinePitch * i, 1);
   }
   const std::int32_t message = ctx.w.Refit.MessageNo;
   if (message >= 1 && message <= kRenewMessageCount) {
