@@ -1,8 +1,6 @@
 // Bitmap-font text and the hover bar.
 #include "ui/glyph_text.hpp"
 
-#include <array>
-
 #include "ui/image_draw.hpp"
 
 namespace gm {

@@ -41,10 +41,6 @@ constexpr std::array<TooltipFrame, kTooltipBoxWidths.size()> TooltipFrames() {
   return frames;
 }
 
-constexpr std::array<std::string_view, 5> kSaveLoadTexts = {"Free slot", "Save mode", "Load mode",
-                                                            "Realistic mode", "Fast mode"};
-static_assert(AllGlyphRows(kSaveLoadTexts, kSaveLoadTextLength));
-
 }  // namespace
 
 const UiLabelTable UiLabels = {
@@ -300,6 +296,14 @@ const EconomyTextTable EconomyTexts = {
     .armyCaps = {"/50", "/500", "/150", "/70", "/750", "/50", "/10", "/10"},
     .airCaps = {"/5", "/200", "/100", "/15", "/250", "/10", "/0", "/0"},
 };
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kSaveLoadTexts = {"Free slot", "Save mode", "Load mode",
+                                                            "Realistic mode", "Fast mode"};
+static_assert(AllGlyphRows(kSaveLoadTexts, kSaveLoadTextLength));
+
+}  // namespace
 
 const std::array<std::string_view, 5> SaveLoadTexts = kSaveLoadTexts;
 

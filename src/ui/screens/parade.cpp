@@ -1,9 +1,6 @@
 // The title and final screens' tiles and equipment parade.
 #include "ui/screens/parade.hpp"
 
-#include <array>
-#include <string_view>
-
 #include "ui/image_draw.hpp"
 #include "world/tables/tables.hpp"
 
