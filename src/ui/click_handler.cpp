@@ -21,10 +21,6 @@
 
 namespace gm {
 
-void PlayClickSound(UiContext& ctx) {
-  if (ctx.w.SoundOn == 1) ctx.flow.sound.PlaySound("click");
-}
-
 void DXDraw1Click(UiContext& ctx) {
   World& w = ctx.w;
   if (w.ActionTick != 0) return;  // dropped, not kept for later

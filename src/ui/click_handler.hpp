@@ -8,7 +8,4 @@ namespace gm {
 
 void DXDraw1Click(UiContext& ctx);
 
-// The wave "click" once, when sound is on: every sidebar button and page control that acts.
-void PlayClickSound(UiContext& ctx);
-
 }  // namespace gm

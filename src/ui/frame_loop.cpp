@@ -7,6 +7,7 @@
 #include "flow/screen_flags.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/bottom_panel.hpp"
+#include "ui/screens/computer_turn_driver.hpp"
 #include "ui/screens/economy_window.hpp"
 #include "ui/screens/end_turn_page.hpp"
 #include "ui/screens/final_screen.hpp"

@@ -4,16 +4,12 @@
 #include <cctype>
 
 #include "flow/screen_flags.hpp"
-#include "ui/hit_rect.hpp"
+#include "ui/screens/help_page.hpp"
+#include "ui/screens/title_screen.hpp"
 
 namespace gm {
 
 namespace {
-
-constexpr HitRect kHelpPage1About{209, 104, 403, 118};
-constexpr HitRect kHelpPage6Guide{101, 344, 504, 358};
-constexpr HitRect kHelpPage6About{197, 376, 391, 390};
-constexpr HitRect kTitleLink{303, 10, 497, 24};
 
 std::string FileAddress(Platform& platform, const char* suffix) {
   const std::filesystem::path guide = platform.ProgramFolder() / "help" / "gvm.htm";
@@ -57,13 +53,13 @@ void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons) {
   // The link areas and the cancel answer even during an animation, at the stored position.
   const std::int32_t mx = ui.MouseX, my = ui.MouseY;
   if (w.ScreenFlags[kFlagHelp] == kPageOpen) {
-    if (ui.HelpPage == 1 && kHelpPage1About.Contains(mx, my)) {
+    if (ui.HelpPage == 1 && kHelpAboutLink.Contains(mx, my)) {
       ctx.platform.OpenAddress(AboutAddress(ctx.platform));
     }
-    if (ui.HelpPage == 6 && kHelpPage6Guide.Contains(mx, my)) {
+    if (ui.HelpPage == 6 && kHelpGuideLink.Contains(mx, my)) {
       ctx.platform.OpenAddress(GuideAddress(ctx.platform));
     }
-    if (ui.HelpPage == 6 && kHelpPage6About.Contains(mx, my)) {
+    if (ui.HelpPage == 6 && kHelpAboutLink6.Contains(mx, my)) {
       ctx.platform.OpenAddress(AboutAddress(ctx.platform));
     }
   }

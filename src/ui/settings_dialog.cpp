@@ -152,18 +152,24 @@ void SettingsDialog::MouseMove(std::int32_t x, std::int32_t y) {
   mouseY_ = y;
 }
 
-void SettingsDialog::Click(std::int32_t x, std::int32_t y) {
-  const std::int32_t px = x - kLeft, py = y - kTop;
-  for (int i = 0; i < kListCount; ++i) {
-    if (ListRect(kLists[static_cast<std::size_t>(i)]).Contains(px, py)) {
-      focus_ = static_cast<Control>(i);
-      Press(focus_);
-    }
+HitRect SettingsDialog::Area(Control control) {
+  HitRect r{};
+  if (control < kListCount) {
+    r = ListRect(kLists[static_cast<std::size_t>(control)]);
+  } else if (control == kSoundBox) {
+    r = kSoundRect;
+  } else if (control == kRunButton) {
+    r = kRunRect;
+  } else if (control == kExitButton) {
+    r = kExitRect;
   }
-  const std::array<std::pair<HitRect, Control>, 3> others = {
-      {{kSoundRect, kSoundBox}, {kRunRect, kRunButton}, {kExitRect, kExitButton}}};
-  for (const auto& [rect, control] : others) {
-    if (rect.Contains(px, py)) {
+  return {kLeft + r.left, kTop + r.top, kLeft + r.right, kTop + r.bottom};
+}
+
+void SettingsDialog::Click(std::int32_t x, std::int32_t y) {
+  for (int c = 0; c < kControlCount; ++c) {
+    const auto control = static_cast<Control>(c);
+    if (Area(control).Contains(x, y)) {
       focus_ = control;
       Press(control);
     }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "media/app_events.hpp"
+#include "ui/hit_rect.hpp"
 #include "ui/launch_options.hpp"
 #include "ui/ui_context.hpp"
 
@@ -50,6 +51,8 @@ class SettingsDialog {
   // The panel's top-left corner in the frame.
   static constexpr std::int32_t kLeft = 90;
   static constexpr std::int32_t kTop = 192;
+  // Where a click on the control lands, in the frame.
+  static HitRect Area(Control control);
 
  private:
   void Step(int list, int by);

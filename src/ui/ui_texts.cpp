@@ -1,4 +1,4 @@
-// The text tables of the screens; the help pages are in help_pages.cpp.
+// The text tables of the screens; the help pages are in help_texts.cpp.
 #include "ui/ui_texts.hpp"
 
 #include "ui/text_rows.hpp"

@@ -5,7 +5,6 @@
 
 #include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "world/merging.hpp"
 #include "world/reach_grids.hpp"
@@ -14,8 +13,6 @@
 namespace gm {
 
 namespace {
-
-constexpr HitRect kMapArea{1, 1, 719, 539};
 
 // The merge keys by NeighbourFlags byte (row by row from the north-west), with the letter's
 // place on the selected cell. Byte 4 is the formation itself.

@@ -5,12 +5,15 @@
 
 #include <cstdint>
 
+#include "ui/hit_rect.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
 
 inline constexpr std::int32_t kMapAreaWidth = 720;
 inline constexpr std::int32_t kMapAreaHeight = 540;
+// Where a click on the Battlefield, the Map1 view or the placement map is a map click.
+inline constexpr HitRect kMapArea{1, 1, kMapAreaWidth - 1, kMapAreaHeight - 1};
 
 // The zoom button, edge scrolling and the view, with the merge keys.
 void DrawBattlefieldStage(UiContext& ctx);

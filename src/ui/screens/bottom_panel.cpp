@@ -1,9 +1,8 @@
-// Panels, the selected cell's lines and the computer turn's status.
+// Panels and the selected cell's lines.
 #include "ui/screens/bottom_panel.hpp"
 
 #include <string>
 
-#include "flow/computer_frame.hpp"
 #include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
@@ -51,16 +50,6 @@ void DrawPanels(UiContext& ctx) {
   DrawImage(ctx,
             w.SideOnMove == kSovietSide ? sprite::kSovietSideOnMove : sprite::kGermanSideOnMove,
             740, 54);
-}
-
-void RunComputerTurnDriver(UiContext& ctx) {
-  World& w = ctx.w;
-  ComputerFrameReport report;
-  ComputerStepStage(w, report);
-  DrawGlyphText(ctx, AiStateName(w.Ai.AiState), 13, 553, 2);
-  DrawGlyphText(ctx, std::to_string(w.Ai.AiFormationIndex), 13, 565, 2);
-  DrawGlyphText(ctx, std::to_string(w.Ai.AiPass), 13, 577, 2);
-  ComputerTurnEndStage(w, ctx.flow, report);
 }
 
 }  // namespace gm

@@ -3,10 +3,8 @@
 #include <array>
 
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
-#include "ui/screens/list_scroll.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/tables/tables.hpp"
 
@@ -14,8 +12,6 @@ namespace gm {
 
 namespace {
 
-constexpr HitRect kListRows{75, 150, 644, 389};
-constexpr ListArrows kArrows{{90, 135, 149, 149}, {90, 391, 149, 405}};
 constexpr std::int32_t kListLeft = 75;
 constexpr int kCursorSegments = 38;  // over X 75..644
 
@@ -94,12 +90,13 @@ void ScrollEquipmentList(UiContext& ctx) {
   const ListScrollFields fields = ScrollFieldsOf(ctx.w.Lists.EquipmentList);
   KeepScrollArrows(fields);
   if (ctx.ui.LeftButtonDown == 1 && ListPage(ctx.ui.EconomyPage)) {
-    ScrollHeldArrow(fields, kArrows, ctx.ui.MouseX, ctx.ui.MouseY);
+    ScrollHeldArrow(fields, kEquipmentListArrows, ctx.ui.MouseX, ctx.ui.MouseY);
   }
 }
 
 void ClickEquipmentListRow(UiContext& ctx) {
-  if (!ListPage(ctx.ui.EconomyPage) || !kListRows.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
+  if (!ListPage(ctx.ui.EconomyPage) || !kEquipmentListRows.Contains(ctx.ui.MouseX, ctx.ui.MouseY))
+    return;
   ctx.w.Lists.EquipmentList.CursorRow = static_cast<std::uint16_t>((ctx.ui.MouseY - 135) / 15);
 }
 

@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "ui/glyph_text.hpp"
+#include "ui/hit_rect.hpp"
+#include "ui/screens/list_scroll.hpp"
 #include "ui/ui_context.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/tables/tables.hpp"
@@ -26,6 +28,22 @@ constexpr std::int32_t EconomyRowY(int row) {
 // The value column of nation n (1..8) on every page but production.
 constexpr std::int32_t NationValueX(int n) {
   return 121 + 60 * n;
+}
+
+// The equipment list of pages 2..5: a click on row r (1..16) moves the cursor there, and the
+// arrows above and below it scroll while the button is held.
+inline constexpr HitRect kEquipmentListRows{75, 150, 644, 389};
+constexpr HitRect EquipmentListRow(int row) {
+  return {75, 135 + kEconomyRowPitch * row, 644, 149 + kEconomyRowPitch * row};
+}
+inline constexpr ListArrows kEquipmentListArrows{{90, 135, 149, 149}, {90, 391, 149, 405}};
+
+// Page 5: nation n's order mark, and the cell a click on it answers in, down the whole list.
+constexpr std::int32_t ProductionOrderX(int n) {
+  return 206 + 60 * (n - 1);
+}
+constexpr HitRect ProductionOrderCell(int n) {
+  return {ProductionOrderX(n), 150, ProductionOrderX(n) + 17, 389};
 }
 
 // A number as the pages write it: decimal, no sign, no grouping, no padding. Counts are never

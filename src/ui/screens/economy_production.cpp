@@ -5,7 +5,6 @@
 #include <string>
 
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
 #include "ui/tile_map.hpp"
@@ -29,12 +28,6 @@ constexpr std::array<OrderMark, 4> kOrderMarks = {{{"[X]", 1}, {"[-]", 2}, {"[=]
 
 constexpr std::int32_t RateX(int n) {
   return 181 + 60 * (n - 1);
-}
-constexpr std::int32_t OrderX(int n) {
-  return 206 + 60 * (n - 1);
-}
-constexpr HitRect OrderCell(int n) {
-  return {OrderX(n), 150, OrderX(n) + 17, 389};
 }
 
 // The columns a side may order in are fixed by nation number.
@@ -78,7 +71,8 @@ void DrawProductionRows(const UiContext& ctx) {
       if (!OrdersOpen(n, w.SideOnMove)) continue;
       const std::uint8_t status = StatusOf(w, n, m);
       if (status < kOrderMarks.size()) {
-        DrawGlyphText(ctx, kOrderMarks[status].text, OrderX(n), y, kOrderMarks[status].font);
+        DrawGlyphText(ctx, kOrderMarks[status].text, ProductionOrderX(n), y,
+                      kOrderMarks[status].font);
       }
     }
   });
@@ -125,7 +119,7 @@ void ClickProductionOrders(UiContext& ctx) {
   if (ctx.ui.EconomyPage != 5) return;
   World& w = ctx.w;
   for (int c = 1; c <= 8; ++c) {
-    if (!OrderCell(c).Contains(ctx.ui.MouseX, ctx.ui.MouseY)) continue;
+    if (!ProductionOrderCell(c).Contains(ctx.ui.MouseX, ctx.ui.MouseY)) continue;
     if (!OrdersOpen(c, w.SideOnMove)) continue;
     // The list-row test of this click has already moved the cursor to the clicked row.
     const int m = EquipmentListModel(w, CursorEntry(w));

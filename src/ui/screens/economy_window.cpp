@@ -5,9 +5,8 @@
 #include <array>
 
 #include "flow/screen_flags.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
 #include "ui/tile_map.hpp"
@@ -16,8 +15,6 @@
 namespace gm {
 
 namespace {
-
-constexpr int kPageCount = 6;
 
 // The window over the map area: the nation header's strip, the list's panel, the tabs and Close.
 constexpr PageTileRow kListMiddleRow = InWindow(FrameMiddle<10>(sprite::kListPanel));
@@ -34,12 +31,6 @@ constexpr PageTiles kEconomyTiles = {kWindowTopRow,
                                      InWindow(FrameBottom<10>(sprite::kListPanel)),
                                      kTabRow,
                                      kWindowBottomRow};
-
-constexpr HitRect kCloseButton{620, 430, 699, 469};
-
-constexpr HitRect TabRect(int page) {
-  return {70 + 60 * (page - 1), 430, 109 + 60 * (page - 1), 469};
-}
 
 // Each nation's flag, two 15-pixel halves that change with the blink.
 void DrawNationFlags(const UiContext& ctx) {
@@ -76,14 +67,14 @@ void DrawPageBody(UiContext& ctx) {
 void DrawHoverHighlights(const UiContext& ctx) {
   const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
   const bool light = ctx.ui.BlinkPhase == 1;
-  for (int p = 1; p <= kPageCount; ++p) {
-    const HitRect tab = TabRect(p);
+  for (int p = 1; p <= kEconomyPageCount; ++p) {
+    const HitRect tab = EconomyTabRect(p);
     if (tab.Contains(mx, my)) {
       DrawImage(ctx, light ? sprite::kButtonFrame.light : sprite::kButtonFrame.dark, tab.left,
                 tab.top);
     }
   }
-  if (kCloseButton.Contains(mx, my)) {
+  if (kEconomyCloseButton.Contains(mx, my)) {
     const auto frame = light ? sprite::kPageButtonFrameLight : sprite::kPageButtonFrameDark;
     DrawImage(ctx, frame.left, 620, 430);
     DrawImage(ctx, frame.right, 660, 430);
@@ -119,7 +110,7 @@ void DrawEconomyWindow(UiContext& ctx) {
   DrawGlyphText(ctx, EconomyTexts.header, 122, 93, 2);
   DrawNationFlags(ctx);
   const int page = ctx.ui.EconomyPage;
-  if (page >= 1 && page <= kPageCount) {
+  if (page >= 1 && page <= kEconomyPageCount) {
     DrawImage(ctx, sprite::kChosenEconomyTabs[page - 1], 60 * page, 420);
   }
   DrawPageBody(ctx);
@@ -129,12 +120,12 @@ void DrawEconomyWindow(UiContext& ctx) {
 
 void ClickEconomyWindow(UiContext& ctx) {
   const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
-  if (kCloseButton.Contains(mx, my)) {
+  if (kEconomyCloseButton.Contains(mx, my)) {
     PlayClickSound(ctx);
     RestoreScreenFlags(ctx.w);
   }
-  for (int p = 1; p <= kPageCount; ++p) {
-    if (TabRect(p).Contains(mx, my)) {
+  for (int p = 1; p <= kEconomyPageCount; ++p) {
+    if (EconomyTabRect(p).Contains(mx, my)) {
       ctx.ui.EconomyPage = static_cast<std::uint8_t>(p);
       PlayClickSound(ctx);
     }

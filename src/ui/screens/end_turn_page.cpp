@@ -5,7 +5,7 @@
 #include "flow/screen_flags.hpp"
 #include "flow/start_game.hpp"
 #include "flow/turn_change.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
@@ -12,8 +12,6 @@
 namespace gm {
 
 namespace {
-
-constexpr HitRect kExitButton{360, 490, 439, 529};
 
 // The inner panel under the text and the picture, and Exit below it.
 constexpr ParadeTiles kFinalTiles = [] {
@@ -61,7 +59,7 @@ void DrawFinalScreen(UiContext& ctx) {
 }
 
 void ClickFinalScreen(UiContext& ctx) {
-  if (!kExitButton.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
+  if (!kFinalExitButton.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
   PlayClickSound(ctx);
   ctx.ui.QuitRequested = true;
 }

@@ -2,9 +2,12 @@
 // and the Exit button.
 #pragma once
 
+#include "ui/hit_rect.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
+
+inline constexpr HitRect kFinalExitButton{360, 490, 439, 529};
 
 void DrawFinalScreen(UiContext& ctx);
 void ClickFinalScreen(UiContext& ctx);

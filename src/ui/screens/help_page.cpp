@@ -2,7 +2,7 @@
 #include "ui/screens/help_page.hpp"
 
 #include "flow/screen_flags.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/screens/page_window.hpp"
 #include "ui/ui_texts.hpp"
@@ -25,13 +25,6 @@ constexpr PageTiles kHelpTiles = {kWindowTopRow,  kTextTopRow,     kTextMiddleRo
 constexpr std::int32_t kTextX = 72;
 constexpr std::int32_t kLabelX = 574;
 constexpr int kLinkFont = 5;
-// The guide's link line on page 6, under the area the pointer's press opens.
-constexpr HitRect kGuideLink{101, 344, 504, 358};
-
-constexpr HitRect TopicRect(int topic) {
-  return {560, 60 * topic + 10, 639, 60 * topic + 49};
-}
-
 constexpr std::int32_t LineY(int line) {
   return 56 + 16 * line;
 }
@@ -50,7 +43,7 @@ void DrawTopicButtons(UiContext& ctx) {
     DrawGlyphText(ctx, Label(current).first, kLabelX, 60 * current + 20, 2);
     DrawGlyphText(ctx, Label(current).second, kLabelX, 60 * current + 30, 2);
   }
-  for (int t = 1; t <= kHelpPageCount; ++t) DrawButtonFlash(ctx, TopicRect(t));
+  for (int t = 1; t <= kHelpPageCount; ++t) DrawButtonFlash(ctx, HelpTopicRect(t));
 }
 
 void DrawPageText(UiContext& ctx, int page) {
@@ -66,7 +59,8 @@ void DrawPageText(UiContext& ctx, int page) {
     if (page == 6 && (i == kGuideLinkLine || i == kAboutLinkLine6)) font = kLinkFont;
     DrawGlyphText(ctx, line, x, LineY(i), font);
   }
-  if (page == 6 && PointerIn(ctx, kGuideLink)) DrawHoverBar(ctx, 101, LineY(kGuideLinkLine), 26);
+  if (page == 6 && PointerIn(ctx, kHelpGuideLink))
+    DrawHoverBar(ctx, 101, LineY(kGuideLinkLine), 26);
 }
 
 }  // namespace
@@ -85,7 +79,7 @@ void ClickHelpPage(UiContext& ctx) {
     RestoreScreenFlags(ctx.w);
   }
   for (int t = 1; t <= kHelpPageCount; ++t) {
-    if (!PointerIn(ctx, TopicRect(t))) continue;
+    if (!PointerIn(ctx, HelpTopicRect(t))) continue;
     ctx.ui.HelpPage = static_cast<std::uint8_t>(t);
     PlayClickSound(ctx);
   }

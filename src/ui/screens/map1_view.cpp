@@ -5,7 +5,6 @@
 
 #include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/cell_lines.hpp"
@@ -21,7 +20,6 @@ namespace {
 constexpr std::int32_t kTile = 20;
 constexpr int kColumns = 36;
 constexpr int kRows = 27;
-constexpr HitRect kMapArea{1, 1, 719, 539};
 
 // A formation's nation mark: formations that can still act blink.
 void DrawFormationMark(UiContext& ctx, const TFormation& f, std::int32_t px, std::int32_t py) {

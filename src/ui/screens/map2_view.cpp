@@ -2,16 +2,9 @@
 #include "ui/screens/map2_view.hpp"
 
 #include "flow/screen_flags.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 
 namespace gm {
-
-namespace {
-
-constexpr HitRect kOverviewArea{1, 1, 719, 599};
-
-}  // namespace
 
 void CentreBattlefieldOn(UiContext& ctx, std::int32_t col, std::int32_t row) {
   World& w = ctx.w;

@@ -4,9 +4,13 @@
 
 #include <cstdint>
 
+#include "ui/hit_rect.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
+
+// The theatre's picture: a click there centres the Battlefield on the cell under it.
+inline constexpr HitRect kOverviewArea{1, 1, 719, 599};
 
 void DrawMap2View(UiContext& ctx);
 void ClickMap2View(UiContext& ctx);

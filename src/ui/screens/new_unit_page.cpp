@@ -8,11 +8,9 @@
 #include <string_view>
 
 #include "flow/screen_flags.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
-#include "ui/screens/list_scroll.hpp"
 #include "ui/screens/sidebar.hpp"
 #include "ui/tile_map.hpp"
 #include "ui/ui_texts.hpp"
@@ -43,11 +41,7 @@ constexpr PageTiles kReinforcementTiles = {
     kWindowBottomRow,
 };
 
-constexpr HitRect kOkButton{80, 430, 159, 469};
-constexpr HitRect kCancelButton{260, 430, 339, 469};
-constexpr HitRect kListRows{75, 90, 344, 389};
-constexpr ListArrows kArrows{{180, 75, 239, 89}, {180, 391, 239, 405}};
-constexpr std::int32_t kArrowX = 180;
+constexpr std::int32_t kArrowX = kNewUnitArrows.up.left;
 
 // The card's lines of an army type and of an air type, in the order of their labels: the
 // type's counts.
@@ -121,7 +115,8 @@ void DrawReinforcementPage(UiContext& ctx) {
   // The held arrows move the list first, so the frame shows where they left it.
   const ListScrollFields fields = ScrollFieldsOf(list);
   KeepScrollArrows(fields);
-  if (ctx.ui.LeftButtonDown == 1) ScrollHeldArrow(fields, kArrows, ctx.ui.MouseX, ctx.ui.MouseY);
+  if (ctx.ui.LeftButtonDown == 1)
+    ScrollHeldArrow(fields, kNewUnitArrows, ctx.ui.MouseX, ctx.ui.MouseY);
 
   DrawTileMap(ctx, kReinforcementTiles);
   for (int i = 0; i < 18; ++i) {
@@ -146,15 +141,15 @@ void DrawReinforcementPage(UiContext& ctx) {
     DrawImage(ctx, sprite::kDeadOkButton.left, 60, 420);
     DrawImage(ctx, sprite::kDeadOkButton.right, 120, 420);
   }
-  DrawPageButtonFlash(ctx, kOkButton.left, kOkButton.top);
-  DrawPageButtonFlash(ctx, kCancelButton.left, kCancelButton.top);
+  DrawPageButtonFlash(ctx, kNewUnitOkButton.left, kNewUnitOkButton.top);
+  DrawPageButtonFlash(ctx, kNewUnitCancelButton.left, kNewUnitCancelButton.top);
 }
 
 void ClickReinforcementPage(UiContext& ctx) {
   World& w = ctx.w;
   PagedList<200, 20>& list = w.Lists.ReinforcementList;
   const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
-  if (kOkButton.Contains(mx, my)) {
+  if (kNewUnitOkButton.Contains(mx, my)) {
     const int entry = CursorEntry(list);
     if (entry != 0 && list.Status(entry) == kRaiseAvailable) {
       w.Selection[0] = 0;
@@ -168,13 +163,13 @@ void ClickReinforcementPage(UiContext& ctx) {
       ctx.ui.PageMessage.clear();
     }
   }
-  if (kCancelButton.Contains(mx, my)) {
+  if (kNewUnitCancelButton.Contains(mx, my)) {
     PlayClickSound(ctx);
     RestoreScreenFlags(w);
     w.Lists.PlacementPending = 0;
     w.Lists.PlacementType = 0;
   }
-  if (kListRows.Contains(mx, my)) {
+  if (kNewUnitListRows.Contains(mx, my)) {
     list.CursorRow = static_cast<std::uint16_t>((my - 75) / kRowHeight);
     if (list.CursorRow > 1) list.UpEnabled = 1;
     if (list.CursorRow < kRows) list.DownEnabled = 1;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "flow/screen_flags.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
@@ -20,16 +20,15 @@ constexpr PageTiles kOptionsTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMid
                                      kPanelBottomRow, kCloseButtonRow, kWindowBottomRow};
 
 constexpr std::int32_t kTextX = 80;
-constexpr std::int32_t kScaleY = 100;
-constexpr std::int32_t kGridY = 130;
-constexpr std::int32_t kFpsY = 160;
-constexpr std::int32_t kClockY = 190;
+constexpr std::int32_t kScaleY = kSpeedScale.top;
+constexpr std::int32_t kGridY = kGridSwitchY;
+constexpr std::int32_t kFpsY = kFpsSwitchY;
+constexpr std::int32_t kClockY = kClockSwitchY;
 constexpr std::int32_t kTurnLengthY = 250;
 
-// The speed scale: five cells of 15 pixels from x 400, slowest on the left.
+// The speed scale's intervals, slowest on the left.
 constexpr std::array<std::uint32_t, 5> kScaleIntervals = {50, 33, 25, 20, 17};
-constexpr std::int32_t kScaleCell = 15;
-constexpr HitRect kScale{400, kScaleY, 474, kScaleY + 14};
+constexpr std::int32_t kScaleCell = kSpeedScaleCell;
 
 struct OptionLine {
   std::int32_t y;
@@ -43,7 +42,7 @@ constexpr std::array<OptionLine, 4> kLines = {{
 }};
 
 void DrawSpeedScale(UiContext& ctx) {
-  const std::int32_t x = kScale.left;
+  const std::int32_t x = kSpeedScale.left;
   DrawImage(ctx, sprite::kSwitchSlot.left, x, kScaleY);
   for (int i = 1; i <= 3; ++i)
     DrawImage(ctx, sprite::kSwitchSlot.middle, x + kScaleCell * i, kScaleY);
@@ -55,7 +54,7 @@ void DrawSpeedScale(UiContext& ctx) {
       DrawImage(ctx, sprite::kSwitchKnob, x + kScaleCell * static_cast<std::int32_t>(i), kScaleY);
     }
   }
-  if (PointerIn(ctx, kScale)) DrawHoverBar(ctx, x, kScaleY, 4);
+  if (PointerIn(ctx, kSpeedScale)) DrawHoverBar(ctx, x, kScaleY, 4);
 }
 
 // "Now is "Fast mode"  ( Turn = 4 Days)": any turn length but 0 plays four days a turn.
@@ -85,8 +84,8 @@ void ClickOptionsPage(UiContext& ctx) {
     PlayClickSound(ctx);
     RestoreScreenFlags(ctx.w);
   }
-  if (PointerIn(ctx, kScale)) {
-    const std::int32_t cell = (ctx.ui.MouseX - kScale.left) / kScaleCell;
+  if (PointerIn(ctx, kSpeedScale)) {
+    const std::int32_t cell = (ctx.ui.MouseX - kSpeedScale.left) / kScaleCell;
     ctx.timer.SetInterval(kScaleIntervals[static_cast<std::size_t>(cell)]);
     PlayClickSound(ctx);
   }

@@ -1,7 +1,7 @@
 // The system pages' window, switches and buttons.
 #include "ui/screens/page_window.hpp"
 
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/sidebar.hpp"
@@ -21,7 +21,7 @@ void DrawSwitch(UiContext& ctx, std::int32_t y, std::uint8_t value) {
 
 bool ClickSwitch(UiContext& ctx, std::int32_t y, std::uint8_t& value) {
   if (!PointerIn(ctx, SwitchRect(y))) return false;
-  value = ctx.ui.MouseX < kSwitchX + kSwitchHalf ? 0 : 1;
+  value = PointerIn(ctx, SwitchHalf(y, 1)) ? 1 : 0;
   PlayClickSound(ctx);
   return true;
 }

@@ -37,6 +37,10 @@ inline constexpr std::int32_t kSwitchHalf = 15;
 constexpr HitRect SwitchRect(std::int32_t y) {
   return {kSwitchX, y, kSwitchX + 2 * kSwitchHalf - 1, y + 14};
 }
+// The half of the switch at y that sets `value` (0 or 1).
+constexpr HitRect SwitchHalf(std::int32_t y, int value) {
+  return {kSwitchX + kSwitchHalf * value, y, kSwitchX + kSwitchHalf * (value + 1) - 1, y + 14};
+}
 
 void DrawPageWindow(UiContext& ctx, const PageTiles& tiles);
 

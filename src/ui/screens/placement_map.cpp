@@ -6,7 +6,6 @@
 
 #include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/overlay.hpp"
@@ -18,7 +17,6 @@ namespace gm {
 
 namespace {
 
-constexpr HitRect kMapArea{1, 1, 719, 539};
 constexpr std::int32_t kCell = kBattlefieldCellPixels;
 
 constexpr std::int32_t kHintX = 370;

@@ -2,7 +2,7 @@
 #include "ui/screens/quit_page.hpp"
 
 #include "flow/screen_flags.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/screens/page_window.hpp"
 
 namespace gm {

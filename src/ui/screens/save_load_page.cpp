@@ -9,7 +9,7 @@
 #include "flow/screen_flags.hpp"
 #include "flow/start_game.hpp"
 #include "platform/log.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
@@ -28,14 +28,8 @@ constexpr PageTiles kSaveLoadTiles = {kWindowTopRow, kSlotRow,        kSlotRow,
                                       kFillerRow,    kCloseButtonRow, kWindowBottomRow};
 
 constexpr std::int32_t kRowHeight = 60;
-constexpr std::int32_t kSlotButtonX = 420;
-constexpr std::int32_t kModeButtonX = 540;
-constexpr HitRect kSlotColumn{kSlotButtonX, 60, 479, 359};
-constexpr HitRect kModeColumn{kModeButtonX, 60, 599, 359};
-
-constexpr HitRect SlotRect(int slot) {
-  return {kSlotButtonX, kRowHeight * slot, 479, kRowHeight * slot + 59};
-}
+constexpr std::int32_t kSlotButtonX = kSaveSlotColumn.left;
+constexpr std::int32_t kModeButtonX = kSaveModeColumn.left;
 
 constexpr std::uint8_t kSaveMode = 1;
 constexpr std::uint8_t kLoadMode = 0;
@@ -93,9 +87,9 @@ void DrawFlashes(UiContext& ctx) {
   const SpriteId flash =
       ctx.ui.BlinkPhase == 1 ? sprite::kTileButtonFlash.light : sprite::kTileButtonFlash.dark;
   for (int s = 1; s <= kSaveSlots; ++s) {
-    if (PointerIn(ctx, SlotRect(s))) DrawImage(ctx, flash, kSlotButtonX, kRowHeight * s);
+    if (PointerIn(ctx, SaveSlotRect(s))) DrawImage(ctx, flash, kSlotButtonX, kRowHeight * s);
   }
-  if (PointerIn(ctx, kModeColumn)) {
+  if (PointerIn(ctx, kSaveModeColumn)) {
     for (int s = 1; s <= kSaveSlots; ++s) DrawImage(ctx, flash, kModeButtonX, kRowHeight * s);
   }
 }
@@ -201,9 +195,9 @@ void DrawSaveLoadPage(UiContext& ctx) {
 void ClickSaveLoadPage(UiContext& ctx) {
   World& w = ctx.w;
   if (PointerIn(ctx, kCloseButton)) CloseSaveLoadPage(ctx);
-  if (PointerIn(ctx, kSlotColumn)) {
+  if (PointerIn(ctx, kSaveSlotColumn)) {
     for (int s = 1; s <= kSaveSlots; ++s) {
-      if (!PointerIn(ctx, SlotRect(s))) continue;
+      if (!PointerIn(ctx, SaveSlotRect(s))) continue;
       if (w.SaveSlots.SaveLoadMode == kSaveMode) SaveIntoSlot(ctx, s);
       if (w.SaveSlots.SaveLoadMode == kLoadMode) {
         // A damaged slot is tried, so that the loader says what is wrong with it.
@@ -216,7 +210,7 @@ void ClickSaveLoadPage(UiContext& ctx) {
     }
     PlayClickSound(ctx);
   }
-  if (PointerIn(ctx, kModeColumn)) {
+  if (PointerIn(ctx, kSaveModeColumn)) {
     const std::uint8_t mode = w.SaveSlots.SaveLoadMode;
     if (mode == kLoadMode) SetAllModes(w, kSaveMode);
     if (mode == kSaveMode) SetAllModes(w, kLoadMode);

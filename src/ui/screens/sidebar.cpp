@@ -2,10 +2,11 @@
 #include "ui/screens/sidebar.hpp"
 
 #include "flow/screen_flags.hpp"
-#include "ui/click_handler.hpp"
+#include "refit/refit_check.hpp"
+#include "refit/refit_conditions.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
-#include "ui/screens/unit_staff_page.hpp"
 #include "world/economy_totals.hpp"
 #include "world/formation_lists.hpp"
 #include "world/save_slots.hpp"
@@ -59,6 +60,20 @@ void OpenPage(UiContext& ctx, void (*preset)(World&)) {
 void DropSelectionFlag(World& w) {
   w.Selection[0] = 0;
   w.ScreenFlags[kFlagUnitStaff] = 0;
+}
+
+// Unit staff opens with its refit check, for a ground formation of the side on move selected on
+// the army layer; it does nothing otherwise.
+void OpenUnitStaffPage(UiContext& ctx) {
+  World& w = ctx.w;
+  if (w.Selection[0] != 1 || w.ScreenFlags[kFlagLayer] != kLayerArmy) return;
+  if (RefitFormation(w) == nullptr) return;
+  SaveScreenFlags(w);
+  OpenRefitPage(w);
+  ctx.ui.PageMessage.clear();
+  ResetRefitPage(w);
+  PlayClickSound(ctx);
+  RefitCheck(w);
 }
 
 }  // namespace

@@ -15,9 +15,6 @@ namespace gm {
 
 namespace {
 
-constexpr HitRect kStartButton{600, 430, 679, 469};
-constexpr HitRect kTitleLine{303, 10, 497, 24};
-
 // The title's 10 x 10 tiles: the picture, a strip, the coalitions' panel beside Start and a
 // strip. Beside the panel the window stays plain: the only button drawn is Start, the one that
 // acts.
@@ -54,7 +51,7 @@ void DrawTitleScreen(UiContext& ctx) {
   DrawGlyphText(ctx, kTitleText, 298, 10, 5);
   DrawGlyphText(ctx, kFootText, 125, 554, 3);
   ctx.ui.CursorShape = kCursorArrow;
-  if (kTitleLine.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) {
+  if (kTitleLink.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) {
     DrawHoverBar(ctx, 303, 10, 12);
     ctx.ui.CursorShape = kCursorHand;
   }

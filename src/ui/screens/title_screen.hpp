@@ -2,9 +2,14 @@
 // Start button, which begins a new war on the loaded scenario.
 #pragma once
 
+#include "ui/hit_rect.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
+
+inline constexpr HitRect kStartButton{600, 430, 679, 469};
+// The title line: a press opens the guide's About section.
+inline constexpr HitRect kTitleLink{303, 10, 497, 24};
 
 void DrawTitleScreen(UiContext& ctx);
 void ClickTitleScreen(UiContext& ctx);

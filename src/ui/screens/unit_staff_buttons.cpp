@@ -7,8 +7,7 @@
 #include "refit/apply_refit.hpp"
 #include "refit/book_refit_step.hpp"
 #include "refit/refit_auto_fill.hpp"
-#include "ui/click_handler.hpp"
-#include "ui/hit_rect.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/sidebar.hpp"
 
@@ -16,21 +15,7 @@ namespace gm {
 
 namespace {
 
-// The right-hand column: +1, +5, +10, +100, +1000, then the automatic refit, 60 pixels each.
-constexpr std::int32_t kColumnX = 600;
-constexpr std::int32_t kColumnTop = 60;
-constexpr std::int32_t kTile = 60;
-constexpr int kAutoFillRow = kRefitStepCount;  // row 5 of the column
-
-constexpr HitRect ColumnButton(int row) {
-  return {kColumnX, kColumnTop + kTile * row, kColumnX + kTile - 1, kColumnTop + kTile * row + 59};
-}
-
-constexpr std::int32_t kApplyX = 380;
-constexpr std::int32_t kCloseX = 500;
-constexpr std::int32_t kButtonY = 430;
-constexpr HitRect kApply{kApplyX, kButtonY, kApplyX + 79, kButtonY + 39};
-constexpr HitRect kClose{kCloseX, kButtonY, kCloseX + 79, kButtonY + 39};
+constexpr std::int32_t kColumnX = RefitColumnButton(0).left;
 
 bool Hit(const UiContext& ctx, const HitRect& r) {
   return r.Contains(ctx.ui.MouseX, ctx.ui.MouseY);
@@ -51,11 +36,11 @@ void DrawRefitDeadButtons(UiContext& ctx) {
   const TRefitPage& p = ctx.w.Refit.RefitPage;
   for (int i = 0; i < kRefitStepCount; ++i) {
     if (p.Step(i + 1) == 0) {
-      DrawImage(ctx, sprite::kDeadStepButtons[i], kColumnX, ColumnButton(i).top);
+      DrawImage(ctx, sprite::kDeadStepButtons[i], kColumnX, RefitColumnButton(i).top);
     }
   }
   if (p.AutoRefitOffered == 0) {
-    DrawImage(ctx, sprite::kDeadAutoRefitButton, kColumnX, ColumnButton(kAutoFillRow).top);
+    DrawImage(ctx, sprite::kDeadAutoRefitButton, kColumnX, RefitColumnButton(kRefitAutoFillRow).top);
   }
   if (p.PendingTotal == 0) {
     DrawImage(ctx, sprite::kDeadOkButton.left, 360, 420);
@@ -64,19 +49,19 @@ void DrawRefitDeadButtons(UiContext& ctx) {
 }
 
 void DrawRefitButtonHover(UiContext& ctx) {
-  for (int row = 0; row <= kAutoFillRow; ++row) {
-    if (Hit(ctx, ColumnButton(row))) {
+  for (int row = 0; row <= kRefitAutoFillRow; ++row) {
+    if (Hit(ctx, RefitColumnButton(row))) {
       const auto flash = sprite::kTileButtonFlash;
       DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? flash.light : flash.dark, kColumnX,
-                ColumnButton(row).top);
+                RefitColumnButton(row).top);
     }
   }
-  DrawPageButtonFlash(ctx, kApplyX, kButtonY);
-  DrawPageButtonFlash(ctx, kCloseX, kButtonY);
+  DrawPageButtonFlash(ctx, kRefitApplyButton.left, kRefitApplyButton.top);
+  DrawPageButtonFlash(ctx, kRefitCloseButton.left, kRefitCloseButton.top);
 }
 
 bool ClickRefitApply(UiContext& ctx) {
-  if (!Hit(ctx, kApply) || ctx.w.Refit.RefitPage.PendingTotal == 0) return false;
+  if (!Hit(ctx, kRefitApplyButton) || ctx.w.Refit.RefitPage.PendingTotal == 0) return false;
   PlayClickSound(ctx);
   ApplyRefit(ctx.w);
   LeaveRefitted(ctx);
@@ -84,7 +69,7 @@ bool ClickRefitApply(UiContext& ctx) {
 }
 
 bool ClickRefitClose(UiContext& ctx) {
-  if (!Hit(ctx, kClose)) return false;
+  if (!Hit(ctx, kRefitCloseButton)) return false;
   PlayClickSound(ctx);
   RestoreScreenFlags(ctx.w);
   return true;
@@ -93,7 +78,7 @@ bool ClickRefitClose(UiContext& ctx) {
 bool ClickRefitSteps(UiContext& ctx) {
   bool acted = false;
   for (int button = 1; button <= kRefitStepCount; ++button) {
-    if (!Hit(ctx, ColumnButton(button - 1)) || ctx.w.Refit.RefitPage.Step(button) != 1) continue;
+    if (!Hit(ctx, RefitColumnButton(button - 1)) || ctx.w.Refit.RefitPage.Step(button) != 1) continue;
     BookRefitStep(ctx.w, button);
     PlayClickSound(ctx);
     acted = true;
@@ -102,7 +87,7 @@ bool ClickRefitSteps(UiContext& ctx) {
 }
 
 bool ClickRefitAutoFill(UiContext& ctx) {
-  if (!Hit(ctx, ColumnButton(kAutoFillRow)) || ctx.w.Refit.RefitPage.AutoRefitOffered != 1) {
+  if (!Hit(ctx, RefitColumnButton(kRefitAutoFillRow)) || ctx.w.Refit.RefitPage.AutoRefitOffered != 1) {
     return false;
   }
   RefitAutoFill(ctx.w);

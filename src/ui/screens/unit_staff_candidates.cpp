@@ -5,11 +5,9 @@
 #include <string_view>
 
 #include "refit/update_refit_panel.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
-#include "ui/screens/list_scroll.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/world_access.hpp"
 
@@ -17,15 +15,12 @@ namespace gm {
 
 namespace {
 
-// Rows of 15 pixels: row r from y 75 + 15r; its text at y 78 + 15r.
-constexpr HitRect kRows{375, 90, 584, 389};
+// Rows of 15 pixels; row r's text at y 78 + 15r.
 constexpr std::int32_t kRowPitch = 15;
 constexpr std::int32_t kTextX = 376;
 constexpr std::int32_t kFirstTextY = 93;
 constexpr std::int32_t kBarX = 375;
 constexpr int kBarSegments = 14;
-constexpr HitRect kUpArrow{450, 75, 509, 89};
-constexpr HitRect kDownArrow{450, 391, 509, 405};
 constexpr std::int32_t kArrowSegment = 15;
 
 bool EquipmentField(const TRefitPage& p) {
@@ -80,8 +75,8 @@ void DrawRefitCandidates(UiContext& ctx) {
       row(EquipmentModels[m].Name.View(), i, i - p.ListTop + 1);
     }
   }
-  if (p.CanScrollUp == 1) DrawArrow(ctx, sprite::kListUpArrow, kUpArrow);
-  if (p.CanScrollDown == 1) DrawArrow(ctx, sprite::kListDownArrow, kDownArrow);
+  if (p.CanScrollUp == 1) DrawArrow(ctx, sprite::kListUpArrow, kRefitCandidateArrows.up);
+  if (p.CanScrollDown == 1) DrawArrow(ctx, sprite::kListDownArrow, kRefitCandidateArrows.down);
 }
 
 void ScrollRefitCandidates(UiContext& ctx) {
@@ -91,14 +86,14 @@ void ScrollRefitCandidates(UiContext& ctx) {
                               p.ListCursor, p.CanScrollUp, p.CanScrollDown, kRefitListRows};
   KeepScrollArrows(list);
   if (ctx.ui.LeftButtonDown == 1) {
-    ScrollHeldArrow(list, {kUpArrow, kDownArrow}, ctx.ui.MouseX, ctx.ui.MouseY);
+    ScrollHeldArrow(list, kRefitCandidateArrows, ctx.ui.MouseX, ctx.ui.MouseY);
   }
   UpdateRefitPanel(ctx.w, kRefitRefresh);
 }
 
 bool ClickRefitCandidates(UiContext& ctx) {
   const UiState& ui = ctx.ui;
-  if (!kRows.Contains(ui.MouseX, ui.MouseY)) return false;
+  if (!kRefitCandidateRows.Contains(ui.MouseX, ui.MouseY)) return false;
   TRefitPage& p = ctx.w.Refit.RefitPage;
   p.PreviousCursor = p.ListCursor;
   p.ListCursor = static_cast<std::uint16_t>((ui.MouseY - 75) / kRowPitch);

@@ -6,9 +6,8 @@
 
 #include "refit/refit_conditions.hpp"
 #include "refit/update_refit_panel.hpp"
-#include "ui/click_handler.hpp"
+#include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
-#include "ui/hit_rect.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/equipment_groups.hpp"
 #include "world/world_access.hpp"
@@ -17,8 +16,7 @@ namespace gm {
 
 namespace {
 
-// Rows of 12 pixels: field f from y 60 + 12f; its text at y 59 + 12f.
-constexpr HitRect kFieldRows{72, 72, 348, 467};
+// Rows of 12 pixels; field f's text at y 59 + 12f.
 constexpr std::int32_t kRowPitch = 12;
 constexpr std::int32_t kLabelX = 72;
 constexpr std::int32_t kCountX = 210;
@@ -65,7 +63,7 @@ void DrawRefitFields(UiContext& ctx) {
 
 bool ClickRefitFields(UiContext& ctx) {
   const UiState& ui = ctx.ui;
-  if (!kFieldRows.Contains(ui.MouseX, ui.MouseY)) return false;
+  if (!kRefitFieldRows.Contains(ui.MouseX, ui.MouseY)) return false;
   TRefitPage& p = ctx.w.Refit.RefitPage;
   p.SelectedField = static_cast<std::uint16_t>((ui.MouseY - 60) / kRowPitch);
   p.ListCursor = 1;

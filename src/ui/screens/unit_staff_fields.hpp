@@ -2,9 +2,16 @@
 // is booked on them, and the click that chooses a field.
 #pragma once
 
+#include "ui/hit_rect.hpp"
 #include "ui/ui_context.hpp"
 
 namespace gm {
+
+// The field rows: field f (1..33) of 12 pixels from y 60 + 12 f.
+inline constexpr HitRect kRefitFieldRows{72, 72, 348, 467};
+constexpr HitRect RefitFieldRow(int field) {
+  return {72, 60 + 12 * field, 348, 71 + 12 * field};
+}
 
 // Labels (the chosen field in the second font) and values of the formation on the selection.
 void DrawRefitFields(UiContext& ctx);

@@ -5,11 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "flow/screen_flags.hpp"
-#include "refit/refit_check.hpp"
-#include "refit/refit_conditions.hpp"
 #include "refit/renew_messages.hpp"
-#include "ui/click_handler.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/unit_staff_buttons.hpp"
@@ -84,19 +80,6 @@ void ClickUnitStaffPage(UiContext& ctx) {
   ClickRefitCandidates(ctx);
   ClickRefitSteps(ctx);
   ClickRefitAutoFill(ctx);
-}
-
-void OpenUnitStaffPage(UiContext& ctx) {
-  World& w = ctx.w;
-  // Only a ground formation of the side on move, selected on the army layer, is refitted here.
-  if (w.Selection[0] != 1 || w.ScreenFlags[kFlagLayer] != kLayerArmy) return;
-  if (RefitFormation(w) == nullptr) return;
-  SaveScreenFlags(w);
-  OpenRefitPage(w);
-  ctx.ui.PageMessage.clear();
-  ResetRefitPage(w);
-  PlayClickSound(ctx);
-  RefitCheck(w);
 }
 
 }  // namespace gm

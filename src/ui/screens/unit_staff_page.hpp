@@ -11,8 +11,5 @@ void DrawUnitStaffPage(UiContext& ctx);
 // A click on the page: Apply, Close, the field list, the candidate list, the amount buttons and
 // the automatic refit, each tested in turn.
 void ClickUnitStaffPage(UiContext& ctx);
-// The sidebar's Unit staff button: opens the page with its refit check, for a ground formation
-// of the side on move selected on the army layer; does nothing otherwise.
-void OpenUnitStaffPage(UiContext& ctx);
 
 }  // namespace gm
