@@ -19,12 +19,11 @@ using Clock = std::chrono::steady_clock;
 void OpenPage(GameHarness& g, int page) {
   g.Platform().SetKeptFrames(0);
   g.StartGame();
-  const int button = 54 + 49 * 5 + 20;
-  g.MoveTo(760, button);
-  g.Click(760, button);
-  g.Frames(1);
-  g.MoveTo(90 + 60 * (page - 1), 450);
-  g.Click(90 + 60 * (page - 1), 450);
+  for (const HitRect& area : {SidebarButtonRect(kEconomyButton), EconomyTabRect(page)}) {
+    g.MoveTo(testing::Middle(area));
+    g.Click(testing::Middle(area));
+    g.Frames(1);
+  }
   g.MoveTo(300, 250);
   g.Frames(1);
 }

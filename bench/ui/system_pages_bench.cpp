@@ -8,13 +8,12 @@
 
 #include "platform/posix_file_system.hpp"
 #include "tests/ui/game_harness.hpp"
+#include "ui/screens/save_load_page.hpp"
 
 namespace gm {
 namespace {
 
-constexpr int kModeX = 570;
-constexpr int kSlotX = 450;
-constexpr int kSlot1Y = 90;
+using testing::Middle;
 
 // The window on the built data (build/data beside tests-bin), started and on the Save/Load page.
 struct Page {
@@ -25,11 +24,11 @@ struct Page {
     g = std::make_unique<testing::GameHarness>();
     if (!g->Started()) std::abort();
     g->StartGame();
-    g->Click(760, 54 + 49 * 7 + 20);
+    g->Click(Middle(SidebarButtonRect(kSaveLoadButton)));
     g->Frames(1);
   }
   void Mode(std::uint8_t mode) {
-    if (g->W().SaveSlots.SaveLoadMode != mode) g->Click(kModeX, 100);
+    if (g->W().SaveSlots.SaveLoadMode != mode) g->Click(Middle(kSaveModeColumn));
   }
 };
 
@@ -41,7 +40,7 @@ Page& Shared() {
 void BM_SaveFromPage(benchmark::State& state) {
   Page& p = Shared();
   p.Mode(1);
-  for (auto _ : state) p.g->Click(kSlotX, kSlot1Y);
+  for (auto _ : state) p.g->Click(Middle(SaveSlotRect(1)));
   if (!p.g->Ui().PageMessage.empty()) state.SkipWithError(p.g->Ui().PageMessage.c_str());
 }
 BENCHMARK(BM_SaveFromPage)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -49,9 +48,9 @@ BENCHMARK(BM_SaveFromPage)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_LoadFromPage(benchmark::State& state) {
   Page& p = Shared();
   p.Mode(1);
-  p.g->Click(kSlotX, kSlot1Y);
+  p.g->Click(Middle(SaveSlotRect(1)));
   p.Mode(0);
-  for (auto _ : state) p.g->Click(kSlotX, kSlot1Y);
+  for (auto _ : state) p.g->Click(Middle(SaveSlotRect(1)));
   if (!p.g->Ui().GameLoaded) state.SkipWithError("the slot did not load");
 }
 BENCHMARK(BM_LoadFromPage)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -10,6 +10,18 @@
 #include <memory>
 
 #include "flow/screen_flags.hpp"
+#include "ui/screens/battlefield_view.hpp"
+#include "ui/screens/economy_pages.hpp"
+#include "ui/screens/economy_window.hpp"
+#include "ui/screens/end_turn_page.hpp"
+#include "ui/screens/help_page.hpp"
+#include "ui/screens/new_unit_page.hpp"
+#include "ui/screens/options_page.hpp"
+#include "ui/screens/page_window.hpp"
+#include "ui/screens/save_load_page.hpp"
+#include "ui/screens/unit_staff_buttons.hpp"
+#include "ui/screens/unit_staff_candidates.hpp"
+#include "ui/screens/unit_staff_fields.hpp"
 #include "world/list_state.hpp"
 #include "world/world_access.hpp"
 
@@ -17,23 +29,18 @@ namespace gm::testing {
 
 namespace {
 
-// Buttons shared by the pages' windows.
-constexpr int kCloseX = 360, kButtonY = 450;
-constexpr int kYesX = 240, kNoX = 480;  // also End turn's Confirm and Cancel
-constexpr int kSwitchNoX = 407, kSwitchYesX = 422;
-
 constexpr int kKeyTab = 9, kKeySpace = 32, kKeyLeft = 37, kKeyRight = 39;
 
-// The middle of row r of a list whose rows of `pitch` pixels start below `top`.
-constexpr int RowY(int top, int pitch, int r) {
-  return top + pitch * r + pitch / 2;
-}
+constexpr int kGermany = 2;
 
 // --- Settings dialog ---
 
-void DialogClick(GameHarness& g, int x, int y) {
-  g.Click(SettingsDialog::kLeft + x, SettingsDialog::kTop + y);
+void DialogClick(GameHarness& g, ScreenPoint at) {
+  g.Click(at);
   g.DialogFrame();
+}
+void DialogClick(GameHarness& g, SettingsDialog::Control control) {
+  DialogClick(g, Middle(SettingsDialog::Area(control)));
 }
 
 void DialogKey(GameHarness& g, int key) {
@@ -73,22 +80,13 @@ int OpenRefitSomewhere(Player& p, int after, bool wantAutomatic) {
     if (w.ScreenFlags[kFlagUnitStaff] != kPageOpen) continue;
     const TRefitPage& page = w.Refit.RefitPage;
     if (w.Refit.RefitHereAllowed == 1 && (!wantAutomatic || page.AutoRefitOffered == 1)) return n;
-    p.ClickAt(540, kButtonY);  // Close
+    p.ClickAt(Middle(kRefitCloseButton));
   }
   return 0;
 }
 
-constexpr int FieldY(int field) {
-  return 60 + 12 * field + 6;
-}
-constexpr int kCandidateX = 480;
-constexpr int StepY(int row) {
-  return 60 + 60 * row + 30;
-}
-constexpr int kStepX = 630;
-
 void ClickSteps(Player& p) {
-  for (int row = 0; row < kRefitStepCount; ++row) p.ClickAt(kStepX, StepY(row));
+  for (int row = 0; row < kRefitStepCount; ++row) p.ClickAt(Middle(RefitColumnButton(row)));
 }
 
 // --- Placement ---
@@ -131,11 +129,11 @@ void ChooseSettings(GameHarness& g, bool dump) {
   g.MoveTo(SettingsDialog::kLeft + 300, SettingsDialog::kTop + 120);
   g.DialogFrame();
   SettingsDialog& d = g.Dialog();
-  DialogClick(g, 240, 10);  // the first coalition: USSR
-  DialogKey(g, kKeyLeft);   // and back to Germany
+  DialogClick(g, SettingsDialog::kTurnFirst);  // USSR
+  DialogKey(g, kKeyLeft);                      // and back to Germany
   EXPECT_EQ(d.ItemText(SettingsDialog::kTurnFirst), "Germany");
-  DialogClick(g, 240, 45);  // the Soviet coalition: CPU
-  DialogKey(g, kKeyTab);    // German coalition
+  DialogClick(g, SettingsDialog::kSovietTurn);  // CPU
+  DialogKey(g, kKeyTab);                        // German coalition
   DialogKey(g, kKeyRight);
   EXPECT_EQ(d.ItemText(SettingsDialog::kGermanTurn), "CPU");
   DialogKey(g, kKeyLeft);
@@ -146,14 +144,14 @@ void ChooseSettings(GameHarness& g, bool dump) {
   DialogKey(g, kKeyTab);  // turn length
   DialogKey(g, kKeyRight);
   EXPECT_EQ(d.ItemText(SettingsDialog::kTurnLengthBox), "Fast ( turn=4 days )");
-  DialogClick(g, 240, 150);  // back to a day a turn
-  DialogKey(g, kKeyTab);     // sound: off by its key, on by a click
+  DialogClick(g, SettingsDialog::kTurnLengthBox);  // back to a day a turn
+  DialogKey(g, kKeyTab);                           // sound: off by its key, on by a click
   DialogKey(g, kKeySpace);
   EXPECT_FALSE(d.SoundChecked());
-  DialogClick(g, 345, 185);
+  DialogClick(g, Inside(SettingsDialog::Area(SettingsDialog::kSoundBox), 5, 8));
   EXPECT_TRUE(d.SoundChecked());
   if (dump) g.Dump("play_settings_dialog");
-  DialogClick(g, 50, 185);  // Run!
+  DialogClick(g, SettingsDialog::kRunButton);
   ASSERT_EQ(d.GetOutcome(), SettingsDialog::Outcome::kRun);
   const LaunchOptions chosen = d.Result();
   EXPECT_EQ(chosen.settings.firstCoalition, kGermanSide);
@@ -171,37 +169,38 @@ void RaiseNewUnit(Player& p) {
     ASSERT_EQ(w.ScreenFlags[kFlagNewUnit], kPageOpen);
   };
   open();
-  p.ClickAt(300, kButtonY);  // Cancel
+  p.ClickAt(Middle(kNewUnitCancelButton));
   EXPECT_EQ(w.ScreenFlags[kFlagNewUnit], kPageLive);
   open();
-  p.ClickAt(200, RowY(75, 15, 3));
+  p.ClickAt(Middle(NewUnitListRow(3)));
   EXPECT_EQ(list.CursorRow, 3);
-  p.HoldAt(210, 398, 30);  // the down arrow: the cursor to the last row, then the list
+  p.HoldAt(Middle(kNewUnitArrows.down), 30);  // the cursor to the last row, then the list
   EXPECT_GT(list.TopRow, 1);
-  p.HoldAt(210, 82, 60);  // the up arrow, back to the top
+  p.HoldAt(Middle(kNewUnitArrows.up), 60);  // back to the top
   EXPECT_EQ(list.TopRow, 1);
   const int row = AvailableRow(w);
   ASSERT_GT(row, 0) << "nothing to raise";
-  p.ClickAt(200, RowY(75, 15, row));
+  p.ClickAt(Inside(NewUnitListRow(row), 125, 7));
   p.Dump("new_unit");
-  p.ClickAt(120, kButtonY);  // OK
+  p.ClickAt(Middle(kNewUnitOkButton));
   ASSERT_EQ(w.ScreenFlags[kFlagPlacement], 1);
   p.Dump("placement");
   // The right button gives the placement up.
-  p.HoldRightAt(360, 270, 1);
+  p.HoldRightAt(Middle(kMapArea), 1);
   EXPECT_EQ(w.ScreenFlags[kFlagPlacement], 0);
   EXPECT_EQ(w.ScreenFlags[kFlagZoom], kZoomBattlefield);
 
   open();
-  p.ClickAt(200, RowY(75, 15, row));
-  p.ClickAt(120, kButtonY);
+  p.ClickAt(Middle(NewUnitListRow(row)));
+  p.ClickAt(Middle(kNewUnitOkButton));
   ASSERT_EQ(w.ScreenFlags[kFlagPlacement], 1);
   const CellPos c = NearestPlacementCell(w);
   ASSERT_GE(c.x, 0) << "no cell to place in";
   // The pointer on the map's edges scrolls the placement map to the town.
   for (int i = 0; i < 1000 && !OnPlacementMap(w, c); ++i) {
-    const int mx = c.x < w.ViewX ? 0 : c.x >= w.ViewX + kBattlefieldColumns ? 799 : 360;
-    const int my = c.y < w.ViewY ? 0 : c.y >= w.ViewY + kBattlefieldRows ? 599 : 270;
+    const ScreenPoint middle = Middle(kMapArea);
+    const int mx = c.x < w.ViewX ? 0 : c.x >= w.ViewX + kBattlefieldColumns ? 799 : middle.x;
+    const int my = c.y < w.ViewY ? 0 : c.y >= w.ViewY + kBattlefieldRows ? 599 : middle.y;
     p.MoveTo(mx, my);
   }
   ASSERT_TRUE(OnPlacementMap(w, c));
@@ -217,40 +216,40 @@ void RefitByHandAndAutomatically(Player& p) {
   // By hand: men from the recruits, then an equipment field with candidates to scroll.
   const int byHand = OpenRefitSomewhere(p, 0, false);
   ASSERT_GT(byHand, 0) << "no formation to refit";
-  p.ClickAt(150, FieldY(kMenField));
+  p.ClickAt(Middle(RefitFieldRow(kMenField)));
   EXPECT_EQ(page.SelectedField, kMenField);
-  p.ClickAt(kCandidateX, RowY(75, 15, kRecruitRow));
+  p.ClickAt(Middle(RefitCandidateRow(kRecruitRow)));
   ClickSteps(p);
   EXPECT_GT(page.PendingTotal, 0) << "no men booked";
   // An equipment field with a model to be had: the candidate list run down to it by its held
   // arrow, the model clicked, the steps.
   bool booked = false;
   for (int field = kFirstEquipmentField; field <= kRefitFieldCount && !booked; ++field) {
-    p.ClickAt(150, FieldY(field));
+    p.ClickAt(Middle(RefitFieldRow(field)));
     int entry = 0;
     for (int e = 1; e <= page.ListCount && entry == 0; ++e) {
       if (page.Enabled(e) == 1) entry = e;
     }
     if (entry == 0) continue;
     if (entry > page.ListBottom) {
-      p.Game().MoveTo(kCandidateX, 398);
+      p.Game().MoveTo(Middle(kRefitCandidateArrows.down));
       p.Game().Press(kMouseLeft);
       for (int i = 0; i < 1000 && entry > page.ListBottom; ++i) p.Frames(1);
       p.Game().Release(kMouseLeft);
     }
-    p.ClickAt(kCandidateX, RowY(75, 15, entry - page.ListTop + 1));
+    p.ClickAt(Middle(RefitCandidateRow(entry - page.ListTop + 1)));
     const std::uint16_t before = page.PendingTotal;
     ClickSteps(p);
     booked = page.PendingTotal > before;
   }
   EXPECT_TRUE(booked) << "no equipment to book";
   p.Dump("unit_staff");
-  p.HoldAt(kCandidateX, 398, 30);  // the list down and back up by its arrows
+  p.HoldAt(Middle(kRefitCandidateArrows.down), 30);  // the list down and back up
   EXPECT_GT(page.ListTop, page.ListFirst);
-  p.HoldAt(kCandidateX, 82, 120);
+  p.HoldAt(Middle(kRefitCandidateArrows.up), 120);
   EXPECT_EQ(page.ListTop, page.ListFirst);
   const std::uint16_t menBefore = Formation(w, byHand).Men;
-  p.ClickAt(420, kButtonY);  // Apply
+  p.ClickAt(Middle(kRefitApplyButton));
   EXPECT_NE(w.ScreenFlags[kFlagUnitStaff], kPageOpen);
   EXPECT_GT(Formation(w, byHand).Men, menBefore);
   EXPECT_EQ(Formation(w, byHand).OrdersLeft, 0);
@@ -259,7 +258,7 @@ void RefitByHandAndAutomatically(Player& p) {
   const int automatic = OpenRefitSomewhere(p, byHand, true);
   ASSERT_GT(automatic, 0) << "no formation for the automatic refit";
   p.Dump("unit_staff_automatic");
-  p.ClickAt(kStepX, StepY(kRefitStepCount));
+  p.ClickAt(Middle(RefitColumnButton(kRefitAutoFillRow)));
   EXPECT_NE(w.ScreenFlags[kFlagUnitStaff], kPageOpen);
   EXPECT_EQ(Formation(w, automatic).OrdersLeft, 0);
 
@@ -267,7 +266,7 @@ void RefitByHandAndAutomatically(Player& p) {
   const int closed = OpenRefitSomewhere(p, automatic, false);
   ASSERT_GT(closed, 0);
   const TFormation before = Formation(w, closed);
-  p.ClickAt(540, kButtonY);
+  p.ClickAt(Middle(kRefitCloseButton));
   EXPECT_EQ(w.ScreenFlags[kFlagZoom], kZoomBattlefield);
   EXPECT_EQ(std::memcmp(&before, &Formation(w, closed), sizeof before), 0);
 }
@@ -279,36 +278,38 @@ void LookThroughEconomy(Player& p) {
   ASSERT_EQ(w.ScreenFlags[kFlagEconomy], kPageOpen);
   p.Dump("economy_1");
   for (int tab = 2; tab <= 6; ++tab) {
-    p.ClickAt(90 + 60 * (tab - 1), kButtonY);
+    p.ClickAt(Middle(EconomyTabRect(tab)));
     EXPECT_EQ(p.Game().Ui().EconomyPage, tab);
     if (tab == 2) {
-      p.ClickAt(300, RowY(135, 15, 2));
+      p.ClickAt(Middle(EquipmentListRow(2)));
       EXPECT_EQ(list.CursorRow, 2);
-      p.HoldAt(120, 398, 30);
+      p.HoldAt(Middle(kEquipmentListArrows.down), 30);
       EXPECT_GT(list.TopRow, 1);
-      p.HoldAt(120, 142, 40);
+      p.HoldAt(Middle(kEquipmentListArrows.up), 40);
       EXPECT_EQ(list.TopRow, 1);
     }
     if (tab == 5) {
       // Down the list to the first model Germany can make, then an order for it.
       const auto german = [&] {
         const int m = list.Entry(list.TopRow + list.CursorRow - 1);
-        return ProductionStatusOf(w.Economy, 2, m);
+        return ProductionStatusOf(w.Economy, kGermany, m);
       };
-      p.Game().MoveTo(120, 398);
+      p.Game().MoveTo(Middle(kEquipmentListArrows.down));
       p.Game().Press(kMouseLeft);
       for (int i = 0; i < 1000 && german() == 0; ++i) p.Frames(1);
       p.Game().Release(kMouseLeft);
       const std::uint8_t before = german();
       ASSERT_NE(before, 0) << "Germany makes nothing";
-      p.ClickAt(274, RowY(135, 15, list.CursorRow));  // Germany's order cell on that row
+      // Germany's order cell on that row.
+      p.ClickAt(
+          {ProductionOrderCell(kGermany).left + 8, Middle(EquipmentListRow(list.CursorRow)).y});
       EXPECT_EQ(german(), before >= 3 ? 1 : before + 1);
     }
     p.Dump("economy_" + std::to_string(tab));
   }
-  p.ClickAt(90, kButtonY);
+  p.ClickAt(Middle(EconomyTabRect(1)));
   EXPECT_EQ(p.Game().Ui().EconomyPage, 1);
-  p.ClickAt(660, kButtonY);  // Close
+  p.ClickAt(Middle(kEconomyCloseButton));
   EXPECT_EQ(w.ScreenFlags[kFlagEconomy], kPageLive);
 }
 
@@ -316,19 +317,20 @@ void ChangeOptions(Player& p) {
   UiState& ui = p.Game().Ui();
   TDXTimer& timer = p.Game().Window().Timer();
   p.Sidebar(kOptionsButton);
-  p.ClickAt(437, 107);  // 25 ms
+  const int switches[] = {kGridSwitchY, kFpsSwitchY, kClockSwitchY};
+  p.ClickAt(Middle(SpeedScaleCell(2)));
   EXPECT_EQ(timer.Interval(), 25u);
-  for (const int y : {137, 167, 197}) p.ClickAt(kSwitchYesX, y);
+  for (const int y : switches) p.ClickAt(Middle(SwitchHalf(y, 1)));
   EXPECT_EQ(ui.ShowGrid + ui.ShowFps + ui.ShowClock, 3);
   p.Dump("options");
-  p.ClickAt(kCloseX, kButtonY);
+  p.ClickAt(Middle(kCloseButton));
   p.Dump("options_on_the_map");
   p.Sidebar(kOptionsButton);
-  p.ClickAt(452, 107);  // back to 20 ms
-  for (const int y : {137, 167, 197}) p.ClickAt(kSwitchNoX, y);
+  p.ClickAt(Middle(SpeedScaleCell(3)));
+  for (const int y : switches) p.ClickAt(Middle(SwitchHalf(y, 0)));
   EXPECT_EQ(timer.Interval(), 20u);
   EXPECT_EQ(ui.ShowGrid + ui.ShowFps + ui.ShowClock, 0);
-  p.ClickAt(kCloseX, kButtonY);
+  p.ClickAt(Middle(kCloseButton));
   EXPECT_EQ(p.W().ScreenFlags[kFlagOptions], kPageLive);
 }
 
@@ -338,19 +340,19 @@ void ReadHelp(Player& p) {
   const std::size_t before = opened.size();
   p.Sidebar(kHelpButton);
   EXPECT_EQ(ui.HelpPage, 1);
-  p.ClickAt(300, 111);  // the About line
+  p.ClickAt(Middle(kHelpAboutLink));
   for (int topic = 1; topic <= 6; ++topic) {
-    p.ClickAt(600, 60 * topic + 30);
+    p.ClickAt(Middle(HelpTopicRect(topic)));
     EXPECT_EQ(ui.HelpPage, topic);
     p.Dump("help_" + std::to_string(topic));
   }
-  p.ClickAt(300, 351);  // the guide
-  p.ClickAt(290, 383);  // About
+  p.ClickAt(Middle(kHelpGuideLink));
+  p.ClickAt(Middle(kHelpAboutLink6));
   ASSERT_EQ(opened.size(), before + 3);
   EXPECT_TRUE(opened[before].ends_with("#about"));
   EXPECT_TRUE(opened[before + 1].ends_with("help/gvm.htm"));
   EXPECT_TRUE(opened[before + 2].ends_with("#about"));
-  p.ClickAt(kCloseX, kButtonY);
+  p.ClickAt(Middle(kCloseButton));
   EXPECT_EQ(p.W().ScreenFlags[kFlagHelp], kPageLive);
 }
 
@@ -358,35 +360,35 @@ void SaveInto(Player& p, int slot) {
   World& w = p.W();
   p.Sidebar(kSaveLoadButton);
   EXPECT_EQ(w.SaveSlots.SaveLoadMode, 0);
-  p.ClickAt(570, 100);  // save mode
-  p.ClickAt(450, 60 * slot + 30);
+  p.ClickAt(Middle(kSaveModeColumn));  // save mode
+  p.ClickAt(Middle(SaveSlotRect(slot)));
   EXPECT_EQ(p.Game().Ui().PageMessage, "");
   EXPECT_EQ(w.SaveSlots.SlotExists[static_cast<std::size_t>(slot - 1)], 1);
-  p.ClickAt(kCloseX, kButtonY);
+  p.ClickAt(Middle(kCloseButton));
 }
 
 void SaveAndLoad(Player& p, int slot) {
   World& w = p.W();
   p.Sidebar(kSaveLoadButton);
   EXPECT_EQ(w.SaveSlots.SaveLoadMode, 0);
-  p.ClickAt(570, 100);
+  p.ClickAt(Middle(kSaveModeColumn));
   EXPECT_EQ(w.SaveSlots.SaveLoadMode, 1);
-  p.ClickAt(450, 60 * slot + 30);
+  p.ClickAt(Middle(SaveSlotRect(slot)));
   EXPECT_TRUE(
       std::filesystem::exists(p.Game().Folder() / ("slot" + std::to_string(slot) + ".sav")));
   p.Dump("save_load_save_mode");
   // What a load must bring back.
   auto saved = std::make_unique<World>();
   std::memcpy(static_cast<void*>(saved.get()), &w, sizeof(World));
-  p.ClickAt(570, 100);
+  p.ClickAt(Inside(kSaveModeColumn, 30, 40));
   EXPECT_EQ(w.SaveSlots.SaveLoadMode, 0);
   p.Dump("save_load_load_mode");
-  p.ClickAt(450, 60 * slot + 30);
+  p.ClickAt(Middle(SaveSlotRect(slot)));
   EXPECT_TRUE(p.Game().Ui().GameLoaded);
   EXPECT_EQ(std::memcmp(&w.Formations, &saved->Formations, sizeof w.Formations), 0);
   EXPECT_EQ(std::memcmp(&w.MapCells, &saved->MapCells, sizeof w.MapCells), 0);
   EXPECT_EQ(std::memcmp(&w.Economy, &saved->Economy, sizeof w.Economy), 0);
-  p.ClickAt(kCloseX, kButtonY);
+  p.ClickAt(Middle(kCloseButton));
   EXPECT_EQ(w.ScreenFlags[kFlagZoom], kZoomBattlefield);
   EXPECT_EQ(w.SideOnMove, kGermanSide);
 }
@@ -395,7 +397,7 @@ void QuitNo(Player& p) {
   p.Sidebar(kQuitButton);
   EXPECT_EQ(p.W().ScreenFlags[kFlagQuit], kPageOpen);
   p.Dump("quit");
-  p.ClickAt(kNoX, kButtonY);
+  p.ClickAt(Middle(kRightButton));  // No
   EXPECT_EQ(p.W().ScreenFlags[kFlagQuit], kPageLive);
   EXPECT_FALSE(p.Game().Window().QuitRequested());
 }
@@ -405,19 +407,19 @@ void EndTurn(Player& p, bool computerCompletes, bool cancelFirst) {
   const int side = w.SideOnMove;
   if (cancelFirst) {
     p.Sidebar(kEndTurnButton);
-    p.ClickAt(kSwitchYesX, 337);
+    p.ClickAt(Middle(SwitchHalf(kAiCompletesSwitchY, 1)));
     EXPECT_EQ(w.AiCompletesTurn, 1);
-    p.ClickAt(kSwitchNoX, 337);
+    p.ClickAt(Middle(SwitchHalf(kAiCompletesSwitchY, 0)));
     EXPECT_EQ(w.AiCompletesTurn, 0);
     p.Dump("end_turn");
-    p.ClickAt(kNoX, kButtonY);  // Cancel
+    p.ClickAt(Middle(kRightButton));  // Cancel
     EXPECT_EQ(w.ScreenFlags[kFlagEndTurn], kPageLive);
     EXPECT_EQ(w.SideOnMove, side);
   }
   p.Sidebar(kEndTurnButton);
   ASSERT_EQ(w.ScreenFlags[kFlagEndTurn], kPageOpen);
-  if (computerCompletes) p.ClickAt(kSwitchYesX, 337);
-  p.ClickAt(kYesX, kButtonY);  // Confirm
+  if (computerCompletes) p.ClickAt(Middle(SwitchHalf(kAiCompletesSwitchY, 1)));
+  p.ClickAt(Middle(kLeftButton));  // Confirm
   EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn], 1);
   EXPECT_EQ(w.SideOnMove == side, computerCompletes);
   p.Frames(200);

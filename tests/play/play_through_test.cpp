@@ -17,6 +17,11 @@
 #include "page_visits.hpp"
 #include "platform/posix_file_system.hpp"
 #include "rules/war_end.hpp"
+#include "ui/screens/battlefield_view.hpp"
+#include "ui/screens/final_screen.hpp"
+#include "ui/screens/page_window.hpp"
+#include "ui/screens/save_load_page.hpp"
+#include "ui/screens/title_screen.hpp"
 #include "world/reach_grids.hpp"
 #include "world/save_slots.hpp"
 #include "world/world_access.hpp"
@@ -26,6 +31,7 @@ namespace {
 
 using testing::CellPos;
 using testing::GameHarness;
+using testing::Middle;
 using testing::Player;
 
 constexpr int kTurns = 10;
@@ -74,12 +80,12 @@ void FirstDay(Player& p, OrdersGiven& given) {
     g.Release(kMouseRight);
   }
   const int viewX = w.ViewX;
-  p.MoveTo(0, 270, 3);  // the pointer on the left edge scrolls
+  p.MoveTo(0, Middle(kMapArea).y, 3);  // the pointer on the left edge scrolls
   EXPECT_EQ(w.ViewX, viewX - 3);
-  p.MoveTo(360, 270);
+  p.MoveTo(Middle(kMapArea));
   p.SetZoom(kZoomMap1);
   p.Dump("map1");
-  p.ClickAt(360, 270);  // Map1: the Battlefield centred there
+  p.ClickAt(Middle(kMapArea));  // Map1: the Battlefield centred there
   EXPECT_EQ(w.ScreenFlags[kFlagZoom], kZoomBattlefield);
   p.SetZoom(kZoomMap2);
   p.Dump("map2");
@@ -157,9 +163,9 @@ std::vector<std::uint8_t> PlayTenDays(bool dump) {
   World& w = g.W();
   p.Frames(2);
   p.Dump("title");
-  p.ClickAt(400, 17);  // the title line's link
+  p.ClickAt(Middle(kTitleLink));
   EXPECT_EQ(g.Platform().OpenedAddresses().size(), 1u);
-  p.ClickAt(640, 450);  // Start
+  p.ClickAt(Middle(kStartButton));
   EXPECT_EQ(w.ScreenFlags[kFlagScreen], kScreenGame);
   EXPECT_EQ(w.SideOnMove, kGermanSide);
 
@@ -191,7 +197,7 @@ std::vector<std::uint8_t> PlayTenDays(bool dump) {
   std::vector<std::uint8_t> save =
       FileBytes(g.Folder() / ("slot" + std::to_string(kFinalSlot) + ".sav"));
   p.Sidebar(kQuitButton);
-  p.ClickAt(240, 450);  // Yes
+  p.ClickAt(Middle(kLeftButton));  // Yes
   EXPECT_TRUE(g.Window().QuitRequested());
   g.Window().Leave();
   EXPECT_FALSE(g.Platform().WindowOpen());
@@ -227,10 +233,10 @@ TEST(PlayThrough, ASaveNearTheEndDateLoadedAndPlayedToTheFinalScreen) {
   Player p(g, true);
   World& w = g.W();
   p.Sidebar(kSaveLoadButton);
-  p.ClickAt(450, 150);  // slot 2, in load mode
+  p.ClickAt(Middle(SaveSlotRect(2)));  // in load mode
   ASSERT_TRUE(g.Ui().GameLoaded);
   EXPECT_EQ(w.GameHeader.Year, 1945);
-  p.ClickAt(360, 450);  // Close: the loaded game goes on
+  p.ClickAt(Middle(kCloseButton));  // the loaded game goes on
   for (int turn = 0; turn < 10 && w.ScreenFlags[kFlagScreen] != kScreenFinal; ++turn) {
     testing::EndTurn(p, false);
     ASSERT_FALSE(HasFatalFailure());
@@ -240,9 +246,9 @@ TEST(PlayThrough, ASaveNearTheEndDateLoadedAndPlayedToTheFinalScreen) {
   EXPECT_EQ(w.GameHeader.Day, 9);
   EXPECT_EQ(w.GameHeader.Month, 5);
   EXPECT_TRUE(p.CheckFailures().empty()) << p.CheckFailures().front();
-  p.MoveTo(400, 510, 2);
+  p.MoveTo(Middle(kFinalExitButton), 2);
   p.Dump("final_screen");
-  p.ClickAt(400, 510);  // Exit
+  p.ClickAt(Middle(kFinalExitButton));
   EXPECT_TRUE(g.Window().QuitRequested());
 }
 

@@ -7,8 +7,6 @@
 
 namespace gm::testing {
 
-namespace {}  // namespace
-
 Player::Player(GameHarness& g, bool dumping) : g_(g), dumping_(dumping) {
   // Copying every frame for a picture would cost more than drawing it.
   g_.Platform().SetKeptFrames(0);

@@ -31,11 +31,15 @@ class Player {
   // Waits out a running action animation, then moves the pointer there and clicks (the stored
   // pointer position is what the click handler tests), then `frames` frames.
   void ClickAt(int x, int y, int frames = 1);
+  void ClickAt(ScreenPoint p, int frames = 1) { ClickAt(p.x, p.y, frames); }
   void MoveTo(int x, int y, int frames = 1);
+  void MoveTo(ScreenPoint p, int frames = 1) { MoveTo(p.x, p.y, frames); }
   // The left button held on (x, y) for `frames` frames, then released.
   void HoldAt(int x, int y, int frames);
+  void HoldAt(ScreenPoint p, int frames) { HoldAt(p.x, p.y, frames); }
   // The right button held on (x, y) for `frames` frames, then released.
   void HoldRightAt(int x, int y, int frames);
+  void HoldRightAt(ScreenPoint p, int frames) { HoldRightAt(p.x, p.y, frames); }
   void Sidebar(int button);
   // One more frame, written as build/review/screens/play_<name>.png when dumping; the frame is
   // run either way so that a game runs the same with pictures or without.

@@ -1,6 +1,8 @@
 // The Economy window through real clicks and held buttons: tabs, Close and the dead gaps around
 // them, list rows by page, the held arrows, production orders with their totals, the cells that
 // must not answer, numbers past 2^31, and the statistics of a hand-made world.
+#include "ui/screens/economy_window.hpp"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,16 +24,18 @@ namespace gm {
 namespace {
 
 using testing::GameHarness;
+using testing::Middle;
+using testing::ScreenPoint;
 
 constexpr int kEconomyButtonY = testing::SidebarClickY(kEconomyButton);
 constexpr int kListBottomRow = 16;
 
 // Y of the middle of list row r (1..16), X of the middle of nation c's order cell.
 constexpr int RowMiddle(int r) {
-  return 135 + 15 * r + 7;
+  return Middle(EquipmentListRow(r)).y;
 }
 constexpr int CellMiddle(int c) {
-  return 206 + 60 * (c - 1) + 8;
+  return Middle(ProductionOrderCell(c)).x;
 }
 
 class EconomyWindow : public ::testing::Test {
@@ -49,10 +53,12 @@ class EconomyWindow : public ::testing::Test {
     g.MoveTo(10, 500);  // the pointer picture stays clear of what the tests read
     g.Frames(1);
   }
-  void ShowPage(int page) { ClickAt(90 + 60 * (page - 1), 450); }
+  void ClickAt(ScreenPoint p) { ClickAt(p.x, p.y); }
+  void ShowPage(int page) { ClickAt(Middle(EconomyTabRect(page))); }
+  void Close() { ClickAt(Middle(kEconomyCloseButton)); }
   // Left button held on an arrow for n frames, then let go.
   void HoldArrow(bool down, int frames) {
-    g.MoveTo(110, down ? 398 : 142);
+    g.MoveTo(Middle(down ? kEquipmentListArrows.down : kEquipmentListArrows.up));
     g.Press(kMouseLeft);
     g.Frames(frames);
     g.Release(kMouseLeft);
@@ -148,7 +154,7 @@ TEST_F(EconomyWindow, ListRowsAnswerOnPagesTwoToFiveAndTheRowStaysForProduction)
   for (int page = 1; page <= 6; ++page) {
     ShowPage(page);
     List().CursorRow = 1;
-    ClickAt(300, RowMiddle(page + 5));
+    ClickAt(Middle(EquipmentListRow(page + 5)));
     EXPECT_EQ(List().CursorRow, page >= 2 && page <= 5 ? page + 5 : 1) << page;
   }
   // The rows' edges.
@@ -164,12 +170,12 @@ TEST_F(EconomyWindow, ListRowsAnswerOnPagesTwoToFiveAndTheRowStaysForProduction)
   }
   // A row chosen on page 2 is the model of the production page's card; a row click leaves the
   // arrows alone.
-  ClickAt(660, 450);  // closed and opened again: the list starts over
+  Close();  // and opened again: the list starts over
   Open();
   EXPECT_EQ(g.Ui().EconomyPage, 1);
   EXPECT_EQ(List().CursorRow, 1);
   ShowPage(2);
-  ClickAt(300, RowMiddle(7));
+  ClickAt(Middle(EquipmentListRow(7)));
   EXPECT_EQ(List().UpEnabled, 0);
   ShowPage(5);
   EXPECT_EQ(List().CursorRow, 7);
@@ -227,11 +233,11 @@ TEST_F(EconomyWindow, HeldArrowsStepOnceAFrameOnListPagesOnly) {
   ShowPage(2);
   HoldArrow(true, 3);
   const int cursor = List().CursorRow;
-  for (const int y : {398, 142}) {
-    g.MoveTo(110, y);
+  for (const HitRect& arrow : {kEquipmentListArrows.down, kEquipmentListArrows.up}) {
+    g.MoveTo(Middle(arrow));
     g.Frames(5);
-    ClickAt(110, y);
-    EXPECT_EQ(List().CursorRow, cursor) << y;
+    ClickAt(Middle(arrow));
+    EXPECT_EQ(List().CursorRow, cursor) << arrow.top;
   }
 }
 
@@ -242,7 +248,7 @@ TEST_F(EconomyWindow, OrderCellsCycleAndTheTotalsAreSummedAfterEachClick) {
   ASSERT_GT(cost, 0);
   Status(2, m) = 1;
   ProductionRateOf(w.Economy, 2, m) = 10;
-  ClickAt(660, 450);  // Close, and open again so that the totals start from this state
+  Close();  // and open again so that the totals start from this state
   Open();
   ShowPage(5);
   const std::int32_t base = w.ProductionValue[1];
@@ -271,7 +277,7 @@ TEST_F(EconomyWindow, OrderCellsCycleAndTheTotalsAreSummedAfterEachClick) {
   // A cell click first moves the cursor to its row and orders that row's model.
   const int m9 = List().Entry(9);
   Status(2, m9) = 3;
-  ClickAt(CellMiddle(2) - 8, RowMiddle(9) + 7);
+  ClickAt(ProductionOrderCell(2).left, EquipmentListRow(9).bottom);
   EXPECT_EQ(List().CursorRow, 9);
   EXPECT_EQ(Status(2, m9), 1);
 }
@@ -299,9 +305,12 @@ TEST_F(EconomyWindow, CellsOfTheOtherCoalitionOfUnorderableModelsAndOfEmptyRowsA
       {CellMiddle(5), RowMiddle(2), 2},  // the USSR while the German coalition moves
       {CellMiddle(8), RowMiddle(2), 2},  // Mongolia too
       {CellMiddle(1), RowMiddle(2), 2},  // Hungary: not producible
-      {224, RowMiddle(2), 2},            // between two cells: the cursor only
-      {265, RowMiddle(2), 2},           {CellMiddle(2), 149, 0},  // above and below the rows
-      {CellMiddle(2), 390, 0},
+      // Between two cells: the cursor only.
+      {ProductionOrderCell(1).right + 1, RowMiddle(2), 2},
+      {ProductionOrderCell(2).left - 1, RowMiddle(2), 2},
+      // Above and below the rows.
+      {CellMiddle(2), kEquipmentListRows.top - 1, 0},
+      {CellMiddle(2), kEquipmentListRows.bottom + 1, 0},
   };
   for (const Case& c : cases) {
     List().CursorRow = 11;
@@ -354,7 +363,7 @@ TEST_F(EconomyWindow, CountsPastTwoToThe31AreShownUnsigned) {
 
 TEST_F(EconomyWindow, StatisticsOfAHandMadeWorldAsTheButtonCountsThem) {
   World& w = g.W();
-  ClickAt(660, 450);
+  Close();
   for (TSettlement& s : w.Settlements) s = TSettlement{};
   for (TFormation& f : w.Formations) WipeFormationRecord(f);
   struct Town {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game_harness.hpp"
+#include "ui/screens/economy_window.hpp"
 
 namespace gm {
 namespace {
@@ -68,10 +69,9 @@ TEST(EightBitDisplay, ScreensKeepTheirColours) {
       {"production",  // the equipment pictures, each on its own sky or ground
        [](GameHarness& g) {
          g.StartGame();
-         for (auto [x, y] : {std::pair{testing::kSidebarClickX, testing::SidebarClickY(5)},
-                             std::pair{330, 450}}) {  // Economy, then its production tab
-           g.MoveTo(x, y);
-           g.Click(x, y);
+         for (const HitRect& area : {SidebarButtonRect(kEconomyButton), EconomyTabRect(5)}) {
+           g.MoveTo(testing::Middle(area));
+           g.Click(testing::Middle(area));
            g.Frames(1);
          }
          g.MoveTo(10, 500);

@@ -1,5 +1,7 @@
 // The End turn page: its switch, the turn change of Confirm (recovery of the side that ends its
 // turn, the date, the music, the hand-over) and the rest of the turn played by the computer.
+#include "ui/screens/end_turn_page.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,6 +9,7 @@
 #include "flow/screen_flags.hpp"
 #include "system_pages.hpp"
 #include "tests/world/order_test_world.hpp"
+#include "ui/screens/page_window.hpp"
 #include "world/formation_lists.hpp"
 #include "world/world_access.hpp"
 
@@ -17,11 +20,8 @@ using testing::CountSounds;
 using testing::GameHarness;
 using testing::kGermanInfantry;
 using testing::kSovietRifles;
+using testing::Middle;
 using testing::OpenFromSidebar;
-
-constexpr int kConfirmX = 240;
-constexpr int kCancelX = 480;
-constexpr int kButtonY = 450;
 
 LaunchOptions TwoHumans() {
   LaunchOptions o = testing::ScriptedOptions();
@@ -70,8 +70,8 @@ struct EndTurn {
   World& w() { return g.W(); }
   void Confirm(bool computerCompletes) {
     OpenFromSidebar(g, kEndTurnButton);
-    if (computerCompletes) g.Click(420, 337);
-    g.Click(kConfirmX, kButtonY);
+    if (computerCompletes) g.Click(Middle(SwitchHalf(kAiCompletesSwitchY, 1)));
+    g.Click(Middle(kLeftButton));  // Confirm
   }
 };
 
@@ -93,7 +93,7 @@ TEST(EndTurnPage, TheSwitchTakesTheValueOfItsHalf) {
     }
   }
   // Cancel: back to the map, nothing ended.
-  t.g.Click(kCancelX, kButtonY);
+  t.g.Click(Middle(kRightButton));
   EXPECT_EQ(t.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
   EXPECT_EQ(t.w().SideOnMove, kGermanSide);
 }
@@ -143,7 +143,7 @@ TEST(EndTurnPage, ConfirmHandsTheTurnToTheNextPlayerWithANewTrack) {
     const std::size_t musicCalls = t.g.Platform().MusicCalls().size();
     OpenFromSidebar(t.g, kEndTurnButton);
     const int clicks = CountSounds(t.g, "click");
-    t.g.Click(kConfirmX, kButtonY);
+    t.g.Click(Middle(kLeftButton));
     EXPECT_EQ(CountSounds(t.g, "click"), clicks + 1);
     EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn] == 1, c.sovietComputer);
     EXPECT_EQ(w.ScreenFlags[kFlagZoom] == kZoomBattlefield, !c.sovietComputer);
@@ -164,9 +164,9 @@ TEST(EndTurnPage, TheComputerCompletesTheTurnThenItChanges) {
   const std::vector<std::uint8_t> production = GermanProductionStatus(w);
   const std::size_t musicCalls = t.g.Platform().MusicCalls().size();
   OpenFromSidebar(t.g, kEndTurnButton);
-  t.g.Click(420, 337);
+  t.g.Click(Middle(SwitchHalf(kAiCompletesSwitchY, 1)));
   const int clicks = CountSounds(t.g, "click");
-  t.g.Click(kConfirmX, kButtonY);
+  t.g.Click(Middle(kLeftButton));
   // No turn change yet: the computer plays the Germans' remaining orders first.
   EXPECT_EQ(CountSounds(t.g, "click"), clicks);
   EXPECT_EQ(t.g.Platform().MusicCalls().size(), musicCalls);

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/program_folder.hpp"
+#include "ui/screens/title_screen.hpp"
 #include "world/formation_lists.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
@@ -131,7 +132,7 @@ void GameHarness::Key(int virtualKey, bool down) {
 }
 
 void GameHarness::StartGame() {
-  Click(640, 450);
+  Click(Middle(kStartButton));
   Frames(1);
 }
 

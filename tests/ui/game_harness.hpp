@@ -11,6 +11,7 @@
 
 #include "platform/headless/headless_platform.hpp"
 #include "platform/posix_file_system.hpp"
+#include "screen_point.hpp"
 #include "ui/launch_options.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screens/sidebar.hpp"
@@ -22,9 +23,9 @@ namespace gm::testing {
 std::filesystem::path BuildFolder();
 
 // Where a click presses sidebar button b: its middle.
-inline constexpr int kSidebarClickX = kSidebarButtonX + 20;
+inline constexpr int kSidebarClickX = Middle(SidebarButtonRect(kZoomButton)).x;
 constexpr int SidebarClickY(int b) {
-  return SidebarButtonY(b) + 20;
+  return Middle(SidebarButtonRect(b)).y;
 }
 
 // Options of a scripted start: no dialog, German humans against the Soviet computer by default.
@@ -64,7 +65,9 @@ class GameHarness {
   void Frames(int n = 1);
   // Events only; the next frame sees their effect (the dialog's next frame while it is open).
   void MoveTo(int x, int y);
+  void MoveTo(ScreenPoint p) { MoveTo(p.x, p.y); }
   void Click(int x, int y);
+  void Click(ScreenPoint p) { Click(p.x, p.y); }
   void Press(std::uint8_t button);
   void Release(std::uint8_t button);
   void Key(int virtualKey, bool down);

@@ -7,6 +7,11 @@
 #include "flow/screen_flags.hpp"
 #include "system_pages.hpp"
 #include "ui/pointer_input.hpp"
+#include "ui/screens/final_screen.hpp"
+#include "ui/screens/help_page.hpp"
+#include "ui/screens/page_window.hpp"
+#include "ui/screens/save_load_page.hpp"
+#include "ui/screens/title_screen.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/save_slots.hpp"
 
@@ -15,6 +20,7 @@ namespace {
 
 using testing::CountSounds;
 using testing::GameHarness;
+using testing::Middle;
 using testing::OpenFromSidebar;
 
 TEST(HelpPage, TopicButtonsChooseTheirPage) {
@@ -35,7 +41,7 @@ TEST(HelpPage, TopicButtonsChooseTheirPage) {
   }
   // Close, then the page opens on its first topic again.
   g.Ui().HelpPage = 5;
-  g.Click(360, 450);
+  g.Click(Middle(kCloseButton));
   EXPECT_EQ(g.W().ScreenFlags[kFlagHelp], kPageLive);
   OpenFromSidebar(g, kHelpButton);
   EXPECT_EQ(g.Ui().HelpPage, 1);
@@ -77,9 +83,9 @@ TEST(HelpPage, LinkTextsStandInsideTheirAreas) {
     int page, line, x;
     int left, right;
   };
-  const Case cases[] = {{1, kAboutLinkLine, 84, 209, 403},
-                        {6, kGuideLinkLine, 72, 101, 504},
-                        {6, kAboutLinkLine6, 72, 197, 391}};
+  const Case cases[] = {{1, kAboutLinkLine, 84, kHelpAboutLink.left, kHelpAboutLink.right},
+                        {6, kGuideLinkLine, 72, kHelpGuideLink.left, kHelpGuideLink.right},
+                        {6, kAboutLinkLine6, 72, kHelpAboutLink6.left, kHelpAboutLink6.right}};
   for (const Case& c : cases) {
     const std::string_view text = HelpPageLine(c.page, c.line);
     const std::size_t first = text.find_first_not_of(' ');
@@ -98,11 +104,11 @@ TEST(QuitPage, NoGoesBackAndYesLeavesTheGame) {
     g.StartGame();
     OpenFromSidebar(g, kQuitButton);
     const int clicks = CountSounds(g, "click");
-    g.Click(480, 450);
+    g.Click(Middle(kRightButton));  // No
     EXPECT_EQ(g.W().ScreenFlags[kFlagQuit], kPageLive);
     EXPECT_FALSE(g.Window().QuitRequested());
     OpenFromSidebar(g, kQuitButton);
-    g.Click(279, 469);
+    g.Click(kLeftButton.right, kLeftButton.bottom);  // Yes, at its corner
     EXPECT_TRUE(g.Window().QuitRequested());
     EXPECT_EQ(CountSounds(g, "click"), sound ? clicks + 3 : 0);
     g.Window().Leave();
@@ -122,7 +128,7 @@ TEST(FinalScreen, ExitLeavesTheGameWithOrWithoutSound) {
     ShowFinalScreen(g.W());
     g.Frames(1);
     const std::size_t musicCalls = g.Platform().MusicCalls().size();
-    g.Click(439, 529);
+    g.Click(kFinalExitButton.right, kFinalExitButton.bottom);
     EXPECT_TRUE(g.Window().QuitRequested());
     EXPECT_EQ(CountSounds(g, "click"), sound ? 1 : 0);
     g.Window().Leave();
@@ -151,13 +157,16 @@ TEST(QuitPage, TheProgramEndsCleanlyAndKeepsWhatWasSaved) {
     const auto sidebar = [&platform](int button) {
       platform.Click(testing::kSidebarClickX, testing::SidebarClickY(button));
     };
-    platform.Click(640, 450);  // Start
+    const auto click = [&platform](const HitRect& area) {
+      platform.Click(Middle(area).x, Middle(area).y);
+    };
+    click(kStartButton);
     sidebar(kSaveLoadButton);
-    platform.Click(570, 100);  // save mode
-    platform.Click(450, 90);   // slot 1
-    platform.Click(360, 450);  // Close
+    click(kSaveModeColumn);
+    click(SaveSlotRect(1));
+    click(kCloseButton);
     sidebar(kQuitButton);
-    platform.Click(240, 450);  // Yes
+    click(kLeftButton);  // Yes
     EXPECT_EQ(window.Run(testing::ScriptedOptions()), 0);
     EXPECT_FALSE(platform.WindowOpen());
     EXPECT_FALSE(platform.MusicPlaying());

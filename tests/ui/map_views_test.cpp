@@ -4,12 +4,15 @@
 
 #include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
+#include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/sidebar.hpp"
 
 namespace gm {
 namespace {
 
 using testing::GameHarness;
+using testing::Middle;
+using testing::ScreenPoint;
 
 TEST(MapViews, Map2ClickCentresTheBattlefieldInsideTheTheatre) {
   struct Case {
@@ -45,9 +48,10 @@ TEST(MapViews, Map1ClickCentresOnItsCell) {
   g.Click(119, 59);
   EXPECT_EQ(w.ViewX, 99);
   EXPECT_EQ(w.ViewY, 197);
-  g.MoveTo(400, 545);  // below the Map1 area
+  const ScreenPoint below{Middle(kMapArea).x, kMapArea.bottom + 1};
+  g.MoveTo(below);
   w.ScreenFlags[kFlagZoom] = 1;
-  g.Click(400, 545);
+  g.Click(below);
   EXPECT_EQ(w.ScreenFlags[kFlagZoom], 1);
 }
 
@@ -56,29 +60,32 @@ TEST(MapViews, ZoomCyclesAndMap1StartsAtTheBattlefieldCorner) {
     int viewX, viewY, map1X, map1Y;
   };
   const Case cases[] = {{348, 321, 324, 303}, {10, 40, 10, 40}, {324, 303, 324, 303}};
+  const ScreenPoint zoom = Middle(SidebarButtonRect(kZoomButton));
   GameHarness g;
   g.StartGame();
   World& w = g.W();
   for (const Case& c : cases) {
     w.ViewX = c.viewX;
     w.ViewY = c.viewY;
-    g.MoveTo(760, 120);
+    g.MoveTo(zoom);
     const std::uint8_t start = w.ScreenFlags[kFlagZoom];
-    g.Click(760, 120);
+    g.Click(zoom);
     EXPECT_EQ(w.Map1X, c.map1X);
     EXPECT_EQ(w.Map1Y, c.map1Y);
-    g.Click(760, 120);
-    g.Click(760, 120);
+    g.Click(zoom);
+    g.Click(zoom);
     EXPECT_EQ(w.ScreenFlags[kFlagZoom], start);
   }
   w.ScreenFlags[kFlagZoom] = 2;
   const std::uint8_t cycle[] = {1, 3, 2};
   for (std::uint8_t want : cycle) {
-    g.Click(760, 120);
+    g.Click(zoom);
     EXPECT_EQ(w.ScreenFlags[kFlagZoom], want);
   }
-  g.MoveTo(760, 147);  // the gap between zoom and layer
-  g.Click(760, 147);
+  // The gap between zoom and layer.
+  const ScreenPoint gap{zoom.x, SidebarButtonRect(kZoomButton).bottom + 5};
+  g.MoveTo(gap);
+  g.Click(gap);
   EXPECT_EQ(w.ScreenFlags[kFlagZoom], 2);
 }
 
@@ -88,13 +95,14 @@ TEST(MapViews, TheLayerSwitchDropsTheSelection) {
   World& w = g.W();
   w.Selection = {1, 160, 210};
   w.ScreenFlags[kFlagUnitStaff] = 2;
-  g.MoveTo(760, 170);
-  g.Click(760, 170);
+  const ScreenPoint layer = Middle(SidebarButtonRect(kLayerButton));
+  g.MoveTo(layer);
+  g.Click(layer);
   EXPECT_EQ(w.ScreenFlags[kFlagLayer], 1);
   EXPECT_EQ(w.Selection[0], 0);
   EXPECT_EQ(w.Selection[1], 160);
   EXPECT_EQ(w.ScreenFlags[kFlagUnitStaff], 0);
-  g.Click(760, 170);
+  g.Click(layer);
   EXPECT_EQ(w.ScreenFlags[kFlagLayer], 2);
 }
 

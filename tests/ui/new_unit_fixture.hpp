@@ -8,12 +8,10 @@
 #include <string>
 
 #include "game_harness.hpp"
+#include "ui/screens/new_unit_page.hpp"
 #include "world/world_access.hpp"
 
 namespace gm::testing {
-
-inline constexpr int kNewUnitButtonY = SidebarClickY(kNewUnitButton);
-inline constexpr int kOkX = 120, kCancelX = 300, kButtonsY = 450;
 
 struct NewUnitGame {
   GameHarness g;
@@ -28,7 +26,8 @@ struct NewUnitGame {
     g.Click(x, y);
     g.Frames(frames);
   }
-  void OpenPage() { ClickAt(760, kNewUnitButtonY); }
+  void ClickAt(ScreenPoint p, int frames = 1) { ClickAt(p.x, p.y, frames); }
+  void OpenPage() { ClickAt(Middle(SidebarButtonRect(kNewUnitButton))); }
 
   int Clicks() {
     const auto& s = g.Platform().Sounds();
@@ -57,7 +56,7 @@ struct NewUnitGame {
     const int e = FirstEntryOf(1);
     if (e == 0) return false;
     PutCursorOn(e);
-    ClickAt(kOkX, kButtonsY);
+    ClickAt(Middle(kNewUnitOkButton));
     return w().ScreenFlags[kFlagPlacement] == 1;
   }
 

@@ -9,9 +9,7 @@
 namespace gm {
 namespace {
 
-using testing::kButtonsY;
-using testing::kCancelX;
-using testing::kOkX;
+using testing::Middle;
 using testing::NewUnitGame;
 
 TEST(NewUnitPage, ListRowsByPointerPosition) {
@@ -37,15 +35,15 @@ TEST(NewUnitPage, RowClicksSwitchTheArrowsAtTheListsEnds) {
   struct Case {
     int top, count;
     std::uint8_t up, down;  // before the click
-    int y;
+    int row;
     std::uint8_t wantUp, wantDown;
   };
   const Case cases[] = {
-      {1, 50, 1, 1, 95, 0, 1},    // row 1 at the top of the list
-      {5, 50, 1, 1, 95, 1, 1},    // row 1 with the list scrolled: the up arrow stays
-      {1, 50, 0, 0, 110, 1, 1},   // any inner row wakes both
-      {31, 50, 1, 1, 385, 1, 0},  // row 20 at the list's end
-      {1, 3, 0, 1, 385, 1, 1},    // a short list ends before row 20: the click leaves it
+      {1, 50, 1, 1, 1, 0, 1},    // row 1 at the top of the list
+      {5, 50, 1, 1, 1, 1, 1},    // row 1 with the list scrolled: the up arrow stays
+      {1, 50, 0, 0, 2, 1, 1},    // any inner row wakes both
+      {31, 50, 1, 1, 20, 1, 0},  // row 20 at the list's end
+      {1, 3, 0, 1, 20, 1, 1},    // a short list ends before row 20: the click leaves it
   };
   NewUnitGame t;
   t.OpenPage();
@@ -56,10 +54,10 @@ TEST(NewUnitPage, RowClicksSwitchTheArrowsAtTheListsEnds) {
     l.ItemCount = static_cast<std::uint16_t>(c.count);
     l.UpEnabled = c.up;
     l.DownEnabled = c.down;
-    t.g.MoveTo(200, c.y);
-    t.g.Click(200, c.y);  // judged before any frame runs the arrows
-    EXPECT_EQ(l.UpEnabled, c.wantUp) << c.top << " " << c.y;
-    EXPECT_EQ(l.DownEnabled, c.wantDown) << c.top << " " << c.y;
+    t.g.MoveTo(Middle(NewUnitListRow(c.row)));
+    t.g.Click(Middle(NewUnitListRow(c.row)));  // judged before any frame runs the arrows
+    EXPECT_EQ(l.UpEnabled, c.wantUp) << c.top << " " << c.row;
+    EXPECT_EQ(l.DownEnabled, c.wantDown) << c.top << " " << c.row;
     EXPECT_EQ(l.TopRow, c.top) << "a row click never scrolls";
   }
 }
@@ -74,7 +72,7 @@ TEST(NewUnitPage, HeldArrowsScrollOneStepPerFrame) {
     return l.TopRow == top && l.BottomRow == top + 19 && l.CursorRow == cursor;
   };
 
-  t.g.MoveTo(200, 398);
+  t.g.MoveTo(Middle(kNewUnitArrows.down));
   t.g.Press(kMouseLeft);
   t.g.Frames(1);
   EXPECT_TRUE(at(1, 2));
@@ -92,7 +90,7 @@ TEST(NewUnitPage, HeldArrowsScrollOneStepPerFrame) {
   t.g.Frames(3);
   EXPECT_TRUE(at(n - 19, 20));
 
-  t.g.MoveTo(200, 80);  // still held, now on the up arrow
+  t.g.MoveTo(Middle(kNewUnitArrows.up));  // still held
   t.g.Frames(1);
   EXPECT_TRUE(at(n - 19, 19));
   EXPECT_EQ(l.DownEnabled, 1);
@@ -108,7 +106,7 @@ TEST(NewUnitPage, HeldArrowsScrollOneStepPerFrame) {
   t.g.Release(kMouseLeft);
 
   // An arrow that is off does not answer.
-  t.g.MoveTo(200, 80);
+  t.g.MoveTo(Middle(kNewUnitArrows.up));
   t.g.Press(kMouseLeft);
   t.g.Frames(2);
   EXPECT_TRUE(at(1, 1));
@@ -140,7 +138,7 @@ TEST(NewUnitPage, OkActsOnlyForAnEntryThatCanBeRaised) {
     t.PutCursorOn(e);
     const std::uint16_t type = l.Entry(e);
     const int clicks = t.Clicks();
-    t.ClickAt(kOkX, kButtonsY);
+    t.ClickAt(Middle(kNewUnitOkButton));
     const bool acts = c.status == 1 && !c.emptyRow;
     const std::string what = std::to_string(c.status) + (c.emptyRow ? " on an empty row" : "");
     EXPECT_EQ(t.w().ScreenFlags[kFlagPlacement], acts ? 1 : 0) << what;
@@ -153,7 +151,7 @@ TEST(NewUnitPage, OkActsOnlyForAnEntryThatCanBeRaised) {
       t.g.Press(kMouseRight);
       t.g.Release(kMouseRight);
     } else {
-      t.ClickAt(kCancelX, kButtonsY);
+      t.ClickAt(Middle(kNewUnitCancelButton));
     }
     t.g.Frames(1);
   }
@@ -165,7 +163,7 @@ TEST(NewUnitPage, CancelBringsBackTheMapScreen) {
   t.OpenPage();
   t.w().Lists.PlacementType = 12;
   const int clicks = t.Clicks();
-  t.ClickAt(kCancelX, kButtonsY);
+  t.ClickAt(Middle(kNewUnitCancelButton));
   EXPECT_EQ(t.w().ScreenFlags, before);
   EXPECT_EQ(t.w().Lists.PlacementPending, 0);
   EXPECT_EQ(t.w().Lists.PlacementType, 0);

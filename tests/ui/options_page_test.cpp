@@ -1,13 +1,17 @@
 // The Options page: the speed scale's cells, the three switches' halves, and Close.
+#include "ui/screens/options_page.hpp"
+
 #include <gtest/gtest.h>
 
 #include "flow/screen_flags.hpp"
 #include "system_pages.hpp"
+#include "ui/screens/page_window.hpp"
 
 namespace gm {
 namespace {
 
 using testing::GameHarness;
+using testing::Middle;
 using testing::OpenFromSidebar;
 
 struct OptionsPage {
@@ -46,8 +50,9 @@ TEST(OptionsPage, EachSwitchTakesTheValueOfItsHalf) {
     int y;
     std::uint8_t UiState::*value;
   };
-  const Row rows[] = {
-      {130, &UiState::ShowGrid}, {160, &UiState::ShowFps}, {190, &UiState::ShowClock}};
+  const Row rows[] = {{kGridSwitchY, &UiState::ShowGrid},
+                      {kFpsSwitchY, &UiState::ShowFps},
+                      {kClockSwitchY, &UiState::ShowClock}};
   OptionsPage p;
   for (const Row& row : rows) {
     for (const Case& c : cases) {
@@ -59,18 +64,19 @@ TEST(OptionsPage, EachSwitchTakesTheValueOfItsHalf) {
     }
     // The rows' edges: one pixel above or below the switch hits nothing.
     p.g.Ui().*row.value = 0;
-    p.g.Click(420, row.y - 1);
-    p.g.Click(420, row.y + 15);
+    const HitRect knob = SwitchRect(row.y);
+    p.g.Click(Middle(knob).x, knob.top - 1);
+    p.g.Click(Middle(knob).x, knob.bottom + 1);
     EXPECT_EQ(p.g.Ui().*row.value, 0) << row.y;
   }
 }
 
 TEST(OptionsPage, CloseBringsBackTheMapAndTheOptionsStay) {
   OptionsPage p;
-  p.g.Click(445, 107);
-  p.g.Click(420, 137);
+  p.g.Click(Middle(SpeedScaleCell(3)));
+  p.g.Click(Middle(SwitchHalf(kGridSwitchY, 1)));
   const int clicks = testing::CountSounds(p.g, "click");
-  p.g.Click(360, 450);
+  p.g.Click(Middle(kCloseButton));
   EXPECT_EQ(testing::CountSounds(p.g, "click"), clicks + 1);
   EXPECT_EQ(p.g.W().ScreenFlags[kFlagOptions], kPageLive);
   EXPECT_EQ(p.g.W().ScreenFlags[kFlagZoom], kZoomBattlefield);

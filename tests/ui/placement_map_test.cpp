@@ -9,6 +9,7 @@
 
 #include "flow/screen_flags.hpp"
 #include "new_unit_fixture.hpp"
+#include "ui/screens/battlefield_view.hpp"
 #include "world/new_formation.hpp"
 #include "world/save_slots.hpp"
 
@@ -203,10 +204,10 @@ TEST(PlacementMap, ForbiddenCellsAreShadedAndTheCellUnderThePointerFramed) {
   t.g.MoveTo(760, 300);
   t.g.Frames(1);
   const TColor bare = t.g.PixelAt(fx, fy);
-  t.g.MoveTo(719, 539);
+  t.g.MoveTo(kMapArea.right, kMapArea.bottom);
   t.g.Frames(1);
   EXPECT_NE(t.g.PixelAt(fx, fy), bare) << "framed";
-  t.g.MoveTo(720, 539);
+  t.g.MoveTo(kMapArea.right + 1, kMapArea.bottom);
   t.g.Frames(1);
   EXPECT_EQ(t.g.PixelAt(fx, fy), bare);
 }

@@ -5,6 +5,7 @@
 
 #include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
+#include "ui/screens/title_screen.hpp"
 #include "ui/settings_dialog.hpp"
 
 namespace gm {
@@ -27,7 +28,7 @@ TEST(ReviewScreens, DialogTitleAndEndings) {
   dialog.Draw(g.Ctx());
   g.Window().Display().Flip();
   g.Dump("settings_dialog");
-  g.MoveTo(400, 15);
+  g.MoveTo(testing::Inside(kTitleLink, 97, 5));
   g.Frames(30);
   g.Dump("title");
   for (std::uint8_t result = 1; result <= 3; ++result) {
@@ -59,15 +60,15 @@ TEST(ReviewScreens, MapViewsAndTheComputersTurn) {
   g.Frames(1);
   g.Dump("unit_card");
   g.Release(kMouseRight);
-  Sidebar(g, 2);
+  Sidebar(g, kLayerButton);
   g.Dump("battlefield_air");
-  Sidebar(g, 2);
-  Sidebar(g, 1);
+  Sidebar(g, kLayerButton);
+  Sidebar(g, kZoomButton);
   g.Dump("map1");
-  Sidebar(g, 1);
+  Sidebar(g, kZoomButton);
   g.Dump("map2");
-  Sidebar(g, 1);
-  g.MoveTo(760, 120);
+  Sidebar(g, kZoomButton);
+  g.MoveTo(testing::Inside(SidebarButtonRect(kZoomButton), 20, 17));
   g.Frames(1);
   g.Dump("tooltip");
   w.GameHeader.GermanCpu = 1;

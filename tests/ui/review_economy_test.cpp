@@ -3,15 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "game_harness.hpp"
+#include "ui/screens/economy_pages.hpp"
+#include "ui/screens/economy_window.hpp"
 
 namespace gm {
 namespace {
 
 using testing::GameHarness;
+using testing::Inside;
+using testing::Middle;
 
-void ClickAt(GameHarness& g, int x, int y) {
-  g.MoveTo(x, y);
-  g.Click(x, y);
+void ClickAt(GameHarness& g, testing::ScreenPoint at) {
+  g.MoveTo(at);
+  g.Click(at);
   g.MoveTo(10, 500);
   g.Frames(1);
 }
@@ -19,27 +23,27 @@ void ClickAt(GameHarness& g, int x, int y) {
 TEST(ReviewScreens, EconomyWindow) {
   GameHarness g;
   g.StartGame();
-  ClickAt(g, testing::kSidebarClickX, testing::SidebarClickY(kEconomyButton));
+  ClickAt(g, Middle(SidebarButtonRect(kEconomyButton)));
   for (int page = 1; page <= 6; ++page) {
-    ClickAt(g, 90 + 60 * (page - 1), 450);
+    ClickAt(g, Middle(EconomyTabRect(page)));
     g.Frames(1);
     g.Dump("economy_" + std::to_string(page));
   }
   // The list scrolled by the held down arrow, then a row chosen on page 2 and seen on page 5.
-  ClickAt(g, 150, 450);
-  g.MoveTo(110, 398);
+  ClickAt(g, Middle(EconomyTabRect(2)));
+  g.MoveTo(Middle(kEquipmentListArrows.down));
   g.Press(kMouseLeft);
   g.Frames(40);
   g.Release(kMouseLeft);
-  ClickAt(g, 300, 135 + 15 * 6 + 5);
+  ClickAt(g, Middle(EquipmentListRow(6)));
   g.Dump("economy_2_scrolled");
-  ClickAt(g, 330, 450);
+  ClickAt(g, Middle(EconomyTabRect(5)));
   g.Dump("economy_5_scrolled");
   // Hover: a tab and Close, in both blink phases.
-  g.MoveTo(200, 450);
+  g.MoveTo(Inside(EconomyTabRect(3), 10, 20));
   g.Frames(1);
   g.Dump("economy_tab_hover");
-  g.MoveTo(650, 450);
+  g.MoveTo(Inside(kEconomyCloseButton, 30, 20));
   g.Frames(1);
   g.Dump("economy_close_hover");
   // The Soviet coalition's production orders.

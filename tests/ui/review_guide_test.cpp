@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "game_harness.hpp"
+#include "ui/screens/economy_window.hpp"
 #include "world/reach_grids.hpp"
 #include "world/world_access.hpp"
 
@@ -121,8 +122,8 @@ TEST(ReviewScreens, GuideBattlefield) {
   EXPECT_EQ(w.ActionTick, 0);
 
   // The losses page with that assault's losses booked.
-  Sidebar(g, 5);
-  ClickAt(g, 390, 450);
+  Sidebar(g, kEconomyButton);
+  ClickAt(g, testing::Middle(EconomyTabRect(6)).x, testing::Middle(EconomyTabRect(6)).y);
   g.MoveTo(10, 500);
   g.Frames(2);
   g.Dump("guide_losses");
@@ -135,7 +136,7 @@ TEST(ReviewScreens, GuideAirRange) {
   const Spot base = BomberBase(w);
   ASSERT_GT(base.score, 0) << "no German bomber near the front";
   const auto [px, py] = CentreOn(w, base);
-  Sidebar(g, 2);  // the air layer
+  Sidebar(g, kLayerButton);
   ClickAt(g, px, py);
   ASSERT_EQ(w.Selection[0], 1);
   g.MoveTo(px + kCell, py + 2 * kCell);
@@ -146,8 +147,8 @@ TEST(ReviewScreens, GuideAirRange) {
 TEST(ReviewScreens, GuideProductionPage) {
   GameHarness g;
   g.StartGame();
-  Sidebar(g, 5);
-  ClickAt(g, 330, 450);  // the production tab
+  Sidebar(g, kEconomyButton);
+  ClickAt(g, testing::Middle(EconomyTabRect(5)).x, testing::Middle(EconomyTabRect(5)).y);
   // The list at the first German tank model, as the held down arrow would bring it.
   World& w = g.W();
   auto& list = w.Lists.EquipmentList;

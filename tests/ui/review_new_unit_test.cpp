@@ -9,15 +9,14 @@
 namespace gm {
 namespace {
 
-using testing::kButtonsY;
-using testing::kOkX;
+using testing::Middle;
 using testing::NewUnitGame;
 
 TEST(ReviewScreens, NewUnitPageAndPlacement) {
   NewUnitGame t;
   t.OpenPage();
   t.PutCursorOn(std::max(1, t.FirstEntryOf(1)));
-  t.g.MoveTo(kOkX, kButtonsY);
+  t.g.MoveTo(Middle(kNewUnitOkButton));
   t.g.Frames(2);
   t.g.Dump("new_unit_available");
 
@@ -27,7 +26,7 @@ TEST(ReviewScreens, NewUnitPageAndPlacement) {
   t.g.Frames(2);
   t.g.Dump("new_unit_refused");
 
-  t.g.MoveTo(200, 398);
+  t.g.MoveTo(Middle(kNewUnitArrows.down));
   t.g.Press(kMouseLeft);
   t.g.Frames(40);
   t.g.Release(kMouseLeft);
@@ -39,7 +38,7 @@ TEST(ReviewScreens, NewUnitPageAndPlacement) {
   t.PutCursorOn(10);
   t.g.Frames(2);
   t.g.Dump("new_unit_blank_row");
-  t.ClickAt(300, kButtonsY);
+  t.ClickAt(Middle(kNewUnitCancelButton));
 
   ASSERT_TRUE(t.EnterPlacement());
   // The allowed cell with the most formations around it, to see the shade over them.

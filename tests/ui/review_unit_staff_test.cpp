@@ -5,12 +5,17 @@
 
 #include "game_harness.hpp"
 #include "tests/world/order_test_world.hpp"
+#include "ui/screens/unit_staff_buttons.hpp"
+#include "ui/screens/unit_staff_candidates.hpp"
+#include "ui/screens/unit_staff_fields.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
 namespace {
 
 using testing::GameHarness;
+using testing::Middle;
+using testing::ScreenPoint;
 
 constexpr int kGermany = 2;
 
@@ -39,6 +44,7 @@ struct Page {
     g.Click(px, py);
     g.Frames(1);
   }
+  void ClickAt(ScreenPoint p) { ClickAt(p.x, p.y); }
   void Open() {
     ClickAt(210, 210);
     ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));
@@ -47,6 +53,7 @@ struct Page {
     g.MoveTo(px, py);
     g.Frames(2);
   }
+  void Hover(ScreenPoint p) { Hover(p.x, p.y); }
 };
 
 TEST(ReviewScreens, UnitStaffPage) {
@@ -60,37 +67,37 @@ TEST(ReviewScreens, UnitStaffPage) {
   }
   p.f->pairs[14] = {10, gun};
   p.Open();
-  p.Hover(630, 390);
+  p.Hover(Middle(RefitColumnButton(kRefitAutoFillRow)));
   p.g.Dump("unit_staff_opened");
 
-  p.ClickAt(100, 60 + 12 * 2 + 6);  // men
-  p.ClickAt(400, 75 + 15 * 2 + 7);  // conscripts
-  p.ClickAt(630, 60 * 4 + 30);      // +100
-  p.Hover(420, 450);
+  p.ClickAt(Middle(RefitFieldRow(kMenField)));
+  p.ClickAt(Middle(RefitCandidateRow(kRecruitRow)));
+  p.ClickAt(Middle(RefitColumnButton(3)));  // +100
+  p.Hover(Middle(kRefitApplyButton));
   p.g.Dump("unit_staff_men");
 
-  p.ClickAt(100, 60 + 12 * 18 + 6);  // field guns (type2): an empty slot
-  p.g.MoveTo(470, 398);
+  p.ClickAt(Middle(RefitFieldRow(18)));  // field guns (type2): an empty slot
+  p.g.MoveTo(Middle(kRefitCandidateArrows.down));
   p.g.Press(kMouseLeft);
   p.g.Frames(25);
   p.g.Release(kMouseLeft);
-  p.Hover(630, 90);
+  p.Hover(Middle(RefitColumnButton(0)));
   p.g.Dump("unit_staff_equipment_scrolled");
 
-  p.ClickAt(100, 60 + 12 * 17 + 6);  // field guns (type1): its own model only
+  p.ClickAt(Middle(RefitFieldRow(17)));  // field guns (type1): its own model only
   const TRefitPage& page = p.g.W().Refit.RefitPage;
   for (int row = 1; row <= 20; ++row) {
-    if (page.Candidate(row) == gun) p.ClickAt(400, 75 + 15 * row + 7);
+    if (page.Candidate(row) == gun) p.ClickAt(Middle(RefitCandidateRow(row)));
   }
-  p.ClickAt(630, 60 * 2 + 30);  // +5
-  p.Hover(540, 450);
+  p.ClickAt(Middle(RefitColumnButton(1)));  // +5
+  p.Hover(Middle(kRefitCloseButton));
   p.g.Dump("unit_staff_equipment_booked");
 
   Page blocked;
   blocked.f->OrdersLeft = 1;
   blocked.f->Ammo = 10;
   blocked.Open();
-  blocked.ClickAt(100, 60 + 12 * 2 + 6);  // men
+  blocked.ClickAt(Middle(RefitFieldRow(kMenField)));
   blocked.Hover(300, 500);
   blocked.g.Dump("unit_staff_no_orders");
 }

@@ -1,6 +1,8 @@
 // The Save/Load page: the mode column, the slot rows by their edges, a save and a load that give
 // back the same world, the hand-over of a loaded game, an empty row, and saves and loads that
 // fail without changing anything.
+#include "ui/screens/save_load_page.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +12,7 @@
 
 #include "flow/screen_flags.hpp"
 #include "system_pages.hpp"
+#include "ui/screens/page_window.hpp"
 #include "world/save_slots.hpp"
 #include "world/world_access.hpp"
 
@@ -19,17 +22,9 @@ namespace {
 using testing::CopyOf;
 using testing::CountSounds;
 using testing::GameHarness;
+using testing::Middle;
 using testing::OpenFromSidebar;
 using testing::SameWorld;
-
-constexpr int kModeX = 570;
-constexpr int kSlotX = 450;
-constexpr int kCloseX = 360;
-constexpr int kCloseY = 450;
-
-int RowY(int slot) {
-  return 60 * slot + 30;
-}
 
 std::array<std::uint8_t, 5> ModeBytes(const World& w) {
   const TSaveSlotTable& t = w.SaveSlots;
@@ -51,14 +46,14 @@ struct SaveLoadPage {
   World& w() { return g.W(); }
   std::filesystem::path Slot(int k) { return g.Folder() / ("slot" + std::to_string(k) + ".sav"); }
   void SaveMode() {
-    if (w().SaveSlots.SaveLoadMode == 0) g.Click(kModeX, 100);
+    if (w().SaveSlots.SaveLoadMode == 0) g.Click(Middle(kSaveModeColumn));
   }
   void SaveInto(int slot) {
     SaveMode();
-    g.Click(kSlotX, RowY(slot));
+    g.Click(Middle(SaveSlotRect(slot)));
   }
   void Reopen() {
-    g.Click(kCloseX, kCloseY);
+    g.Click(Middle(kCloseButton));
     g.Frames(1);
     OpenFromSidebar(g, kSaveLoadButton);
   }
@@ -68,16 +63,16 @@ TEST(SaveLoadPage, TheModeColumnTogglesAllFiveRows) {
   SaveLoadPage p;
   using Bytes = std::array<std::uint8_t, 5>;
   EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
-  p.g.Click(540, 60);
+  p.g.Click(kSaveModeColumn.left, kSaveModeColumn.top);
   EXPECT_EQ(ModeBytes(p.w()), (Bytes{1, 1, 1, 1, 1}));
   for (const auto& [x, y] : {std::pair{539, 200}, {600, 200}, {570, 59}, {570, 360}}) {
     p.g.Click(x, y);
     EXPECT_EQ(ModeBytes(p.w()), (Bytes{1, 1, 1, 1, 1})) << x << "," << y;
   }
-  p.g.Click(599, 359);
+  p.g.Click(kSaveModeColumn.right, kSaveModeColumn.bottom);
   EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
   // The page opens in load mode whatever it was left in.
-  p.g.Click(kModeX, 100);
+  p.g.Click(Middle(kSaveModeColumn));
   p.Reopen();
   EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
 }
@@ -133,7 +128,7 @@ TEST(SaveLoadPage, ALoadGivesBackTheSavedWorldAndCloseHandsItToItsSide) {
     w.Selection = {1, 160, 212};
     w.AiOrderPending = 1;
     w.Ai.AiFormationIndex = 99;
-    p.g.Click(kSlotX, RowY(3));
+    p.g.Click(Middle(SaveSlotRect(3)));
     EXPECT_EQ(std::memcmp(w.Formations.data(), saved->Formations.data(), sizeof w.Formations), 0);
     EXPECT_EQ(std::memcmp(w.MapCells.data(), saved->MapCells.data(), sizeof w.MapCells), 0);
     EXPECT_EQ(std::memcmp(w.Settlements.data(), saved->Settlements.data(), sizeof w.Settlements),
@@ -145,7 +140,7 @@ TEST(SaveLoadPage, ALoadGivesBackTheSavedWorldAndCloseHandsItToItsSide) {
     EXPECT_EQ(w.AiOrderPending, 0);
     EXPECT_EQ(w.Ai.AiFormationIndex, 0);
     EXPECT_EQ(w.ScreenFlags[kFlagSaveLoad], kPageOpen);  // the page stays until Close
-    p.g.Click(kCloseX, kCloseY);
+    p.g.Click(Middle(kCloseButton));
     EXPECT_EQ(w.ScreenFlags[kFlagComputerTurn] == 1, c.computer);
     EXPECT_EQ(w.ScreenFlags[kFlagZoom] == kZoomBattlefield, !c.computer);
     EXPECT_EQ(w.Selection, (std::array<std::uint16_t, 3>{0, 0, 0}));
@@ -160,12 +155,12 @@ TEST(SaveLoadPage, AnEmptyRowInLoadModeLoadsNothingAndSaysSo) {
   ASSERT_EQ(p.w().SaveSlots.SlotExists[1], 0);
   const auto before = CopyOf(p.w());
   const int clicks = CountSounds(p.g, "click");
-  p.g.Click(kSlotX, RowY(2));
+  p.g.Click(Middle(SaveSlotRect(2)));
   EXPECT_TRUE(SameWorld(p.w(), *before));
   EXPECT_EQ(CountSounds(p.g, "click"), clicks + 1);
   EXPECT_EQ(p.g.Ui().PageMessage, "Slot 2 is free: there is no game to load.");
   // The message belongs to this visit of the page.
-  p.g.Click(kCloseX, kCloseY);
+  p.g.Click(Middle(kCloseButton));
   EXPECT_EQ(p.w().ScreenFlags[kFlagSaveLoad], kPageLive);
   EXPECT_TRUE(p.g.Ui().PageMessage.empty()) << p.g.Ui().PageMessage;
   p.g.Frames(1);
@@ -182,7 +177,7 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   std::filesystem::create_directories(p.g.Folder() / "slot1.sav.tmp" / "in-the-way");
   p.w().GameHeader.Day = static_cast<std::uint16_t>(oldDay % 27 + 1);
   const auto before = CopyOf(p.w());
-  p.g.Click(kSlotX, RowY(1));
+  p.g.Click(Middle(SaveSlotRect(1)));
   EXPECT_TRUE(SameWorld(p.w(), *before));  // the game itself goes on as it was
   EXPECT_EQ(FileBytes(p.Slot(1)), old);
   EXPECT_EQ(p.w().SaveSlots.SlotExists[0], 1);
@@ -191,17 +186,17 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   EXPECT_EQ(message.rfind("Slot 1 not saved", 0), 0u) << message;
   EXPECT_EQ(message.find(p.g.Folder().string()), std::string::npos) << message;
   // Another slot still saves, and the message goes.
-  p.g.Click(kSlotX, RowY(2));
+  p.g.Click(Middle(SaveSlotRect(2)));
   EXPECT_TRUE(std::filesystem::exists(p.Slot(2)));
   EXPECT_TRUE(p.g.Ui().PageMessage.empty());
   // A free slot that cannot be written stays free, and the message says that, not that an old
   // slot is kept.
   std::filesystem::create_directories(p.g.Folder() / "slot3.sav.tmp");
-  p.g.Click(kSlotX, RowY(3));
+  p.g.Click(Middle(SaveSlotRect(3)));
   EXPECT_FALSE(std::filesystem::exists(p.Slot(3)));
   EXPECT_EQ(p.g.Ui().PageMessage.rfind("Slot 3 not saved: the slot stays free.\n", 0), 0u)
       << p.g.Ui().PageMessage;
-  p.g.Click(kCloseX, kCloseY);
+  p.g.Click(Middle(kCloseButton));
   EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
 }
 
@@ -237,14 +232,14 @@ TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {
     p.w().GameHeader.Day = static_cast<std::uint16_t>(p.w().GameHeader.Day % 27 + 1);
     p.w().Selection = {1, 160, 212};
     const auto before = CopyOf(p.w());
-    p.g.Click(kSlotX, RowY(4));
+    p.g.Click(Middle(SaveSlotRect(4)));
     before->SaveSlots.ChosenSlot = p.w().SaveSlots.ChosenSlot;
     EXPECT_TRUE(SameWorld(p.w(), *before));
     const std::string& message = p.g.Ui().PageMessage;
     EXPECT_EQ(message.rfind("Slot 4 not loaded", 0), 0u) << message;
     EXPECT_NE(message.find(c.reason), std::string::npos) << message;
     EXPECT_FALSE(p.g.Ui().GameLoaded);
-    p.g.Click(kCloseX, kCloseY);
+    p.g.Click(Middle(kCloseButton));
     EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
     EXPECT_EQ(p.w().ScreenFlags[kFlagComputerTurn], 0);
   }

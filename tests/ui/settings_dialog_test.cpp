@@ -6,12 +6,16 @@
 
 #include <vector>
 
+#include "screen_point.hpp"
 #include "ui/launch_options.hpp"
 
 namespace gm {
 namespace {
 
-constexpr int kLeft = SettingsDialog::kLeft, kTop = SettingsDialog::kTop;
+void ClickOn(SettingsDialog& d, SettingsDialog::Control control) {
+  const testing::ScreenPoint p = testing::Middle(SettingsDialog::Area(control));
+  d.Click(p.x, p.y);
+}
 
 KeySnapshot With(const std::vector<int>& down) {
   KeySnapshot k{};
@@ -34,15 +38,15 @@ TEST(SettingsDialog, DefaultsAreTheDialogsOwn) {
 
 TEST(SettingsDialog, ClicksStepListsAndEveryChoiceReachesTheSettings) {
   SettingsDialog d{LaunchOptions{}};
-  d.Click(kLeft + 240, kTop + 10);   // turn_first: USSR
-  d.Click(kLeft + 240, kTop + 45);   // Soviet_turn: CPU
-  d.Click(kLeft + 240, kTop + 78);   // German_turn: CPU
-  d.Click(kLeft + 240, kTop + 110);  // 8 bit
-  d.Click(kLeft + 240, kTop + 110);  // 16 bit window
-  d.Click(kLeft + 240, kTop + 150);  // fast
-  d.Click(kLeft + 345, kTop + 185);  // sound off
+  ClickOn(d, SettingsDialog::kTurnFirst);       // USSR
+  ClickOn(d, SettingsDialog::kSovietTurn);      // CPU
+  ClickOn(d, SettingsDialog::kGermanTurn);      // CPU
+  ClickOn(d, SettingsDialog::kDisplayModeBox);  // 8 bit
+  ClickOn(d, SettingsDialog::kDisplayModeBox);  // 16 bit window
+  ClickOn(d, SettingsDialog::kTurnLengthBox);   // fast
+  ClickOn(d, SettingsDialog::kSoundBox);        // off
   EXPECT_EQ(d.ItemText(SettingsDialog::kDisplayModeBox), "800x600 16bit window");
-  d.Click(kLeft + 50, kTop + 185);  // Run!
+  ClickOn(d, SettingsDialog::kRunButton);
   ASSERT_EQ(d.GetOutcome(), SettingsDialog::Outcome::kRun);
   const LaunchOptions r = d.Result();
   EXPECT_EQ(r.settings.firstCoalition, kSovietSide);
@@ -89,7 +93,7 @@ TEST(SettingsDialog, KeysMoveTheFocusStepTheListAndEnd) {
     EXPECT_EQ(d.ItemText(SettingsDialog::kTurnFirst), c.first);
   }
   SettingsDialog d{LaunchOptions{}};
-  d.Click(kLeft + 150, kTop + 185);  // Exit
+  ClickOn(d, SettingsDialog::kExitButton);
   EXPECT_EQ(d.GetOutcome(), SettingsDialog::Outcome::kExit);
 }
 

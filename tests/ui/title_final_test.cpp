@@ -10,11 +10,14 @@
 #include "flow/start_game.hpp"
 #include "game_harness.hpp"
 #include "ui/image_draw.hpp"
+#include "ui/screens/final_screen.hpp"
+#include "ui/screens/title_screen.hpp"
 
 namespace gm {
 namespace {
 
 using testing::GameHarness;
+using testing::Middle;
 
 TEST(TitleScreen, StartAnswersOnlyInsideItsBox) {
   struct Case {
@@ -123,7 +126,7 @@ TEST(TitleScreen, TheParadeMovesOneSlotIn40Frames) {
 
 TEST(TitleScreen, TheTitleLinePressOpensTheGuidesAboutSection) {
   GameHarness g;
-  g.MoveTo(400, 15);
+  g.MoveTo(Middle(kTitleLink));
   g.Press(kMouseLeft);
   ASSERT_EQ(g.Platform().OpenedAddresses().size(), 1u);
   EXPECT_EQ(g.Platform().OpenedAddresses()[0],
@@ -140,11 +143,12 @@ TEST(FinalScreen, StaysAfterTheWarAndExitLeavesTheGame) {
   ShowFinalScreen(w);
   g.Frames(60);
   EXPECT_EQ(w.ScreenFlags[kFlagScreen], 2);
-  g.MoveTo(359, 500);
-  g.Click(359, 500);
+  // Just left of Exit, then its top-left corner.
+  g.MoveTo(kFinalExitButton.left - 1, Middle(kFinalExitButton).y);
+  g.Click(kFinalExitButton.left - 1, Middle(kFinalExitButton).y);
   EXPECT_FALSE(g.Window().QuitRequested());
-  g.MoveTo(360, 490);
-  g.Click(360, 490);
+  g.MoveTo(kFinalExitButton.left, kFinalExitButton.top);
+  g.Click(kFinalExitButton.left, kFinalExitButton.top);
   EXPECT_TRUE(g.Window().QuitRequested());
 }
 

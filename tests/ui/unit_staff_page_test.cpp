@@ -9,6 +9,9 @@
 #include "flow/screen_flags.hpp"
 #include "game_harness.hpp"
 #include "tests/world/order_test_world.hpp"
+#include "ui/screens/unit_staff_buttons.hpp"
+#include "ui/screens/unit_staff_candidates.hpp"
+#include "ui/screens/unit_staff_fields.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -16,6 +19,8 @@ namespace {
 
 using testing::GameHarness;
 using testing::kGermanInfantry;  // nation 2: 16859 men, 930 cars
+using testing::Middle;
+using testing::ScreenPoint;
 
 constexpr std::uint16_t kVolksgrenadiers = 100;  // nation 2: 10000 men
 constexpr int kGermany = 2;
@@ -63,17 +68,18 @@ struct Staff {
     g.Click(px, py);
     g.Frames(1);
   }
+  void ClickAt(ScreenPoint p) { ClickAt(p.x, p.y); }
   void Select() { ClickAt(180 + 30, 180 + 30); }
   void Open() {
     Select();
     ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));
   }
-  void Field(int field) { ClickAt(100, 60 + 12 * field + 6); }
-  void Row(int row) { ClickAt(400, 75 + 15 * row + 7); }
-  void Step(int button) { ClickAt(630, 60 * button + 30); }
-  void Apply() { ClickAt(420, 450); }
-  void Close() { ClickAt(540, 450); }
-  void AutoFill() { ClickAt(630, 390); }
+  void Field(int field) { ClickAt(Middle(RefitFieldRow(field))); }
+  void Row(int row) { ClickAt(Middle(RefitCandidateRow(row))); }
+  void Step(int button) { ClickAt(Middle(RefitColumnButton(button - 1))); }
+  void Apply() { ClickAt(Middle(kRefitApplyButton)); }
+  void Close() { ClickAt(Middle(kRefitCloseButton)); }
+  void AutoFill() { ClickAt(Middle(RefitColumnButton(kRefitAutoFillRow))); }
 };
 
 std::uint16_t GermanAirType() {
@@ -235,7 +241,9 @@ TEST(UnitStaffPage, CloseAndTheBordersOfApplyChangeNothing) {
   s.Step(3);  // +10 ammunition... dead at 2; +5 is live
   s.Step(2);
   ASSERT_EQ(s.Page().PendingTotal, 5);
-  for (int x : {379, 460}) s.ClickAt(x, 450);
+  for (int x : {kRefitApplyButton.left - 1, kRefitApplyButton.right + 1}) {
+    s.ClickAt(x, Middle(kRefitApplyButton).y);
+  }
   EXPECT_EQ(s.Flag(kFlagUnitStaff), kPageOpen);
   s.Close();
   EXPECT_EQ(s.Flag(kFlagUnitStaff), kPageLive);
@@ -283,7 +291,7 @@ TEST(UnitStaffPage, AHeldArrowScrollsTheCandidatesOneRowAFrame) {
   ASSERT_GT(s.Page().ListCount, 23);
   EXPECT_EQ(s.Page().CanScrollUp, 0);
   EXPECT_EQ(s.Page().CanScrollDown, 1);
-  s.g.MoveTo(470, 398);
+  s.g.MoveTo(Middle(kRefitCandidateArrows.down));
   s.g.Press(kMouseLeft);
   s.g.Frames(19);
   EXPECT_EQ(s.Page().ListCursor, 20);
@@ -295,7 +303,7 @@ TEST(UnitStaffPage, AHeldArrowScrollsTheCandidatesOneRowAFrame) {
   s.g.Release(kMouseLeft);
   s.g.Frames(2);
   EXPECT_EQ(s.Page().ListTop, 4);
-  s.g.MoveTo(470, 80);
+  s.g.MoveTo(Middle(kRefitCandidateArrows.up));
   s.g.Press(kMouseLeft);
   s.g.Frames(19 + 3);
   EXPECT_EQ(s.Page().ListCursor, 1);

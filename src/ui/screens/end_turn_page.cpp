@@ -20,7 +20,7 @@ constexpr PageTiles kEndTurnTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMid
                                      kPanelBottomRow, kTwoButtonRow,   kWindowBottomRow};
 
 constexpr std::int32_t kTextX = 80;
-constexpr std::int32_t kSwitchY = 330;
+constexpr std::int32_t kSwitchY = kAiCompletesSwitchY;
 
 // The three lines that explain the switch.
 constexpr std::int32_t kNoteY = 80;
