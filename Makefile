@@ -77,9 +77,10 @@ bench: build
 	@for b in $(BUILD)/tests-bin/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 	@echo "== the real window at rest"; bash bench/window/idle_cpu.sh $(BUILD)
 
-# Pictures of every screen and page in build/review/screens/, the play-throughs' (play_*) too.
+# Pictures of every screen and page in build/review/screens/ (gravmark-review), the
+# play-throughs' (play_*) too.
 review: build
-	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/ui_tests --gtest_filter='ReviewScreens.*'
+	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./gravmark-review
 	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/play_tests
 
 # The guide's pictures in help/pictures/ (committed) and its legend, from the screens and the

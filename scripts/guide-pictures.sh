@@ -10,8 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$build" && pwd)
 pictures=$root/help/pictures
 
-(cd "$build" && GM_BUILD_DIR=$build ./tests-bin/ui_tests --gtest_filter='ReviewScreens.*' \
-  --gtest_brief=1)
+(cd "$build" && GM_BUILD_DIR=$build ./gravmark-review)
 
 # The guide's picture for each screen and page: its file in help/pictures/, then the review
 # picture it is copied from.

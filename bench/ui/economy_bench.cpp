@@ -6,7 +6,7 @@
 #include <chrono>
 #include <vector>
 
-#include "tests/ui/game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/economy_window.hpp"
 
 namespace gm {

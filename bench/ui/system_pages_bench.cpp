@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "platform/posix_file_system.hpp"
-#include "tests/ui/game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/save_load_page.hpp"
 
 namespace gm {

@@ -7,7 +7,7 @@
 #include <ctime>
 #include <vector>
 
-#include "tests/ui/game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/title_screen.hpp"
 
 namespace gm {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "world/screen_state.hpp"
 
 namespace gm::testing {

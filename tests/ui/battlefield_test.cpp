@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "tests/world/order_test_world.hpp"
 #include "world/reach_grids.hpp"
 #include "world/world_access.hpp"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/screens/economy_pages.hpp"
 #include "world/formation_lists.hpp"

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/economy_window.hpp"
 
 namespace gm {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
-#include "system_pages.hpp"
+#include "tests/support/system_pages.hpp"
 #include "tests/world/order_test_world.hpp"
 #include "ui/screens/page_window.hpp"
 #include "world/formation_lists.hpp"

@@ -5,7 +5,7 @@
 #include <random>
 
 #include "flow/screen_flags.hpp"
-#include "system_pages.hpp"
+#include "tests/support/system_pages.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/screens/final_screen.hpp"
 #include "ui/screens/help_page.hpp"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/screen_flags.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/sidebar.hpp"
 

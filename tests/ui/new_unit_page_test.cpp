@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/screen_flags.hpp"
-#include "new_unit_fixture.hpp"
+#include "tests/support/new_unit_game.hpp"
 
 namespace gm {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/screen_flags.hpp"
-#include "system_pages.hpp"
+#include "tests/support/system_pages.hpp"
 #include "ui/screens/page_window.hpp"
 
 namespace gm {

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/screen_flags.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/glyph_text.hpp"
 
 namespace gm {

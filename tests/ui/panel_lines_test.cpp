@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/cell_lines.hpp"

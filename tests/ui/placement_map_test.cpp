@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
-#include "new_unit_fixture.hpp"
+#include "tests/support/new_unit_game.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "world/new_formation.hpp"
 #include "world/save_slots.hpp"

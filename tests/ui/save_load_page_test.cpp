@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
-#include "system_pages.hpp"
+#include "tests/support/system_pages.hpp"
 #include "ui/screens/page_window.hpp"
 #include "world/save_slots.hpp"
 #include "world/world_access.hpp"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "screen_point.hpp"
+#include "tests/support/screen_point.hpp"
 #include "ui/launch_options.hpp"
 
 namespace gm {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "game_harness.hpp"
 #include "platform/log.hpp"
+#include "tests/support/game_harness.hpp"
 
 namespace gm {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "flow/screen_flags.hpp"
 #include "flow/start_game.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/final_screen.hpp"
 #include "ui/screens/title_screen.hpp"

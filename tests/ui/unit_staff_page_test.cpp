@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "flow/screen_flags.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "tests/world/order_test_world.hpp"
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"

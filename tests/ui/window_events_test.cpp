@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "game_harness.hpp"
 #include "media/picture_collection.hpp"
 #include "platform/log.hpp"
 #include "platform/posix_file_system.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
 #include "world/screen_state.hpp"

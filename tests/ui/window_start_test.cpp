@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "flow/screen_flags.hpp"
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 
 namespace gm {
 namespace {

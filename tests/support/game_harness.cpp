@@ -1,4 +1,4 @@
-// The headless game window for the screen tests.
+// The headless game window for the screen tests, the play-throughs and the review pictures.
 #include "game_harness.hpp"
 
 #include <cstdlib>
@@ -28,8 +28,9 @@ std::filesystem::path FreshFolder() {
 std::filesystem::path BuildFolder() {
   const char* dir = std::getenv("GM_BUILD_DIR");
   if (dir != nullptr) return dir;
-  // Test and benchmark programs live in the build folder's tests-bin/.
-  return RunningProgramFolder().parent_path();
+  // Test and benchmark programs live in the build folder's tests-bin/, tools in the folder itself.
+  const std::filesystem::path here = RunningProgramFolder();
+  return here.filename() == "tests-bin" ? here.parent_path() : here;
 }
 
 LaunchOptions ScriptedOptions() {

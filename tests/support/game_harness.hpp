@@ -11,7 +11,7 @@
 
 #include "platform/headless/headless_platform.hpp"
 #include "platform/posix_file_system.hpp"
-#include "screen_point.hpp"
+#include "tests/support/screen_point.hpp"
 #include "ui/launch_options.hpp"
 #include "ui/main_window.hpp"
 #include "ui/screens/sidebar.hpp"
@@ -19,7 +19,7 @@
 
 namespace gm::testing {
 
-// The build folder: GM_BUILD_DIR, else the folder above the running program (tests-bin/).
+// The build folder: GM_BUILD_DIR, else the running program's (the folder above tests-bin/).
 std::filesystem::path BuildFolder();
 
 // Where a click presses sidebar button b: its middle.

@@ -1,10 +1,9 @@
 // Pictures of the New unit page and the placement map for people to look at, written to
 // build/review/screens/: an entry that can be raised, one that cannot, a blank row past the list's
 // end, the list scrolled by its arrows, and the placement map plain and with a refusal.
-#include <gtest/gtest.h>
-
 #include "flow/screen_flags.hpp"
-#include "new_unit_fixture.hpp"
+#include "review_sets.hpp"
+#include "tests/support/new_unit_game.hpp"
 
 namespace gm {
 namespace {
@@ -12,7 +11,9 @@ namespace {
 using testing::Middle;
 using testing::NewUnitGame;
 
-TEST(ReviewScreens, NewUnitPageAndPlacement) {
+}  // namespace
+
+std::string review::NewUnitPageAndPlacement() {
   NewUnitGame t;
   t.OpenPage();
   t.PutCursorOn(std::max(1, t.FirstEntryOf(1)));
@@ -40,7 +41,7 @@ TEST(ReviewScreens, NewUnitPageAndPlacement) {
   t.g.Dump("new_unit_blank_row");
   t.ClickAt(Middle(kNewUnitCancelButton));
 
-  ASSERT_TRUE(t.EnterPlacement());
+  if (!t.EnterPlacement()) return "nothing could be placed";
   // The allowed cell with the most formations around it, to see the shade over them.
   World& w = t.w();
   int x = 0, y = 0, most = -1;
@@ -62,7 +63,7 @@ TEST(ReviewScreens, NewUnitPageAndPlacement) {
       }
     }
   }
-  ASSERT_GE(most, 0);
+  if (most < 0) return "no cell to place in";
   w.ViewX = std::clamp(x - 5, kViewMinX, kViewMaxX);
   w.ViewY = std::clamp(y - 4, kViewMinY, kViewMaxY);
   const int px = (x - w.ViewX) * 60 + 30, py = (y - w.ViewY) * 60 + 30;
@@ -75,7 +76,7 @@ TEST(ReviewScreens, NewUnitPageAndPlacement) {
   }
   t.ClickAt(px, py, 2);
   t.g.Dump("placement_map_no_free_record");
+  return {};
 }
 
-}  // namespace
 }  // namespace gm

@@ -1,9 +1,8 @@
 // Pictures of the Unit staff page for people to look at (`make review`): as it opens, the men
 // with their two pools, an equipment field with bookings and the list scrolled, and a formation
-// that can take nothing. They check only that the page draws.
-#include <gtest/gtest.h>
-
-#include "game_harness.hpp"
+// that can take nothing.
+#include "review_sets.hpp"
+#include "tests/support/game_harness.hpp"
 #include "tests/world/order_test_world.hpp"
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"
@@ -56,7 +55,9 @@ struct Page {
   void Hover(ScreenPoint p) { Hover(p.x, p.y); }
 };
 
-TEST(ReviewScreens, UnitStaffPage) {
+}  // namespace
+
+std::string review::UnitStaffPage() {
   Page p;
   // A field-gun slot already holding a model of the nation's stock.
   std::uint16_t gun = 0;
@@ -100,7 +101,7 @@ TEST(ReviewScreens, UnitStaffPage) {
   blocked.ClickAt(Middle(RefitFieldRow(kMenField)));
   blocked.Hover(300, 500);
   blocked.g.Dump("unit_staff_no_orders");
+  return {};
 }
 
-}  // namespace
 }  // namespace gm

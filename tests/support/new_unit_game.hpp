@@ -1,13 +1,12 @@
 // A German human's game with the New unit page one click away, for the page's and the
-// placement's tests: opening the page, choosing an entry, and finding a cell to place on.
+// placement's tests and pictures: opening the page, choosing an entry, and finding a cell to
+// place on.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/new_unit_page.hpp"
 #include "world/world_access.hpp"
 

@@ -1,8 +1,7 @@
 // Pictures of the Economy window for people to look at (`make review`): its six pages, the list
 // scrolled with a row chosen, the production page of each coalition, and the hover highlights.
-#include <gtest/gtest.h>
-
-#include "game_harness.hpp"
+#include "review_sets.hpp"
+#include "tests/support/game_harness.hpp"
 #include "ui/screens/economy_pages.hpp"
 #include "ui/screens/economy_window.hpp"
 
@@ -20,7 +19,9 @@ void ClickAt(GameHarness& g, testing::ScreenPoint at) {
   g.Frames(1);
 }
 
-TEST(ReviewScreens, EconomyWindow) {
+}  // namespace
+
+std::string review::EconomyWindow() {
   GameHarness g;
   g.StartGame();
   ClickAt(g, Middle(SidebarButtonRect(kEconomyButton)));
@@ -51,7 +52,7 @@ TEST(ReviewScreens, EconomyWindow) {
   g.MoveTo(10, 500);
   g.Frames(1);
   g.Dump("economy_5_soviet");
+  return {};
 }
 
-}  // namespace
 }  // namespace gm

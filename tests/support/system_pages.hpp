@@ -5,7 +5,7 @@
 #include <cstring>
 #include <memory>
 
-#include "game_harness.hpp"
+#include "tests/support/game_harness.hpp"
 
 namespace gm::testing {
 
