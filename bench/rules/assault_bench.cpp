@@ -10,6 +10,7 @@
 #include "platform/posix_file_system.hpp"
 #include "rules/assault_fire.hpp"
 #include "tests/rules/fight_worlds.hpp"
+#include "tests/world/world_builders.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -38,8 +39,7 @@ struct Fixture {
     real = world != nullptr;
     if (!real) world = testing::MakeSyntheticWorld();
     World& w = *world;
-    w.SovietCoalition = kSovietNations;
-    w.GermanCoalition = kGermanNations;
+    testing::SetCoalitions(w);
     for (int n = 1; n <= kMaxFormations && duels.size() < 256; ++n) {
       const TFormation& a = Formation(w, n);
       if (a.Branch != 1 || !InTheatre(a.X, a.Y) || Cell(w, a.X, a.Y).GroundFormation != n) {

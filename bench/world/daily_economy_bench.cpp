@@ -10,6 +10,7 @@
 
 #include "platform/posix_file_system.hpp"
 #include "tests/world/synthetic_world.hpp"
+#include "tests/world/world_builders.hpp"
 #include "world/calendar.hpp"
 #include "world/daily_economy.hpp"
 #include "world/production_cut.hpp"
@@ -42,13 +43,8 @@ std::unique_ptr<World> LoadWorld(bool& real) {
       }
     }
   }
-  world->SovietCoalition = kSovietNations;
-  world->GermanCoalition = kGermanNations;
-  world->OpeningCoalition = kGermanSide;
-  world->SideOnMove = kSovietSide;
-  world->GameHeader.Day = 22;
-  world->GameHeader.Month = 6;
-  world->GameHeader.Year = 1941;
+  testing::SetSides(*world, kSovietSide);
+  testing::SetDate(*world, 22, 6, 1941);
   InitProductionStatus(*world);
   return world;
 }

@@ -10,6 +10,7 @@
 
 #include "platform/posix_file_system.hpp"
 #include "tests/world/synthetic_world.hpp"
+#include "tests/world/world_builders.hpp"
 #include "world/reach_grids.hpp"
 #include "world/world_access.hpp"
 #include "world/world_file.hpp"
@@ -37,8 +38,7 @@ struct Fixture {
     } else {
       world = testing::MakeSyntheticWorld();
     }
-    world->SovietCoalition = kSovietNations;
-    world->GermanCoalition = kGermanNations;
+    testing::SetCoalitions(*world);
     CollectFormations();
     if (real && (ground.empty() || air.empty())) {
       PlaceSyntheticFormations();

@@ -9,6 +9,7 @@
 #include <memory>
 #include <string_view>
 
+#include "tests/world/world_builders.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world.hpp"
 #include "world/world_access.hpp"
@@ -72,13 +73,8 @@ inline std::uint16_t AircraftWhere(const std::function<bool(const TAircraftModel
 inline std::unique_ptr<World> MakeCombatWorld(std::uint16_t tile) {
   auto w = std::make_unique<World>();
   for (TMapCell& c : w->MapCells) c.Terrain = tile;
-  w->SovietCoalition = kSovietNations;
-  w->GermanCoalition = kGermanNations;
-  w->SideOnMove = kGermanSide;
-  w->OpeningCoalition = kGermanSide;
-  w->GameHeader.Day = 1;
-  w->GameHeader.Month = 7;
-  w->GameHeader.Year = 1942;
+  SetSides(*w, kGermanSide);
+  SetDate(*w, 1, 7, 1942);
   w->MapWidth = kMapWidth;
   w->MapHeight = kMapHeight;
   return w;

@@ -14,6 +14,7 @@
 #include "rules/artillery_fire.hpp"
 #include "rules/assault_fire.hpp"
 #include "rules/combat_interception.hpp"
+#include "tests/world/world_builders.hpp"
 
 namespace gm {
 namespace {
@@ -98,8 +99,7 @@ void ExpectBooked(std::int64_t booked, std::int64_t lost, bool exact, const char
 class FightRunner {
  public:
   explicit FightRunner(World& w, std::uint32_t seed) : w_(w), rng_(seed) {
-    w_.SovietCoalition = kSovietNations;
-    w_.GermanCoalition = kGermanNations;
+    testing::SetCoalitions(w_);
     for (int n = 1; n <= kMaxFormations; ++n) {
       const TFormation* f = UsedFormation(w_, n);
       if (f != nullptr && f->Branch == 1) ground_.push_back(n);

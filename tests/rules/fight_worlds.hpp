@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "tests/world/synthetic_world.hpp"
+#include "tests/world/world_builders.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world.hpp"
 #include "world/world_access.hpp"
@@ -60,8 +61,7 @@ inline std::unique_ptr<World> LoadFightScenario(const std::string& path, bool* p
   for (const TFormation& f : w->Formations) hasGround = hasGround || f.Branch == 1;
   if (!hasGround) PackSyntheticFormations(*w);
   if (packed != nullptr) *packed = !hasGround;
-  w->SovietCoalition = kSovietNations;
-  w->GermanCoalition = kGermanNations;
+  testing::SetCoalitions(*w);
   return w;
 }
 

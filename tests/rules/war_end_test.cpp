@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 
+#include "tests/world/world_builders.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -19,8 +20,7 @@ struct Holdings {
 // Fills the settlement table from the far end, so that records past any stored count are seen.
 std::unique_ptr<World> WorldWith(const Holdings& h, int day, int month, int year) {
   auto w = std::make_unique<World>();
-  w->SovietCoalition = kSovietNations;
-  w->GermanCoalition = kGermanNations;
+  testing::SetCoalitions(*w);
   w->ScreenFlags = {2, 2, 2, 0, 2, 2, 2, 2, 2, 2, 0, 0, 0};
   w->GameHeader.Day = static_cast<std::uint16_t>(day);
   w->GameHeader.Month = static_cast<std::uint16_t>(month);

@@ -12,18 +12,14 @@
 
 #include "media/picture_collection.hpp"
 #include "platform/posix_file_system.hpp"
+#include "tests/support/text_file.hpp"
 #include "tools/art/art_build.hpp"
 #include "world/sprite_ids.hpp"
 
 namespace gm::art {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadText;
 
 const std::vector<ArtItem>& Catalogue() {
   static const std::vector<ArtItem> items =

@@ -13,17 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/text_file.hpp"
 #include "tools/help/legend_html.hpp"
 
 namespace gm {
 namespace {
 
-std::string ReadText(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadText;
 
 std::string ReadHelpPage() {
   const char* buildDir = std::getenv("GM_BUILD_DIR");

@@ -9,17 +9,13 @@
 #include <map>
 #include <sstream>
 
+#include "tests/support/text_file.hpp"
 #include "tools/music/track_text.hpp"
 
 namespace gm::music {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadText;
 
 std::string TrackName(int n) {
   char name[8];

@@ -10,17 +10,13 @@
 
 #include "media/wave_collection.hpp"
 #include "platform/posix_file_system.hpp"
+#include "tests/support/text_file.hpp"
 #include "tools/sound/synth.hpp"
 
 namespace gm::sound {
 namespace {
 
-std::string ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+using testing::ReadText;
 
 std::vector<Effect> CommittedEffects() {
   std::vector<Effect> effects;

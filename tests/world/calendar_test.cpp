@@ -72,8 +72,7 @@ TEST(CalendarTest, SevenYearsHaveTheirDays) {
 TEST(CalendarTest, NothingMovesWhileTheOpeningCoalitionIsOnMove) {
   for (std::uint8_t side : {kSovietSide, kGermanSide}) {
     auto w = testing::MakeSyntheticWorld();
-    w->SovietCoalition = kSovietNations;
-    w->GermanCoalition = kGermanNations;
+    testing::SetCoalitions(*w);
     w->GameHeader.Day = 1;  // a day of introductions too
     w->GameHeader.Month = 7;
     w->OpeningCoalition = side;

@@ -364,10 +364,7 @@ TEST(ProductionStatusTest, JulyModelsArriveWithTheDateAndKeepAChosenRamp) {
 // A year of days on a world: every stock stays within the cap (plus at most one day's repairs)
 // and every pool stays a non-negative count.
 void RunYearAndCheckBounds(World& w) {
-  w.SovietCoalition = kSovietNations;
-  w.GermanCoalition = kGermanNations;
-  w.OpeningCoalition = kGermanSide;
-  w.SideOnMove = kSovietSide;
+  testing::SetSides(w, kSovietSide);
   for (int day = 0; day < 365; ++day) {
     AdvanceDate(w);
     DailyEconomy(w);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "tests/world/world_builders.hpp"
 #include "world/world.hpp"
 #include "world/world_access.hpp"
 
@@ -29,8 +30,7 @@ inline constexpr std::uint16_t kGermanFighters = 161;      // nation 2, air
 class OrderWorld {
  public:
   OrderWorld() : w_(std::make_unique<World>()) {
-    w_->SovietCoalition = kSovietNations;
-    w_->GermanCoalition = kGermanNations;
+    testing::SetCoalitions(*w_);
     w_->SideOnMove = kSovietSide;
     for (TMapCell& c : w_->MapCells) c.Terrain = kPlainTile;
   }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "tests/world/world_builders.hpp"
+
 namespace gm {
 namespace {
 
@@ -64,7 +66,7 @@ TEST(WorldAccessTest, MapAndTheatreBounds) {
       {999, 399, true, false}, {1000, 0, false, false}, {0, 400, false, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.x << "," << c.y);
+    SCOPED_TRACE(::testing::Message() << c.x << "," << c.y);
     EXPECT_EQ(OnMap(c.x, c.y), c.onMap);
     EXPECT_EQ(InTheatre(c.x, c.y), c.inTheatre);
   }
@@ -72,8 +74,7 @@ TEST(WorldAccessTest, MapAndTheatreBounds) {
 
 TEST(WorldAccessTest, OwnAndEnemyFollowTheSideOnMove) {
   auto w = std::make_unique<World>();
-  w->SovietCoalition = kSovietNations;
-  w->GermanCoalition = kGermanNations;
+  testing::SetCoalitions(*w);
   struct Case {
     std::uint8_t side;
     int nation;
@@ -88,7 +89,7 @@ TEST(WorldAccessTest, OwnAndEnemyFollowTheSideOnMove) {
       {kSovietSide, -1, false, false},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "side " << int{c.side} << " nation " << c.nation);
+    SCOPED_TRACE(::testing::Message() << "side " << int{c.side} << " nation " << c.nation);
     w->SideOnMove = c.side;
     EXPECT_EQ(IsOwn(*w, c.nation), c.own);
     EXPECT_EQ(IsEnemy(*w, c.nation), c.enemy);
@@ -111,7 +112,7 @@ TEST(WorldAccessTest, SaturatingAdd16StaysWithinTheCount) {
       {1, 4'000'000'000, 65535},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.count << " + " << c.delta);
+    SCOPED_TRACE(::testing::Message() << c.count << " + " << c.delta);
     EXPECT_EQ(SaturatingAdd16(c.count, c.delta), c.expected);
   }
 }

@@ -10,16 +10,31 @@
 
 namespace gm::testing {
 
-// An empty world with the coalitions set as start-up sets them and the second side on move.
+// The coalitions as start-up sets them.
+inline void SetCoalitions(World& w) {
+  w.SovietCoalition = kSovietNations;
+  w.GermanCoalition = kGermanNations;
+}
+
+// The coalitions, the German coalition having opened the war, and `sideOnMove` on move.
+inline void SetSides(World& w, std::uint8_t sideOnMove) {
+  SetCoalitions(w);
+  w.OpeningCoalition = kGermanSide;
+  w.SideOnMove = sideOnMove;
+}
+
+inline void SetDate(World& w, int day, int month, int year) {
+  w.GameHeader.Day = static_cast<std::uint16_t>(day);
+  w.GameHeader.Month = static_cast<std::uint16_t>(month);
+  w.GameHeader.Year = static_cast<std::uint16_t>(year);
+}
+
+// An empty world on 22 June 1941 with the coalitions set as start-up sets them and the second
+// side on move.
 inline std::unique_ptr<World> MakeEmptyWorld() {
   auto w = std::make_unique<World>();
-  w->SovietCoalition = kSovietNations;
-  w->GermanCoalition = kGermanNations;
-  w->OpeningCoalition = kGermanSide;
-  w->SideOnMove = kSovietSide;
-  w->GameHeader.Day = 22;
-  w->GameHeader.Month = 6;
-  w->GameHeader.Year = 1941;
+  SetSides(*w, kSovietSide);
+  SetDate(*w, 22, 6, 1941);
   return w;
 }
 
