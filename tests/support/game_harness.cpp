@@ -5,6 +5,7 @@
 #include <random>
 
 #include "platform/program_folder.hpp"
+#include "tests/world/world_builders.hpp"
 #include "ui/screens/title_screen.hpp"
 #include "world/formation_lists.hpp"
 #include "world/tables/tables.hpp"
@@ -155,19 +156,10 @@ int GameHarness::Place(int x, int y, std::uint16_t type) {
   World& w = W();
   int n = kMaxFormations;
   while (n > 0 && Formation(w, n).Branch != 0) --n;
-  TFormation& f = Formation(w, n);
-  f = TFormation{};
-  f.X = f.xCopy = static_cast<std::uint16_t>(x);
-  f.Y = f.yCopy = static_cast<std::uint16_t>(y);
-  f.FormationType = type;
-  f.Branch = FormationTypes[type].Branch;
-  f.Men = 1000;
+  TFormation& f = PlaceFormation(w, n, x, y, type);
   f.Experience = 50;
   f.Morale = 50;
   f.Ammo = 10;
-  f.OrdersLeft = 2;
-  (f.Branch == 2 ? Cell(w, x, y).AirFormation : Cell(w, x, y).GroundFormation) =
-      static_cast<std::uint16_t>(n);
   return n;
 }
 

@@ -1,9 +1,8 @@
 // Driving the Options, Save/Load, End turn, Help and Quit pages by real clicks: the sidebar
-// buttons that open them and the world compared before and after a click.
+// buttons that open them and the clicks the pages played.
 #pragma once
 
-#include <cstring>
-#include <memory>
+#include <string>
 
 #include "tests/support/game_harness.hpp"
 
@@ -14,16 +13,6 @@ inline void OpenFromSidebar(GameHarness& g, int button) {
   const int y = SidebarClickY(button);
   g.Click(kSidebarClickX, y);
   g.Frames(1);
-}
-
-inline std::unique_ptr<World> CopyOf(const World& w) {
-  auto copy = std::make_unique<World>();
-  std::memcpy(static_cast<void*>(copy.get()), &w, sizeof(World));
-  return copy;
-}
-
-inline bool SameWorld(const World& a, const World& b) {
-  return std::memcmp(&a, &b, sizeof(World)) == 0;
 }
 
 inline int CountSounds(GameHarness& g, const std::string& name) {

@@ -12,6 +12,7 @@
 
 #include "flow/screen_flags.hpp"
 #include "tests/support/system_pages.hpp"
+#include "tests/world/synthetic_world.hpp"
 #include "ui/screens/page_window.hpp"
 #include "world/save_slots.hpp"
 #include "world/world_access.hpp"
@@ -19,12 +20,12 @@
 namespace gm {
 namespace {
 
-using testing::CopyOf;
+using testing::CopyWorld;
 using testing::CountSounds;
 using testing::GameHarness;
 using testing::Middle;
 using testing::OpenFromSidebar;
-using testing::SameWorld;
+using testing::SameBytes;
 
 std::array<std::uint8_t, 5> ModeBytes(const World& w) {
   const TSaveSlotTable& t = w.SaveSlots;
@@ -112,7 +113,7 @@ TEST(SaveLoadPage, ALoadGivesBackTheSavedWorldAndCloseHandsItToItsSide) {
     World& w = p.w();
     w.SideOnMove = c.side;
     p.SaveInto(3);
-    const auto saved = CopyOf(w);
+    const auto saved = CopyWorld(w);
     // The game goes on: another day, a formation moved away, a selection and a waiting order.
     p.Reopen();
     w.GameHeader.Day = static_cast<std::uint16_t>(w.GameHeader.Day % 27 + 1);
@@ -153,10 +154,10 @@ TEST(SaveLoadPage, ALoadGivesBackTheSavedWorldAndCloseHandsItToItsSide) {
 TEST(SaveLoadPage, AnEmptyRowInLoadModeLoadsNothingAndSaysSo) {
   SaveLoadPage p;
   ASSERT_EQ(p.w().SaveSlots.SlotExists[1], 0);
-  const auto before = CopyOf(p.w());
+  const auto before = CopyWorld(p.w());
   const int clicks = CountSounds(p.g, "click");
   p.g.Click(Middle(SaveSlotRect(2)));
-  EXPECT_TRUE(SameWorld(p.w(), *before));
+  EXPECT_TRUE(SameBytes(p.w(), *before));
   EXPECT_EQ(CountSounds(p.g, "click"), clicks + 1);
   EXPECT_EQ(p.g.Ui().PageMessage, "Slot 2 is free: there is no game to load.");
   // The message belongs to this visit of the page.
@@ -176,9 +177,9 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   // A folder where the new file would be written makes the write fail.
   std::filesystem::create_directories(p.g.Folder() / "slot1.sav.tmp" / "in-the-way");
   p.w().GameHeader.Day = static_cast<std::uint16_t>(oldDay % 27 + 1);
-  const auto before = CopyOf(p.w());
+  const auto before = CopyWorld(p.w());
   p.g.Click(Middle(SaveSlotRect(1)));
-  EXPECT_TRUE(SameWorld(p.w(), *before));  // the game itself goes on as it was
+  EXPECT_TRUE(SameBytes(p.w(), *before));  // the game itself goes on as it was
   EXPECT_EQ(FileBytes(p.Slot(1)), old);
   EXPECT_EQ(p.w().SaveSlots.SlotExists[0], 1);
   EXPECT_EQ(p.w().SaveSlots.SlotDay[0], oldDay);
@@ -231,10 +232,10 @@ TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {
     if (c.fault == Fault::kMissing) std::filesystem::remove(p.Slot(4));
     p.w().GameHeader.Day = static_cast<std::uint16_t>(p.w().GameHeader.Day % 27 + 1);
     p.w().Selection = {1, 160, 212};
-    const auto before = CopyOf(p.w());
+    const auto before = CopyWorld(p.w());
     p.g.Click(Middle(SaveSlotRect(4)));
     before->SaveSlots.ChosenSlot = p.w().SaveSlots.ChosenSlot;
-    EXPECT_TRUE(SameWorld(p.w(), *before));
+    EXPECT_TRUE(SameBytes(p.w(), *before));
     const std::string& message = p.g.Ui().PageMessage;
     EXPECT_EQ(message.rfind("Slot 4 not loaded", 0), 0u) << message;
     EXPECT_NE(message.find(c.reason), std::string::npos) << message;

@@ -42,17 +42,10 @@ class OrderWorld {
   // with a plain load: 1000 men, ammunition and two orders. Returns its number.
   int Place(int x, int y, std::uint16_t type) {
     const int n = ++placed_;
-    TFormation& f = Formation(*w_, n);
-    f = TFormation{};
-    f.X = f.xCopy = static_cast<std::uint16_t>(x);
-    f.Y = f.yCopy = static_cast<std::uint16_t>(y);
-    f.FormationType = type;
-    f.Branch = FormationTypes[type].Branch;
-    f.Men = 1000;
+    TFormation& f = PlaceFormation(*w_, n, x, y, type);
+    f.Experience = 0;
+    f.Morale = 0;
     f.Ammo = 10;
-    f.OrdersLeft = 2;
-    (f.Branch == 2 ? At(x, y).AirFormation : At(x, y).GroundFormation) =
-        static_cast<std::uint16_t>(n);
     return n;
   }
 
