@@ -2,7 +2,6 @@
 #include "ai/computer_turn.hpp"
 
 #include "ai/formation_decisions.hpp"
-#include "ai/nearest_targets.hpp"
 #include "ai/new_formations.hpp"
 #include "ai/production_choice.hpp"
 #include "world/merging.hpp"
@@ -77,7 +76,6 @@ bool ComputerTurnStep(World& w) {
   if (w.AiOrderPending != 0) return false;
   if (ai.AiState == kAiStart) {
     w.ScreenFlags[kFlagLayer] = kLayerAir;
-    BuildSettlementCells(w);
     ai.AiState = kAiFormations;
   }
   bool handled = false;

@@ -26,6 +26,7 @@ struct Hand {
   TFormation& f;
   int x;
   int y;
+  bool targetSet = false;  // a rule has chosen a target cell in this decision
   int Code(int a, int b) const { return w.GroundReachGrid(a, b); }
   int MapX(int b) const { return x - kC + b; }
   int MapY(int a) const { return y - kC + a; }
@@ -58,6 +59,16 @@ void SetTarget(Hand& h, int a, int b, std::uint8_t decision) {
   h.w.Ai.AiTargetGridY = a;
   h.w.Ai.AiTargetGridX = b;
   h.w.Ai.AiDecision = decision;
+  h.targetSet = true;
+}
+
+bool HasMoveCell(const Hand& h) {
+  for (int a = 1; a <= kN; ++a) {
+    for (int b = 1; b <= kN; ++b) {
+      if (h.Code(a, b) == kReachMove) return true;
+    }
+  }
+  return false;
 }
 
 // The code-1 cell nearest to map cell (tx, ty), row by row, strictly nearer wins; false when
@@ -83,6 +94,14 @@ bool NearestMoveCell(const Hand& h, int tx, int ty, int start, int& ra, int& rb)
 void MoveTowards(Hand& h, const FoundCell& goal) {
   int a = 0, b = 0;
   if (goal.found && NearestMoveCell(h, goal.x, goal.y, kFarAway, a, b)) SetTarget(h, a, b, kAiMove);
+}
+
+// Rules 3 and 4: towards the nearest enemy formation, overridden by a move towards the nearest
+// enemy-held settlement whenever there is one.
+void MoveTowardsNearestEnemy(Hand& h) {
+  FoundCell goal = NearestEnemySettlement(h.w, h.x, h.y);
+  if (!goal.found) goal = NearestEnemyFormation(h.w, h.x, h.y);
+  MoveTowards(h, goal);
 }
 
 // Rule 1 and 2: strength, readiness and the counts.
@@ -148,8 +167,9 @@ void MoveNextToWeakest(Hand& h, DecisionScratch& s) {
   }
 }
 
-// Rule 7: fire on or assault the weakest enemy in reach.
-void StrikeWeakestInReach(Hand& h, DecisionScratch& s) {
+// Rule 7: fire on or assault the weakest enemy in reach. Returns the order chosen, or none.
+std::uint8_t StrikeWeakestInReach(Hand& h, DecisionScratch& s) {
+  std::uint8_t order = kAiNone;
   s.AiBestValue = 1'000'000'000;
   for (int a = kC - 2; a <= kC + 2; ++a) {
     for (int b = kC - 2; b <= kC + 2; ++b) {
@@ -164,16 +184,17 @@ void StrikeWeakestInReach(Hand& h, DecisionScratch& s) {
       h.w.TargetY = g->Y;
       h.w.Ai.AiTargetGridY = a;
       h.w.Ai.AiTargetGridX = b;
-      h.w.Ai.AiDecision = code == kReachFire ? kAiFire : kAiAssault;
+      order = code == kReachFire ? kAiFire : kAiAssault;
+      h.w.Ai.AiDecision = order;
+      h.targetSet = true;
     }
   }
+  return order;
 }
 
-// Rule 8: a weaker target in artillery reach is closed in on rather than fired at.
+// Rule 8: a weaker target that rule 7 chose to fire on is closed in on instead.
 void CloseIn(Hand& h, const DecisionScratch& s) {
-  if (h.w.Ai.AiDecision != kAiFire || s.AiBestValue >= s.AiStrengthNow || h.f.OrdersLeft != 2) {
-    return;
-  }
+  if (s.AiBestValue >= s.AiStrengthNow || h.f.OrdersLeft != 2) return;
   // (row offset, column offset) from the target.
   static constexpr std::array<std::array<int, 2>, 8> kBeside = {
       {{-1, 1}, {1, -1}, {1, 1}, {-1, -1}, {0, 1}, {0, -1}, {-1, 0}, {1, 0}}};
@@ -245,16 +266,17 @@ DecisionScratch DecideFormation(World& w) {
   TFormation* f = UsedFormation(w, Cell(w, x, y).GroundFormation);
   if (f == nullptr) return s;
   Hand h{w, *f, x, y};
-  Measure(h, s);
-  MoveTowards(h, NearestEnemyFormation(w, x, y));   // rule 3
-  MoveTowards(h, NearestEnemySettlement(w, x, y));  // rule 4
-  MoveTowardsWeakestOutOfReach(h, s);               // rule 5
-  MoveNextToWeakest(h, s);                          // rule 6
-  StrikeWeakestInReach(h, s);                       // rule 7
-  CloseIn(h, s);                                    // rule 8
-  TakeSettlements(h, s);                            // rule 9
-  Stay(h, s);                                       // rule 10
-  Merge(h);                                         // rule 11
+  Measure(h, s);                                             // rules 1 and 2
+  MoveTowardsWeakestOutOfReach(h, s);                        // rule 5
+  MoveNextToWeakest(h, s);                                   // rule 6
+  if (StrikeWeakestInReach(h, s) == kAiFire) CloseIn(h, s);  // rules 7 and 8
+  TakeSettlements(h, s);                                     // rule 9
+  // Rules 3 and 4 come first in the chain, but a target of any of rules 5 to 9 replaces theirs
+  // whole (cell, grid place and decision), and they need a cell to move to: their searches of
+  // the theatre run only when their target is the one that stands.
+  if (!h.targetSet && HasMoveCell(h)) MoveTowardsNearestEnemy(h);  // rules 3 and 4
+  Stay(h, s);                                                      // rule 10
+  Merge(h);                                                        // rule 11
   return s;
 }
 

@@ -1,15 +1,18 @@
 // Nearest enemy formation and enemy-held settlement, in the order of the four half-plane scans.
 //
-// Scanning 108,000 cells twice per formation is too slow for one frame, so both searches visit
-// only the candidates (used formation records, the listed settlement cells) and rank them by
-// distance and then by the position at which the half-plane scans would first meet them:
-// north (rows above), east (columns right, any row), south (rows below), west (same row, left).
+// The scans read north (rows above), east (columns right, any row), south (rows below), west
+// (same row, left), each row by row, and keep the first of the nearest. Of the cells at one
+// distance, the first met is therefore the one of the earliest half-plane, then the lowest row,
+// then the lowest column. Both searches work outwards from the formation and stop once nothing
+// nearer or as near can be left, so the whole theatre is read only when nothing is near.
 #include "ai/nearest_targets.hpp"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <tuple>
 
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -39,6 +42,7 @@ bool RankOf(int x, int y, int cx, int cy, Rank& rank) {
 struct Best {
   FoundCell cell;
   Rank rank{};
+  int Distance() const { return std::get<0>(rank); }
   void Offer(int x, int y, int cx, int cy) {
     Rank r;
     if (!RankOf(x, y, cx, cy, r)) return;
@@ -49,43 +53,82 @@ struct Best {
   }
 };
 
-}  // namespace
-
-void BuildSettlementCells(World& w) {
-  ComputerPlayerState& ai = w.Ai;
-  ai.SettlementCellCount = 0;
-  for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
-    for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) {
-      const std::uint16_t s = Cell(w, x, y).Settlement;
-      if (s == 0 || s > kMaxSettlements || ai.SettlementCellCount >= kMaxSettlementCells) continue;
-      ai.SettlementCells[ai.SettlementCellCount++] = static_cast<std::uint32_t>(y * kMapWidth + x);
-    }
+// Offers the theatre cells at distance d from (x, y) to `meet` in the order the scans meet
+// them, until it accepts one; true when it did.
+template <typename Meet>
+bool MeetRing(int x, int y, int d, Meet&& meet) {
+  auto at = [&meet](int cx, int cy) { return InTheatre(cx, cy) && meet(cx, cy); };
+  // North: in each row above, the cell to the west, then the one to the east.
+  for (int cy = std::max(y - d, kTheatreMinY); cy < y; ++cy) {
+    const int r = d - (y - cy);
+    if (at(x - r, cy) || (r != 0 && at(x + r, cy))) return true;
   }
-  ai.SettlementCellsReady = 1;
+  // East: one cell to the right in each row from the formation's own down.
+  for (int cy = y; cy < y + d && cy <= kTheatreMaxY; ++cy) {
+    if (at(x + d - (cy - y), cy)) return true;
+  }
+  // South: one cell to the left or straight below in each row below.
+  for (int cy = y + 1; cy <= y + d && cy <= kTheatreMaxY; ++cy) {
+    if (at(x - d + (cy - y), cy)) return true;
+  }
+  // West: the cell d to the left in the formation's own row.
+  return at(x - d, y);
 }
 
+// The farthest any theatre cell lies from (x, y).
+int FarthestTheatreDistance(int x, int y) {
+  return std::max(std::abs(x - kTheatreMinX), std::abs(kTheatreMaxX - x)) +
+         std::max(std::abs(y - kTheatreMinY), std::abs(kTheatreMaxY - y));
+}
+
+}  // namespace
+
 FoundCell NearestEnemyFormation(const World& w, int x, int y) {
-  Best best;
   const std::uint32_t enemies = EnemyCoalition(w);
-  for (int n = 1; n <= kMaxFormations; ++n) {
-    const TFormation& f = Formation(w, n);
-    if (f.Branch == 0 || !InNationSet(enemies, NationOf(f))) continue;
-    // Only formations that stand in their cell's ground word count, as a cell scan sees them.
-    if (!InTheatre(f.X, f.Y) || Cell(w, f.X, f.Y).GroundFormation != n) continue;
-    best.Offer(x, y, f.X, f.Y);
+  FoundCell found;
+  const int farthest = FarthestTheatreDistance(x, y);
+  for (int d = 1; d <= farthest && !found.found; ++d) {
+    MeetRing(x, y, d, [&](int cx, int cy) {
+      const TFormation* f = UsedFormation(w, Cell(w, cx, cy).GroundFormation);
+      if (f == nullptr || !InNationSet(enemies, NationOf(*f))) return false;
+      found = {true, f->X, f->Y};
+      return true;
+    });
   }
-  return best.cell;
+  return found;
 }
 
 FoundCell NearestEnemySettlement(World& w, int x, int y) {
-  if (w.Ai.SettlementCellsReady == 0) BuildSettlementCells(w);
+  const HoldingsIndex& h = ReadyHoldings(w);
+  const std::uint32_t enemies = EnemyCoalition(w);
+  constexpr int kB = kHoldingsBlockCells;
+  // The formation's block (the nearest one when it stands outside the theatre). A block k
+  // blocks away in a column or row lies at least (k - 1) x 8 + 1 cells away.
+  const int bx = std::clamp((x - kTheatreMinX) / kB, 0, kHoldingsBlockColumns - 1);
+  const int by = std::clamp((y - kTheatreMinY) / kB, 0, kHoldingsBlockRows - 1);
   Best best;
-  for (int i = 0; i < w.Ai.SettlementCellCount; ++i) {
-    const std::uint32_t at = w.Ai.SettlementCells[i];
-    const int cx = static_cast<int>(at % kMapWidth);
-    const int cy = static_cast<int>(at / kMapWidth);
-    const TSettlement& s = Settlement(w, Cell(w, cx, cy).Settlement);
-    if (IsEnemy(w, s.HolderNation)) best.Offer(x, y, cx, cy);
+  auto scan = [&](int cbx, int cby) {
+    if (cbx < 0 || cbx >= kHoldingsBlockColumns || cby < 0 || cby >= kHoldingsBlockRows) return;
+    const int b = cby * kHoldingsBlockColumns + cbx;
+    if ((h.BlockHolders[b] & enemies) == 0) return;
+    for (int i = h.BlockFirst[b]; i < h.BlockFirst[b + 1]; ++i) {
+      const std::uint32_t at = h.Cells[i];
+      const TSettlement& s = Settlement(w, w.MapCells[at].Settlement);
+      if (!InNationSet(enemies, s.HolderNation)) continue;
+      best.Offer(x, y, static_cast<int>(at % kMapWidth), static_cast<int>(at / kMapWidth));
+    }
+  };
+  const int rings = std::max(kHoldingsBlockColumns, kHoldingsBlockRows);
+  for (int k = 0; k < rings; ++k) {
+    if (best.cell.found && best.Distance() <= (k - 1) * kB) break;
+    for (int cbx = bx - k; cbx <= bx + k; ++cbx) {
+      scan(cbx, by - k);
+      if (k > 0) scan(cbx, by + k);
+    }
+    for (int cby = by - k + 1; cby <= by + k - 1; ++cby) {
+      scan(bx - k, cby);
+      scan(bx + k, cby);
+    }
   }
   return best.cell;
 }

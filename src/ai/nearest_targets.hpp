@@ -13,9 +13,6 @@ struct FoundCell {
   int y = 0;
 };
 
-// Lists the theatre's settlement cells row by row in Ai.SettlementCells.
-void BuildSettlementCells(World& w);
-
 // The enemy ground formation nearest to (x, y). The theatre is read as four overlapping
 // half-planes (north, east, south, west of the cell), each row by row, and of equal distances
 // the one met first wins; the cell (x, y) itself lies in none of them.

@@ -19,7 +19,6 @@ void ResetAfterLoad(World& w) {
   w.TargetY = 0;
   ResetComputerTurn(w);
   w.Ai.AiDecision = kAiNone;
-  w.Ai.SettlementCellsReady = 0;  // the loaded map may place its settlements elsewhere
   w.AiCompletesTurn = 0;
   w.Lists.PlacementPending = 0;
   w.Refit = RefitState{};

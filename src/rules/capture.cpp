@@ -2,6 +2,7 @@
 #include "rules/capture.hpp"
 
 #include "rules/war_end.hpp"
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -32,8 +33,10 @@ void CaptureSettlement(World& w) {
   const TFormation* f = UsedFormation(w, cell.GroundFormation);
   const int entering = f != nullptr ? NationOf(*f) : 0;
   TSettlement& s = Settlement(w, cell.Settlement);
+  const TSettlement before = s;
   CaptureFor(s, entering, w.SovietCoalition, w.GermanCoalition);
   CaptureFor(s, entering, w.GermanCoalition, w.SovietCoalition);
+  NoteSettlementChange(w, cell.Settlement, before);
   CheckWarEnd(w);
 }
 

@@ -1,6 +1,7 @@
 // The end-of-war test: a coalition's collapse and the end date.
 #include "rules/war_end.hpp"
 
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -25,16 +26,10 @@ bool Collapsed(int held, int owned) {
 
 void CheckWarEnd(World& w) {
   w.WarResult = kWarGoesOn;
-  int sovietOwned = 0, germanOwned = 0, sovietHeld = 0, germanHeld = 0;
-  for (const TSettlement& s : w.Settlements) {
-    if (s.Value == 0) continue;
-    sovietOwned += InNationSet(kSovietNations, s.OwnerNation);
-    germanOwned += InNationSet(kGermanNations, s.OwnerNation);
-    sovietHeld += InNationSet(kSovietNations, s.HolderNation);
-    germanHeld += InNationSet(kGermanNations, s.HolderNation);
-  }
-  if (Collapsed(germanHeld, germanOwned)) w.WarResult = kSovietVictory;
-  if (Collapsed(sovietHeld, sovietOwned)) w.WarResult = kGermanVictory;
+  // The valued settlements each side owns and holds, kept counted through every capture.
+  const HoldingsIndex& h = ReadyHoldings(w);
+  if (Collapsed(h.Held[kGermanSide], h.Owned[kGermanSide])) w.WarResult = kSovietVictory;
+  if (Collapsed(h.Held[kSovietSide], h.Owned[kSovietSide])) w.WarResult = kGermanVictory;
   if (w.WarResult == kWarGoesOn && EndDateReached(w.GameHeader)) w.WarResult = kEndDateReached;
 }
 

@@ -29,11 +29,6 @@ enum AiDecisionValue : std::uint8_t {
   kAiMerge = 5,
 };
 
-// Most settlement cells the theatre can hold: every one of its cells. Cells may share a
-// settlement number, so the settlement table does not bound them.
-inline constexpr int kMaxSettlementCells =
-    (kTheatreMaxX - kTheatreMinX + 1) * (kTheatreMaxY - kTheatreMinY + 1);
-
 struct ComputerPlayerState {
   std::uint8_t AiState;            // AiStateValue
   std::uint16_t AiPass;            // completed passes over the formation table: 0, 1, 2
@@ -47,13 +42,6 @@ struct ComputerPlayerState {
   // The three strongest raisable types of nation n at BestTypes[n - 1], and the last drawn.
   std::array<std::array<std::uint16_t, 3>, 8> BestTypes;
   std::uint16_t PickedType;
-
-  // Theatre cells holding a settlement, row by row, column by column: the map's settlement
-  // words never change in play, so the searches for enemy-held settlements walk this list
-  // instead of the whole theatre. Rebuilt at the start of each computer turn.
-  std::int32_t SettlementCellCount;
-  std::uint8_t SettlementCellsReady;
-  std::array<std::uint32_t, kMaxSettlementCells> SettlementCells;  // y * 1000 + x
 };
 
 }  // namespace gm

@@ -8,6 +8,7 @@
 
 #include "world/ai_state.hpp"
 #include "world/combat_state.hpp"
+#include "world/holdings.hpp"
 #include "world/list_state.hpp"
 #include "world/one_based_grid.hpp"
 #include "world/reach_state.hpp"
@@ -102,6 +103,9 @@ struct World {
 
   // --- The unit staff page (refit_state.hpp) ---
   RefitState Refit;
+
+  // --- Derived from the records, never saved (holdings.hpp) ---
+  HoldingsIndex Holdings;
 
   // --- The random generator (random.hpp) ---
   std::uint32_t RandomSeed;

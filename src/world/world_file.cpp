@@ -7,6 +7,7 @@
 
 #include "world/formation_check.hpp"
 #include "world/formation_lists.hpp"
+#include "world/holdings.hpp"
 #include "world/record_ranges.hpp"
 #include "world/screen_state.hpp"
 #include "world/world_check.hpp"
@@ -255,6 +256,7 @@ Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
   auto scratch = std::make_unique<World>();
   if (Status s = LoadChecked(bytes, kind, fileName, *scratch); !s) return s;
   Commit(*scratch, kind, w);
+  RebuildHoldings(w);  // the index of who holds what follows the new records
   return Status::Ok();
 }
 

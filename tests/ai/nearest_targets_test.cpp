@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ai_world.hpp"
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -113,7 +114,7 @@ TEST(NearestTargetsTest, SameAsTheFourHalfPlaneScans) {
         cells.push_back(cy * kMapWidth + cx);
       }
     }
-    w.Ai.SettlementCellsReady = 0;
+    RebuildHoldings(w);
 
     const FoundCell enemy = NearestEnemyFormation(w, x, y);
     const FoundCell enemyWanted = ScanHalfPlanes(w, x, y, MeetEnemyFormation);
@@ -149,7 +150,7 @@ TEST(NearestTargetsTest, EverySettlementCellOfACrowdedTheatreCounts) {
     for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) Cell(w, x, y).Settlement = 1;
   }
   Cell(w, 200, kTheatreMaxY).Settlement = 2;
-  w.Ai.SettlementCellsReady = 0;
+  RebuildHoldings(w);
   const FoundCell town = NearestEnemySettlement(w, 10, 40);
   EXPECT_TRUE(town.found);
   EXPECT_EQ(town.x, 200);

@@ -34,7 +34,6 @@ void LeaveGameMidway(World& w) {
   w.Ai.AiPass = 1;
   w.Ai.AiFormationIndex = 77;
   w.Ai.AiDecision = kAiAssault;
-  w.Ai.SettlementCellsReady = 1;
   w.AiCompletesTurn = 1;
   w.Lists.PlacementPending = 1;
   w.Refit.RefitPage.SelectedField = 5;
@@ -61,7 +60,6 @@ TEST(LoadedGame, ResetClearsTheOldGamesLeftovers) {
   EXPECT_EQ(w.Ai.AiPass, 0);
   EXPECT_EQ(w.Ai.AiFormationIndex, 0);
   EXPECT_EQ(w.Ai.AiDecision, kAiNone);
-  EXPECT_EQ(w.Ai.SettlementCellsReady, 0);
   EXPECT_EQ(w.AiCompletesTurn, 0);
   EXPECT_EQ(w.Lists.PlacementPending, 0);
   EXPECT_EQ(w.Refit.RefitPage.SelectedField, 0);

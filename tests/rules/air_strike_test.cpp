@@ -140,6 +140,7 @@ TEST(InterceptorTest, AnInterceptorBesideTheTheatreEdgeSurvivesASaveAndALoad) {
 
   MemoryFileSystem fs;
   w->SaveSlots.ChosenSlot = 1;
+  RebuildHoldings(*w);  // as a load leaves it, to compare the whole world after the load
   ASSERT_TRUE(SaveSlot(*w, fs));
   auto saved = CopyWorld(*w);
   w->Formations[1].Men = 77;

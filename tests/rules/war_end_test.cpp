@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "tests/world/world_builders.hpp"
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -79,6 +80,7 @@ TEST(CheckWarEnd, CountsOnlyValuedSettlementsOfTheEightNations) {
     Settlement(*w, n).OwnerNation = owner;
     Settlement(*w, n).HolderNation = holder;
     Settlement(*w, n).Value = value;
+    RebuildHoldings(*w);  // records changed by hand
   };
   add(1, 5, 2, 0);
   add(2, kNeutralNation, kNeutralNation, 50);

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "world/holdings.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world.hpp"
 
@@ -147,6 +148,7 @@ inline std::unique_ptr<World> MakeSyntheticWorld(const SyntheticOptions& o = {})
   w->MapHeight = kMapHeight;
   w->SideOnMove = 1;
   w->OpeningCoalition = 1;
+  RebuildHoldings(*w);  // as a load leaves it
   return w;
 }
 

@@ -1,0 +1,128 @@
+// Building the holdings index from the records, keeping it exact through captures, and the
+// check against a fresh build.
+#include "world/holdings.hpp"
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "world/world.hpp"
+#include "world/world_access.hpp"
+
+namespace gm {
+
+namespace {
+
+std::uint32_t NationBit(int nation) {
+  return nation >= 1 && nation <= 31 ? 1u << nation : 0u;
+}
+
+// Adds (+1) or takes away (-1) one settlement record in the sides' tallies. The sets are the
+// coalitions the end-of-war test counts by.
+void Tally(HoldingsIndex& h, const TSettlement& s, int sign) {
+  if (s.Value == 0) return;
+  h.Owned[kSovietSide] += sign * InNationSet(kSovietNations, s.OwnerNation);
+  h.Owned[kGermanSide] += sign * InNationSet(kGermanNations, s.OwnerNation);
+  h.Held[kSovietSide] += sign * InNationSet(kSovietNations, s.HolderNation);
+  h.Held[kGermanSide] += sign * InNationSet(kGermanNations, s.HolderNation);
+}
+
+int SettlementAt(const World& w, std::uint32_t at) {
+  return w.MapCells[at].Settlement;
+}
+
+void MarkBlock(const World& w, HoldingsIndex& h, int block) {
+  std::uint32_t holders = 0;
+  for (int i = h.BlockFirst[block]; i < h.BlockFirst[block + 1]; ++i) {
+    holders |= NationBit(Settlement(w, SettlementAt(w, h.Cells[i])).HolderNation);
+  }
+  h.BlockHolders[block] = holders;
+}
+
+void Build(const World& w, HoldingsIndex& h) {
+  h.Built = 1;
+  h.Owned = {0, 0};
+  h.Held = {0, 0};
+  for (const TSettlement& s : w.Settlements) Tally(h, s, +1);
+
+  auto forEachSettlementCell = [&w](auto&& f) {
+    for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
+      for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) {
+        const int s = Cell(w, x, y).Settlement;
+        if (s >= 1 && s <= kMaxSettlements) f(x, y, s);
+      }
+    }
+  };
+  // Count the cells of each block, then place them; the cells of a block come row by row.
+  h.BlockFirst.fill(0);
+  forEachSettlementCell([&h](int x, int y, int) { ++h.BlockFirst[HoldingsBlockOf(x, y) + 1]; });
+  for (int b = 0; b < kHoldingsBlocks; ++b) h.BlockFirst[b + 1] += h.BlockFirst[b];
+  std::array<std::int32_t, kHoldingsBlocks> next;
+  std::copy(h.BlockFirst.begin(), h.BlockFirst.end() - 1, next.begin());
+  h.SettlementBlock.fill(kNoBlock);
+  forEachSettlementCell([&h, &next](int x, int y, int s) {
+    const int b = HoldingsBlockOf(x, y);
+    h.Cells[next[b]++] = static_cast<std::uint32_t>(y * kMapWidth + x);
+    std::int16_t& home = h.SettlementBlock[s - 1];
+    if (home == kNoBlock) home = static_cast<std::int16_t>(b);
+    if (home != b) home = kSeveralBlocks;
+  });
+  for (int b = 0; b < kHoldingsBlocks; ++b) MarkBlock(w, h, b);
+}
+
+std::string Num(long long n) {
+  return std::to_string(n);
+}
+
+}  // namespace
+
+void RebuildHoldings(World& w) {
+  Build(w, w.Holdings);
+}
+
+const HoldingsIndex& ReadyHoldings(World& w) {
+  if (w.Holdings.Built == 0) RebuildHoldings(w);
+  return w.Holdings;
+}
+
+void NoteSettlementChange(World& w, int number, const TSettlement& before) {
+  HoldingsIndex& h = w.Holdings;
+  if (h.Built == 0) return;  // its first reader builds it from the records as they now stand
+  const TSettlement& now = Settlement(w, number);
+  Tally(h, before, -1);
+  Tally(h, now, +1);
+  if (now.HolderNation == before.HolderNation) return;
+  const int block = h.SettlementBlock[number - 1];
+  if (block >= 0) {
+    MarkBlock(w, h, block);
+  } else if (block == kSeveralBlocks) {
+    for (int b = 0; b < kHoldingsBlocks; ++b) MarkBlock(w, h, b);
+  }
+}
+
+Status CheckHoldings(const World& w) {
+  const HoldingsIndex& h = w.Holdings;
+  if (h.Built == 0) return Status::Ok();  // nothing kept yet to go stale
+  auto fresh = std::make_unique<HoldingsIndex>();
+  Build(w, *fresh);
+  for (int side : {0, 1}) {
+    if (h.Owned[side] != fresh->Owned[side] || h.Held[side] != fresh->Held[side]) {
+      return Status::Error("holdings: side " + Num(side) + " owns " + Num(h.Owned[side]) +
+                           " and holds " + Num(h.Held[side]) + ", the records say " +
+                           Num(fresh->Owned[side]) + " and " + Num(fresh->Held[side]));
+    }
+  }
+  if (h.BlockFirst != fresh->BlockFirst || h.SettlementBlock != fresh->SettlementBlock ||
+      !std::equal(h.Cells.begin(), h.Cells.begin() + h.BlockFirst.back(), fresh->Cells.begin())) {
+    return Status::Error("holdings: the settlement cells differ from the map's");
+  }
+  for (int b = 0; b < kHoldingsBlocks; ++b) {
+    if (h.BlockHolders[b] != fresh->BlockHolders[b]) {
+      return Status::Error("holdings: block " + Num(b) + " has holders " + Num(h.BlockHolders[b]) +
+                           ", the records say " + Num(fresh->BlockHolders[b]));
+    }
+  }
+  return Status::Ok();
+}
+
+}  // namespace gm
