@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "ai/auto_refit.hpp"
+#include "ai/decision_window.hpp"
 #include "ai/formation_strength.hpp"
 #include "ai/nearest_targets.hpp"
 #include "world/merging.hpp"
@@ -19,39 +20,33 @@ constexpr int kN = kGroundGridSize;
 constexpr int kC = kGroundGridCentre;
 constexpr int kFarAway = 10'000;
 
-// The formation in hand at (x, y) and its grid; grid cell (a, b) is map cell (x - 10 + b,
-// y - 10 + a).
+// The formation in hand at (x, y), its grid and the cells around it; grid cell (a, b) is map
+// cell (x - 10 + b, y - 10 + a).
 struct Hand {
   World& w;
   TFormation& f;
   int x;
   int y;
+  DecisionWindow window;
+  // The grid's code-1 cells row by row, as (a, b).
+  std::array<std::array<std::int8_t, 2>, kN * kN> moves;
+  int moveCount = 0;
   bool targetSet = false;  // a rule has chosen a target cell in this decision
+
+  Hand(World& world, TFormation& formation, int cx, int cy)
+      : w(world), f(formation), x(cx), y(cy), window(world, cx, cy) {
+    for (int a = 1; a <= kN; ++a) {
+      for (int b = 1; b <= kN; ++b) {
+        if (Code(a, b) == kReachMove) {
+          moves[moveCount++] = {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
+        }
+      }
+    }
+  }
   int Code(int a, int b) const { return w.GroundReachGrid(a, b); }
   int MapX(int b) const { return x - kC + b; }
   int MapY(int a) const { return y - kC + a; }
 };
-
-// The used ground formation in a map cell, or nullptr (also off the map).
-const TFormation* GroundAt(const World& w, int x, int y) {
-  if (!OnMap(x, y)) return nullptr;
-  return UsedFormation(w, Cell(w, x, y).GroundFormation);
-}
-
-bool EnemyGroundAt(const World& w, int x, int y) {
-  const TFormation* g = GroundAt(w, x, y);
-  return g != nullptr && IsEnemy(w, NationOf(*g));
-}
-
-// The holder of the settlement of a map cell, 0 when it has none.
-int HolderAt(const World& w, int x, int y) {
-  if (!OnMap(x, y)) return 0;
-  const int s = Cell(w, x, y).Settlement;
-  return s >= 1 && s <= kMaxSettlements ? Settlement(w, s).HolderNation : 0;
-}
-bool HasSettlement(const World& w, int x, int y) {
-  return OnMap(x, y) && Cell(w, x, y).Settlement != 0;
-}
 
 void SetTarget(Hand& h, int a, int b, std::uint8_t decision) {
   h.w.TargetX = h.MapX(b);
@@ -62,30 +57,19 @@ void SetTarget(Hand& h, int a, int b, std::uint8_t decision) {
   h.targetSet = true;
 }
 
-bool HasMoveCell(const Hand& h) {
-  for (int a = 1; a <= kN; ++a) {
-    for (int b = 1; b <= kN; ++b) {
-      if (h.Code(a, b) == kReachMove) return true;
-    }
-  }
-  return false;
-}
-
 // The code-1 cell nearest to map cell (tx, ty), row by row, strictly nearer wins; false when
 // none is nearer than `start`.
 bool NearestMoveCell(const Hand& h, int tx, int ty, int start, int& ra, int& rb) {
   int best = start;
   bool found = false;
-  for (int a = 1; a <= kN; ++a) {
-    for (int b = 1; b <= kN; ++b) {
-      if (h.Code(a, b) != kReachMove) continue;
-      const int d = std::abs(h.MapX(b) - tx) + std::abs(h.MapY(a) - ty);
-      if (d < best) {
-        best = d;
-        ra = a;
-        rb = b;
-        found = true;
-      }
+  for (int i = 0; i < h.moveCount; ++i) {
+    const int a = h.moves[i][0], b = h.moves[i][1];
+    const int d = std::abs(h.MapX(b) - tx) + std::abs(h.MapY(a) - ty);
+    if (d < best) {
+      best = d;
+      ra = a;
+      rb = b;
+      found = true;
     }
   }
   return found;
@@ -120,13 +104,12 @@ void Measure(const Hand& h, DecisionScratch& s) {
       }
     }
   }
-  for (int yy = h.y - 9; yy <= h.y + 9; ++yy) {
-    for (int xx = h.x - 9; xx <= h.x + 9; ++xx) {
-      if (!InTheatre(xx, yy)) continue;
-      const TFormation* g = GroundAt(h.w, xx, yy);
-      if (g == nullptr) continue;
-      if (IsOwn(h.w, NationOf(*g))) ++s.AiWindowOwnCount;
-      if (IsEnemy(h.w, NationOf(*g))) ++s.AiWindowEnemyCount;
+  for (int a = 1; a <= kN; ++a) {
+    for (int b = 1; b <= kN; ++b) {
+      const WindowCell& c = h.window.At(a, b);
+      if (!c.inTheatre) continue;
+      s.AiWindowOwnCount += c.ownGround;
+      s.AiWindowEnemyCount += c.enemyGround;
     }
   }
 }
@@ -136,8 +119,8 @@ void MoveTowardsWeakestOutOfReach(Hand& h, DecisionScratch& s) {
   s.AiBestValue = 1'000'000'000;
   for (int a = 1; a <= kN; ++a) {
     for (int b = 1; b <= kN; ++b) {
-      if (h.Code(a, b) != kReachNone || !EnemyGroundAt(h.w, h.MapX(b), h.MapY(a))) continue;
-      s.AiCandidateValue = FormationStrength(*GroundAt(h.w, h.MapX(b), h.MapY(a)));
+      if (!h.window.At(a, b).enemyGround || h.Code(a, b) != kReachNone) continue;
+      s.AiCandidateValue = h.window.Strength(a, b);
       if (s.AiCandidateValue >= s.AiBestValue) continue;
       s.AiBestValue = s.AiCandidateValue;
       int ma = 0, mb = 0;
@@ -152,17 +135,14 @@ void MoveNextToWeakest(Hand& h, DecisionScratch& s) {
   static constexpr std::array<std::array<int, 2>, 8> kAround = {
       {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}}};
   s.AiBestValue = 1'000'000'000;
-  for (int a = 1; a <= kN; ++a) {
-    for (int b = 1; b <= kN; ++b) {
-      if (h.Code(a, b) != kReachMove) continue;
-      for (const auto& [dx, dy] : kAround) {
-        const int nx = h.MapX(b) + dx, ny = h.MapY(a) + dy;
-        if (!EnemyGroundAt(h.w, nx, ny)) continue;
-        s.AiCandidateValue = FormationStrength(*GroundAt(h.w, nx, ny));
-        if (s.AiCandidateValue >= s.AiBestValue) continue;
-        s.AiBestValue = s.AiCandidateValue;
-        SetTarget(h, a, b, kAiMove);
-      }
+  for (int i = 0; i < h.moveCount; ++i) {
+    const int a = h.moves[i][0], b = h.moves[i][1];
+    for (const auto& [dx, dy] : kAround) {
+      if (!h.window.At(a + dy, b + dx).enemyGround) continue;
+      s.AiCandidateValue = h.window.Strength(a + dy, b + dx);
+      if (s.AiCandidateValue >= s.AiBestValue) continue;
+      s.AiBestValue = s.AiCandidateValue;
+      SetTarget(h, a, b, kAiMove);
     }
   }
 }
@@ -175,9 +155,9 @@ std::uint8_t StrikeWeakestInReach(Hand& h, DecisionScratch& s) {
     for (int b = kC - 2; b <= kC + 2; ++b) {
       const int code = h.Code(a, b);
       if (code != kReachFire && code != kReachAssault) continue;
-      const TFormation* g = GroundAt(h.w, h.MapX(b), h.MapY(a));
+      const TFormation* g = h.window.At(a, b).ground;
       if (g == nullptr) continue;
-      s.AiCandidateValue = FormationStrength(*g);
+      s.AiCandidateValue = h.window.Strength(a, b);
       if (s.AiCandidateValue >= s.AiBestValue) continue;
       s.AiBestValue = s.AiCandidateValue;
       h.w.TargetX = g->X;
@@ -212,21 +192,19 @@ void CloseIn(Hand& h, const DecisionScratch& s) {
 
 // Rule 9: settlements in reach; in each pass the last matching cell wins.
 void TakeSettlements(Hand& h, const DecisionScratch& s) {
-  const bool onSettlement = HasSettlement(h.w, h.x, h.y);
+  const bool onSettlement = h.window.At(kC, kC).settlement;
   for (int pass = 1; pass <= 3; ++pass) {
-    for (int a = 1; a <= kN; ++a) {
-      for (int b = 1; b <= kN; ++b) {
-        if (h.Code(a, b) != kReachMove || !HasSettlement(h.w, h.MapX(b), h.MapY(a))) continue;
-        const int holder = HolderAt(h.w, h.MapX(b), h.MapY(a));
-        bool take = false;
-        if (pass == 1) take = IsEnemy(h.w, holder) && !onSettlement;
-        if (pass == 2) take = IsEnemy(h.w, holder) && onSettlement && s.AiNearEnemyCount == 0;
-        if (pass == 3) {
-          take =
-              IsOwn(h.w, holder) && 2 * s.AiWindowOwnCount < s.AiWindowEnemyCount && !onSettlement;
-        }
-        if (take) SetTarget(h, a, b, kAiMove);
+    for (int i = 0; i < h.moveCount; ++i) {
+      const int a = h.moves[i][0], b = h.moves[i][1];
+      const WindowCell& c = h.window.At(a, b);
+      if (!c.settlement) continue;
+      bool take = false;
+      if (pass == 1) take = c.enemyHeld && !onSettlement;
+      if (pass == 2) take = c.enemyHeld && onSettlement && s.AiNearEnemyCount == 0;
+      if (pass == 3) {
+        take = c.ownHeld && 2 * s.AiWindowOwnCount < s.AiWindowEnemyCount && !onSettlement;
       }
+      if (take) SetTarget(h, a, b, kAiMove);
     }
   }
 }
@@ -235,8 +213,8 @@ void TakeSettlements(Hand& h, const DecisionScratch& s) {
 void Stay(Hand& h, const DecisionScratch& s) {
   ComputerPlayerState& ai = h.w.Ai;
   ai.AiRefitAllowed = 0;
-  if (HasSettlement(h.w, h.x, h.y) && IsOwn(h.w, HolderAt(h.w, h.x, h.y)) &&
-      s.AiEquipReadiness < 0.9 && s.AiAdjacentEnemyCount == 0) {
+  const WindowCell& own = h.window.At(kC, kC);
+  if (own.settlement && own.ownHeld && s.AiEquipReadiness < 0.9 && s.AiAdjacentEnemyCount == 0) {
     ai.AiDecision = kAiStay;
     ai.AiRefitAllowed = 1;
   }
@@ -274,9 +252,9 @@ DecisionScratch DecideFormation(World& w) {
   // Rules 3 and 4 come first in the chain, but a target of any of rules 5 to 9 replaces theirs
   // whole (cell, grid place and decision), and they need a cell to move to: their searches of
   // the theatre run only when their target is the one that stands.
-  if (!h.targetSet && HasMoveCell(h)) MoveTowardsNearestEnemy(h);  // rules 3 and 4
-  Stay(h, s);                                                      // rule 10
-  Merge(h);                                                        // rule 11
+  if (!h.targetSet && h.moveCount > 0) MoveTowardsNearestEnemy(h);  // rules 3 and 4
+  Stay(h, s);                                                       // rule 10
+  Merge(h);                                                         // rule 11
   return s;
 }
 

@@ -52,6 +52,19 @@ constexpr std::array<std::int16_t, kVisitsPerPass> MakeVisitOrder() {
 }
 constexpr auto kVisitOrder = MakeVisitOrder();
 
+// Visits of rings 0..d in one pass: a prefix of kVisitOrder.
+constexpr std::array<int, kRelaxRings> MakeRingEnds() {
+  std::array<int, kRelaxRings> ends{};
+  int n = 0;
+  for (int d = 0; d < kRelaxRings; ++d) {
+    n += d == 0 ? 4 : 8 * d + 4;
+    ends[d] = n;
+  }
+  return ends;
+}
+constexpr auto kRingEnd = MakeRingEnds();
+static_assert(kRingEnd[kRelaxRings - 1] == kVisitsPerPass);
+
 constexpr std::array<int, 8> MakeNeighbourOffsets() {
   std::array<int, 8> off{};
   for (int i = 0; i < 8; ++i) off[i] = StepRow[i] * kGround + StepCol[i];
@@ -74,8 +87,10 @@ bool IsDropCapable(int type) {
          DropCapableTypes.end();
 }
 
-// The cost of entering each cell of the window.
-void FillMoveCosts(const World& w, int x0, int y0, std::array<std::int32_t, kGroundCells>& cost) {
+// The cost of entering each cell of the window; returns the lowest.
+std::int32_t FillMoveCosts(const World& w, int x0, int y0,
+                           std::array<std::int32_t, kGroundCells>& cost) {
+  std::int32_t lowest = kImpassableCost;
   for (int r = 1; r <= kGround; ++r) {
     const int y = y0 - kCentre + r;
     for (int c = 1; c <= kGround; ++c) {
@@ -88,24 +103,38 @@ void FillMoveCosts(const World& w, int x0, int y0, std::array<std::int32_t, kGro
         if (IsNeutralSettlement(w, cell.Settlement)) value = kImpassableCost;
       }
       cost[(r - 1) * kGround + (c - 1)] = value;
+      lowest = std::min(lowest, value);
     }
   }
+  return lowest;
 }
 
-// Five fixed sweeps that carry the points left along every path found so far. A cell
-// still at -1 cannot improve any neighbour (no neighbour is below -1), so it is skipped.
+// Five fixed sweeps that carry the points left along every path found so far. A visit changes
+// a neighbour only when the visited cell holds at least the cheapest cost of the window, and no
+// cell of ring d holds more than the allowance less d times that cost: the rings beyond can be
+// left out of every sweep. A sweep that changes nothing leaves the next ones nothing to change.
 void Relax(std::array<std::int32_t, kGroundCells>& g,
-           const std::array<std::int32_t, kGroundCells>& cost) {
+           const std::array<std::int32_t, kGroundCells>& cost, std::int32_t allowance,
+           std::int32_t cheapest) {
+  const int rings = cheapest > 0 ? std::min<int>(kRelaxRings, allowance / cheapest) : kRelaxRings;
+  if (rings <= 0) return;
+  const int visits = kRingEnd[rings - 1];
   for (int pass = 0; pass < kRelaxPasses; ++pass) {
-    for (const int idx : kVisitOrder) {
+    bool changed = false;
+    for (int i = 0; i < visits; ++i) {
+      const int idx = kVisitOrder[i];
       const std::int32_t v = g[idx];
-      if (v < 0) continue;
+      if (v < cheapest) continue;
       for (const int off : kNeighbourOffset) {
         const int n = idx + off;
         const std::int32_t candidate = v - cost[n];
-        if (g[n] < candidate) g[n] = candidate;
+        if (g[n] < candidate) {
+          g[n] = candidate;
+          changed = true;
+        }
       }
     }
+    if (!changed) return;
   }
 }
 
@@ -209,9 +238,9 @@ void BuildMoveGrid(World& w) {
 
   // Costs, then the points left on arrival at each cell.
   g.fill(-1);
-  FillMoveCosts(w, x0, y0, cost);
+  const std::int32_t cheapest = FillMoveCosts(w, x0, y0, cost);
   g[kCentreIndex] = w.Reach.MoveAllowance;
-  Relax(g, cost);
+  Relax(g, cost, w.Reach.MoveAllowance, cheapest);
 
   // Reachable cells, plus every free passable neighbour whatever the allowance.
   for (auto& e : g) e = e < 0 ? kReachNone : kReachMove;
