@@ -37,9 +37,8 @@ struct Hand {
       : w(world), f(formation), x(cx), y(cy), window(world, cx, cy) {
     for (int a = 1; a <= kN; ++a) {
       for (int b = 1; b <= kN; ++b) {
-        if (Code(a, b) == kReachMove) {
-          moves[moveCount++] = {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
-        }
+        moves[moveCount] = {static_cast<std::int8_t>(a), static_cast<std::int8_t>(b)};
+        moveCount += Code(a, b) == kReachMove;
       }
     }
   }
@@ -104,28 +103,22 @@ void Measure(const Hand& h, DecisionScratch& s) {
       }
     }
   }
-  for (int a = 1; a <= kN; ++a) {
-    for (int b = 1; b <= kN; ++b) {
-      const WindowCell& c = h.window.At(a, b);
-      if (!c.inTheatre) continue;
-      s.AiWindowOwnCount += c.ownGround;
-      s.AiWindowEnemyCount += c.enemyGround;
-    }
-  }
+  s.AiWindowOwnCount = h.window.OwnInTheatre();
+  s.AiWindowEnemyCount = h.window.EnemyInTheatre();
 }
 
 // Rule 5: beside the weakest enemy that stands in the window but out of reach.
 void MoveTowardsWeakestOutOfReach(Hand& h, DecisionScratch& s) {
   s.AiBestValue = 1'000'000'000;
-  for (int a = 1; a <= kN; ++a) {
-    for (int b = 1; b <= kN; ++b) {
-      if (!h.window.At(a, b).enemyGround || h.Code(a, b) != kReachNone) continue;
-      s.AiCandidateValue = h.window.Strength(a, b);
-      if (s.AiCandidateValue >= s.AiBestValue) continue;
-      s.AiBestValue = s.AiCandidateValue;
-      int ma = 0, mb = 0;
-      if (NearestMoveCell(h, h.MapX(b), h.MapY(a), 100, ma, mb)) SetTarget(h, ma, mb, kAiMove);
-    }
+  for (int i = 0; i < h.window.EnemyCount(); ++i) {  // row by row
+    const int a = h.window.Enemy(i) / DecisionWindow::kSpan;
+    const int b = h.window.Enemy(i) % DecisionWindow::kSpan;
+    if (a < 1 || a > kN || b < 1 || b > kN || h.Code(a, b) != kReachNone) continue;
+    s.AiCandidateValue = h.window.Strength(a, b);
+    if (s.AiCandidateValue >= s.AiBestValue) continue;
+    s.AiBestValue = s.AiCandidateValue;
+    int ma = 0, mb = 0;
+    if (NearestMoveCell(h, h.MapX(b), h.MapY(a), 100, ma, mb)) SetTarget(h, ma, mb, kAiMove);
   }
 }
 
@@ -137,8 +130,9 @@ void MoveNextToWeakest(Hand& h, DecisionScratch& s) {
   s.AiBestValue = 1'000'000'000;
   for (int i = 0; i < h.moveCount; ++i) {
     const int a = h.moves[i][0], b = h.moves[i][1];
+    if (!h.window.Has(a, b, DecisionWindow::kEnemyBeside)) continue;
     for (const auto& [dx, dy] : kAround) {
-      if (!h.window.At(a + dy, b + dx).enemyGround) continue;
+      if (!h.window.Has(a + dy, b + dx, DecisionWindow::kEnemyGround)) continue;
       s.AiCandidateValue = h.window.Strength(a + dy, b + dx);
       if (s.AiCandidateValue >= s.AiBestValue) continue;
       s.AiBestValue = s.AiCandidateValue;
@@ -155,13 +149,12 @@ std::uint8_t StrikeWeakestInReach(Hand& h, DecisionScratch& s) {
     for (int b = kC - 2; b <= kC + 2; ++b) {
       const int code = h.Code(a, b);
       if (code != kReachFire && code != kReachAssault) continue;
-      const TFormation* g = h.window.At(a, b).ground;
-      if (g == nullptr) continue;
+      if (!h.window.Has(a, b, DecisionWindow::kAnyGround)) continue;
       s.AiCandidateValue = h.window.Strength(a, b);
       if (s.AiCandidateValue >= s.AiBestValue) continue;
       s.AiBestValue = s.AiCandidateValue;
-      h.w.TargetX = g->X;
-      h.w.TargetY = g->Y;
+      h.w.TargetX = h.window.Ground(a, b).X;
+      h.w.TargetY = h.window.Ground(a, b).Y;
       h.w.Ai.AiTargetGridY = a;
       h.w.Ai.AiTargetGridX = b;
       order = code == kReachFire ? kAiFire : kAiAssault;
@@ -192,17 +185,19 @@ void CloseIn(Hand& h, const DecisionScratch& s) {
 
 // Rule 9: settlements in reach; in each pass the last matching cell wins.
 void TakeSettlements(Hand& h, const DecisionScratch& s) {
-  const bool onSettlement = h.window.At(kC, kC).settlement;
+  using W = DecisionWindow;
+  const bool onSettlement = h.window.Has(kC, kC, W::kSettlement);
   for (int pass = 1; pass <= 3; ++pass) {
     for (int i = 0; i < h.moveCount; ++i) {
       const int a = h.moves[i][0], b = h.moves[i][1];
-      const WindowCell& c = h.window.At(a, b);
-      if (!c.settlement) continue;
+      const std::uint8_t holds = h.window.Holds(a, b);
+      if ((holds & W::kSettlement) == 0) continue;
+      const bool enemyHeld = (holds & W::kEnemyHeld) != 0, ownHeld = (holds & W::kOwnHeld) != 0;
       bool take = false;
-      if (pass == 1) take = c.enemyHeld && !onSettlement;
-      if (pass == 2) take = c.enemyHeld && onSettlement && s.AiNearEnemyCount == 0;
+      if (pass == 1) take = enemyHeld && !onSettlement;
+      if (pass == 2) take = enemyHeld && onSettlement && s.AiNearEnemyCount == 0;
       if (pass == 3) {
-        take = c.ownHeld && 2 * s.AiWindowOwnCount < s.AiWindowEnemyCount && !onSettlement;
+        take = ownHeld && 2 * s.AiWindowOwnCount < s.AiWindowEnemyCount && !onSettlement;
       }
       if (take) SetTarget(h, a, b, kAiMove);
     }
@@ -213,8 +208,9 @@ void TakeSettlements(Hand& h, const DecisionScratch& s) {
 void Stay(Hand& h, const DecisionScratch& s) {
   ComputerPlayerState& ai = h.w.Ai;
   ai.AiRefitAllowed = 0;
-  const WindowCell& own = h.window.At(kC, kC);
-  if (own.settlement && own.ownHeld && s.AiEquipReadiness < 0.9 && s.AiAdjacentEnemyCount == 0) {
+  if (h.window.Has(kC, kC, DecisionWindow::kSettlement) &&
+      h.window.Has(kC, kC, DecisionWindow::kOwnHeld) && s.AiEquipReadiness < 0.9 &&
+      s.AiAdjacentEnemyCount == 0) {
     ai.AiDecision = kAiStay;
     ai.AiRefitAllowed = 1;
   }

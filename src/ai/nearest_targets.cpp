@@ -111,11 +111,15 @@ FoundCell NearestEnemySettlement(World& w, int x, int y) {
     if (cbx < 0 || cbx >= kHoldingsBlockColumns || cby < 0 || cby >= kHoldingsBlockRows) return;
     const int b = cby * kHoldingsBlockColumns + cbx;
     if ((h.BlockHolders[b] & enemies) == 0) return;
+    if (best.cell.found) {  // a block that lies farther than the best found so far
+      const int x0 = kTheatreMinX + cbx * kB, y0 = kTheatreMinY + cby * kB;
+      const int dx = std::max({0, x0 - x, x - (x0 + kB - 1)});
+      const int dy = std::max({0, y0 - y, y - (y0 + kB - 1)});
+      if (dx + dy > best.Distance()) return;
+    }
     for (int i = h.BlockFirst[b]; i < h.BlockFirst[b + 1]; ++i) {
-      const std::uint32_t at = h.Cells[i];
-      const TSettlement& s = Settlement(w, w.MapCells[at].Settlement);
-      if (!InNationSet(enemies, s.HolderNation)) continue;
-      best.Offer(x, y, static_cast<int>(at % kMapWidth), static_cast<int>(at / kMapWidth));
+      const HoldingsCell& c = h.Cells[i];
+      if (InNationSet(enemies, c.Holder)) best.Offer(x, y, c.X, c.Y);
     }
   };
   const int rings = std::max(kHoldingsBlockColumns, kHoldingsBlockRows);

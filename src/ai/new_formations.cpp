@@ -3,10 +3,12 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "ai/formation_strength.hpp"
 #include "world/formation_lists.hpp"
+#include "world/holdings.hpp"
 #include "world/new_formation.hpp"
 #include "world/random.hpp"
 #include "world/world_access.hpp"
@@ -34,39 +36,41 @@ bool EnemyGroundAt(const World& w, int x, int y, std::uint32_t enemySet) {
   return f != nullptr && InNationSet(enemySet, NationOf(*f));
 }
 
-// Counts of enemy ground formations over the rectangles of the map, so that "an enemy within 30
-// columns and 30 rows" costs four reads instead of a 61 x 61 scan for every settlement. Raising
-// puts only own formations on the map, so the counts hold for the whole spawn.
-class EnemyCounts {
+// Where enemy ground formations stand, a bit per cell and 1000 bits per row, so that "an enemy
+// within 30 columns and 30 rows" reads two words of 61 rows instead of a 61 x 61 square of
+// cells. A formation counts where its cell names it, as a reading of the cells finds it. Raising
+// puts only own formations on the map, so the bits hold for the whole spawn.
+class EnemyPlaces {
  public:
-  EnemyCounts(const World& w, std::uint32_t enemySet)
-      : width_(std::min(kMapWidth, kTheatreMaxX + kEnemyRadius + 1)),
-        height_(std::min(kMapHeight, kTheatreMaxY + kEnemyRadius + 1)),
-        sums_(static_cast<std::size_t>((width_ + 1) * (height_ + 1)), 0) {
-    for (int y = 0; y < height_; ++y) {
-      for (int x = 0; x < width_; ++x) {
-        At(x + 1, y + 1) =
-            At(x, y + 1) + At(x + 1, y) - At(x, y) + (EnemyGroundAt(w, x, y, enemySet) ? 1 : 0);
+  EnemyPlaces(const World& w, std::uint32_t enemySet) : bits_(kMapHeight * kWordsPerRow, 0) {
+    for (int n = 1; n <= kMaxFormations; ++n) {
+      const TFormation& f = Formation(w, n);
+      if (f.Branch == 0 || !OnMap(f.X, f.Y) || Cell(w, f.X, f.Y).GroundFormation != n) continue;
+      if (InNationSet(enemySet, NationOf(f))) {
+        bits_[f.Y * kWordsPerRow + f.X / 64] |= std::uint64_t{1} << (f.X % 64);
       }
     }
   }
   // True when an enemy ground formation stands within 30 columns and 30 rows of (x, y).
   bool Nearby(int x, int y) const {
-    const int x0 = std::max(0, x - kEnemyRadius), y0 = std::max(0, y - kEnemyRadius);
-    const int x1 = std::min(width_, x + kEnemyRadius + 1),
-              y1 = std::min(height_, y + kEnemyRadius + 1);
-    if (x0 >= x1 || y0 >= y1) return false;
-    return At(x1, y1) - At(x0, y1) - At(x1, y0) + At(x0, y0) > 0;
+    const int x0 = std::max(0, x - kEnemyRadius), x1 = std::min(kMapWidth - 1, x + kEnemyRadius);
+    const int y0 = std::max(0, y - kEnemyRadius), y1 = std::min(kMapHeight - 1, y + kEnemyRadius);
+    const int w0 = x0 / 64, w1 = x1 / 64;
+    std::uint64_t found = 0;
+    for (int r = y0; r <= y1; ++r) {
+      for (int k = w0; k <= w1; ++k) {
+        std::uint64_t mask = ~std::uint64_t{0};
+        if (k == w0) mask &= ~std::uint64_t{0} << (x0 % 64);
+        if (k == w1 && x1 % 64 != 63) mask &= (std::uint64_t{1} << (x1 % 64 + 1)) - 1;
+        found |= bits_[r * kWordsPerRow + k] & mask;
+      }
+    }
+    return found != 0;
   }
 
  private:
-  std::int32_t& At(int x, int y) { return sums_[static_cast<std::size_t>(y * (width_ + 1) + x)]; }
-  std::int32_t At(int x, int y) const {
-    return sums_[static_cast<std::size_t>(y * (width_ + 1) + x)];
-  }
-  int width_;
-  int height_;
-  std::vector<std::int32_t> sums_;
+  static constexpr int kWordsPerRow = (kMapWidth + 63) / 64;
+  std::vector<std::uint64_t> bits_;
 };
 
 bool EnemyBeside(const World& w, int x, int y, std::uint32_t enemySet) {
@@ -135,23 +139,31 @@ void SpawnNewFormations(World& w, std::uint8_t flag) {
   const std::uint32_t ownNations = w.SideOnMove == kSovietSide   ? kSovietNations
                                    : w.SideOnMove == kGermanSide ? kGermanNations
                                                                  : 0u;
-  const EnemyCounts enemies(w, enemySet);
-  for (int x = 30; x <= kTheatreMaxX; ++x) {
-    for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
-      const TMapCell& cell = Cell(w, x, y);
-      if (cell.Settlement == 0 || cell.Settlement > kMaxSettlements) continue;
-      const TSettlement& s = Settlement(w, cell.Settlement);
-      const int holder = s.HolderNation;
-      // Every test is a plain condition, so the cheap ones go first.
-      if (!InNationSet(ownNations, holder)) continue;
-      if (s.Value == 0 || cell.GroundFormation != 0) continue;
-      if (w.Lists.NationFormationCount[holder - 1] >= GroundFormationCap(holder)) continue;
-      if (EnemyBeside(w, x, y, enemySet)) continue;
-      if (flag == 1 && !enemies.Nearby(x, y)) continue;
-      const int record = HighestFreeFormationRecord(w);
-      if (record == 0) continue;
-      if (Raise(w, x, y, holder, record)) ++w.Lists.NationFormationCount[holder - 1];
+  // The settlement cells that pass the tests no raise can change (a raise fills only its own
+  // cell, with an own formation), then visited column by column from column 30 as the theatre
+  // is; the caps and the free records are tested as the raises go.
+  std::optional<EnemyPlaces> enemies;  // gathered only when a settlement gets that far
+  std::vector<std::uint32_t> places;   // x * 1000 + y
+  const HoldingsIndex& h = ReadyHoldings(w);
+  for (int i = 0; i < h.BlockFirst[kHoldingsBlocks]; ++i) {
+    const HoldingsCell& c = h.Cells[i];
+    if (c.X < 30 || !InNationSet(ownNations, c.Holder)) continue;
+    if (Settlement(w, c.Settlement).Value == 0 || Cell(w, c.X, c.Y).GroundFormation != 0) continue;
+    if (EnemyBeside(w, c.X, c.Y, enemySet)) continue;
+    if (flag == 1) {
+      if (!enemies) enemies.emplace(w, enemySet);
+      if (!enemies->Nearby(c.X, c.Y)) continue;
     }
+    places.push_back(static_cast<std::uint32_t>(c.X * kMapWidth + c.Y));
+  }
+  std::sort(places.begin(), places.end());
+  for (const std::uint32_t at : places) {
+    const int x = static_cast<int>(at / kMapWidth), y = static_cast<int>(at % kMapWidth);
+    const int holder = Settlement(w, Cell(w, x, y).Settlement).HolderNation;
+    if (w.Lists.NationFormationCount[holder - 1] >= GroundFormationCap(holder)) continue;
+    const int record = HighestFreeFormationRecord(w);
+    if (record == 0) continue;
+    if (Raise(w, x, y, holder, record)) ++w.Lists.NationFormationCount[holder - 1];
   }
   if (flag == 1) w.Ai.AiState = kAiNewFormationsDone;
 }

@@ -27,14 +27,13 @@ void Tally(HoldingsIndex& h, const TSettlement& s, int sign) {
   h.Held[kGermanSide] += sign * InNationSet(kGermanNations, s.HolderNation);
 }
 
-int SettlementAt(const World& w, std::uint32_t at) {
-  return w.MapCells[at].Settlement;
-}
-
+// Reads the holders of the block's cells anew.
 void MarkBlock(const World& w, HoldingsIndex& h, int block) {
   std::uint32_t holders = 0;
   for (int i = h.BlockFirst[block]; i < h.BlockFirst[block + 1]; ++i) {
-    holders |= NationBit(Settlement(w, SettlementAt(w, h.Cells[i])).HolderNation);
+    HoldingsCell& c = h.Cells[i];
+    c.Holder = Settlement(w, c.Settlement).HolderNation;
+    holders |= NationBit(c.Holder);
   }
   h.BlockHolders[block] = holders;
 }
@@ -62,7 +61,8 @@ void Build(const World& w, HoldingsIndex& h) {
   h.SettlementBlock.fill(kNoBlock);
   forEachSettlementCell([&h, &next](int x, int y, int s) {
     const int b = HoldingsBlockOf(x, y);
-    h.Cells[next[b]++] = static_cast<std::uint32_t>(y * kMapWidth + x);
+    h.Cells[next[b]++] = {static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y),
+                          static_cast<std::uint16_t>(s), 0};
     std::int16_t& home = h.SettlementBlock[s - 1];
     if (home == kNoBlock) home = static_cast<std::int16_t>(b);
     if (home != b) home = kSeveralBlocks;
@@ -112,9 +112,13 @@ Status CheckHoldings(const World& w) {
                            Num(fresh->Owned[side]) + " and " + Num(fresh->Held[side]));
     }
   }
+  auto same = [](const HoldingsCell& a, const HoldingsCell& b) {
+    return a.X == b.X && a.Y == b.Y && a.Settlement == b.Settlement && a.Holder == b.Holder;
+  };
   if (h.BlockFirst != fresh->BlockFirst || h.SettlementBlock != fresh->SettlementBlock ||
-      !std::equal(h.Cells.begin(), h.Cells.begin() + h.BlockFirst.back(), fresh->Cells.begin())) {
-    return Status::Error("holdings: the settlement cells differ from the map's");
+      !std::equal(h.Cells.begin(), h.Cells.begin() + h.BlockFirst.back(), fresh->Cells.begin(),
+                  same)) {
+    return Status::Error("holdings: the settlement cells or their holders differ from the map's");
   }
   for (int b = 0; b < kHoldingsBlocks; ++b) {
     if (h.BlockHolders[b] != fresh->BlockHolders[b]) {

@@ -30,6 +30,14 @@ inline constexpr int kHoldingsBlockRows =
     (kTheatreMaxY - kTheatreMinY + kHoldingsBlockCells) / kHoldingsBlockCells;  // 38
 inline constexpr int kHoldingsBlocks = kHoldingsBlockColumns * kHoldingsBlockRows;
 
+// A settlement cell and the holder of its settlement.
+struct HoldingsCell {
+  std::uint16_t X;
+  std::uint16_t Y;
+  std::uint16_t Settlement;
+  std::uint16_t Holder;
+};
+
 struct HoldingsIndex {
   std::uint8_t Built;  // 0 until built from the records
 
@@ -38,10 +46,10 @@ struct HoldingsIndex {
   std::array<std::int32_t, 2> Owned;
   std::array<std::int32_t, 2> Held;
 
-  // The theatre's settlement cells (y * 1000 + x) block by block, row by row within a block:
-  // those of block b are Cells[BlockFirst[b]] .. Cells[BlockFirst[b + 1] - 1].
+  // The theatre's settlement cells block by block, row by row within a block: those of block b
+  // are Cells[BlockFirst[b]] .. Cells[BlockFirst[b + 1] - 1].
   std::array<std::int32_t, kHoldingsBlocks + 1> BlockFirst;
-  std::array<std::uint32_t, kMaxSettlementCells> Cells;
+  std::array<HoldingsCell, kMaxSettlementCells> Cells;
   // Bit n set: a settlement cell of the block is held by nation n (1..31).
   std::array<std::uint32_t, kHoldingsBlocks> BlockHolders;
   // The one block whose cells name each settlement; kNoBlock when no theatre cell names it,

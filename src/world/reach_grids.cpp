@@ -87,22 +87,27 @@ bool IsDropCapable(int type) {
          DropCapableTypes.end();
 }
 
-// The cost of entering each cell of the window; returns the lowest.
+// The cost of entering each cell of the window; returns the lowest. Cells outside the theatre
+// cannot be entered.
 std::int32_t FillMoveCosts(const World& w, int x0, int y0,
                            std::array<std::int32_t, kGroundCells>& cost) {
+  cost.fill(kImpassableCost);
   std::int32_t lowest = kImpassableCost;
-  for (int r = 1; r <= kGround; ++r) {
-    const int y = y0 - kCentre + r;
-    for (int c = 1; c <= kGround; ++c) {
-      const int x = x0 - kCentre + c;
-      std::int32_t value = kImpassableCost;
-      if (InTheatre(x, y)) {
-        const TMapCell& cell = Cell(w, x, y);
-        value = TileMoveCost(cell.Terrain);
+  const int left = x0 - kCentre, top = y0 - kCentre;  // map cell of grid column and row 0
+  const int cFirst = std::max(1, kTheatreMinX - left),
+            cLast = std::min(kGround, kTheatreMaxX - left);
+  const int rFirst = std::max(1, kTheatreMinY - top), rLast = std::min(kGround, kTheatreMaxY - top);
+  for (int r = rFirst; r <= rLast && cFirst <= cLast; ++r) {
+    const TMapCell* row = &Cell(w, left + cFirst, top + r);
+    std::int32_t* out = &cost[(r - 1) * kGround + (cFirst - 1)];
+    for (int c = 0; c <= cLast - cFirst; ++c) {
+      const TMapCell& cell = row[c];
+      std::int32_t value = TileMoveCost(cell.Terrain);
+      if ((cell.GroundFormation | cell.Settlement) != 0) {
         if (UsedFormation(w, cell.GroundFormation) != nullptr) value = kImpassableCost;
         if (IsNeutralSettlement(w, cell.Settlement)) value = kImpassableCost;
       }
-      cost[(r - 1) * kGround + (c - 1)] = value;
+      out[c] = value;
       lowest = std::min(lowest, value);
     }
   }
