@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "ai_world.hpp"
@@ -75,68 +77,119 @@ void PlaceAt(World& w, int n, int x, int y, std::uint16_t type) {
   Cell(w, x, y).GroundFormation = static_cast<std::uint16_t>(n);
 }
 
-TEST(NearestTargetsTest, SameAsTheFourHalfPlaneScans) {
-  AiWorld t;
-  World& w = t.w();
-  std::mt19937 rng(20260612);
-  auto uniform = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-  // Corners and edges of the theatre as well as its inside.
-  const int edgeX[] = {0, 1, 358, 359};
-  const int edgeY[] = {30, 31, 328, 329};
-  const std::uint16_t types[] = {kGermanInfantry, kRomanianInfantry, kSovietRifles,
-                                 kSecondSovietCavalry};
-  const std::uint16_t holders[] = {0, 1, 2, 4, 5, 8, 10, 40};
-  int found = 0;
-  for (int trial = 0; trial < 200; ++trial) {
-    SCOPED_TRACE(trial);
-    w.SideOnMove = static_cast<std::uint8_t>(trial % 2);
-    int x = uniform(0, 359), y = uniform(30, 329);
-    if (trial % 5 == 1) x = edgeX[uniform(0, 3)];
-    if (trial % 5 == 2) y = edgeY[uniform(0, 3)];
-    if (trial % 5 == 3) x = edgeX[uniform(0, 3)], y = edgeY[uniform(0, 3)];
-    // Candidates within a small radius tie often; a few lie anywhere in the theatre.
-    const int radius = uniform(1, 12);
-    std::vector<int> cells;
-    int formations = 0, settlements = 0;
-    const int count = uniform(0, 40);
-    for (int i = 0; i < count; ++i) {
-      int cx = uniform(x - radius, x + radius), cy = uniform(y - radius, y + radius);
-      if (i % 7 == 6) cx = uniform(0, 359), cy = uniform(30, 329);
-      if (i % 11 == 10) cx = x, cy = y;  // the formation's own cell is in no half-plane
-      if (!InTheatre(cx, cy)) continue;
-      TMapCell& c = Cell(w, cx, cy);
-      if (c.GroundFormation == 0 && uniform(0, 1) == 0) {
-        PlaceAt(w, ++formations, cx, cy, types[uniform(0, 3)]);
-        cells.push_back(cy * kMapWidth + cx);
-      } else if (c.Settlement == 0) {
-        c.Settlement = static_cast<std::uint16_t>(++settlements);
-        Settlement(w, settlements).HolderNation = holders[uniform(0, 7)];
-        cells.push_back(cy * kMapWidth + cx);
-      }
-    }
-    RebuildHoldings(w);
-
+void ExpectSameAsThePlainScans(World& w, int x, int y, bool formations, int& found) {
+  if (formations) {
     const FoundCell enemy = NearestEnemyFormation(w, x, y);
     const FoundCell enemyWanted = ScanHalfPlanes(w, x, y, MeetEnemyFormation);
     EXPECT_EQ(enemy.found, enemyWanted.found);
     EXPECT_EQ(enemy.x, enemyWanted.x);
     EXPECT_EQ(enemy.y, enemyWanted.y);
-    const FoundCell town = NearestEnemySettlement(w, x, y);
-    const FoundCell townWanted = ScanHalfPlanes(w, x, y, MeetEnemySettlement);
-    EXPECT_EQ(town.found, townWanted.found);
-    EXPECT_EQ(town.x, townWanted.x);
-    EXPECT_EQ(town.y, townWanted.y);
-    found += enemyWanted.found + townWanted.found;
-
-    for (const int at : cells) {
-      TMapCell& c = w.MapCells[at];
-      c.GroundFormation = 0;
-      c.Settlement = 0;
-    }
-    for (int n = 1; n <= formations; ++n) Formation(w, n) = TFormation{};
-    for (int n = 1; n <= settlements; ++n) Settlement(w, n) = TSettlement{};
+    found += enemyWanted.found;
   }
-  EXPECT_GT(found, 100);  // the worlds were not empty
+  const FoundCell town = NearestEnemySettlement(w, x, y);
+  const FoundCell townWanted = ScanHalfPlanes(w, x, y, MeetEnemySettlement);
+  EXPECT_EQ(town.found, townWanted.found);
+  EXPECT_EQ(town.x, townWanted.x);
+  EXPECT_EQ(town.y, townWanted.y);
+  found += townWanted.found;
+}
+
+// Worlds of each kind, with the formation in hand anywhere in the theatre, at its edges and
+// corners, and just outside it.
+struct WorldKind {
+  const char* name;
+  int trials;
+  int candidates;   // at most this many formations and settlement cells
+  int radius;       // most candidates lie within this many cells of the formation
+  int farEvery;     // every n-th candidate lies anywhere in the theatre
+  int sharedEvery;  // every n-th settlement cell names a settlement already placed (0: none)
+  bool mirrored;    // each candidate comes with its mirror images about the formation's cell
+};
+
+TEST(NearestTargetsTest, SameAsTheFourHalfPlaneScans) {
+  const WorldKind kinds[] = {
+      {"crowded around the formation", 60, 40, 12, 7, 0, false},
+      {"mirror images: every distance ties", 100, 12, 10, 1000, 0, true},
+      {"a few candidates anywhere: the search goes far", 40, 4, 0, 1, 0, false},
+      {"a wide front", 30, 120, 60, 5, 0, false},
+      {"settlements named by cells of several blocks", 30, 60, 30, 3, 4, false},
+  };
+  AiWorld t;
+  World& w = t.w();
+  std::mt19937 rng(20260612);
+  auto uniform = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  const int edgeX[] = {0, 1, 358, 359, 360};
+  const int edgeY[] = {29, 30, 31, 328, 329};
+  const std::uint16_t types[] = {kGermanInfantry, kRomanianInfantry, kSovietRifles,
+                                 kSecondSovietCavalry};
+  const std::uint16_t holders[] = {0, 1, 2, 4, 5, 8, 10, 40};
+  for (const WorldKind& kind : kinds) {
+    int found = 0;
+    for (int trial = 0; trial < kind.trials; ++trial) {
+      SCOPED_TRACE(std::string(kind.name) + ", trial " + std::to_string(trial));
+      w.SideOnMove = static_cast<std::uint8_t>(trial % 2);
+      int x = uniform(0, 359), y = uniform(30, 329);
+      if (trial % 5 == 1) x = edgeX[uniform(0, 4)];
+      if (trial % 5 == 2) y = edgeY[uniform(0, 4)];
+      if (trial % 5 == 3) x = edgeX[uniform(0, 4)], y = edgeY[uniform(0, 4)];
+      std::vector<int> cells;
+      int formations = 0, settlements = 0;
+      const int count = uniform(0, kind.candidates);
+      std::vector<std::array<int, 3>> places;  // column, row, what: 0 formation, 1 settlement
+      for (int i = 0; i < count; ++i) {
+        int cx = uniform(x - kind.radius, x + kind.radius);
+        int cy = uniform(y - kind.radius, y + kind.radius);
+        if (i % kind.farEvery == kind.farEvery - 1) cx = uniform(0, 359), cy = uniform(30, 329);
+        if (i % 11 == 10) cx = x, cy = y;  // the formation's own cell is in no half-plane
+        const int what = uniform(0, 1);
+        places.push_back({cx, cy, what});
+        if (kind.mirrored) {
+          places.push_back({2 * x - cx, cy, what});
+          places.push_back({cx, 2 * y - cy, what});
+          places.push_back({2 * x - cx, 2 * y - cy, what});
+        }
+      }
+      for (const auto& [cx, cy, what] : places) {
+        if (!InTheatre(cx, cy)) continue;
+        const int i = static_cast<int>(cells.size());
+        TMapCell& c = Cell(w, cx, cy);
+        if (c.GroundFormation == 0 && what == 0) {
+          PlaceAt(w, ++formations, cx, cy, types[uniform(0, 3)]);
+          cells.push_back(cy * kMapWidth + cx);
+        } else if (c.Settlement == 0) {
+          if (kind.sharedEvery > 0 && settlements > 0 && i % kind.sharedEvery == 0) {
+            c.Settlement = static_cast<std::uint16_t>(uniform(1, settlements));
+          } else {
+            c.Settlement = static_cast<std::uint16_t>(++settlements);
+            Settlement(w, settlements).HolderNation = holders[uniform(0, 7)];
+            Settlement(w, settlements).Value = static_cast<std::uint16_t>(uniform(0, 1) * 30);
+          }
+          cells.push_back(cy * kMapWidth + cx);
+        }
+      }
+      RebuildHoldings(w);
+      ExpectSameAsThePlainScans(w, x, y, true, found);
+
+      // Settlements change hands as captures change them; the searches follow.
+      for (int capture = 0; capture < 2 && settlements > 0; ++capture) {
+        const int n = uniform(1, settlements);
+        const TSettlement before = Settlement(w, n);
+        Settlement(w, n).HolderNation = holders[uniform(0, 7)];
+        NoteSettlementChange(w, n, before);
+        ExpectSameAsThePlainScans(w, x, y, false, found);
+      }
+      EXPECT_TRUE(CheckHoldings(w)) << CheckHoldings(w).Message();
+
+      for (const int at : cells) {
+        TMapCell& c = w.MapCells[at];
+        c.GroundFormation = 0;
+        c.Settlement = 0;
+      }
+      for (int n = 1; n <= formations; ++n) Formation(w, n) = TFormation{};
+      for (int n = 1; n <= settlements; ++n) Settlement(w, n) = TSettlement{};
+    }
+    EXPECT_GT(found, kind.trials / 2) << kind.name;  // the worlds were not empty
+  }
 }
 
 TEST(NearestTargetsTest, EverySettlementCellOfACrowdedTheatreCounts) {

@@ -5,7 +5,12 @@
 
 #include <array>
 #include <memory>
+#include <random>
+#include <utility>
+#include <vector>
 
+#include "rules/capture.hpp"
+#include "tests/world/order_test_world.hpp"
 #include "tests/world/world_builders.hpp"
 #include "world/holdings.hpp"
 #include "world/world_access.hpp"
@@ -93,6 +98,56 @@ TEST(CheckWarEnd, CountsOnlyValuedSettlementsOfTheEightNations) {
   add(5, 40, 40, 50);
   CheckWarEnd(*w);
   EXPECT_EQ(w->WarResult, kWarGoesOn);
+}
+
+// The war's end as a plain count of every settlement record reads it.
+std::uint8_t PlainResult(const World& w) {
+  int owned[2] = {0, 0}, held[2] = {0, 0};
+  for (const TSettlement& s : w.Settlements) {
+    if (s.Value == 0) continue;
+    owned[0] += InNationSet(kSovietNations, s.OwnerNation);
+    owned[1] += InNationSet(kGermanNations, s.OwnerNation);
+    held[0] += InNationSet(kSovietNations, s.HolderNation);
+    held[1] += InNationSet(kGermanNations, s.HolderNation);
+  }
+  std::uint8_t result = kWarGoesOn;
+  if (10 * held[1] < owned[1]) result = kSovietVictory;
+  if (10 * held[0] < owned[0]) result = kGermanVictory;
+  return result;
+}
+
+TEST(CheckWarEnd, FollowsEveryCaptureOfAWar) {
+  // Towns of both sides, some owned by one nation and held by another, some worthless; the
+  // formations of either side enter them at random until one side has collapsed.
+  testing::OrderWorld o;
+  World& w = o.w();
+  std::mt19937 rng(1945);
+  const std::uint16_t nations[] = {1, 2, 4, 5, 8, kNeutralNation};
+  std::vector<std::pair<int, int>> towns;
+  for (int i = 0; i < 60; ++i) {
+    const int x = 20 + 3 * (i % 20), y = 40 + 5 * (i / 20);
+    const std::uint16_t owner = nations[rng() % std::size(nations)];
+    const std::uint16_t holder = rng() % 4 == 0 ? nations[rng() % std::size(nations)] : owner;
+    o.AddSettlement(x, y, owner, holder, static_cast<std::uint16_t>(rng() % 5 == 0 ? 0 : 40));
+    towns.emplace_back(x, y);
+  }
+  RebuildHoldings(w);
+  const std::uint16_t entering[] = {testing::kSovietRifles, testing::kSecondSovietCavalry,
+                                    testing::kGermanInfantry, testing::kRomanianInfantry};
+  int captures = 0;
+  for (; captures < 500 && w.WarResult == kWarGoesOn; ++captures) {
+    const auto [x, y] = towns[rng() % towns.size()];
+    // The German side mostly advances, so that the war ends.
+    const int n = o.Place(x, y, entering[rng() % 8 == 0 ? rng() % 2 : 2 + rng() % 2]);
+    w.TargetX = x;
+    w.TargetY = y;
+    CaptureSettlement(w);
+    ASSERT_EQ(w.WarResult, PlainResult(w)) << "capture " << captures;
+    ASSERT_TRUE(CheckHoldings(w)) << CheckHoldings(w).Message();
+    Cell(w, x, y).GroundFormation = 0;
+    Formation(w, n) = TFormation{};
+  }
+  EXPECT_NE(w.WarResult, kWarGoesOn) << "no side collapsed in " << captures << " captures";
 }
 
 }  // namespace
