@@ -4,11 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <random>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "ai_world.hpp"
+#include "tests/world/synthetic_world.hpp"
+#include "world/formation_lists.hpp"
+#include "world/holdings.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm {
@@ -256,6 +262,96 @@ TEST(NewFormationsTest, TheDrawFallsOnFilledEntriesOnly) {
       EXPECT_EQ(w.Ai.BestTypes[NationIndex(5)], c.entries);
     }
     EXPECT_EQ(met, std::set<std::uint16_t>(c.drawn.begin(), c.drawn.end()));
+  }
+}
+
+// The raising written out plainly: every theatre cell from column 30, column by column, every
+// test in its turn, the highest free record, the drawn type and the conscripts that pay.
+void PlainSpawn(World& w, std::uint8_t flag) {
+  CountGroundFormations(w);
+  auto enemyAt = [&w](int x, int y) {
+    const TFormation* f = UsedFormation(w, Cell(w, x, y).GroundFormation);
+    return f != nullptr && IsEnemy(w, NationOf(*f));
+  };
+  const std::vector<int> nations =
+      w.SideOnMove == kSovietSide ? std::vector<int>{5, 8} : std::vector<int>{1, 2, 3, 4, 6, 7};
+  for (int x = 30; x <= 359; ++x) {
+    for (int y = 30; y <= 329; ++y) {
+      const TMapCell& cell = Cell(w, x, y);
+      if (cell.Settlement == 0) continue;
+      const TSettlement& s = Settlement(w, cell.Settlement);
+      if (flag == 1 && s.HolderNation >= 1 && s.HolderNation <= 8) {
+        bool near = false;
+        for (int yy = y - 30; yy <= y + 30 && !near; ++yy) {
+          for (int xx = x - 30; xx <= x + 30 && !near; ++xx)
+            near = OnMap(xx, yy) && enemyAt(xx, yy);
+        }
+        if (!near) continue;
+      }
+      if (s.Value == 0 || cell.GroundFormation != 0) continue;
+      bool enemyBeside = false;
+      for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+          enemyBeside |= (dx != 0 || dy != 0) && enemyAt(x + dx, y + dy);
+        }
+      }
+      if (enemyBeside) continue;
+      const int n = s.HolderNation;
+      if (std::find(nations.begin(), nations.end(), n) == nations.end()) continue;
+      if (w.Lists.NationFormationCount[n - 1] >= GroundFormationCap(n)) continue;
+      int record = 0;
+      for (int r = 1; r <= kMaxFormations; ++r) record = Formation(w, r).Branch == 0 ? r : record;
+      if (record == 0) continue;
+      ChooseBestTypes(w, static_cast<std::uint16_t>(n));
+      if (w.Ai.PickedType == 0) continue;
+      RaiseFormationRecord(w, record, x, y, w.Ai.PickedType);
+      std::int32_t& pool = w.Economy.RecruitPool[FormationTypes[w.Ai.PickedType].Nation - 1];
+      pool = static_cast<std::uint32_t>(pool) < 300 ? 0 : pool - 300;
+      ++w.Lists.NationFormationCount[n - 1];
+    }
+  }
+  if (flag == 1) w.Ai.AiState = kAiNewFormationsDone;
+}
+
+TEST(NewFormationsTest, TheSameRaisesAsThePlainVisitOfEveryCell) {
+  std::mt19937 rng(1943);
+  auto uniform = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+  const std::uint16_t holders[] = {0, 2, 3, 5, 7, 8, 10};
+  const std::uint16_t types[] = {kSovietRifles, testing::kSecondSovietCavalry, kGermanInfantry,
+                                 testing::kRomanianInfantry};
+  for (int trial = 0; trial < 24; ++trial) {
+    SCOPED_TRACE("trial " + std::to_string(trial));
+    AiWorld t;
+    World& w = t.w();
+    w.SideOnMove = static_cast<std::uint8_t>(trial % 2);
+    w.GameHeader.Year = static_cast<std::uint16_t>(1941 + trial % 4);
+    w.RandomSeed = static_cast<std::uint32_t>(rng());
+    for (int n = 1; n <= 8; ++n) w.Economy.RecruitPool[n - 1] = uniform(0, 3) * 1000;
+    // Formations of every side: enough of nations 7 and 8 to meet their caps of 10.
+    for (int i = uniform(20, 120); i > 0; --i) {
+      const int x = uniform(0, 359), y = uniform(30, 329);
+      if (Cell(w, x, y).GroundFormation == 0) t.Place(x, y, types[uniform(0, 3)]);
+    }
+    // Towns in clusters, so that enemies stand beside some and near others.
+    for (int i = uniform(50, 400); i > 0; --i) {
+      const int x = uniform(25, 359), y = uniform(30, 329);
+      if (Cell(w, x, y).Settlement != 0) continue;
+      t.AddSettlement(x, y, 5, holders[uniform(0, 6)], static_cast<std::uint16_t>(uniform(0, 3)));
+    }
+    if (trial % 6 == 5) {  // only a few free records left
+      for (int n = 1; n <= kMaxFormations - 3; ++n) {
+        if (Formation(w, n).Branch == 0) Formation(w, n).Branch = 2;
+      }
+    }
+    RebuildHoldings(w);
+    const std::uint8_t flag = trial % 8 == 7 ? 0 : 1;
+    auto plain = testing::CopyWorld(w);
+    PlainSpawn(*plain, flag);
+    SpawnNewFormations(w, flag);
+    EXPECT_TRUE(testing::SameBytes(w, *plain));
+    int raised = 0;
+    for (int n = 1; n <= kMaxFormations; ++n) raised += Formation(w, n).Men == kNewFormationMen;
+    EXPECT_GT(raised, 0);
   }
 }
 

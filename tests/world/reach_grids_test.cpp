@@ -218,10 +218,14 @@ OneBasedGrid<std::int32_t, 19> PlainSweep(const World& w, int x0, int y0, int al
 }
 
 TEST(BuildMoveGrid, MatchesThePlainSweepOnRandomTerrain) {
-  // Mostly road between many impassable cells, so that the best paths wind about.
-  const std::uint16_t tiles[] = {t::kRoadTile, t::kRoadTile,  t::kRoadTile, t::kRoadTile,
+  // Mostly road between many impassable cells, so that the best paths wind about; then windows
+  // whose cheapest cell costs more than a road, so that the points reach fewer rings.
+  const std::uint16_t roads[] = {t::kRoadTile, t::kRoadTile,  t::kRoadTile, t::kRoadTile,
                                  t::kRoadTile, t::kPlainTile, t::kSeaTile,  t::kSeaTile,
                                  t::kSeaTile,  t::kSeaTile};
+  const std::uint16_t fields[] = {t::kPlainTile, t::kPlainTile, t::kPlainTile, t::kRiverTile,
+                                  t::kSeaTile};
+  const std::uint16_t rivers[] = {t::kRiverTile, t::kRiverTile, t::kSeaTile};
   std::uint32_t seed = 1941;
   auto next = [&](std::uint32_t n) {
     seed = seed * 1664525u + 1013904223u;
@@ -230,9 +234,14 @@ TEST(BuildMoveGrid, MatchesThePlainSweepOnRandomTerrain) {
   OrderWorld o;
   for (int round = 0; round < 1200; ++round) {
     const int x0 = 5 + static_cast<int>(next(350)), y0 = 35 + static_cast<int>(next(290));
-    for (int y = y0 - 10; y <= y0 + 10; ++y)
-      for (int x = std::max(0, x0 - 10); x <= x0 + 10; ++x)
-        o.At(x, y).Terrain = tiles[next(std::size(tiles))];
+    const int palette = round % 4;  // half the rounds on roads
+    for (int y = y0 - 10; y <= y0 + 10; ++y) {
+      for (int x = std::max(0, x0 - 10); x <= x0 + 10; ++x) {
+        o.At(x, y).Terrain = palette == 2   ? fields[next(std::size(fields))]
+                             : palette == 3 ? rivers[next(std::size(rivers))]
+                                            : roads[next(std::size(roads))];
+      }
+    }
     const int f = o.Place(x0, y0, t::kSovietRifles);
     Formation(o.w(), f).Cars = static_cast<std::uint16_t>(next(250));
     for (int k = 0; k < 5; ++k) {  // own formations as obstacles
