@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "ai/formation_strength.hpp"
@@ -143,7 +144,7 @@ void SpawnNewFormations(World& w, std::uint8_t flag) {
   // cell, with an own formation), then visited column by column from column 30 as the theatre
   // is; the caps and the free records are tested as the raises go.
   std::optional<EnemyPlaces> enemies;  // gathered only when a settlement gets that far
-  std::vector<std::uint32_t> places;   // x * 1000 + y
+  std::vector<std::int32_t> places;    // into the index's cells
   const HoldingsIndex& h = ReadyHoldings(w);
   for (int i = 0; i < h.BlockFirst[kHoldingsBlocks]; ++i) {
     const HoldingsCell& c = h.Cells[i];
@@ -154,16 +155,18 @@ void SpawnNewFormations(World& w, std::uint8_t flag) {
       if (!enemies) enemies.emplace(w, enemySet);
       if (!enemies->Nearby(c.X, c.Y)) continue;
     }
-    places.push_back(static_cast<std::uint32_t>(c.X * kMapWidth + c.Y));
+    places.push_back(i);
   }
-  std::sort(places.begin(), places.end());
-  for (const std::uint32_t at : places) {
-    const int x = static_cast<int>(at / kMapWidth), y = static_cast<int>(at % kMapWidth);
-    const int holder = Settlement(w, Cell(w, x, y).Settlement).HolderNation;
+  std::sort(places.begin(), places.end(), [&h](std::int32_t a, std::int32_t b) {
+    return std::pair(h.Cells[a].X, h.Cells[a].Y) < std::pair(h.Cells[b].X, h.Cells[b].Y);
+  });
+  for (const std::int32_t i : places) {
+    const HoldingsCell& c = h.Cells[i];
+    const int holder = Settlement(w, c.Settlement).HolderNation;
     if (w.Lists.NationFormationCount[holder - 1] >= GroundFormationCap(holder)) continue;
     const int record = HighestFreeFormationRecord(w);
     if (record == 0) continue;
-    if (Raise(w, x, y, holder, record)) ++w.Lists.NationFormationCount[holder - 1];
+    if (Raise(w, c.X, c.Y, holder, record)) ++w.Lists.NationFormationCount[holder - 1];
   }
   if (flag == 1) w.Ai.AiState = kAiNewFormationsDone;
 }

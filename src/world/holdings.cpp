@@ -67,6 +67,8 @@ void Build(const World& w, HoldingsIndex& h) {
     if (home == kNoBlock) home = static_cast<std::int16_t>(b);
     if (home != b) home = kSeveralBlocks;
   });
+  // The rest is cleared, so that the index is the same whatever the world held before.
+  std::fill(h.Cells.begin() + h.BlockFirst[kHoldingsBlocks], h.Cells.end(), HoldingsCell{});
   for (int b = 0; b < kHoldingsBlocks; ++b) MarkBlock(w, h, b);
 }
 

@@ -8,6 +8,7 @@
 #include "tests/world/world_builders.hpp"
 #include "ui/screens/title_screen.hpp"
 #include "world/formation_lists.hpp"
+#include "world/holdings.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
 
@@ -150,6 +151,7 @@ void GameHarness::ClearView() {
       c.Terrain = 50;  // plain
     }
   }
+  RebuildHoldings(w);  // the view's settlements are gone from the map
 }
 
 int GameHarness::Place(int x, int y, std::uint16_t type) {

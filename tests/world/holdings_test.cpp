@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <random>
 #include <vector>
@@ -140,6 +141,10 @@ TEST(Holdings, ALoadBuildsItForTheLoadedRecords) {
   EXPECT_EQ(w->Holdings.Built, 1);
   EXPECT_TRUE(CheckHoldings(*w)) << CheckHoldings(*w).Message();
   ExpectTallyOf(*w);
+  // Nothing of the index of the game before is left: the same as a load into an empty world.
+  auto fresh = std::make_unique<World>();
+  ASSERT_TRUE(DecodeWorldFile(bytes, WorldFileKind::kSave, "save", *fresh));
+  EXPECT_EQ(std::memcmp(&w->Holdings, &fresh->Holdings, sizeof(HoldingsIndex)), 0);
 }
 
 TEST(Holdings, AWorldBuiltByHandGetsItFromItsFirstReader) {
