@@ -1,7 +1,7 @@
-// Who holds the settlements, kept ready for the two readers that ask it all the time: the
-// end-of-war test (settlements owned and held by each side) and the computer's search for the
-// nearest enemy-held settlement (the theatre's settlement cells in blocks of 8 x 8, and which
-// nations hold a settlement in each block).
+// Who holds the settlements, kept ready for the readers that ask it all the time: the end-of-war
+// test (settlements owned and held by each side), and the computer's search for the nearest
+// enemy-held settlement and its new formations (the theatre's settlement cells in blocks of
+// 8 x 8, their holders, and which nations hold a settlement in each block).
 //
 // Derived from the records and never saved: a load builds it anew, a capture keeps it exact,
 // and a world built by hand gets it from its first reader.
