@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <array>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <vector>
