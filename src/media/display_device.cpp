@@ -174,6 +174,7 @@ void TCustomDXDraw::MakeSurface() {
   surface_ = std::make_unique<TDirectDrawSurface>(format);
   surface_->SetSize(std::max(keptWidth_, 1), std::max(keptHeight_, 1));
   surface_->Fill(0);
+  presented_.Forget();
   const auto& palette = surface_->Palette();
   for (int i = 0; i < 256; ++i) {
     presentPalette_[static_cast<std::size_t>(i)] = PackRgb565(
@@ -266,6 +267,7 @@ void TCustomDXDraw::Restore() {
     const bool restored = platform_->RestoreFrame() && surface_ && surface_->Restore();
     if (restored) {
       surface_->Fill(0);
+      presented_.Forget();
       Notify(ntRestore);
       DoRestoreSurface();
     }
@@ -293,6 +295,10 @@ void TCustomDXDraw::Flip() {
   frame.pitch = surface_->Pitch();
   frame.format = surface_->BitCount() == 8 ? FrameFormat::kIndexed8 : FrameFormat::kRgb565;
   frame.palette = &presentPalette_;
+  presented_.Take(frame.pixels, frame.width, frame.height, frame.pitch, surface_->BitCount() / 8);
+  frame.serial = presented_.Serial();
+  frame.since = presented_.Since();
+  frame.changed = presented_.Changes();
   platform_->Present(frame);
 }
 

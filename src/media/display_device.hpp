@@ -1,7 +1,8 @@
 // The display device: the window the whole game is drawn on, its 800 x 600 back buffer
-// (Surface), the display modes (800 x 600 at 16 or 8 bits), Flip (one copy of the back buffer
-// to the platform's window), Restore with its restore event, and notifications to the image
-// lists that build their surfaces when the display starts, stops or is restored.
+// (Surface), the display modes (800 x 600 at 16 or 8 bits), Flip (the back buffer to the
+// platform's window, with the blocks that changed since the last flip), Restore with its restore
+// event, and notifications to the image lists that build their surfaces when the display starts,
+// stops or is restored.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "media/notify_list.hpp"
+#include "media/presented_frame.hpp"
 #include "media/surface.hpp"
 #include "platform/pixel_convert.hpp"
 #include "platform/platform.hpp"
@@ -166,6 +168,7 @@ class TCustomDXDraw {
   std::int32_t keptHeight_ = 480;
   std::unique_ptr<TDirectDrawSurface> surface_;
   Rgb565Palette presentPalette_{};
+  PresentedFrame presented_;
 };
 
 class TDXDraw final : public TCustomDXDraw {

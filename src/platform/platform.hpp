@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,7 +23,21 @@ enum class FrameFormat : std::uint8_t {
   kIndexed8,  // 8 bits per pixel, indices into the frame's palette
 };
 
-// One frame handed to the window; the pixels are copied during Present.
+// A rectangle of frame pixels: columns [left, right), rows [top, bottom).
+struct PixelRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  bool operator==(const PixelRect&) const = default;
+};
+
+// One frame handed to the window; the pixels are read during Present.
+//
+// A frame may say what changed since an earlier one: outside the `changed` rectangles its pixels
+// are those of frame `since`. A window that shows frame `since` then needs to send only those
+// rectangles (none at all for a frame that did not change); any other window, or a frame with
+// `since` 0, takes the whole frame as new. Frame numbers are never 0 and never repeat.
 struct FrameView {
   const std::uint8_t* pixels = nullptr;
   int width = 0;
@@ -30,6 +45,9 @@ struct FrameView {
   int pitch = 0;  // bytes per row
   FrameFormat format = FrameFormat::kRgb565;
   const Rgb565Palette* palette = nullptr;  // 8-bit frames: the colours of the indices
+  std::uint64_t serial = 0;                // this frame's number; 0 when it has none
+  std::uint64_t since = 0;
+  std::span<const PixelRect> changed;
 };
 
 // Mouse buttons as bits of PlatformEvent::buttons.

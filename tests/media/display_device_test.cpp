@@ -65,6 +65,39 @@ TEST(DisplayDevice, EachFlipPresentsTheBackBufferOnce) {
   EXPECT_EQ(frame[(10 * 800 + 10) * 3], 0);
 }
 
+// Each flip tells the window what changed since the flip before: nothing for the same picture,
+// the blocks of a change, and the whole frame when there is no frame before it to count from
+// (the first, after a restore, on a new surface).
+TEST(DisplayDevice, FlipsTellTheWindowWhatChanged) {
+  HeadlessPlatform p;
+  TDXDraw d(&p);
+  GameSettings(d, 16);
+  d.Initialize();
+  const auto& last = p.LastFrameHistory();
+  const auto whole = [&](const char* what) {
+    EXPECT_EQ(last.since, 0u) << what;
+    EXPECT_EQ(last.changed, (std::vector<PixelRect>{{0, 0, 800, 600}})) << what;
+  };
+  d.Flip();
+  whole("first");
+  std::uint64_t before = last.serial;
+  d.Flip();
+  EXPECT_EQ(last.since, before);
+  EXPECT_TRUE(last.changed.empty());
+  d.Surface()->FillRect({100, 100, 160, 160}, 0xF800);
+  before = last.serial;
+  d.Flip();
+  EXPECT_EQ(last.since, before);
+  EXPECT_EQ(last.changed, (std::vector<PixelRect>{{80, 100, 160, 160}}));
+  p.LoseFrame();
+  d.Flip();
+  whole("restored");
+  d.SetSurfaceSize(800, 601);
+  d.SetSurfaceSize(800, 600);
+  d.Flip();
+  whole("a new surface");
+}
+
 TEST(DisplayDevice, EightBitModeIsConvertedThroughThePalette) {
   HeadlessPlatform p;
   TDXDraw d(&p);

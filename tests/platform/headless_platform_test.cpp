@@ -41,6 +41,55 @@ TEST(HeadlessFrames, HashFollowsVisiblePixelsOnly) {
   EXPECT_NE(p.FrameHashes()[0], p.FrameHashes()[2]);
 }
 
+// A frame that says it changed nothing since the one shown has that one's hash; said of a frame
+// that is not the one shown, or of a frame that did change, it is hashed anew.
+TEST(HeadlessFrames, OnlyAnUnchangedFollowerReusesTheHash) {
+  std::vector<std::uint8_t> a = {1, 2, 3, 4}, b = {9, 9, 9, 9};
+  const PixelRect all{0, 0, 2, 1};
+  struct Case {
+    const char* what;
+    std::uint64_t since;
+    bool listsAChange;
+    bool reused;
+  };
+  const Case cases[] = {
+      {"unchanged since the frame shown", 7, false, true},
+      {"counted from another frame", 6, false, false},
+      {"counted from no frame", 0, false, false},
+      {"changed since the frame shown", 7, true, false},
+  };
+  for (const Case& c : cases) {
+    HeadlessPlatform p;
+    FrameView first = View(a, 2, 1, FrameFormat::kRgb565);
+    first.serial = 7;
+    p.Present(first);
+    // The pixels are b's: a reused hash shows as a's.
+    FrameView next = View(b, 2, 1, FrameFormat::kRgb565);
+    next.serial = 8;
+    next.since = c.since;
+    if (c.listsAChange) next.changed = {&all, 1};
+    p.Present(next);
+    ASSERT_EQ(p.FrameHashes().size(), 2u) << c.what;
+    EXPECT_EQ(p.FrameHashes()[1] == p.FrameHashes()[0], c.reused) << c.what;
+    if (!c.reused) {
+      EXPECT_EQ(p.FrameHashes()[1], HeadlessPlatform::HashFrame(next)) << c.what;
+    }
+    EXPECT_EQ(p.LastFrameHistory().serial, 8u) << c.what;
+    EXPECT_EQ(p.LastFrameHistory().changed.size(), c.listsAChange ? 1u : 0u) << c.what;
+  }
+  // After a refused frame nothing counts as shown.
+  HeadlessPlatform p;
+  FrameView first = View(a, 2, 1, FrameFormat::kRgb565);
+  first.serial = 7;
+  p.Present(first);
+  p.Present(View(a, 2, 1, FrameFormat::kIndexed8, nullptr));
+  FrameView next = View(b, 2, 1, FrameFormat::kRgb565);
+  next.serial = 8;
+  next.since = 7;
+  p.Present(next);
+  EXPECT_EQ(p.FrameHashes().back(), HeadlessPlatform::HashFrame(next));
+}
+
 TEST(HeadlessFrames, EightBitFramesAreShownThroughTheirPalette) {
   HeadlessPlatform p;
   Rgb565Palette pal{};

@@ -1,5 +1,6 @@
 // The window's own pixel buffer: where the frame sits in windows of any shape, and that sending
-// only the changed blocks leaves the window showing exactly what a whole redraw would.
+// only the rectangles a frame changed leaves the window showing exactly what a whole redraw
+// would.
 #include "platform/sdl/sdl_window_frame.hpp"
 
 #include <SDL.h>
@@ -10,6 +11,8 @@
 #include <cstring>
 #include <random>
 #include <vector>
+
+#include "media/presented_frame.hpp"
 
 namespace gm {
 namespace {
@@ -40,39 +43,104 @@ std::vector<std::uint8_t> Pixels(SDL_Window* window) {
   return {p, p + static_cast<std::size_t>(s->pitch) * s->h};
 }
 
-TEST(WindowFrame, ChangedBlocksMatchAWholeRedraw) {
+// An 800 x 600 frame of either depth, its pixels random, and the palette of the 8-bit one.
+struct Frame {
+  Frame(int bits, unsigned seed) : bytes(bits / 8) {
+    std::mt19937 rng(seed);
+    pixels.resize(800 * 600 * static_cast<std::size_t>(bytes));
+    for (auto& p : pixels) p = static_cast<std::uint8_t>(rng());
+    for (auto& c : palette) c = static_cast<std::uint16_t>(rng());
+  }
+  FrameView View(const PresentedFrame& presented) const {
+    FrameView v;
+    v.pixels = pixels.data();
+    v.width = 800;
+    v.height = 600;
+    v.pitch = 800 * bytes;
+    v.format = bytes == 1 ? FrameFormat::kIndexed8 : FrameFormat::kRgb565;
+    v.palette = &palette;
+    v.serial = presented.Serial();
+    v.since = presented.Since();
+    v.changed = presented.Changes();
+    return v;
+  }
+  void Take(PresentedFrame& presented) const {
+    presented.Take(pixels.data(), 800, 600, 800 * bytes, bytes);
+  }
+  // Every byte of the pixel (x, y) changed.
+  void Change(int x, int y) {
+    for (int b = 0; b < bytes; ++b)
+      pixels[(static_cast<std::size_t>(y) * 800 + x) * bytes + b] ^= 0x5A;
+  }
+  int bytes;
+  std::vector<std::uint8_t> pixels;
+  Rgb565Palette palette{};
+};
+
+// Frame after frame, the window shown only the rectangles the display found changed ends up
+// exactly as a whole redraw of the last frame: scaled up, scaled down with letterbox bars at the
+// sides, bars above and below, at both depths.
+TEST(WindowFrame, ChangedRectanglesMatchAWholeRedraw) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
-  // Scaled up, scaled down with letterbox bars at the sides, and bars above and below.
-  for (const auto& [w, h] : {std::pair{1037, 777}, std::pair{700, 400}, std::pair{640, 700}}) {
-    SDL_Window* window = SDL_CreateWindow("t", 0, 0, w, h, SDL_WINDOW_HIDDEN);
-    ASSERT_NE(window, nullptr) << SDL_GetError();
-    std::mt19937 rng(static_cast<unsigned>(w));
-    std::vector<std::uint16_t> frame(800 * 600);
-    for (auto& p : frame) p = static_cast<std::uint16_t>(rng());
-    WindowFrame shown;
-    ASSERT_TRUE(shown.Show(window, frame));
-    // A few single pixels, a block edge and a whole row of blocks change.
-    frame[0] ^= 0xFFFF;
-    frame[599 * 800 + 799] ^= 0x1234;
-    frame[20 * 800 + 39] ^= 0x0F0F;
-    frame[20 * 800 + 40] ^= 0xF0F0;
-    for (int x = 0; x < 800; ++x) frame[300 * 800 + x] = 0xFFFF;
-    ASSERT_TRUE(shown.Show(window, frame));
-    const std::vector<std::uint8_t> partial = Pixels(window);
-    shown.Invalidate();
-    ASSERT_TRUE(shown.Show(window, frame));
-    EXPECT_TRUE(partial == Pixels(window)) << w << "x" << h;
-    // The bars stay black.
-    SDL_Surface* s = SDL_GetWindowSurface(window);
-    const SDL_Rect r = WindowFrame::FrameRect(s->w, s->h);
-    if (r.x > 0 || r.y > 0) {
-      std::uint32_t corner = 0;
-      std::memcpy(&corner, s->pixels, static_cast<std::size_t>(s->format->BytesPerPixel));
-      EXPECT_EQ(corner, SDL_MapRGB(s->format, 0, 0, 0)) << w << "x" << h;
+  for (int bits : {16, 8}) {
+    for (const auto& [w, h] :
+         {std::pair{1037, 777}, std::pair{700, 400}, std::pair{640, 700}, std::pair{800, 600}}) {
+      SDL_Window* window = SDL_CreateWindow("t", 0, 0, w, h, SDL_WINDOW_HIDDEN);
+      ASSERT_NE(window, nullptr) << SDL_GetError();
+      Frame frame(bits, static_cast<unsigned>(w));
+      PresentedFrame presented;
+      WindowFrame shown;
+      frame.Take(presented);
+      ASSERT_TRUE(shown.Show(window, frame.View(presented), true));
+      // Single pixels in the corners, both sides of a block edge, a whole row, a column.
+      frame.Change(0, 0);
+      frame.Change(799, 599);
+      frame.Change(39, 20);
+      frame.Change(40, 20);
+      for (int x = 0; x < 800; ++x) frame.Change(x, 300);
+      frame.Take(presented);
+      ASSERT_TRUE(shown.Show(window, frame.View(presented), false));
+      for (int y = 0; y < 600; ++y) frame.Change(517, y);
+      frame.Take(presented);
+      ASSERT_TRUE(shown.Show(window, frame.View(presented), false));
+      const std::vector<std::uint8_t> partial = Pixels(window);
+      shown.Invalidate();
+      ASSERT_TRUE(shown.Show(window, frame.View(presented), false));
+      EXPECT_TRUE(partial == Pixels(window)) << bits << " bits, " << w << "x" << h;
+      // The bars stay black.
+      SDL_Surface* s = SDL_GetWindowSurface(window);
+      const SDL_Rect r = WindowFrame::FrameRect(s->w, s->h);
+      if (r.x > 0 || r.y > 0) {
+        std::uint32_t corner = 0;
+        std::memcpy(&corner, s->pixels, static_cast<std::size_t>(s->format->BytesPerPixel));
+        EXPECT_EQ(corner, SDL_MapRGB(s->format, 0, 0, 0)) << w << "x" << h;
+      }
+      SDL_DestroyWindow(window);
     }
-    SDL_DestroyWindow(window);
   }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+// Shown without its changes, a changed frame leaves the window as it was: what goes to the
+// screen is only what the frame lists.
+TEST(WindowFrame, OnlyTheListedRectanglesAreSent) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  SDL_Window* window = SDL_CreateWindow("t", 0, 0, 800, 600, SDL_WINDOW_HIDDEN);
+  ASSERT_NE(window, nullptr) << SDL_GetError();
+  Frame frame(16, 7);
+  PresentedFrame presented;
+  WindowFrame shown;
+  frame.Take(presented);
+  ASSERT_TRUE(shown.Show(window, frame.View(presented), true));
+  const std::vector<std::uint8_t> before = Pixels(window);
+  frame.Change(400, 300);
+  FrameView unlisted = frame.View(presented);
+  unlisted.changed = {};
+  ASSERT_TRUE(shown.Show(window, unlisted, false));
+  EXPECT_TRUE(before == Pixels(window));
+  SDL_DestroyWindow(window);
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 

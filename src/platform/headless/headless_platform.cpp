@@ -61,9 +61,15 @@ void HeadlessPlatform::Present(const FrameView& frame) {
   if (frame.pixels == nullptr || frame.width < 1 || frame.height < 1 ||
       (frame.format == FrameFormat::kIndexed8 && frame.palette == nullptr)) {
     LogLine("present: no frame to show");
+    lastHistory_ = {};
     return;
   }
-  frameHashes_.push_back(HashFrame(frame));
+  // A frame that changed nothing since the last one presented has that one's hash.
+  const bool same = frame.since != 0 && frame.since == lastHistory_.serial && frame.changed.empty();
+  frameHashes_.push_back(same ? frameHashes_.back() : HashFrame(frame));
+  lastHistory_.serial = frame.serial;
+  lastHistory_.since = frame.since;
+  lastHistory_.changed.assign(frame.changed.begin(), frame.changed.end());
   if (keptCount_ == 0) return;
   KeptFrame kept;
   kept.width = frame.width;

@@ -87,6 +87,14 @@ class HeadlessPlatform final : public Platform {
 
   // Frames: a 64-bit hash of each presented frame's pixels, and the last few frames kept.
   const std::vector<std::uint64_t>& FrameHashes() const { return frameHashes_; }
+  // What the last presented frame said of itself: its number, the frame its changes are
+  // counted from, and the rectangles it changed.
+  struct FrameHistory {
+    std::uint64_t serial = 0;
+    std::uint64_t since = 0;
+    std::vector<PixelRect> changed;
+  };
+  const FrameHistory& LastFrameHistory() const { return lastHistory_; }
   void SetKeptFrames(std::size_t count);
   const std::deque<KeptFrame>& KeptFrames() const { return keptFrames_; }
   // Writes a kept frame (0 = the latest) as PNG.
@@ -134,6 +142,7 @@ class HeadlessPlatform final : public Platform {
   bool frameLost_ = false;
   bool restoreFails_ = false;
   std::vector<std::uint64_t> frameHashes_;
+  FrameHistory lastHistory_;
   std::size_t keptCount_ = 1;
   std::deque<KeptFrame> keptFrames_;
 

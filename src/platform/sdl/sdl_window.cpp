@@ -162,27 +162,6 @@ void SdlWindow::Fail(const char* what) {
   presentFailing_ = true;
 }
 
-void SdlWindow::Shown() {
-  presentFailing_ = false;
-  shown_.swap(next_);
-  shownWidth_ = kFrameWidth;
-  mustPresent_ = false;
-}
-
-void SdlWindow::Convert(const FrameView& frame) {
-  const int w = kFrameWidth;
-  next_.resize(static_cast<std::size_t>(w) * static_cast<std::size_t>(kFrameHeight));
-  for (int y = 0; y < kFrameHeight; ++y) {
-    const std::uint8_t* src = frame.pixels + static_cast<std::size_t>(y) * frame.pitch;
-    std::uint16_t* row = next_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w);
-    if (frame.format == FrameFormat::kRgb565) {
-      std::memcpy(row, src, static_cast<std::size_t>(w) * 2);
-    } else {
-      ConvertIndexedRow(src, row, w, *frame.palette);
-    }
-  }
-}
-
 void SdlWindow::Present(const FrameView& frame) {
   if (window_ == nullptr || frame.pixels == nullptr) return Fail("present without a frame");
   if (renderer_ != nullptr && texture_ == nullptr) return Fail("present without a texture");
@@ -192,37 +171,55 @@ void SdlWindow::Present(const FrameView& frame) {
   if (frame.width != kFrameWidth || frame.height != kFrameHeight) {
     return Fail("present of a frame that is not 800 x 600");
   }
-  // A frame identical to the last one shown is not sent again: a game standing still costs its
-  // drawing, not the transfer to the screen.
-  Convert(frame);
-  if (!mustPresent_ && next_ == shown_ && shownWidth_ == kFrameWidth) return;
-  if (renderer_ == nullptr) {
-    if (mustPresent_) frame_.Invalidate();
-    if (!frame_.Show(window_, next_)) return Fail("cannot draw in the window");
-    return Shown();
+  // Only what changed since the frame the window shows is sent; a frame that changed nothing
+  // is not sent at all: a game standing still costs its drawing, not the transfer to the screen.
+  const bool whole = mustPresent_ || frame.since == 0 || frame.since != shownSerial_;
+  if (!whole && frame.changed.empty()) {
+    shownSerial_ = frame.serial;
+    return;
   }
-  if (ShowThroughRenderer()) Shown();
+  shownSerial_ = 0;
+  if (renderer_ == nullptr) {
+    if (!frame_.Show(window_, frame, whole)) return Fail("cannot draw in the window");
+  } else if (!ShowThroughRenderer(frame, whole)) {
+    return;
+  }
+  presentFailing_ = false;
+  shownSerial_ = frame.serial;
+  mustPresent_ = false;
 }
 
-bool SdlWindow::ShowThroughRenderer() {
-  const int w = kFrameWidth, h = kFrameHeight;
-  void* dst = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(texture_, nullptr, &dst, &pitch) != 0) {
-    Fail("cannot lock the frame");
-    return false;
+bool SdlWindow::FillTexture(const FrameView& frame, const PixelRect& area) {
+  const SDL_Rect r{area.left, area.top, area.right - area.left, area.bottom - area.top};
+  if (r.w <= 0 || r.h <= 0) return true;
+  const std::uint8_t* src = frame.pixels + static_cast<std::size_t>(area.top) * frame.pitch;
+  if (frame.format == FrameFormat::kRgb565) {
+    return SDL_UpdateTexture(texture_, &r, src + static_cast<std::size_t>(area.left) * 2,
+                             frame.pitch) == 0;
   }
-  auto* out = static_cast<std::uint8_t*>(dst);
-  for (int y = 0; y < h; ++y) {
-    std::memcpy(out + static_cast<std::size_t>(y) * pitch,
-                next_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(w),
-                static_cast<std::size_t>(w) * 2);
+  scratch_.resize(static_cast<std::size_t>(r.w) * static_cast<std::size_t>(r.h));
+  for (int y = 0; y < r.h; ++y) {
+    ConvertIndexedRow(src + static_cast<std::size_t>(y) * frame.pitch + area.left,
+                      scratch_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(r.w),
+                      r.w, *frame.palette);
   }
-  SDL_UnlockTexture(texture_);
+  return SDL_UpdateTexture(texture_, &r, scratch_.data(), r.w * 2) == 0;
+}
+
+bool SdlWindow::ShowThroughRenderer(const FrameView& frame, bool whole) {
+  const PixelRect all{0, 0, kFrameWidth, kFrameHeight};
+  for (const PixelRect& area : whole ? std::span<const PixelRect>(&all, 1) : frame.changed) {
+    const PixelRect inside{std::max(area.left, 0), std::max(area.top, 0),
+                           std::min(area.right, kFrameWidth), std::min(area.bottom, kFrameHeight)};
+    if (!FillTexture(frame, inside)) {
+      Fail("cannot fill the frame");
+      return false;
+    }
+  }
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   const char* failed = nullptr;
   int outW = 0, outH = 0;
-  const SDL_Rect srcRect{0, 0, w, h};
+  const SDL_Rect srcRect{0, 0, kFrameWidth, kFrameHeight};
   if (SDL_RenderClear(renderer_) != 0) {
     failed = "cannot clear the window";
   } else if (SDL_GetRendererOutputSize(renderer_, &outW, &outH) != 0) {

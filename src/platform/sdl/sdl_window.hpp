@@ -44,24 +44,23 @@ class SdlWindow {
  private:
   bool MakeRenderer();
   bool MakeTexture();
-  // The frame as the window shows it (RGB565) into next_.
-  void Convert(const FrameView& frame);
-  bool ShowThroughRenderer();
+  // The frame's rectangle into the texture (8-bit frames through their palette).
+  bool FillTexture(const FrameView& frame, const PixelRect& area);
+  bool ShowThroughRenderer(const FrameView& frame, bool whole);
   void Fail(const char* what);
-  void Shown();
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
   SDL_Texture* texture_ = nullptr;
   bool frameLost_ = false;
   bool presentFailing_ = false;
-  // The last frame shown, and the one being presented; a window event that may have spoilt the
-  // picture (exposed, resized, restored) forces the next present.
-  std::vector<std::uint16_t> shown_;
-  std::vector<std::uint16_t> next_;
-  int shownWidth_ = 0;
+  // The number of the frame the window shows (0 when it shows none whole): a frame's changes
+  // since that one are all it needs. A window event that may have spoilt the picture (exposed,
+  // resized, restored) forces the next present whole.
+  std::uint64_t shownSerial_ = 0;
   WindowFrame frame_;  // the window's own pixels, when it has them (no renderer then)
   bool mustPresent_ = true;
+  std::vector<std::uint16_t> scratch_;  // an 8-bit frame's rectangle as RGB565, for the texture
 };
 
 }  // namespace gm

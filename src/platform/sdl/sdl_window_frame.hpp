@@ -1,12 +1,15 @@
-// Showing the game's 800 x 600 RGB565 frame in a window's own pixel buffer: scaled to the window
-// by nearest pixel and letterboxed, and sending the screen only the blocks that changed since the
-// last frame shown. A game standing still, or moving only a part of its picture, then costs little.
+// Showing the game's 800 x 600 frame in a window's own pixel buffer: scaled to the window by
+// nearest pixel and letterboxed, converted straight from the frame handed to Present, and only
+// the rectangles the frame says changed. A game standing still, or moving only a part of its
+// picture, then costs little.
 #pragma once
 
 #include <SDL.h>
 
 #include <cstdint>
 #include <vector>
+
+#include "platform/platform.hpp"
 
 namespace gm {
 
@@ -15,25 +18,32 @@ class WindowFrame {
   // The frame's place in an area of width x height: the largest 4:3 rectangle, centred.
   static SDL_Rect FrameRect(int width, int height);
 
-  // Shows `frame` (800 x 600 RGB565, row by row) in the window. False when the window has no
-  // pixel buffer (the caller then draws through a renderer instead).
-  bool Show(SDL_Window* window, const std::vector<std::uint16_t>& frame);
+  // Shows `frame` (800 x 600, RGB565 or 8-bit with its palette) in the window: the whole frame
+  // when `whole`, else only its changed rectangles. False when the window has no pixel buffer
+  // (the caller then draws through a renderer instead).
+  bool Show(SDL_Window* window, const FrameView& frame, bool whole);
   // The next Show draws everything (the window was exposed, resized or restored).
   void Invalidate() { whole_ = true; }
 
  private:
   void Build(const SDL_Surface& surface);
-  // Copies the frame's rectangle [fx0, fx1) x [fy0, fy1), scaled, into the window's pixels and
-  // adds the window rectangle it covers.
-  void Copy(SDL_Surface& surface, const std::vector<std::uint16_t>& frame, int fx0, int fy0,
-            int fx1, int fy1);
+  // Copies the frame's rectangle, scaled, into the window's pixels and adds the window rectangle
+  // it covers.
+  void Copy(SDL_Surface& surface, const FrameView& frame, const PixelRect& area);
+  // One window row from frame row `src` (RGB565 or 8-bit indices), columns [x0, x1).
+  template <class Pixel>
+  void ConvertRow(std::uint8_t* dst, const Pixel* src, const std::uint32_t* colours, int x0, int x1,
+                  int bytes) const;
 
-  std::vector<std::uint16_t> shown_;
-  std::vector<std::uint32_t> colour_;  // RGB565 -> the window's pixel value
+  std::vector<std::uint32_t> colour_;   // RGB565 -> the window's pixel value
+  std::vector<std::uint32_t> indexed_;  // 8-bit frames: palette index -> the window's pixel value
   std::uint32_t format_ = 0;
   int width_ = 0;
   int height_ = 0;
   SDL_Rect rect_{};
+  // The frame column of each window column of rect_, and the frame row of each window row.
+  std::vector<int> columnOf_;
+  std::vector<int> rowOf_;
   std::vector<SDL_Rect> updates_;
   bool whole_ = true;
 };
