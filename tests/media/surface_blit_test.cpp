@@ -88,6 +88,43 @@ TEST_P(SurfaceFormats, LongRowsUseTheWideKeyedPathCorrectly) {
   }
 }
 
+// Rows are copied by vectors of two widths, the last one overlapping the one before, and short
+// rows pixel by pixel: every width, keyed or not, at uneven places in both surfaces, must leave
+// what copying one pixel at a time leaves.
+TEST_P(SurfaceFormats, EveryRowWidthCopiesLikeOnePixelAtATime) {
+  const SurfaceFormat fmt{GetParam(), nullptr};
+  TDirectDrawSurface src(fmt);
+  src.SetSize(83, 4);
+  // Keyed pixels at the first and last places of rows and in runs; the rest all different.
+  const auto source = [](int x, int y) {
+    return (x + 3 * y) % 7 == 0 || x % 29 < 2 ? kKey : uint32_t(1 + (x * 5 + y * 11) % 250);
+  };
+  for (int y = 0; y < 4; ++y) {
+    for (int x = 0; x < 83; ++x) src.SetPixel(x, y, source(x, y));
+  }
+  src.SetTransparentColor(kKey);
+  const auto back = [](int x, int y) { return uint32_t(100 + (x + y) % 97); };
+  for (bool keyed : {true, false}) {
+    for (int w = 1; w <= 80; ++w) {
+      TDirectDrawSurface dst(fmt);
+      dst.SetSize(90, 5);
+      for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 90; ++x) dst.SetPixel(x, y, back(x, y));
+      }
+      dst.Draw(5, 1, TRect{3, 0, 3 + w, 4}, src, keyed);
+      for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 90; ++x) {
+          const bool inside = x >= 5 && x < 5 + w && y >= 1 && y < 5;
+          const uint32_t s = inside ? source(x - 5 + 3, y - 1) : kKey;
+          const uint32_t want = inside && (!keyed || s != kKey) ? s : back(x, y);
+          ASSERT_EQ(dst.Pixel(x, y), want)
+              << (keyed ? "keyed" : "plain") << " width " << w << " pixel " << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Depths, SurfaceFormats, ::testing::Values(16, 8));
 
 TEST(Surface, BltFastRefusesRectanglesOutsideEitherSurface) {
