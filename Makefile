@@ -73,13 +73,15 @@ asan-test: $(ASAN_SETUP)/configured
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE play
 
-# Every benchmark, the headless war, the real window at rest, then the table of the figures
-# with their aims (bench/figures.txt); what they measured stays in $(BUILD)/bench-results.
+# Every benchmark, the headless war, the real window at rest and during the computer's turns,
+# then the table of the figures with their aims (bench/figures.txt); what they measured stays in
+# $(BUILD)/bench-results.
 bench: build
 	@rm -rf $(BUILD)/bench-results && mkdir -p $(BUILD)/bench-results
 	@for b in $(BUILD)/tests-bin/*_bench; do echo "== $$b"; $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true --benchmark_out=$(BUILD)/bench-results/$$(basename $$b).json --benchmark_out_format=json; done
 	@echo "== the headless war"; bash bench/sim_figures.sh $(BUILD)
 	@echo "== the real window at rest"; bash bench/window/idle_cpu.sh $(BUILD) $(BUILD)/bench-results/figures.tsv
+	@echo "== the real window during the computer's turns"; bash bench/window/computer_turn.sh $(BUILD) $(BUILD)/bench-results/figures.tsv
 	@bash bench/figure_table.sh $(BUILD)
 
 # Pictures of every screen and page in build/review/screens/ (gravmark-review), the

@@ -122,6 +122,55 @@ TEST(WindowFrame, ChangedRectanglesMatchAWholeRedraw) {
   SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
+// Every RGB565 colour reaches the window as SDL's value for its channels widened to 8 bits,
+// unscaled and scaled, straight and through an 8-bit frame's palette.
+TEST(WindowFrame, EveryColourReachesTheWindowWidened) {
+  setenv("SDL_VIDEODRIVER", "dummy", 0);
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+  const auto widened = [](const SDL_PixelFormat* f, std::uint16_t c) {
+    return SDL_MapRGB(f, static_cast<Uint8>((c >> 11) * 255 / 31),
+                      static_cast<Uint8>(((c >> 5) & 63) * 255 / 63),
+                      static_cast<Uint8>((c & 31) * 255 / 31));
+  };
+  for (int bits : {16, 8}) {
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1600, 1200}}) {
+      SDL_Window* window = SDL_CreateWindow("t", 0, 0, w, h, SDL_WINDOW_HIDDEN);
+      ASSERT_NE(window, nullptr) << SDL_GetError();
+      Frame frame(bits, 1);
+      // Every colour once in the 16-bit frame; in the 8-bit one, palettes of colours in turn.
+      const auto colourAt = [&](std::size_t i) {
+        return bits == 16 ? static_cast<std::uint16_t>(i % 65536) : frame.palette[frame.pixels[i]];
+      };
+      if (bits == 16) {
+        for (std::size_t i = 0; i < 800 * 600; ++i) {
+          const auto c = static_cast<std::uint16_t>(i % 65536);
+          std::memcpy(&frame.pixels[2 * i], &c, 2);
+        }
+      }
+      PresentedFrame presented;
+      frame.Take(presented);
+      WindowFrame shown;
+      ASSERT_TRUE(shown.Show(window, frame.View(presented), true));
+      SDL_Surface* s = SDL_GetWindowSurface(window);
+      const int scale = w / 800;
+      for (int y = 0; y < 600; ++y) {
+        const auto* row = static_cast<const std::uint8_t*>(s->pixels) +
+                          static_cast<std::size_t>(y * scale) * s->pitch;
+        for (int x = 0; x < 800; ++x) {
+          std::uint32_t got = 0;
+          std::memcpy(&got, row + static_cast<std::size_t>(x * scale) * s->format->BytesPerPixel,
+                      static_cast<std::size_t>(s->format->BytesPerPixel));
+          const std::uint16_t c = colourAt(static_cast<std::size_t>(y) * 800 + x);
+          ASSERT_EQ(got, widened(s->format, c))
+              << bits << " bits, " << w << "x" << h << ", colour " << c << " at " << x << "," << y;
+        }
+      }
+      SDL_DestroyWindow(window);
+    }
+  }
+  SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
 // Shown without its changes, a changed frame leaves the window as it was: what goes to the
 // screen is only what the frame lists.
 TEST(WindowFrame, OnlyTheListedRectanglesAreSent) {

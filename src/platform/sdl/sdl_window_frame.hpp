@@ -38,6 +38,8 @@ class WindowFrame {
   std::vector<std::uint32_t> colour_;   // RGB565 -> the window's pixel value
   std::vector<std::uint32_t> indexed_;  // 8-bit frames: palette index -> the window's pixel value
   std::uint32_t format_ = 0;
+  SDL_PixelFormat layout_{};  // the window's channels: masks and places
+  bool vectors_ = false;      // RGB565 frames are converted eight pixels at a time
   int width_ = 0;
   int height_ = 0;
   SDL_Rect rect_{};
