@@ -1,12 +1,15 @@
 // The SDL backend under the dummy drivers: opens its window, presents frames, plays a wave
 // through our mixer, and reports the end of a MIDI track as an event on the main thread.
 #include <SDL.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <string>
 #include <thread>
 #include <vector>
@@ -174,6 +177,34 @@ TEST_F(SdlBackend, ATrackThatWillNotPlayIsToldOfOnce) {
   ASSERT_EQ(log_.size(), 2u);
   EXPECT_NE(log_[0].find("003.mid"), std::string::npos) << log_[0];
   EXPECT_NE(log_[1].find("008.mid"), std::string::npos) << log_[1];
+}
+
+// A FIFO in a track's place is refused at once: a blocking open would wait for a writer, and the
+// window with it. Should the open wait all the same, a writer comes after three seconds so that
+// the test fails instead of hanging.
+TEST_F(SdlBackend, AFifoInPlaceOfATrackIsRefusedWithoutWaiting) {
+  const auto file = WriteShortMidi();
+  const bool synthesiser = platform_->PlayMusic(file);
+  std::filesystem::remove(file);
+  if (!synthesiser) GTEST_SKIP() << "no MIDI synthesiser here";
+  platform_->StopMusic();
+  const auto fifo = std::filesystem::temp_directory_path() /
+                    ("gm_sdl_fifo_" + std::to_string(::getpid()) + ".mid");
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  std::promise<void> played;
+  std::thread writer([&fifo, done = played.get_future()] {
+    if (done.wait_for(std::chrono::seconds(3)) == std::future_status::ready) return;
+    const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+    if (fd >= 0) ::close(fd);
+  });
+  log_.clear();
+  EXPECT_FALSE(platform_->PlayMusic(fifo));
+  played.set_value();
+  writer.join();
+  std::filesystem::remove(fifo);
+  ASSERT_EQ(log_.size(), 1u);
+  EXPECT_NE(log_[0].find("is a FIFO, not a regular file"), std::string::npos) << log_[0];
 }
 
 }  // namespace

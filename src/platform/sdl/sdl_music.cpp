@@ -2,6 +2,7 @@
 #include "platform/sdl/sdl_music.hpp"
 
 #include <atomic>
+#include <cstddef>
 #include <string>
 
 #include "platform/log.hpp"
@@ -9,6 +10,9 @@
 namespace gm {
 
 namespace {
+
+// Far above any MIDI track of the game (a few kilobytes): a larger file is no track of ours.
+constexpr std::size_t kMaxTrackBytes = 16 * 1024 * 1024;
 
 // The music-finished hook of SDL2_mixer takes no user data, so the few things it needs live
 // here: the event type to push and whether the end was asked for by us (stop or replace).
@@ -52,11 +56,24 @@ bool SdlMusic::Play(const std::filesystem::path& file) {
   hooked_ = true;
   Halt(MusicEnd::kSuperseded);
   if (music_ != nullptr) Mix_FreeMusic(music_);
-  music_ = Mix_LoadMUS(file.c_str());
-  if (music_ == nullptr || Mix_PlayMusic(music_, 0) != 0) {
+  music_ = nullptr;
+  // Read through the file system, never by SDL's own open, which would wait on a FIFO for ever.
+  Status s = files_.ReadPrefix(file.string(), kMaxTrackBytes + 1, track_);
+  if (s && track_.size() > kMaxTrackBytes) {
+    s = Status::Error(file.string() + ": larger than any track (" + std::to_string(kMaxTrackBytes) +
+                      " bytes)");
+  }
+  if (s && track_.empty()) s = Status::Error(file.string() + ": the file is empty");
+  if (s) {
+    SDL_RWops* rw = SDL_RWFromConstMem(track_.data(), static_cast<int>(track_.size()));
+    music_ = rw != nullptr ? Mix_LoadMUS_RW(rw, 1) : nullptr;
+    if (music_ == nullptr || Mix_PlayMusic(music_, 0) != 0) {
+      s = Status::Error(file.string() + ": " + Mix_GetError());
+    }
+  }
+  if (!s) {
     // Told once a track: the next turn change may pick the same one.
-    if (failed_.insert(file).second)
-      LogLine("cannot play " + file.string() + ": " + Mix_GetError());
+    if (failed_.insert(file).second) LogLine("cannot play " + s.Message());
     return false;
   }
   return true;

@@ -5,10 +5,13 @@
 #include <SDL.h>
 #include <SDL2/SDL_mixer.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <set>
+#include <vector>
 
 #include "platform/platform.hpp"
+#include "platform/posix_file_system.hpp"
 #include "platform/sdl/sdl_audio.hpp"
 
 namespace gm {
@@ -22,7 +25,8 @@ class SdlMusic {
 
   // The SDL event type of a play's end; once, after SDL has started.
   static void RegisterEndEvent();
-  // False when nothing can play (no synthesiser, a file that does not load).
+  // False when nothing can play (no synthesiser, a file that does not load). Only a regular
+  // file is read, and without waiting on it: a FIFO in a track's place is refused at once.
   bool Play(const std::filesystem::path& file);
   void Stop();
   // Halts and frees the track before the sound device closes.
@@ -32,7 +36,9 @@ class SdlMusic {
   void Halt(MusicEnd cause);
 
   SdlAudio& audio_;
+  PosixFileSystem files_;
   Mix_Music* music_ = nullptr;
+  std::vector<std::uint8_t> track_;  // the bytes music_ plays from, kept until it is freed
   bool hooked_ = false;
   std::set<std::filesystem::path> failed_;  // tracks that would not play, told of once
 };
