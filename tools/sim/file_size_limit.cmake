@@ -17,3 +17,16 @@ file(READ ${OUT}/limited.sav kept)
 if(NOT kept STREQUAL "the old save" OR EXISTS ${OUT}/limited.sav.tmp)
   message(FATAL_ERROR "the old save was not kept, or the temporary file was left behind")
 endif()
+
+# The report written past the limit is cut short: the sim says so and ends with status 1, never
+# 0 as if the report were whole.
+execute_process(COMMAND sh -c "ulimit -f 4 && exec \"$0\" --days 30 > \"$1\""
+                        ${SIM} ${OUT}/report.txt
+                RESULT_VARIABLE rc ERROR_VARIABLE err TIMEOUT 120)
+if(NOT rc EQUAL 1)
+  message(FATAL_ERROR "a report past the file-size limit ended with status ${rc}, not 1:\n${err}")
+endif()
+string(FIND "${err}" "cannot write the report: File too large" reason)
+if(reason EQUAL -1)
+  message(FATAL_ERROR "the sim does not say the report was cut short: ${err}")
+endif()

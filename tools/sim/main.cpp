@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
   }
   if (options.help) {
     std::cout << gm::kSimUsage;
-    return 0;
+    return std::cout.flush() ? 0 : 1;
   }
   return gm::RunSim(options, std::cout, std::cerr);
 }

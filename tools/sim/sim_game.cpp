@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -140,6 +142,14 @@ Status StartSim(World& w, const SimOptions& o, const FileSystem& fs, Clock& cloc
   return Status::Ok();
 }
 
+// Why the report could not be written whole, 0 while it could: taken as the stream first fails,
+// for stdio drops what it could not write and a later flush cannot tell. errno is cleared before
+// each write.
+int ReportFault(const std::ostream& out, int known) {
+  if (known != 0 || out) return known;
+  return errno != 0 ? errno : EIO;
+}
+
 }  // namespace
 
 int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
@@ -167,6 +177,7 @@ int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
   Tally all;
   std::array<std::vector<double>, 2> turnMs;
   long daysPassed = 0, turns = 0;
+  int reportFault = 0;
   bool stop = o.days.has_value() && *o.days <= 0;
   while (!stop && w->WarResult == kWarGoesOn && w->ScreenFlags[kFlagComputerTurn] == 1) {
     const int side = w->SideOnMove;
@@ -199,7 +210,9 @@ int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
                   t.value[kGermanSide]);
     char time[32];
     std::snprintf(time, sizeof time, " | %.1f ms", ms);
+    errno = 0;
     out << date << " " << SideName(side) << line << turn.Text() << time << "\n";
+    reportFault = ReportFault(out, reportFault);
     if (o.check) {
       Status s = CheckWholeWorld(*w);
       if (s) s = CheckHoldings(*w);  // the index of who holds what, against the records
@@ -220,13 +233,20 @@ int RunSim(const SimOptions& o, std::ostream& out, std::ostream& err) {
                 turns, daysPassed, startDate.c_str(), DateText(*w).c_str(),
                 ResultText(w->WarResult), Median(turnMs[kSovietSide]), Median(turnMs[kGermanSide]),
                 totalS);
-  out << summary << "orders: " << all.Text() << "\n";
+  errno = 0;
+  out << summary << "orders: " << all.Text() << "\n" << std::flush;
+  reportFault = ReportFault(out, reportFault);
 
   if (!o.save.empty()) {
     if (Status s = SaveGameFile(*w, fs, o.save); !s) {
       err << "gravmark-sim: cannot save: " << s.Message() << "\n";
       return 1;
     }
+  }
+  // A report cut short (a full disk, a file-size limit) must not end as if it were whole.
+  if (reportFault != 0) {
+    err << "gravmark-sim: cannot write the report: " << std::strerror(reportFault) << "\n";
+    return 1;
   }
   return 0;
 }

@@ -8,7 +8,8 @@
 namespace gm {
 
 // Runs the game as the options say. Returns the exit status: 0 done, 1 a file could not be
-// loaded or saved, 2 a turn that never ended, 3 a fault found by --check.
+// loaded or saved or the report could not be written whole, 2 a turn that never ended, 3 a fault
+// found by --check.
 int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace gm
