@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/log.hpp"
 #include "world/formation_check.hpp"
 #include "world/formation_lists.hpp"
 #include "world/holdings.hpp"
@@ -129,8 +130,9 @@ void Unpack(std::span<const std::uint8_t> bytes, WorldFileKind kind, World& scra
 // The cell words of the stored map (the rest are zero). A word past the table names no record at
 // all and no game writes one: the file is damaged. A save's words naming records past its count
 // are cleared: a build that raised formations there without counting them wrote such saves, and
-// their formations could not be kept.
-Status TidyCellWords(World& w, const Layout& l, WorldFileKind kind) {
+// their formations could not be kept. `cleared` counts the words cleared.
+Status TidyCellWords(World& w, const Layout& l, WorldFileKind kind, std::size_t& cleared) {
+  cleared = 0;
   const std::uint16_t kept = kind == WorldFileKind::kSave
                                  ? w.GameHeader.FormationCount
                                  : static_cast<std::uint16_t>(kMaxFormations);
@@ -142,8 +144,12 @@ Status TidyCellWords(World& w, const Layout& l, WorldFileKind kind) {
         return Status::Error("cell (" + Num(x) + ", " + Num(y) + ") names formation " +
                              Num(std::max(c.GroundFormation, c.AirFormation)) + ", beyond 10000");
       }
-      if (c.GroundFormation > kept) c.GroundFormation = 0;
-      if (c.AirFormation > kept) c.AirFormation = 0;
+      for (std::uint16_t* word : {&c.GroundFormation, &c.AirFormation}) {
+        if (*word > kept) {
+          *word = 0;
+          ++cleared;
+        }
+      }
     }
   }
   return Status::Ok();
@@ -151,11 +157,11 @@ Status TidyCellWords(World& w, const Layout& l, WorldFileKind kind) {
 
 // The file as the world it would load into: unpacked, tidied (the start-up record check for a
 // scenario; a save's free records wiped as that check wipes them), then held to the whole-world
-// check. The file has passed CheckFrame.
+// check. The file has passed CheckFrame; `cleared` counts the cell words the tidy cleared.
 Status LoadChecked(std::span<const std::uint8_t> bytes, WorldFileKind kind,
-                   const std::string& fileName, World& scratch) {
+                   const std::string& fileName, World& scratch, std::size_t& cleared) {
   Unpack(bytes, kind, scratch);
-  Status s = TidyCellWords(scratch, LayoutOf(scratch.GameHeader, kind), kind);
+  Status s = TidyCellWords(scratch, LayoutOf(scratch.GameHeader, kind), kind, cleared);
   if (s) {
     if (kind == WorldFileKind::kScenario) {
       CheckFormationRecords(scratch, kTheatreArea);
@@ -240,13 +246,15 @@ Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind
                          const std::string& fileName) {
   if (Status s = CheckFrame(bytes, kind, fileName); !s) return s;
   auto scratch = std::make_unique<World>();
-  return LoadChecked(bytes, kind, fileName, *scratch);
+  std::size_t cleared = 0;
+  return LoadChecked(bytes, kind, fileName, *scratch, cleared);
 }
 
 Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                          const std::string& fileName, World& scratch) {
   if (Status s = CheckFrame(bytes, kind, fileName); !s) return s;
-  return LoadChecked(bytes, kind, fileName, scratch);
+  std::size_t cleared = 0;
+  return LoadChecked(bytes, kind, fileName, scratch, cleared);
 }
 
 Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
@@ -254,9 +262,15 @@ Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
   if (Status s = CheckFrame(bytes, kind, fileName); !s) return s;
   // The file is loaded and checked beside the world: the world changes only once it has passed.
   auto scratch = std::make_unique<World>();
-  if (Status s = LoadChecked(bytes, kind, fileName, *scratch); !s) return s;
+  std::size_t cleared = 0;
+  if (Status s = LoadChecked(bytes, kind, fileName, *scratch, cleared); !s) return s;
   Commit(*scratch, kind, w);
   RebuildHoldings(w);  // the index of who holds what follows the new records
+  // Saves of older builds keep loading, but a count lowered by hand loads the same way: say so.
+  if (cleared > 0) {
+    LogLine(fileName + ": cleared " + Num(cleared) + (cleared == 1 ? " cell word" : " cell words") +
+            " naming formations past the " + Num(w.GameHeader.FormationCount) + " the save holds");
+  }
   return Status::Ok();
 }
 

@@ -55,8 +55,8 @@ Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind
 // counts become zero. A scenario first has its failing formation records wiped (the start-up
 // record check, with the theatre's bounds) and sets the view to its opening cell and the map size
 // to 1000 x 400; a save must pass as it stands (free records are wiped, and cell words naming
-// records past its count are cleared) and restores the view, the side on move and the opening
-// coalition from its header. On failure the world is untouched.
+// records past its count are cleared, in one log line naming the file) and restores the view, the
+// side on move and the opening coalition from its header. On failure the world is untouched.
 Status DecodeWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                        const std::string& fileName, World& w);
 

@@ -7,7 +7,10 @@
 #include <cstring>
 #include <functional>
 #include <random>
+#include <string>
+#include <vector>
 
+#include "platform/log.hpp"
 #include "tests/world/sanitizer_build.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "world/world_check.hpp"
@@ -447,39 +450,54 @@ TEST(WorldFile, NoGhostsOfThePreviousGameSurviveALoad) {
 
 // A save stores only formations 1..FormationCount but the whole map, so an earlier build that
 // raised formations past the count (placement takes the last free record) saved their cell
-// words. Such a save loads: the words are cleared. A word naming a stored record must name a
+// words. Such a save loads: the words are cleared, in one log line naming the file, since a save
+// whose count was lowered by hand loads the same way. A word naming a stored record must name a
 // formation standing in the cell, and a word past the table refuses the file.
 struct CellWordCase {
   const char* name;
   std::uint16_t word;  // the ground word of cell (200, 100) in the file
+  std::uint16_t air;   // its air word
   bool loads;
   std::uint16_t wordAfter;
+  const char* logged;  // the log line of the load, or none
 };
 
 TEST(WorldFile, CellFormationWordsBeyondTheStoredCountLoadAndAreCleared) {
   const CellWordCase cases[] = {
-      {"a used record standing elsewhere", 3, false, 0},
-      {"a free stored record", 30, false, 0},
-      {"the first record beyond the count", 41, true, 0},
-      {"a record raised at the end of the table", 10'000, true, 0},
-      {"past the table", 10'001, false, 0},
+      {"a used record standing elsewhere", 3, 0, false, 0, nullptr},
+      {"a free stored record", 30, 0, false, 0, nullptr},
+      {"no formation", 0, 0, true, 0, nullptr},
+      {"the first record beyond the count", 41, 0, true, 0,
+       "slot1.sav: cleared 1 cell word naming formations past the 40 the save holds"},
+      {"a record raised at the end of the table", 10'000, 0, true, 0,
+       "slot1.sav: cleared 1 cell word naming formations past the 40 the save holds"},
+      {"ground and air beyond the count", 41, 10'000, true, 0,
+       "slot1.sav: cleared 2 cell words naming formations past the 40 the save holds"},
+      {"past the table", 10'001, 0, false, 0, nullptr},
   };
   for (const CellWordCase& c : cases) {
     SCOPED_TRACE(c.name);
     auto file = MakeSyntheticWorld(Small());  // 40 stored, 25 used
     file->MapCells[100 * kMapWidth + 200].GroundFormation = c.word;
+    file->MapCells[100 * kMapWidth + 200].AirFormation = c.air;
     const auto bytes = Encode(*file, WorldFileKind::kSave);
     // The running game has a formation in every record the file names.
     auto running = MakeSyntheticWorld();
     running->Formations[9'999] = running->Formations[0];
     const std::uint64_t before = WorldHash(*running);
+    std::vector<std::string> log;
+    SetLogSink([&log](std::string_view l) { log.emplace_back(l); });
     Status s = DecodeWorldFile(bytes, WorldFileKind::kSave, "slot1.sav", *running);
+    SetLogSink({});
+    EXPECT_EQ(
+        log, c.logged != nullptr ? std::vector<std::string>{c.logged} : std::vector<std::string>{});
     ASSERT_EQ(s.IsOk(), c.loads) << s.Message();
     if (!c.loads) {
       EXPECT_EQ(WorldHash(*running), before);
       continue;
     }
     EXPECT_EQ(running->MapCells[100 * kMapWidth + 200].GroundFormation, c.wordAfter);
+    EXPECT_EQ(running->MapCells[100 * kMapWidth + 200].AirFormation, 0);
     EXPECT_EQ(running->Formations[9'999].Branch, 0);
   }
 }
