@@ -75,9 +75,10 @@ Status NotARegularFile(const std::string& path, mode_t mode) {
 // Reads up to `limit` bytes; a file that changes size while read is read as far as it goes. The
 // open does not wait: a FIFO with no writer would hold it for ever, so the type is checked on the
 // open descriptor before anything is read (a regular file reads the same without blocking mode).
+// Nor does it make a terminal at the path the game's controlling terminal.
 Status ReadUpTo(const std::string& path, std::size_t limit, std::vector<std::uint8_t>& out) {
   out.clear();
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.Get() < 0) return ErrnoError(path, "cannot open", errno);
   struct stat st {};
   if (::fstat(fd.Get(), &st) != 0) return ErrnoError(path, "cannot examine", errno);
@@ -173,17 +174,17 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
   // Messages name the file the caller asked for first, then the temporary file when it failed.
   const std::string tmp = path + ".tmp";
   if (Status s = CheckReplaceable(path, tmp); !s) return s;
+  bool created = false;
   Status result = [&]() -> Status {
-    // A link put at the temporary name since the check is not followed.
-    Descriptor fd(::open(tmp.c_str(),
-                         O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644));
-    if (fd.Get() < 0) return ErrnoError(path, "cannot create " + tmp, errno);
+    // A stale temporary file may be another file's second name (a hard link): it is removed,
+    // never truncated. The new one is our own: nothing put at the name since is opened.
     struct stat st {};
-    if (::fstat(fd.Get(), &st) != 0) return ErrnoError(path, "cannot examine " + tmp, errno);
-    if (!S_ISREG(st.st_mode)) {
-      return Status::Error(path + ": cannot write " + tmp + ": " + KindOf(st.st_mode) +
-                           " stands there");
+    if (::lstat(tmp.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(tmp.c_str()) != 0) {
+      return ErrnoError(path, "cannot remove the stale " + tmp, errno);
     }
+    Descriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
+    if (fd.Get() < 0) return ErrnoError(path, "cannot create " + tmp, errno);
+    created = true;
     if (Status s = WriteAll(fd.Get(), path, tmp, bytes); !s) return s;
     if (::fsync(fd.Get()) != 0) return ErrnoError(path, "cannot flush " + tmp + " to disk", errno);
     if (fd.Close() != 0) return ErrnoError(path, "cannot close " + tmp, errno);
@@ -193,9 +194,8 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
     return Status::Ok();
   }();
   if (!result) {
-    // Only a file of our own making is removed: a folder in the way stays as it is.
-    struct stat st {};
-    if (::lstat(tmp.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::unlink(tmp.c_str());
+    // Only a file of our own making is removed: whatever else is in the way stays as it is.
+    if (created) ::unlink(tmp.c_str());
     return result;
   }
   // The rename is durable only once the folder itself is on disk. By now the new file has
@@ -217,7 +217,8 @@ Status PosixFileSystem::CheckWritable(const std::string& path) const {
   if (::stat(folder.c_str(), &st) != 0) return ErrnoError(path, into, errno);
   if (!S_ISDIR(st.st_mode)) return ErrnoError(path, into, ENOTDIR);
   if (::access(folder.c_str(), W_OK | X_OK) != 0) return ErrnoError(path, into, errno);
-  if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+  // A link at the path is replaced by the write, whatever it points to: it is not followed here.
+  if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return Status::Error(path + ": is a folder");
   }
   return CheckReplaceable(path, path + ".tmp");

@@ -1,6 +1,7 @@
 // The machine's file system: program folder, partial and whole reads, atomic replacement.
 #include "platform/posix_file_system.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -91,6 +92,25 @@ TEST(PosixFileSystem, OnlyRegularFilesAreReadAndNothingWaits) {
   EXPECT_FALSE(fs.FileSize(dir.Path() + "slot3.sav", size));
 }
 
+// In a child process that leads a session without a terminal: a terminal's name read as a file.
+// Exits 0 when it was refused and did not become the session's controlling terminal, which
+// would tie the game to it (its hang-up and keyboard signals).
+[[noreturn]] void ReadATerminal() {
+  ::setsid();
+  const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+  if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) std::_Exit(2);
+  const std::string terminal = ::ptsname(master);
+  std::vector<std::uint8_t> out;
+  const Status s = PosixFileSystem("/").ReadWholeFile(terminal, out);
+  const bool refused = s.Message() == terminal + ": is a character device, not a regular file";
+  const int tty = ::open("/dev/tty", O_RDONLY | O_NOCTTY);
+  std::_Exit(refused && tty < 0 ? 0 : 1);
+}
+
+TEST(PosixFileSystem, ATerminalReadAsAFileIsRefusedWithoutTakingIt) {
+  EXPECT_EXIT(ReadATerminal(), ::testing::ExitedWithCode(0), "");
+}
+
 TEST(PosixFileSystem, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
   TempFolder dir;
   ASSERT_TRUE(dir.Valid());
@@ -130,6 +150,7 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
   PosixFileSystem fs(dir.Path());
   const std::string d = dir.Path();
   WriteFileBytes(d + "victim", {6, 6, 6});
+  std::filesystem::create_directory(d + "sub");
   struct Case {
     const char* name;
     std::function<void()> prepare;  // in the temporary folder; the save goes to d + "s.sav"
@@ -148,6 +169,10 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
       {"a link as the temporary file",
        [&] { std::filesystem::create_symlink(d + "victim", d + "s.sav.tmp"); },
        "a symbolic link stands there"},
+      // A stale temporary file is removed, never truncated: the other name keeps its file.
+      {"a hard link as the temporary file",
+       [&] { std::filesystem::create_hard_link(d + "victim", d + "s.sav.tmp"); }, ""},
+      {"a link to a folder", [&] { std::filesystem::create_symlink(d + "sub", d + "s.sav"); }, ""},
   };
   const std::vector<std::uint8_t> bytes{4, 5};
   for (const Case& c : cases) {
