@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -56,6 +57,9 @@ int ForkDetached(const std::string& program, const std::vector<std::string>& arg
     setsid();
     const pid_t grandchild = fork();
     if (grandchild == 0) {
+      // The game ignores the file-size signal for its own saves; the program started must not
+      // inherit that.
+      signal(SIGXFSZ, SIG_DFL);
       execv(program.c_str(), args.data());
       const int err = errno;
       (void)!write(fds[1], &err, sizeof err);

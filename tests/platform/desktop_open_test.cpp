@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -14,6 +15,7 @@
 #include <thread>
 
 #include "platform/log.hpp"
+#include "platform/posix_file_system.hpp"
 #include "platform/program_folder.hpp"
 
 namespace gm {
@@ -151,6 +153,22 @@ TEST_F(DesktopOpen, RefusesOptionsEmptyAddressesAndMissingPrograms) {
   EXPECT_FALSE(SpawnDetached({"gm-no-such-program-anywhere"}));
   EXPECT_FALSE(SpawnDetached({"/nonexistent/bin/opener", "x"}));
   EXPECT_TRUE(SpawnDetached({"/bin/true"}));
+}
+
+// The game ignores the file-size signal; a program it starts gets the default back, so that a
+// write past the limit ends it (status 128 + 25) as it would anywhere else.
+TEST_F(DesktopOpen, StartedProgramsDoNotInheritTheIgnoredFileSizeSignal) {
+  const auto script = dir_ / "bin" / "xdg-open";
+  const auto out = (dir_ / "out.txt").string();
+  std::ofstream(script) << "#!/bin/sh\n(ulimit -f 1; exec /bin/dd if=/dev/zero of='" << out
+                        << ".big' bs=4096 count=4 2>/dev/null)\necho $? > '" << out
+                        << ".part'\nexec /bin/mv '" << out << ".part' '" << out << "'\n";
+  std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+  IgnoreFileSizeSignal();
+  const bool opened = OpenWithDesktop("file:///games/help/gvm.htm");
+  std::signal(SIGXFSZ, SIG_DFL);
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(Opened(), "153\n");
 }
 
 TEST(ProgramFolder, IsTheTestsFolder) {
