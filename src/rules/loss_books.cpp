@@ -3,8 +3,8 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
+#include "world/record_ranges.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -22,12 +22,9 @@ constexpr bool HasModelRow(int nation) {
   return nation >= 1 && nation <= 8;
 }
 
-// Adds to a per-nation 32-bit count, keeping it within range.
+// Adds to a per-nation count, stopping at the limit a save must keep.
 void AddTo(TEconomy::NationTable& table, int nation, std::int64_t amount) {
-  if (!HasNationRow(nation) || amount <= 0) return;
-  std::int32_t& v = table[NationIndex(nation)];
-  v = static_cast<std::int32_t>(
-      std::min<std::int64_t>(std::int64_t{v} + amount, std::numeric_limits<std::int32_t>::max()));
+  if (HasNationRow(nation)) AddToPoolWithinLimit(table[NationIndex(nation)], amount);
 }
 
 // Adds to a 16-bit stock or repair queue entry, saturating at 65,535 instead of wrapping.

@@ -9,6 +9,7 @@
 #include "world/list_state.hpp"
 #include "world/production_cut.hpp"
 #include "world/production_status.hpp"
+#include "world/record_ranges.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm {
@@ -24,6 +25,10 @@ std::uint32_t Pool(const TEconomy::NationTable& t, int n) {
 }
 void SetPool(TEconomy::NationTable& t, int n, std::uint32_t v) {
   t[NationIndex(n)] = static_cast<std::int32_t>(v);
+}
+// A day's growth, stopping at the limit every file must keep.
+void GrowPool(TEconomy::NationTable& t, int n, std::uint32_t add) {
+  AddToPoolWithinLimit(t[NationIndex(n)], add);
 }
 
 // Owners' settlements grow by one a day up to 100; captured ones only back up to 20.
@@ -58,7 +63,7 @@ void Repair(World& w) {
     if (inRepair > 0) {
       const std::uint32_t cars = std::min(quota, inRepair);
       SetPool(e.CarRepairPool, n, inRepair - cars);
-      SetPool(e.CarPool, n, Pool(e.CarPool, n) + cars);
+      GrowPool(e.CarPool, n, cars);
     }
     for (int m = 1; m <= kEquipmentModelRows; ++m) {
       std::uint16_t& queue = RepairQueueOf(e, n, m);
@@ -93,11 +98,11 @@ void MoveWounded(TEconomy& e, int n) {
   const std::uint32_t wounded = Pool(e.WoundedPool, n);
   if (wounded > 99) {
     const std::uint32_t share = wounded / 100;
-    SetPool(e.VeteranPool, n, Pool(e.VeteranPool, n) + share);
-    SetPool(e.DeadMen, n, Pool(e.DeadMen, n) + share);
+    GrowPool(e.VeteranPool, n, share);
+    GrowPool(e.DeadMen, n, share);
     SetPool(e.WoundedPool, n, wounded - 2 * share);
   } else if (wounded > 0) {
-    SetPool(e.VeteranPool, n, Pool(e.VeteranPool, n) + 1);
+    GrowPool(e.VeteranPool, n, 1);
     SetPool(e.WoundedPool, n, wounded - 1);
   }
 }
@@ -119,7 +124,7 @@ void DailyEconomy(World& w) {
   }
   Produce(e);
   for (int n = 1; n <= kNations; ++n) {
-    SetPool(e.CarPool, n, Pool(e.CarPool, n) + Pool(e.DailyCars, n));
+    GrowPool(e.CarPool, n, Pool(e.DailyCars, n));
   }
   // Settlements have not changed since the sum above, so it serves the repair quota too.
   Repair(w);
@@ -134,8 +139,8 @@ void DailyEconomy(World& w) {
 
   for (int n = 1; n <= kNations; ++n) {
     MoveWounded(e, n);
-    SetPool(e.HorsePool, n, Pool(e.HorsePool, n) + Pool(e.HorsePool, n) / 5000);
-    SetPool(e.RecruitPool, n, Pool(e.RecruitPool, n) + DailyConscripts(n));
+    GrowPool(e.HorsePool, n, Pool(e.HorsePool, n) / 5000);
+    GrowPool(e.RecruitPool, n, DailyConscripts(n));
   }
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "world/formation_lists.hpp"
+#include "world/record_ranges.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_access.hpp"
 
@@ -38,11 +39,6 @@ std::int64_t AddKeepingOverflow(std::uint16_t& field, std::int64_t amount) {
   const std::int64_t sum = field + amount;
   field = static_cast<std::uint16_t>(sum > kMax16 ? kMax16 : sum);
   return sum > kMax16 ? sum - kMax16 : 0;
-}
-
-void AddToPool(std::int32_t& pool, std::int64_t amount) {
-  pool = static_cast<std::int32_t>(static_cast<std::uint32_t>(pool) +
-                                   static_cast<std::uint32_t>(amount));
 }
 
 // The men-weighted mean of two values; a result of 0 becomes 1. With no men on either side the
@@ -127,8 +123,8 @@ void MergeFormations(World& w, std::uint8_t direction) {
   const std::int64_t carsOver = AddKeepingOverflow(s.Cars, n.Cars);
   const std::int64_t horsesOver = AddKeepingOverflow(s.Horses, n.Horses);
   if (IsNation(nation)) {
-    AddToPool(e.CarPool[NationIndex(nation)], carsOver);
-    AddToPool(e.HorsePool[NationIndex(nation)], horsesOver);
+    AddToPoolWithinLimit(e.CarPool[NationIndex(nation)], carsOver);
+    AddToPoolWithinLimit(e.HorsePool[NationIndex(nation)], horsesOver);
   }
 
   for (const SlotGroup& g : kSlotGroups) {

@@ -3,6 +3,7 @@
 // the cross-references; the encoder shares the header's size limits.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/status.hpp"
@@ -15,6 +16,15 @@ namespace gm {
 // daily growth of the whole war (recruits, cars, horses at a five-thousandth a day) cannot carry
 // a pool past 2^31, where it would turn negative.
 inline constexpr std::int32_t kPoolLimit = 1'000'000'000;
+
+// Adds to a per-nation count, stopping at kPoolLimit: a count a file made by hand put at the
+// limit must not grow past it, or the game's own next save is refused. A count already past it
+// (read as unsigned, as the economy keeps them) is left as it is, and so is one given nothing.
+inline void AddToPoolWithinLimit(std::int32_t& count, std::int64_t amount) {
+  const std::uint32_t v = static_cast<std::uint32_t>(count);
+  if (amount <= 0 || v >= static_cast<std::uint32_t>(kPoolLimit)) return;
+  count = static_cast<std::int32_t>(std::min<std::int64_t>(std::int64_t{v} + amount, kPoolLimit));
+}
 
 // The map at most 1000 x 400 cells, at most 10,000 formations and 20,000 settlements.
 Status CheckHeaderLimits(const TGameHeader& h);

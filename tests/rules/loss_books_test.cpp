@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "combat_fixture.hpp"
+#include "world/record_ranges.hpp"
 
 namespace gm {
 namespace {
@@ -180,6 +181,34 @@ TEST(LossBooksTest, SurrenderBooksTheWholeStrength) {
   BookSurrenderLosses(*small.w, small.before, kD, kA);
   EXPECT_EQ(At(small.e().SurrenderedMen, kD), 3);
   EXPECT_EQ(At(small.e().DeadMen, kD), 0);
+}
+
+// A count at the limit a save must keep (a file made by hand) takes no more, or the game's own
+// next save is refused.
+TEST(LossBooksTest, CountsStopAtThePoolLimit) {
+  struct Case {
+    const char* count;
+    TEconomy::NationTable TEconomy::*table;
+    int nation;
+    std::int32_t before, after;
+  };
+  const Case cases[] = {
+      {"dead at the limit", &TEconomy::DeadMen, kD, kPoolLimit, kPoolLimit},
+      {"wounded short of it", &TEconomy::WoundedPool, kD, kPoolLimit - 2, kPoolLimit},
+      {"horse losses", &TEconomy::HorseLosses, kD, kPoolLimit, kPoolLimit},
+      {"captured cars", &TEconomy::CarPool, kA, kPoolLimit, kPoolLimit},
+      {"prisoners", &TEconomy::SurrenderedMen, kD, kPoolLimit - 1, kPoolLimit},
+  };
+  for (const Case& c : cases) {
+    Books b;
+    b.before.Men = 300;
+    b.now.Men = 200;
+    b.before.Horses = b.before.Cars = 100;
+    (b.e().*c.table)[NationIndex(c.nation)] = c.before;
+    BookRetreatLosses(*b.w, b.now, b.before, kD, kA);
+    BookStandardLosses(*b.w, b.now, b.before, kD);
+    EXPECT_EQ(At(b.e().*c.table, c.nation), c.after) << c.count;
+  }
 }
 
 TEST(LossBooksTest, NoModelOrNoNationBooksNoPerModelEntry) {

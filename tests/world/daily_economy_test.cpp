@@ -16,6 +16,7 @@
 #include "world/economy_totals.hpp"
 #include "world/production_cut.hpp"
 #include "world/production_status.hpp"
+#include "world/record_ranges.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_file.hpp"
 #include "world_builders.hpp"
@@ -136,6 +137,38 @@ TEST(DailyEconomyTest, ConscriptsAndHorses) {
   }
   EXPECT_EQ(e.RecruitPool[NationIndex(9)], 7);
   EXPECT_EQ(DailyConscripts(9), 0u);
+}
+
+// A pool at the load limit (a file made by hand) must not grow past it, or the game's own next
+// save is refused; the day's growth stops there.
+TEST(DailyEconomyTest, GrowthStopsAtThePoolLimit) {
+  struct Case {
+    const char* pool;
+    TEconomy::NationTable TEconomy::*table;
+    std::int32_t before, after;
+  };
+  const Case cases[] = {
+      {"recruits at the limit", &TEconomy::RecruitPool, kPoolLimit, kPoolLimit},
+      {"recruits a day short of it", &TEconomy::RecruitPool, kPoolLimit - 10, kPoolLimit},
+      {"horses", &TEconomy::HorsePool, kPoolLimit, kPoolLimit},
+      {"cars", &TEconomy::CarPool, kPoolLimit - 1, kPoolLimit},
+      {"veterans", &TEconomy::VeteranPool, kPoolLimit, kPoolLimit},
+      {"dead", &TEconomy::DeadMen, kPoolLimit, kPoolLimit},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pool);
+    auto w = MakeEmptyWorld();
+    GiveStableHeldValue(*w, kGermany, 20'000, 1);  // 1,000 cars a day, and repair
+    TEconomy& e = w->Economy;
+    e.CarRepairPool[NationIndex(kGermany)] = 5;
+    e.WoundedPool[NationIndex(kGermany)] = 1000;
+    (e.*c.table)[NationIndex(kGermany)] = c.before;
+    DailyEconomy(*w);
+    EXPECT_EQ((e.*c.table)[NationIndex(kGermany)], c.after);
+    EXPECT_EQ(e.WoundedPool[NationIndex(kGermany)], 980);
+    const Status s = CheckEconomyValues(e);
+    EXPECT_TRUE(s) << s.Message();
+  }
 }
 
 TEST(DailyEconomyTest, SettlementsGrow) {

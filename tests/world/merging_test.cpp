@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "synthetic_world.hpp"
+#include "world/record_ranges.hpp"
 #include "world/tables/tables.hpp"
 #include "world_builders.hpp"
 
@@ -247,6 +248,17 @@ TEST(MergeTest, SumsPastTheFieldStopAtItsTop) {
     EXPECT_EQ(e.VeteranPool[NationIndex(5)], 0) << c.what;
     EXPECT_EQ(e.RecruitPool[NationIndex(5)], 0) << c.what;
   }
+  // A pool at the limit a save must keep (a file made by hand) takes no more.
+  auto w = MakeEmptyWorld();
+  TFormation& s = PlaceFormation(*w, 1, kX, kY, kRifle, 1);
+  TFormation& n = PlaceFormation(*w, 2, kX, kY - 1, kRifle, 1);
+  s.Cars = n.Cars = s.Horses = n.Horses = 65'000;
+  w->Economy.CarPool[NationIndex(5)] = kPoolLimit;
+  w->Economy.HorsePool[NationIndex(5)] = kPoolLimit - 1;
+  Select(*w, kX, kY);
+  MergeFormations(*w, 4);
+  EXPECT_EQ(w->Economy.CarPool[NationIndex(5)], kPoolLimit);
+  EXPECT_EQ(w->Economy.HorsePool[NationIndex(5)], kPoolLimit);
 }
 
 TEST(MergeTest, DirectionsThatNameNoFormationChangeNothing) {
