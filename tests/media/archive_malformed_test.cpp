@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -288,11 +289,17 @@ TEST(MalformedSoundArchive, EveryTruncationFailsCleanly) {
 
 // An archive that cannot be read says which file, by its name, and the system's reason; whoever
 // reports the load puts the full path in front, so the message does not repeat it. A FIFO in its
-// place is refused at once instead of waiting for a writer.
+// place is refused at once instead of waiting for a writer, and a huge file (sparse, so it costs
+// no disk) by its size instead of running out of memory.
 TEST(UnreadableArchive, SaysWhyItCannotBeOpened) {
   testing::TempFolder dir;
   ASSERT_TRUE(dir.Valid());
   ASSERT_EQ(::mkfifo((dir.Path() + "techn.dxg").c_str(), 0644), 0);
+  std::filesystem::create_directory(dir.Path() + "huge");
+  for (const char* name : {"huge/graphic.dxg", "huge/snd_eng.dxw"}) {
+    testing::WriteFileBytes(dir.Path() + name, {});
+    std::filesystem::resize_file(dir.Path() + name, std::uintmax_t{1} << 40);
+  }
   const PosixFileSystem fs(dir.Path());
   struct Case {
     std::string file;
@@ -302,6 +309,12 @@ TEST(UnreadableArchive, SaysWhyItCannotBeOpened) {
       {"graphic.dxg", "Cannot open file graphic.dxg: No such file or directory"},
       {"techn.dxg", "Cannot open file techn.dxg: is a FIFO, not a regular file"},
       {"snd_eng.dxw", "Cannot open file snd_eng.dxw: No such file or directory"},
+      {"huge/graphic.dxg",
+       "Cannot open file graphic.dxg: the file is 1099511627776 bytes, larger than any archive "
+       "(268435456 bytes)"},
+      {"huge/snd_eng.dxw",
+       "Cannot open file snd_eng.dxw: the file is 1099511627776 bytes, larger than any archive "
+       "(268435456 bytes)"},
   };
   for (const Case& c : cases) {
     std::string message;
