@@ -115,8 +115,8 @@ TEST(ScenarioBuildTest, TownsLieWhereTheyLie) {
   EXPECT_LT(minsk.first, smolensk.first);
   EXPECT_LT(smolensk.first, moscow.first);
   EXPECT_LT(leningrad.second, moscow.second);  // north is up
-  // The opening view (columns 154..165, rows 208..216) shows the border at Brest-Litovsk.
-  const auto brest = Town("Brest-Litovsk");
+  // The opening view (columns 154..165, rows 208..216) shows the border at Brest.
+  const auto brest = Town("Brest");
   EXPECT_GE(brest.first, 154);
   EXPECT_LE(brest.first, 165);
   EXPECT_GE(brest.second, 208);
@@ -266,7 +266,7 @@ TEST(ScenarioBuildTest, SettlementsAndTheirHolders) {
   EXPECT_GE(value("Moscow"), 95);
   EXPECT_GE(value("Berlin"), 95);
   EXPECT_GE(value("Leningrad"), 90);
-  EXPECT_LT(value("Brest-Litovsk"), value("Minsk"));
+  EXPECT_LT(value("Brest"), value("Minsk"));
 }
 
 TEST(ScenarioBuildTest, HoldersOfJune1941) {
@@ -277,7 +277,7 @@ TEST(ScenarioBuildTest, HoldersOfJune1941) {
   };
   const Holding holdings[] = {
       {"Konigsberg", 2, 2},    {"Memel", 2, 2},       {"Warschau", 2, 2},  {"Lvov", 5, 5},
-      {"Brest-Litovsk", 5, 5}, {"Bialystok", 5, 5},   {"Vilno", 5, 5},     {"Riga", 5, 5},
+      {"Brest", 5, 5}, {"Belostok", 5, 5},   {"Vilno", 5, 5},     {"Riga", 5, 5},
       {"Suwalken", 2, 2},      {"Avgustov", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
       {"Vyborg", 6, 5},        {"Helsinki", 6, 6},    {"Kolozsvar", 1, 1}, {"Kassa", 1, 1},
       {"Ungvar", 1, 1},        {"Bratislava", 7, 7},  {"Bucuresti", 4, 4}, {"Budapest", 1, 1},
