@@ -17,4 +17,21 @@ struct HitRect {
   }
 };
 
+// A list's rows 1..count of `pitch` pixels, row r from y origin + pitch r: each row's area, the
+// whole list's, and the row a pixel of it lies in, all from the same numbers.
+struct HitRows {
+  std::int32_t left;
+  std::int32_t right;  // inclusive
+  std::int32_t origin;
+  std::int32_t pitch;
+  int count;
+
+  constexpr HitRect Row(int r) const {
+    return {left, origin + pitch * r, right, origin + pitch * (r + 1) - 1};
+  }
+  constexpr HitRect Area() const { return {left, Row(1).top, right, Row(count).bottom}; }
+  // For y inside Area().
+  constexpr int RowAt(std::int32_t y) const { return (y - origin) / pitch; }
+};
+
 }  // namespace gm

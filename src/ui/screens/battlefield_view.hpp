@@ -14,6 +14,11 @@ inline constexpr std::int32_t kMapAreaWidth = 720;
 inline constexpr std::int32_t kMapAreaHeight = 540;
 // Where a click on the Battlefield, the Map1 view or the placement map is a map click.
 inline constexpr HitRect kMapArea{1, 1, kMapAreaWidth - 1, kMapAreaHeight - 1};
+// Short of the map area's right and bottom edges, its left and top edges included: where the
+// placement map frames the cell under the pointer and the pointer carries the type to place.
+constexpr bool ShortOfMapAreaEnd(std::int32_t x, std::int32_t y) {
+  return x <= kMapArea.right && y <= kMapArea.bottom;
+}
 
 // The zoom button, edge scrolling and the view, with the merge keys.
 void DrawBattlefieldStage(UiContext& ctx);

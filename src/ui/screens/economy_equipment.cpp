@@ -12,8 +12,8 @@ namespace gm {
 
 namespace {
 
-constexpr std::int32_t kListLeft = 75;
-constexpr int kCursorSegments = 38;  // over X 75..644
+constexpr int kCursorSegments = 38;    // over the list's width
+constexpr std::int32_t kSegment = 15;  // the cursor bar's and the arrows' pieces
 
 using ModelValue = std::uint32_t (*)(const World& w, int nation, int model);
 
@@ -58,18 +58,22 @@ int CursorEntry(const World& w) {
 }
 
 void DrawListCursorBar(const UiContext& ctx) {
-  const std::int32_t y = 135 + kEconomyRowPitch * ctx.w.Lists.EquipmentList.CursorRow;
+  const HitRect row = EquipmentListRow(ctx.w.Lists.EquipmentList.CursorRow);
   for (int s = 0; s < kCursorSegments; ++s) {
-    DrawImage(ctx, sprite::kListCursorBar, kListLeft + 15 * s, y);
+    DrawImage(ctx, sprite::kListCursorBar, row.left + kSegment * s, row.top);
   }
 }
 
 void DrawListArrows(const UiContext& ctx) {
   const auto& list = ctx.w.Lists.EquipmentList;
+  const ListArrows& at = kEquipmentListArrows;
   for (int s = 0; s < sprite::kListArrowSegments; ++s) {
-    const std::int32_t x = 90 + 15 * s;
-    if (list.UpEnabled == 1) DrawImage(ctx, sprite::kListUpArrow[s], x, 135);
-    if (list.DownEnabled == 1) DrawImage(ctx, sprite::kListDownArrow[s], x, 391);
+    if (list.UpEnabled == 1) {
+      DrawImage(ctx, sprite::kListUpArrow[s], at.up.left + kSegment * s, at.up.top);
+    }
+    if (list.DownEnabled == 1) {
+      DrawImage(ctx, sprite::kListDownArrow[s], at.down.left + kSegment * s, at.down.top);
+    }
   }
 }
 
@@ -97,7 +101,8 @@ void ScrollEquipmentList(UiContext& ctx) {
 void ClickEquipmentListRow(UiContext& ctx) {
   if (!ListPage(ctx.ui.EconomyPage) || !kEquipmentListRows.Contains(ctx.ui.MouseX, ctx.ui.MouseY))
     return;
-  ctx.w.Lists.EquipmentList.CursorRow = static_cast<std::uint16_t>((ctx.ui.MouseY - 135) / 15);
+  ctx.w.Lists.EquipmentList.CursorRow =
+      static_cast<std::uint16_t>(kEquipmentList.RowAt(ctx.ui.MouseY));
 }
 
 }  // namespace gm

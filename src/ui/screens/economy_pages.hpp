@@ -32,9 +32,10 @@ constexpr std::int32_t NationValueX(int n) {
 
 // The equipment list of pages 2..5: a click on row r (1..16) moves the cursor there, and the
 // arrows above and below it scroll while the button is held.
-inline constexpr HitRect kEquipmentListRows{75, 150, 644, 389};
+inline constexpr HitRows kEquipmentList{75, 644, 135, kEconomyRowPitch, kEconomyListRows};
+inline constexpr HitRect kEquipmentListRows = kEquipmentList.Area();
 constexpr HitRect EquipmentListRow(int row) {
-  return {75, 135 + kEconomyRowPitch * row, 644, 149 + kEconomyRowPitch * row};
+  return kEquipmentList.Row(row);
 }
 inline constexpr ListArrows kEquipmentListArrows{{90, 135, 149, 149}, {90, 391, 149, 405}};
 

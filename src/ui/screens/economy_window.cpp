@@ -9,6 +9,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/economy_pages.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/tile_map.hpp"
 #include "ui/ui_texts.hpp"
 
@@ -74,11 +75,7 @@ void DrawHoverHighlights(const UiContext& ctx) {
                 tab.top);
     }
   }
-  if (kEconomyCloseButton.Contains(mx, my)) {
-    const auto frame = light ? sprite::kPageButtonFrameLight : sprite::kPageButtonFrameDark;
-    DrawImage(ctx, frame.left, 620, 430);
-    DrawImage(ctx, frame.right, 660, 430);
-  }
+  DrawPageButtonFlash(ctx, kEconomyCloseButton);
 }
 
 }  // namespace

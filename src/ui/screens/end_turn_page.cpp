@@ -9,6 +9,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
@@ -51,8 +52,8 @@ void DrawEndTurnPage(UiContext& ctx) {
     DrawImage(ctx, sprite::UnitSymbol(kSovietTankDivision), 480, y);
   }
   DrawSwitch(ctx, kSwitchY, ctx.w.AiCompletesTurn);
-  DrawButtonFlash(ctx, kLeftButton);
-  DrawButtonFlash(ctx, kRightButton);
+  DrawPageButtonFlash(ctx, kLeftButton);
+  DrawPageButtonFlash(ctx, kRightButton);
 }
 
 void ClickEndTurnPage(UiContext& ctx) {

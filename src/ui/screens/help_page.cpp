@@ -5,6 +5,7 @@
 #include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
@@ -43,7 +44,7 @@ void DrawTopicButtons(UiContext& ctx) {
     DrawGlyphText(ctx, Label(current).first, kLabelX, 60 * current + 20, 2);
     DrawGlyphText(ctx, Label(current).second, kLabelX, 60 * current + 30, 2);
   }
-  for (int t = 1; t <= kHelpPageCount; ++t) DrawButtonFlash(ctx, HelpTopicRect(t));
+  for (int t = 1; t <= kHelpPageCount; ++t) DrawPageButtonFlash(ctx, HelpTopicRect(t));
 }
 
 void DrawPageText(UiContext& ctx, int page) {
@@ -70,7 +71,7 @@ void DrawHelpPage(UiContext& ctx) {
   DrawTopicButtons(ctx);
   const int page = ctx.ui.HelpPage;
   if (page >= 1 && page <= kHelpPageCount) DrawPageText(ctx, page);
-  DrawButtonFlash(ctx, kCloseButton);
+  DrawPageButtonFlash(ctx, kCloseButton);
 }
 
 void ClickHelpPage(UiContext& ctx) {

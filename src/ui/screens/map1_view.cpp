@@ -31,10 +31,7 @@ void DrawFormationMark(UiContext& ctx, const TFormation& f, std::int32_t px, std
 void DrawHoverLine(UiContext& ctx) {
   World& w = ctx.w;
   const UiState& ui = ctx.ui;
-  if (!(ui.MouseX > 0 && ui.MouseX < kMapAreaWidth && ui.MouseY > 0 &&
-        ui.MouseY < kMapAreaHeight)) {
-    return;
-  }
+  if (!kMapArea.Contains(ui.MouseX, ui.MouseY)) return;
   w.TargetX = ui.MouseX / kTile + w.Map1X;
   w.TargetY = ui.MouseY / kTile + w.Map1Y;
   if (!OnMap(w.TargetX, w.TargetY)) return;

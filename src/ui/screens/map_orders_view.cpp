@@ -125,10 +125,7 @@ void RunMapOrdersStage(UiContext& ctx) {
     MapClickAt(w, ctx.flow);
     ui.MapClicked = 0;
   }
-  if (!(ui.MouseX > 0 && ui.MouseX < kMapAreaWidth && ui.MouseY > 0 &&
-        ui.MouseY < kMapAreaHeight)) {
-    return;
-  }
+  if (!kMapArea.Contains(ui.MouseX, ui.MouseY)) return;
   // While an animation runs its target stays: the fight reads it at the end.
   if (w.ActionTick == 0) {
     const std::int32_t col = ui.MouseX / kBattlefieldCellPixels,

@@ -21,8 +21,8 @@ namespace gm {
 
 namespace {
 
-constexpr int kRows = 20;
-constexpr std::int32_t kRowHeight = 15;
+constexpr int kRows = kNewUnitList.count;
+constexpr std::int32_t kSegment = 15;  // the cursor bar's and the arrows' pieces
 
 // The list's panel on the left, the card's on the right, OK and Cancel below the list.
 constexpr PageTileRow kListAndCardRow =
@@ -40,8 +40,6 @@ constexpr PageTiles kReinforcementTiles = {
                        FrameBottom<5>(sprite::kInnerPanel))),
     kWindowBottomRow,
 };
-
-constexpr std::int32_t kArrowX = kNewUnitArrows.up.left;
 
 // The card's lines of an army type and of an air type, in the order of their labels: the
 // type's counts.
@@ -98,13 +96,13 @@ void DrawCard(UiContext& ctx, const TFormationType& t) {
 void DrawRows(UiContext& ctx, const PagedList<200, 20>& list) {
   const int last = std::min<int>(list.BottomRow, list.ItemCount);
   for (int e = list.TopRow; e <= last; ++e) {
-    const std::int32_t k = e - list.TopRow;
+    // The name two pixels below the row's top, the flag one.
+    const std::int32_t top = NewUnitListRow(e - list.TopRow + 1).top;
     const TFormationType& t = TypeRow(list.Entry(e));
-    DrawGlyphText(ctx, t.Name.View(), 77, 92 + kRowHeight * k,
-                  list.Status(e) == kRaiseAvailable ? 2 : 1);
+    DrawGlyphText(ctx, t.Name.View(), 77, top + 2, list.Status(e) == kRaiseAvailable ? 2 : 1);
     const auto flag = sprite::SettlementFlag(t.Nation, ctx.ui.BlinkPhase == 0);
-    DrawImage(ctx, flag.left, 312, 91 + kRowHeight * k);
-    DrawImage(ctx, flag.right, 327, 91 + kRowHeight * k);
+    DrawImage(ctx, flag.left, 312, top + 1);
+    DrawImage(ctx, flag.right, 327, top + 1);
   }
 }
 
@@ -119,13 +117,18 @@ void DrawReinforcementPage(UiContext& ctx) {
     ScrollHeldArrow(fields, kNewUnitArrows, ctx.ui.MouseX, ctx.ui.MouseY);
 
   DrawTileMap(ctx, kReinforcementTiles);
+  const HitRect cursor = NewUnitListRow(list.CursorRow);
   for (int i = 0; i < 18; ++i) {
-    DrawImage(ctx, sprite::kListCursorBar, 75 + kRowHeight * i, 75 + kRowHeight * list.CursorRow);
+    DrawImage(ctx, sprite::kListCursorBar, cursor.left + kSegment * i, cursor.top);
   }
   DrawRows(ctx, list);
+  const HitRect &up = kNewUnitArrows.up, &down = kNewUnitArrows.down;
   for (int i = 0; i < sprite::kListArrowSegments; ++i) {
-    if (list.UpEnabled == 1) DrawImage(ctx, sprite::kListUpArrow[i], kArrowX + 15 * i, 75);
-    if (list.DownEnabled == 1) DrawImage(ctx, sprite::kListDownArrow[i], kArrowX + 15 * i, 391);
+    if (list.UpEnabled == 1)
+      DrawImage(ctx, sprite::kListUpArrow[i], up.left + kSegment * i, up.top);
+    if (list.DownEnabled == 1) {
+      DrawImage(ctx, sprite::kListDownArrow[i], down.left + kSegment * i, down.top);
+    }
   }
 
   const int entry = CursorEntry(list);
@@ -141,8 +144,8 @@ void DrawReinforcementPage(UiContext& ctx) {
     DrawImage(ctx, sprite::kDeadOkButton.left, 60, 420);
     DrawImage(ctx, sprite::kDeadOkButton.right, 120, 420);
   }
-  DrawPageButtonFlash(ctx, kNewUnitOkButton.left, kNewUnitOkButton.top);
-  DrawPageButtonFlash(ctx, kNewUnitCancelButton.left, kNewUnitCancelButton.top);
+  DrawPageButtonFlash(ctx, kNewUnitOkButton);
+  DrawPageButtonFlash(ctx, kNewUnitCancelButton);
 }
 
 void ClickReinforcementPage(UiContext& ctx) {
@@ -170,7 +173,7 @@ void ClickReinforcementPage(UiContext& ctx) {
     w.Lists.PlacementType = 0;
   }
   if (kNewUnitListRows.Contains(mx, my)) {
-    list.CursorRow = static_cast<std::uint16_t>((my - 75) / kRowHeight);
+    list.CursorRow = static_cast<std::uint16_t>(kNewUnitList.RowAt(my));
     if (list.CursorRow > 1) list.UpEnabled = 1;
     if (list.CursorRow < kRows) list.DownEnabled = 1;
     if (list.TopRow == list.MinTopRow && list.CursorRow == 1) list.UpEnabled = 0;

@@ -12,9 +12,10 @@ inline constexpr HitRect kNewUnitOkButton{80, 430, 159, 469};
 inline constexpr HitRect kNewUnitCancelButton{260, 430, 339, 469};
 // The list: a click on row r (1..20) moves the cursor there; the arrows above and below it
 // scroll while the button is held.
-inline constexpr HitRect kNewUnitListRows{75, 90, 344, 389};
+inline constexpr HitRows kNewUnitList{75, 344, 75, 15, 20};
+inline constexpr HitRect kNewUnitListRows = kNewUnitList.Area();
 constexpr HitRect NewUnitListRow(int row) {
-  return {75, 75 + 15 * row, 344, 89 + 15 * row};
+  return kNewUnitList.Row(row);
 }
 inline constexpr ListArrows kNewUnitArrows{{180, 75, 239, 89}, {180, 391, 239, 405}};
 

@@ -9,6 +9,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/ui_texts.hpp"
 
 namespace gm {
@@ -76,7 +77,7 @@ void DrawOptionsPage(UiContext& ctx) {
   DrawSwitch(ctx, kFpsY, ctx.ui.ShowFps);
   DrawSwitch(ctx, kClockY, ctx.ui.ShowClock);
   DrawGlyphText(ctx, TurnLengthLine(ctx.w.GameHeader.TurnLength), kTextX, kTurnLengthY, 3);
-  DrawButtonFlash(ctx, kCloseButton);
+  DrawPageButtonFlash(ctx, kCloseButton);
 }
 
 void ClickOptionsPage(UiContext& ctx) {
@@ -85,7 +86,7 @@ void ClickOptionsPage(UiContext& ctx) {
     RestoreScreenFlags(ctx.w);
   }
   if (PointerIn(ctx, kSpeedScale)) {
-    const std::int32_t cell = (ctx.ui.MouseX - kSpeedScale.left) / kScaleCell;
+    const int cell = SpeedScaleCellAt(ctx.ui.MouseX);
     ctx.timer.SetInterval(kScaleIntervals[static_cast<std::size_t>(cell)]);
     PlayClickSound(ctx);
   }

@@ -15,6 +15,10 @@ constexpr HitRect SpeedScaleCell(int cell) {
   return {kSpeedScale.left + kSpeedScaleCell * cell, kSpeedScale.top,
           kSpeedScale.left + kSpeedScaleCell * (cell + 1) - 1, kSpeedScale.bottom};
 }
+// The cell that holds x, for x on the scale.
+constexpr int SpeedScaleCellAt(std::int32_t x) {
+  return (x - kSpeedScale.left) / kSpeedScaleCell;
+}
 
 // The rows of the grid, frame-rate and clock switches.
 inline constexpr std::int32_t kGridSwitchY = 130;

@@ -6,6 +6,7 @@
 #include "flow/screen_flags.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
+#include "ui/screens/battlefield_view.hpp"
 
 namespace gm {
 
@@ -57,7 +58,7 @@ std::string ClockText(std::uint32_t msOfDay) {
 void DrawPointer(UiContext& ctx) {
   const UiState& ui = ctx.ui;
   const World& w = ctx.w;
-  if (w.ScreenFlags[kFlagPlacement] == 1 && ui.MouseX < 720 && ui.MouseY < 540) {
+  if (w.ScreenFlags[kFlagPlacement] == 1 && ShortOfMapAreaEnd(ui.MouseX, ui.MouseY)) {
     DrawImage(ctx, sprite::UnitSymbol(w.Lists.PlacementType), ui.MouseX - 30, ui.MouseY - 30);
   }
   std::int32_t dx = 0, dy = 0;

@@ -4,7 +4,6 @@
 #include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
-#include "ui/screens/sidebar.hpp"
 
 namespace gm {
 
@@ -24,10 +23,6 @@ bool ClickSwitch(UiContext& ctx, std::int32_t y, std::uint8_t& value) {
   value = PointerIn(ctx, SwitchHalf(y, 1)) ? 1 : 0;
   PlayClickSound(ctx);
   return true;
-}
-
-void DrawButtonFlash(UiContext& ctx, const HitRect& button) {
-  DrawPageButtonFlash(ctx, button.left, button.top);
 }
 
 bool PointerIn(const UiContext& ctx, const HitRect& rect) {

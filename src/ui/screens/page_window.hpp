@@ -52,9 +52,6 @@ void DrawSwitch(UiContext& ctx, std::int32_t y, std::uint8_t value);
 // Returns whether the switch was hit.
 bool ClickSwitch(UiContext& ctx, std::int32_t y, std::uint8_t& value);
 
-// Flashes the page button of two halves whose rectangle is `button` while the pointer is in it.
-void DrawButtonFlash(UiContext& ctx, const HitRect& button);
-
 // Whether the pointer of the last accepted move lies in `rect`.
 bool PointerIn(const UiContext& ctx, const HitRect& rect);
 

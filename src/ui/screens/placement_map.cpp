@@ -66,7 +66,7 @@ void DrawPlacementMap(UiContext& ctx) {
     }
   }
   StepBlink(ctx);
-  if (ui.MouseX < kMapAreaWidth && ui.MouseY < kMapAreaHeight) {
+  if (ShortOfMapAreaEnd(ui.MouseX, ui.MouseY)) {
     DrawImage(ctx, ui.BlinkPhase == 1 ? sprite::kCellFrame.light : sprite::kCellFrame.dark,
               kCell * (ui.MouseX / kCell), kCell * (ui.MouseY / kCell));
   }

@@ -4,6 +4,7 @@
 #include "flow/screen_flags.hpp"
 #include "ui/click_sound.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/screens/sidebar.hpp"
 
 namespace gm {
 
@@ -26,8 +27,8 @@ constexpr PageTiles kQuitTiles = {kWindowTopRow,   PictureRow(0), PictureRow(1),
 
 void DrawQuitPage(UiContext& ctx) {
   DrawPageWindow(ctx, kQuitTiles);
-  DrawButtonFlash(ctx, kLeftButton);
-  DrawButtonFlash(ctx, kRightButton);
+  DrawPageButtonFlash(ctx, kLeftButton);
+  DrawPageButtonFlash(ctx, kRightButton);
 }
 
 void ClickQuitPage(UiContext& ctx) {

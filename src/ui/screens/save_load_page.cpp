@@ -13,6 +13,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/page_window.hpp"
+#include "ui/screens/sidebar.hpp"
 #include "ui/ui_texts.hpp"
 #include "world/save_slots.hpp"
 
@@ -189,7 +190,7 @@ void DrawSaveLoadPage(UiContext& ctx) {
                 ctx.ui.BlinkPhase == 0 ? 4 : 3);
   DrawFlashes(ctx);
   DrawPageMessage(ctx);
-  DrawButtonFlash(ctx, kCloseButton);
+  DrawPageButtonFlash(ctx, kCloseButton);
 }
 
 void ClickSaveLoadPage(UiContext& ctx) {

@@ -107,12 +107,12 @@ void DrawSidebarButtons(UiContext& ctx) {
   }
 }
 
-void DrawPageButtonFlash(UiContext& ctx, std::int32_t x, std::int32_t y) {
-  if (!HitRect{x, y, x + 79, y + 39}.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
+void DrawPageButtonFlash(const UiContext& ctx, const HitRect& button) {
+  if (!button.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) return;
   const auto frame =
       ctx.ui.BlinkPhase == 1 ? sprite::kPageButtonFrameLight : sprite::kPageButtonFrameDark;
-  DrawImage(ctx, frame.left, x, y);
-  DrawImage(ctx, frame.right, x + 40, y);
+  DrawImage(ctx, frame.left, button.left, button.top);
+  DrawImage(ctx, frame.right, button.left + 40, button.top);
 }
 
 void ClickSidebarButtons(UiContext& ctx) {

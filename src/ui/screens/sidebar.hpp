@@ -35,9 +35,9 @@ constexpr HitRect SidebarButtonRect(int i) {
 void DrawSidebarButtons(UiContext& ctx);
 void ClickSidebarButtons(UiContext& ctx);
 
-// A page button of two 40-pixel halves at (x, y): while the pointer is strictly inside its
-// 80 x 40 rectangle its halves flash with the blink.
-void DrawPageButtonFlash(UiContext& ctx, std::int32_t x, std::int32_t y);
+// A page button of two 40-pixel halves whose area is `button`: while the pointer is in it, its
+// halves flash with the blink.
+void DrawPageButtonFlash(const UiContext& ctx, const HitRect& button);
 
 // The Economy button's count of settlements by owner and holder, their value and the airbases.
 void CountSettlementStatistics(World& w);

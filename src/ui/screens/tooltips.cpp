@@ -5,6 +5,7 @@
 
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
+#include "ui/screens/sidebar.hpp"
 
 namespace gm {
 
@@ -50,13 +51,13 @@ const TooltipBox& SidebarTooltip(int button) {
 }
 
 void DrawSidebarTooltips(UiContext& ctx) {
-  const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
-  if (!(mx > 739 && mx < 780)) return;
+  // Tooltip b belongs to sidebar button b - 1, the side on move's flag first.
   for (int b = 1; b <= kSidebarButtons; ++b) {
-    if (!(my > 49 * (b - 1) + 53 && my < 49 * (b - 1) + 94)) continue;
+    const HitRect button = SidebarButtonRect(b - 1);
+    if (!button.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) continue;
     if (b >= 2) {
       const auto frame = sprite::kButtonFrame;
-      DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? frame.light : frame.dark, 740, 49 * b + 5);
+      DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? frame.light : frame.dark, button.left, button.top);
     }
     DrawBox(ctx, SidebarTooltip(b));
   }

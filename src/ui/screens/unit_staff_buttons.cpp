@@ -40,7 +40,8 @@ void DrawRefitDeadButtons(UiContext& ctx) {
     }
   }
   if (p.AutoRefitOffered == 0) {
-    DrawImage(ctx, sprite::kDeadAutoRefitButton, kColumnX, RefitColumnButton(kRefitAutoFillRow).top);
+    DrawImage(ctx, sprite::kDeadAutoRefitButton, kColumnX,
+              RefitColumnButton(kRefitAutoFillRow).top);
   }
   if (p.PendingTotal == 0) {
     DrawImage(ctx, sprite::kDeadOkButton.left, 360, 420);
@@ -56,8 +57,8 @@ void DrawRefitButtonHover(UiContext& ctx) {
                 RefitColumnButton(row).top);
     }
   }
-  DrawPageButtonFlash(ctx, kRefitApplyButton.left, kRefitApplyButton.top);
-  DrawPageButtonFlash(ctx, kRefitCloseButton.left, kRefitCloseButton.top);
+  DrawPageButtonFlash(ctx, kRefitApplyButton);
+  DrawPageButtonFlash(ctx, kRefitCloseButton);
 }
 
 bool ClickRefitApply(UiContext& ctx) {
@@ -78,7 +79,8 @@ bool ClickRefitClose(UiContext& ctx) {
 bool ClickRefitSteps(UiContext& ctx) {
   bool acted = false;
   for (int button = 1; button <= kRefitStepCount; ++button) {
-    if (!Hit(ctx, RefitColumnButton(button - 1)) || ctx.w.Refit.RefitPage.Step(button) != 1) continue;
+    if (!Hit(ctx, RefitColumnButton(button - 1)) || ctx.w.Refit.RefitPage.Step(button) != 1)
+      continue;
     BookRefitStep(ctx.w, button);
     PlayClickSound(ctx);
     acted = true;
@@ -87,7 +89,8 @@ bool ClickRefitSteps(UiContext& ctx) {
 }
 
 bool ClickRefitAutoFill(UiContext& ctx) {
-  if (!Hit(ctx, RefitColumnButton(kRefitAutoFillRow)) || ctx.w.Refit.RefitPage.AutoRefitOffered != 1) {
+  if (!Hit(ctx, RefitColumnButton(kRefitAutoFillRow)) ||
+      ctx.w.Refit.RefitPage.AutoRefitOffered != 1) {
     return false;
   }
   RefitAutoFill(ctx.w);

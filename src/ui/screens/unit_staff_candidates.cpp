@@ -15,13 +15,11 @@ namespace gm {
 
 namespace {
 
-// Rows of 15 pixels; row r's text at y 78 + 15r.
-constexpr std::int32_t kRowPitch = 15;
+// Row r's text three pixels below the row's top.
 constexpr std::int32_t kTextX = 376;
-constexpr std::int32_t kFirstTextY = 93;
-constexpr std::int32_t kBarX = 375;
+constexpr std::int32_t kTextDrop = 3;
 constexpr int kBarSegments = 14;
-constexpr std::int32_t kArrowSegment = 15;
+constexpr std::int32_t kSegment = 15;  // the cursor bar's and the arrows' pieces
 
 bool EquipmentField(const TRefitPage& p) {
   return p.SelectedField >= kFirstEquipmentField && p.SelectedField <= kRefitFieldCount;
@@ -33,23 +31,23 @@ int FontFor(const TRefitPage& p, int entry) {
 
 void DrawArrow(UiContext& ctx, const SpriteRun<ImageId::kCursors>& arrow, const HitRect& at) {
   for (int j = 0; j < sprite::kListArrowSegments; ++j) {
-    DrawImage(ctx, arrow[j], at.left + kArrowSegment * j, at.top);
+    DrawImage(ctx, arrow[j], at.left + kSegment * j, at.top);
   }
 }
 
 }  // namespace
 
 void DrawRefitCursorBar(UiContext& ctx) {
-  const std::int32_t y = 75 + kRowPitch * ctx.w.Refit.RefitPage.ListCursor;
+  const HitRect row = RefitCandidateRow(ctx.w.Refit.RefitPage.ListCursor);
   for (int j = 0; j < kBarSegments; ++j) {
-    DrawImage(ctx, sprite::kListCursorBar, kBarX + kRowPitch * j, y);
+    DrawImage(ctx, sprite::kListCursorBar, row.left + kSegment * j, row.top);
   }
 }
 
 void DrawRefitCandidates(UiContext& ctx) {
   const TRefitPage& p = ctx.w.Refit.RefitPage;
   const auto row = [&](std::string_view text, int entry, int r) {
-    DrawGlyphText(ctx, text, kTextX, kFirstTextY + kRowPitch * (r - 1), FontFor(p, entry));
+    DrawGlyphText(ctx, text, kTextX, RefitCandidateRow(r).top + kTextDrop, FontFor(p, entry));
   };
   switch (p.SelectedField) {
     case kAmmoField:
@@ -96,7 +94,7 @@ bool ClickRefitCandidates(UiContext& ctx) {
   if (!kRefitCandidateRows.Contains(ui.MouseX, ui.MouseY)) return false;
   TRefitPage& p = ctx.w.Refit.RefitPage;
   p.PreviousCursor = p.ListCursor;
-  p.ListCursor = static_cast<std::uint16_t>((ui.MouseY - 75) / kRowPitch);
+  p.ListCursor = static_cast<std::uint16_t>(kRefitCandidates.RowAt(ui.MouseY));
   // The supplies have one row, the men two: a click below them keeps the highlight.
   if (p.SelectedField == kAmmoField || p.SelectedField == kCarsField ||
       p.SelectedField == kHorsesField) {

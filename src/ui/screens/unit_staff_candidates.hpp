@@ -6,14 +6,16 @@
 #include "ui/hit_rect.hpp"
 #include "ui/screens/list_scroll.hpp"
 #include "ui/ui_context.hpp"
+#include "world/refit_state.hpp"
 
 namespace gm {
 
 // The list: row r (1..20) of 15 pixels from y 75 + 15 r takes the click that moves the cursor;
 // the arrows above and below it scroll an equipment field's models while the button is held.
-inline constexpr HitRect kRefitCandidateRows{375, 90, 584, 389};
+inline constexpr HitRows kRefitCandidates{375, 584, 75, 15, kRefitListRows};
+inline constexpr HitRect kRefitCandidateRows = kRefitCandidates.Area();
 constexpr HitRect RefitCandidateRow(int row) {
-  return {375, 75 + 15 * row, 584, 89 + 15 * row};
+  return kRefitCandidates.Row(row);
 }
 inline constexpr ListArrows kRefitCandidateArrows{{450, 75, 509, 89}, {450, 391, 509, 405}};
 

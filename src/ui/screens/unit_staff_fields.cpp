@@ -16,14 +16,13 @@ namespace gm {
 
 namespace {
 
-// Rows of 12 pixels; field f's text at y 59 + 12f.
-constexpr std::int32_t kRowPitch = 12;
-constexpr std::int32_t kLabelX = 72;
+constexpr std::int32_t kLabelX = kRefitFields.left;
 constexpr std::int32_t kCountX = 210;
 constexpr std::int32_t kModelX = 240;
 
+// A field's text stands a pixel above its row.
 constexpr std::int32_t FieldTextY(int field) {
-  return kRowPitch * field + 59;
+  return RefitFieldRow(field).top - 1;
 }
 
 std::string_view ModelName(std::uint16_t m) {
@@ -65,7 +64,7 @@ bool ClickRefitFields(UiContext& ctx) {
   const UiState& ui = ctx.ui;
   if (!kRefitFieldRows.Contains(ui.MouseX, ui.MouseY)) return false;
   TRefitPage& p = ctx.w.Refit.RefitPage;
-  p.SelectedField = static_cast<std::uint16_t>((ui.MouseY - 60) / kRowPitch);
+  p.SelectedField = static_cast<std::uint16_t>(kRefitFields.RowAt(ui.MouseY));
   p.ListCursor = 1;
   UpdateRefitPanel(ctx.w, kRefitFieldChosen);
   PlayClickSound(ctx);

@@ -4,13 +4,15 @@
 
 #include "ui/hit_rect.hpp"
 #include "ui/ui_context.hpp"
+#include "world/refit_state.hpp"
 
 namespace gm {
 
 // The field rows: field f (1..33) of 12 pixels from y 60 + 12 f.
-inline constexpr HitRect kRefitFieldRows{72, 72, 348, 467};
+inline constexpr HitRows kRefitFields{72, 348, 60, 12, kRefitFieldCount};
+inline constexpr HitRect kRefitFieldRows = kRefitFields.Area();
 constexpr HitRect RefitFieldRow(int field) {
-  return {72, 60 + 12 * field, 348, 71 + 12 * field};
+  return kRefitFields.Row(field);
 }
 
 // Labels (the chosen field in the second font) and values of the formation on the selection.
