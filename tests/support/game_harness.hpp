@@ -80,6 +80,9 @@ class GameHarness {
   // A formation of the type in the cell, in a free record from the top; 1000 men, two orders.
   int Place(int x, int y, std::uint16_t type);
 
+  // The middle of map cell (x, y) on the Battlefield view.
+  ScreenPoint CellMiddle(int x, int y) { return ViewCellMiddle(x - W().ViewX, y - W().ViewY); }
+
   // The back buffer's pixel at (x, y) as RGB.
   TColor PixelAt(int x, int y);
   // Writes the last presented frame to build/review/screens/<name>.png.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/hit_rect.hpp"
+#include "world/screen_state.hpp"
 
 namespace gm::testing {
 
@@ -18,6 +19,12 @@ constexpr ScreenPoint Middle(const HitRect& r) {
 // A point `dx`, `dy` from the area's top-left corner, where a picture keeps the pointer there.
 constexpr ScreenPoint Inside(const HitRect& r, int dx, int dy) {
   return {r.left + dx, r.top + dy};
+}
+
+// The middle of the Battlefield view's cell in column c and row r of the view, from 0.
+constexpr ScreenPoint ViewCellMiddle(int c, int r) {
+  constexpr int kCell = kBattlefieldCellPixels;
+  return {kCell * c + kCell / 2, kCell * r + kCell / 2};
 }
 
 }  // namespace gm::testing

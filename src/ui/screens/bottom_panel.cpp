@@ -19,14 +19,7 @@ void DrawSelectedCellLines(UiContext& ctx) {
   const World& w = ctx.w;
   const int x = w.Selection[1], y = w.Selection[2];
   if (!OnMap(x, y)) return;
-  const TMapCell& cell = Cell(w, x, y);
-  std::string line;
-  if (cell.Terrain < kTerrainTileCount) line = std::string(TerrainTiles[cell.Terrain].Name.View());
-  line += "(" + std::to_string(x) + "," + std::to_string(y) + ")  ";
-  if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
-    line += SettlementName(Settlement(w, cell.Settlement));
-  }
-  DrawGlyphText(ctx, line, kSelectedLinesX, 553, 2);
+  DrawGlyphText(ctx, CellNameLine(w, x, y), kSelectedLinesX, 553, 2);
   DrawCellDetailLines(ctx, x, y, kSelectedLinesX);
 }
 

@@ -30,6 +30,20 @@ std::string SettlementName(const TSettlement& s) {
   return std::string(s.Name.data(), s.Name.size());
 }
 
+std::string CellNameLine(const World& w, int x, int y) {
+  const TMapCell& cell = Cell(w, x, y);
+  std::string line;
+  // A blank after the terrain's name, or it reads as one word with the coordinates.
+  if (cell.Terrain < kTerrainTileCount) {
+    line = std::string(TerrainTiles[cell.Terrain].Name.View()) + " ";
+  }
+  line += "(" + std::to_string(x) + "," + std::to_string(y) + ")  ";
+  if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
+    line += SettlementName(Settlement(w, cell.Settlement));
+  }
+  return line;
+}
+
 void DrawCellDetailLines(UiContext& ctx, int x, int y, std::int32_t left) {
   if (!OnMap(x, y)) return;
   const World& w = ctx.w;

@@ -20,6 +20,9 @@ std::string FormationNameLine(const TFormation& f);
 std::string TerrainModifierText(const TTerrainTile& tile, int kind);
 // The settlement's 40 stored characters.
 std::string SettlementName(const TSettlement& s);
+// The selected cell's line and Map1's hover line: "Road-Plain (174,223)  ", then the
+// settlement's name when the cell holds one.
+std::string CellNameLine(const World& w, int x, int y);
 
 // The settlement marks and "Eco" value, and the ground and air formation lines, of the cell
 // (x, y), with the panel's lines starting at `left`.

@@ -36,17 +36,13 @@ void DrawHoverLine(UiContext& ctx) {
   w.TargetY = ui.MouseY / kTile + w.Map1Y;
   if (!OnMap(w.TargetX, w.TargetY)) return;
   const TMapCell& cell = Cell(w, w.TargetX, w.TargetY);
-  std::string line;
-  if (cell.Terrain < kTerrainTileCount) line = std::string(TerrainTiles[cell.Terrain].Name.View());
-  line += "(" + std::to_string(w.TargetX) + "," + std::to_string(w.TargetY) + ")  ";
   if (cell.Settlement > 0 && cell.Settlement <= kMaxSettlements) {
     const TSettlement& s = Settlement(w, cell.Settlement);
-    line += SettlementName(s);
     DrawImage(ctx, sprite::NationMark(s.OwnerNation), 618, 551);
     DrawImage(ctx, sprite::NationMark(s.HolderNation), 638, 551);
     DrawGlyphText(ctx, "Eco " + std::to_string(s.Value), 658, 553, 2);
   }
-  DrawGlyphText(ctx, line, kHoverLinesX, 553, 2);
+  DrawGlyphText(ctx, CellNameLine(w, w.TargetX, w.TargetY), kHoverLinesX, 553, 2);
 }
 
 }  // namespace
