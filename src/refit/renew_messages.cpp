@@ -3,7 +3,7 @@
 
 namespace gm {
 
-const std::array<std::string_view, kRenewMessageCount + 1> RenewMessages = {
+const std::array<RenewMessageRow, kRenewMessageCount + 1> RenewMessages = {
     "",
     "Renewing is available",
     "Prescribed other type of combat vehicle",

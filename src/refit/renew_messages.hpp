@@ -2,8 +2,10 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <string_view>
+
+#include "world/text_rows.hpp"
 
 namespace gm {
 
@@ -22,8 +24,10 @@ enum RenewMessage : std::int32_t {
 };
 
 inline constexpr int kRenewMessageCount = 11;
+inline constexpr std::size_t kRenewMessageLength = 48;
+using RenewMessageRow = TextRow<kRenewMessageLength>;
 
-// Row r (1..11) at r; row 0 is empty.
-extern const std::array<std::string_view, kRenewMessageCount + 1> RenewMessages;
+// Row r (1..11) at r; row 0 is empty. Every row is checked as the table compiles.
+extern const std::array<RenewMessageRow, kRenewMessageCount + 1> RenewMessages;
 
 }  // namespace gm

@@ -1,8 +1,8 @@
 // The text tables of the screens; the help pages are in help_texts.cpp.
 #include "ui/ui_texts.hpp"
 
-#include "ui/text_rows.hpp"
 #include "world/ai_state.hpp"
+#include "world/text_rows.hpp"
 
 namespace gm {
 

@@ -1,6 +1,6 @@
 // The game's text tables: every label, hint, message and help line the screens draw, one table
 // or struct for each purpose, each row named or placed by what it stands for (a field, a month,
-// a nation). Every row is checked as its table compiles (ui/text_rows.hpp), and a table that
+// a nation). Every row is checked as its table compiles (world/text_rows.hpp), and a table that
 // lacks a row does not compile. The unit staff page's status lines are RenewMessages
 // (refit/renew_messages.hpp), beside the logic that picks them.
 #pragma once
@@ -10,9 +10,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/text_rows.hpp"
 #include "world/list_state.hpp"
 #include "world/refit_state.hpp"
+#include "world/text_rows.hpp"
 
 namespace gm {
 

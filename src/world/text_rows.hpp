@@ -1,5 +1,7 @@
 // Checks of a text table's rows, run as the tables compile: a row is drawn glyph by glyph, so it
-// holds printable ASCII only and no more characters than its table's rows can hold.
+// holds printable ASCII only and no more characters than its table's rows can hold. Here, below
+// the screens, so that the tables kept beside the rules that pick their rows (refit's) are
+// checked alike.
 #pragma once
 
 #include <cstddef>
