@@ -13,6 +13,7 @@
 #include "media/picture_collection.hpp"
 #include "platform/posix_file_system.hpp"
 #include "tests/support/text_file.hpp"
+#include "tests/tools/committed_art.hpp"
 #include "tools/art/art_build.hpp"
 #include "world/sprite_ids.hpp"
 
@@ -20,18 +21,6 @@ namespace gm::art {
 namespace {
 
 using testing::ReadText;
-
-const std::vector<ArtItem>& Catalogue() {
-  static const std::vector<ArtItem> items =
-      ParseCatalogue(ReadText(GM_ART_CATALOGUE), GM_ART_CATALOGUE);
-  return items;
-}
-
-const ArtItem* FindItem(const std::string& name) {
-  for (const ArtItem& item : Catalogue())
-    if (item.name == name) return &item;
-  return nullptr;
-}
 
 TEST(ArtCatalogue, ListsEveryImageTheGameLooksUp) {
   // The pattern sizes the screens lay out; the fonts' are checked below.
@@ -57,9 +46,9 @@ TEST(ArtCatalogue, ListsEveryImageTheGameLooksUp) {
     EXPECT_GE(item->count, image.patterns) << name;
   }
   // Glyph advance: 6 px for fonts 1 and 2, 12 px for fonts 3 to 5.
-  EXPECT_EQ(FindItem("Font01")->width, 6);
-  EXPECT_EQ(FindItem("Font02")->width, 6);
-  for (const char* f : {"Font03", "Font04", "Font05"}) EXPECT_EQ(FindItem(f)->width, 12);
+  for (int font = 1; font <= 5; ++font) {
+    EXPECT_EQ(CatalogueItem(sprite::FontImage(font)).width, font <= 2 ? 6 : 12) << font;
+  }
 }
 
 TEST(ArtArchives, TheBuiltArchivesHoldEveryItemWithItsSizeCountAndKey) {

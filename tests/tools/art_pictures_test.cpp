@@ -4,36 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <tuple>
 
+#include "tests/tools/committed_art.hpp"
 #include "tools/art/art_build.hpp"
 #include "tools/art/equipment_shape.hpp"
 #include "tools/art/pixel_font.hpp"
 #include "tools/art/unit_kind.hpp"
+#include "world/sprite_ids.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm::art {
 namespace {
-
-const std::vector<ArtItem>& Catalogue() {
-  static const std::vector<ArtItem> items = [] {
-    std::ifstream in(GM_ART_CATALOGUE, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseCatalogue(text.str(), GM_ART_CATALOGUE);
-  }();
-  return items;
-}
-
-const ArtItem& Item(const std::string& name) {
-  for (const ArtItem& item : Catalogue())
-    if (item.name == name) return item;
-  throw std::runtime_error("no item " + name);
-}
 
 // One pattern of a rendered item as rows of RGB colours.
 struct Cell {
@@ -64,11 +48,13 @@ double Luminance(TColor c) {
 
 // Every equipment picture, by model number (1..800), with the model's own backdrop.
 std::map<int, Cell> EquipmentPictures() {
+  std::map<ImageId, std::vector<TColor>> drawn;
   std::map<int, Cell> out;
-  for (int t = 1; t <= 8; ++t) {
-    const ArtItem& item = Item("tech0" + std::to_string(t));
-    const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
-    for (int p = 0; p < item.count; ++p) out[(t - 1) * 100 + p + 1] = CellOf(item, rgb, p);
+  for (int m = 1; m <= kEquipmentModelRows; ++m) {
+    const SpriteId s = sprite::EquipmentPicture(m);
+    const ArtItem& item = CatalogueItem(s.image);
+    if (!drawn.contains(s.image)) drawn[s.image] = RenderItem(item).DecodeRgb();
+    out[m] = CellOf(item, drawn[s.image], s.pattern);
   }
   return out;
 }
@@ -77,11 +63,14 @@ std::map<int, Cell> EquipmentPictures() {
 // n + 1; the production page draws model m as pattern (m - 1) mod 100 of image (m - 1) div 100
 // + 1. Both rules meet in the picture of each model, so the catalogue must say so too.
 TEST(EquipmentPictures, PatternPOfTechNnIsModelHundredTimesNnMinusOnePlusPPlusOne) {
-  for (int t = 1; t <= 8; ++t) {
-    const ArtItem& item = Item("tech0" + std::to_string(t));
-    ASSERT_EQ(item.count, 100);
+  for (int first = 1; first <= kEquipmentModelRows; first += kModelsPerTechImage) {
+    const SpriteId s = sprite::EquipmentPicture(first);
+    const ArtItem& item = CatalogueItem(s.image);
+    ASSERT_EQ(s.pattern, 0);
+    ASSERT_EQ(item.count, kModelsPerTechImage);
     ASSERT_EQ(item.notes.size(), 1u);
-    const std::string models = std::to_string((t - 1) * 100 + 1) + ".." + std::to_string(t * 100);
+    const std::string models =
+        std::to_string(first) + ".." + std::to_string(first + kModelsPerTechImage - 1);
     EXPECT_NE(item.notes[0].text.find(models), std::string::npos) << item.notes[0].text;
   }
 }
@@ -231,8 +220,11 @@ TEST(UnitSymbols, KindAndSizeOfEveryTypeShowInItsSymbol) {
     EXPECT_EQ(static_cast<int>(KindOf(t)), static_cast<int>(c.kind)) << "type " << c.row;
     EXPECT_EQ(static_cast<int>(SizeOf(t)), static_cast<int>(c.size)) << "type " << c.row;
   }
-  for (const char* name : {"Units", "Units2"}) {
-    const ArtItem& item = Item(name);
+  // Each type's symbol, and the same dimmed.
+  for (const SpriteId first :
+       {SpriteId(sprite::UnitSymbol(1)), SpriteId(sprite::SpentUnitSymbol(1))}) {
+    const ArtItem& item = CatalogueItem(first.image);
+    const std::string& name = item.name;
     const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
     std::map<std::tuple<int, int, int>, Cell> shown;  // by nation, kind and size
     int used = 0;
@@ -241,7 +233,7 @@ TEST(UnitSymbols, KindAndSizeOfEveryTypeShowInItsSymbol) {
       if (t.Kind == 0) continue;
       ++used;
       EXPECT_NE(static_cast<int>(KindOf(t)), static_cast<int>(UnitKind::kNone)) << row;
-      const Cell c = CellOf(item, rgb, row - 1);
+      const Cell c = CellOf(item, rgb, first.pattern + row - 1);
       const auto key = std::make_tuple(int(t.Nation), int(KindOf(t)), int(SizeOf(t)));
       for (const auto& [other, picture] : shown) {
         if (other != key && std::get<0>(other) == int(t.Nation)) {
@@ -273,9 +265,9 @@ int TopRow(const std::vector<bool>& ink, int width) {
 // often merge differ by several pixels, accented capitals keep their accents, and the tooltip
 // frame's pieces meet their neighbours.
 TEST(GlyphFonts, GlyphsAreDistinctAccentsKeptFramesJoined) {
-  for (const char* name : {"Font01", "Font02", "Font03", "Font04", "Font05"}) {
-    SCOPED_TRACE(name);
-    const ArtItem& item = Item(name);
+  for (int font = 1; font <= 5; ++font) {
+    const ArtItem& item = CatalogueItem(sprite::FontImage(font));
+    SCOPED_TRACE(item.name);
     const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
     const TColor ground = CellOf(item, rgb, ' ').pixels[0];
     auto ink = [&](int code) { return GlyphInk(CellOf(item, rgb, code), ground); };
@@ -320,20 +312,23 @@ TEST(GlyphFonts, GlyphsAreDistinctAccentsKeptFramesJoined) {
 // Nation marks and settlement flags: an emblem of several colours for each nation, no two
 // nations alike, in both phases.
 TEST(NationMarks, EachNationHasItsOwnEmblem) {
-  const ArtItem& item = Item("Cursors");
+  const ArtItem& item = CatalogueItem(ImageId::kCursors);
   const std::vector<TColor> rgb = RenderItem(item).DecodeRgb();
   const struct {
     const char* what;
-    int first;  // pattern of nation 1
-    int step;   // patterns a nation
-  } sets[] = {{"marks", 26, 1}, {"lit marks", 111, 1}, {"flags", 37, 2}, {"dark flags", 74, 2}};
+    SpriteRun<ImageId::kCursors> run;  // from nation 1
+    int step;                          // patterns a nation
+  } sets[] = {{"marks", sprite::kNationMarks, 1},
+              {"lit marks", sprite::kLitNationMarks, 1},
+              {"flags", sprite::kSettlementFlagsLight, 2},
+              {"dark flags", sprite::kSettlementFlagsDark, 2}};
   for (const auto& set : sets) {
     std::map<std::vector<TColor>, int> seen;
     for (int n = 1; n <= 8; ++n) {
       std::vector<TColor> picture;
       std::set<TColor> colours;
       for (int k = 0; k < set.step; ++k) {
-        const Cell c = CellOf(item, rgb, set.first + (n - 1) * set.step + k);
+        const Cell c = CellOf(item, rgb, set.run[(n - 1) * set.step + k].pattern);
         picture.insert(picture.end(), c.pixels.begin(), c.pixels.end());
         colours.insert(c.pixels.begin(), c.pixels.end());
       }

@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
+#include "tests/tools/committed_art.hpp"
 #include "tools/art/art_build.hpp"
 #include "tools/tiles/tile_catalogue.hpp"
+#include "world/sprite_ids.hpp"
 
 namespace gm::art {
 namespace {
@@ -26,22 +26,15 @@ using tiles::kDirDy;
 // The terrain tiles as the archive holds them, drawn once per image.
 class TerrainPictures {
  public:
-  TerrainPictures() {
-    std::ifstream in(GM_ART_CATALOGUE, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    items_ = ParseCatalogue(text.str(), GM_ART_CATALOGUE);
-  }
   TColor At(int tile, int x, int y) {
-    const std::string name =
-        std::string("Terrain") + (tile / 25 < 9 ? "0" : "") + std::to_string(tile / 25 + 1);
-    auto it = drawn_.find(name);
+    const SpriteId s = sprite::TerrainTile(tile);
+    auto it = drawn_.find(s.image);
     if (it == drawn_.end()) {
-      for (const ArtItem& item : items_)
-        if (item.name == name) it = drawn_.emplace(name, Drawn{item, RenderItem(item)}).first;
+      const ArtItem& item = CatalogueItem(s.image);
+      it = drawn_.emplace(s.image, Drawn{item, RenderItem(item)}).first;
     }
     const Drawn& d = it->second;
-    const int p = tile % 25;
+    const int p = s.pattern;
     const int x0 = (p % d.item.columns) * 60, y0 = (p / d.item.columns) * 60;
     return d.rgb[size_t(y0 + y) * size_t(d.stride) + size_t(x0 + x)];
   }
@@ -53,8 +46,7 @@ class TerrainPictures {
     std::vector<TColor> rgb;
     int stride;
   };
-  std::vector<ArtItem> items_;
-  std::map<std::string, Drawn> drawn_;
+  std::map<ImageId, Drawn> drawn_;
 };
 
 bool IsWater(TColor c) {

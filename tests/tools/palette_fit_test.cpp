@@ -5,12 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
-#include <sstream>
 
 #include "media/fixed_palette.hpp"
 #include "media/surface.hpp"
+#include "tests/tools/committed_art.hpp"
 
 namespace gm::art {
 namespace {
@@ -52,10 +51,7 @@ TEST(PaletteFit, FewColoursEachGetAnEntryOfTheirOwn) {
 
 // What gravmark-palette wrote for this build is what the art gives now.
 TEST(PaletteFit, TheBuildHoldsThePaletteOfItsArt) {
-  std::ifstream in(GM_ART_CATALOGUE, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  const ColourCounts counts = CountArtColours(ParseCatalogue(text.str(), GM_ART_CATALOGUE));
+  const ColourCounts counts = CountArtColours(Catalogue());
   EXPECT_EQ(FixedPalette(), FitPalette(counts));
 }
 
