@@ -36,8 +36,8 @@ void BM_BattlefieldFrame(benchmark::State& state) {
   g.StartGame();
   // A German formation of the opening view selected: its reach overlay is drawn too.
   for (int i = 0; i < 108 && g.W().Selection[0] == 0; ++i) {
-    g.MoveTo(60 * (i % 12) + 30, 60 * (i / 12) + 30);
-    g.Click(60 * (i % 12) + 30, 60 * (i / 12) + 30);
+    g.MoveTo(testing::ViewCellMiddle(i % 12, i / 12));
+    g.Click(testing::ViewCellMiddle(i % 12, i / 12));
     g.Frames(1);
   }
   g.MoveTo(400, 300);

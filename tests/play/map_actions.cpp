@@ -92,7 +92,7 @@ std::optional<OrderDone> OrderByMark(Player& p, MapLayer layer, std::int32_t cod
     const CellPos from{f.X, f.Y};
     if (!p.Select(from, layer)) continue;
     if (const std::optional<CellPos> to = MarkedCellInView(p, layer, code)) {
-      p.ClickAt(p.PixelX(to->x), p.PixelY(to->y));
+      p.ClickAt(p.CellMiddle(*to));
       if (!picture.empty()) {
         p.Frames(10);  // the animation's middle
         p.Dump(picture);

@@ -204,7 +204,7 @@ void RaiseNewUnit(Player& p) {
     p.MoveTo(mx, my);
   }
   ASSERT_TRUE(OnPlacementMap(w, c));
-  p.ClickAt(p.PixelX(c.x), p.PixelY(c.y));
+  p.ClickAt(p.CellMiddle(c));
   EXPECT_EQ(w.ScreenFlags[kFlagPlacement], 0);
   EXPECT_NE(Cell(w, c.x, c.y).GroundFormation | Cell(w, c.x, c.y).AirFormation, 0)
       << "nothing was raised at (" << c.x << ", " << c.y << ")";

@@ -73,7 +73,7 @@ void FirstDay(Player& p, OrdersGiven& given) {
   World& w = g.W();
   p.Dump("battlefield");
   if (const std::optional<CellPos> c = GroundInView(p)) {
-    g.MoveTo(p.PixelX(c->x), p.PixelY(c->y));
+    g.MoveTo(p.CellMiddle(*c));
     g.Press(kMouseRight);
     p.Frames(1);
     p.Dump("unit_card");

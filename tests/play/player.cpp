@@ -99,16 +99,8 @@ bool Player::InView(CellPos c) const {
          c.x < w.ViewX + kBattlefieldColumns && c.y >= w.ViewY && c.y < w.ViewY + kBattlefieldRows;
 }
 
-int Player::PixelX(int cellX) const {
-  return (cellX - g_.W().ViewX) * kBattlefieldCellPixels + kBattlefieldCellPixels / 2;
-}
-
-int Player::PixelY(int cellY) const {
-  return (cellY - g_.W().ViewY) * kBattlefieldCellPixels + kBattlefieldCellPixels / 2;
-}
-
 void Player::ClickCell(CellPos c) {
-  ClickAt(PixelX(c.x), PixelY(c.y));
+  ClickAt(g_.CellMiddle(c.x, c.y));
   WaitForAnimation();
 }
 

@@ -53,8 +53,7 @@ class Player {
   void ShowCell(CellPos c);
   bool InView(CellPos c) const;
   // The pixel in the middle of a cell of the Battlefield view.
-  int PixelX(int cellX) const;
-  int PixelY(int cellY) const;
+  ScreenPoint CellMiddle(CellPos c) { return g_.CellMiddle(c.x, c.y); }
   // A click on a cell of the view, the frame that turns it into a selection or an order, and
   // the end of the animation an order starts.
   void ClickCell(CellPos c);

@@ -66,8 +66,9 @@ struct NewUnitGame {
         if (Cell(w(), x, y).PlacementAllowed != 1) continue;
         w().ViewX = std::clamp(x - 5, kViewMinX, kViewMaxX);
         w().ViewY = std::clamp(y - 4, kViewMinY, kViewMaxY);
-        px = (x - w().ViewX) * 60 + 30;
-        py = (y - w().ViewY) * 60 + 30;
+        const ScreenPoint middle = g.CellMiddle(x, y);
+        px = middle.x;
+        py = middle.y;
         return true;
       }
     }

@@ -32,12 +32,9 @@ struct Field {
     y = g.W().ViewY + 3;
     own = g.Place(x, y, kGermanInfantry);
   }
-  // The pixel at the centre of map cell (cx, cy) in the view.
-  int Px(int cx) { return (cx - g.W().ViewX) * 60 + 30; }
-  int Py(int cy) { return (cy - g.W().ViewY) * 60 + 30; }
   void ClickCell(int cx, int cy) {
-    g.MoveTo(Px(cx), Py(cy));
-    g.Click(Px(cx), Py(cy));
+    g.MoveTo(g.CellMiddle(cx, cy));
+    g.Click(g.CellMiddle(cx, cy));
     g.Frames(1);
   }
   bool Played(const std::string& name) {
@@ -121,14 +118,14 @@ TEST(Battlefield, AClickActsOnTheCellItWasMadeOnAtTheStoredPosition) {
   Field f;
   World& w = f.g.W();
   // The click event's own coordinates are not used: the last move decides.
-  f.g.MoveTo(f.Px(f.x), f.Py(f.y));
+  f.g.MoveTo(f.g.CellMiddle(f.x, f.y));
   PlatformEvent click;
   click.kind = PlatformEvent::Kind::kClick;
   click.x = 5, click.y = 5;
   f.g.Platform().PushEvent(click);
   f.g.Window().PumpEvents();
   // The pointer moves on before the frame: the click still selects where it was made.
-  f.g.MoveTo(f.Px(f.x + 4), f.Py(f.y + 2));
+  f.g.MoveTo(f.g.CellMiddle(f.x + 4, f.y + 2));
   f.g.Frames(1);
   EXPECT_EQ(w.Selection[0], 1);
   EXPECT_EQ(w.Selection[1], f.x);
@@ -144,8 +141,8 @@ TEST(Battlefield, MergeKeysMergeInTheSameFrameBeforeTheOrders) {
   f.g.Key('S', true);
   f.g.Key('Q', true);
   // A move click in the same frame finds the selection gone and only selects the empty cell.
-  f.g.MoveTo(f.Px(f.x + 1), f.Py(f.y));
-  f.g.Click(f.Px(f.x + 1), f.Py(f.y));
+  f.g.MoveTo(f.g.CellMiddle(f.x + 1, f.y));
+  f.g.Click(f.g.CellMiddle(f.x + 1, f.y));
   f.g.Frames(1);
   EXPECT_EQ(Formation(w, nw).Branch, 0);
   EXPECT_EQ(Formation(w, f.own).Men, 2000);
@@ -155,7 +152,7 @@ TEST(Battlefield, MergeKeysMergeInTheSameFrameBeforeTheOrders) {
 
 TEST(Battlefield, TheRightButtonShowsTheCardOfTheFormationUnderThePointer) {
   Field f;
-  f.g.MoveTo(f.Px(f.x), f.Py(f.y));
+  f.g.MoveTo(f.g.CellMiddle(f.x, f.y));
   f.g.Frames(1);
   const std::uint64_t without = f.g.Platform().FrameHashes().back();
   f.g.Press(kMouseRight);
@@ -180,7 +177,7 @@ TEST(Battlefield, UnitsAndTheirMarksByLayerAndOrdersLeft) {
   Field f;  // German infantry at view cell (3, 3)
   World& w = f.g.W();
   const int air = f.g.Place(w.ViewX + 5, w.ViewY + 3, testing::kGermanFighters);
-  f.g.MoveTo(10 * 60 + 30, 7 * 60 + 30);  // the pointer's frame far from the cells looked at
+  f.g.MoveTo(testing::ViewCellMiddle(10, 7));  // the pointer's frame far from the cells looked at
   // Parts of a cell: the symbol, the orders mark at (45, 45) and the nation mark at (0, 45) of a
   // ground formation; the air formation's marks sit 30 pixels higher in the air layer.
   struct Part {

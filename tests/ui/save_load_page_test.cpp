@@ -66,7 +66,11 @@ TEST(SaveLoadPage, TheModeColumnTogglesAllFiveRows) {
   EXPECT_EQ(ModeBytes(p.w()), (Bytes{0, 0, 0, 0, 0}));
   p.g.Click(kSaveModeColumn.left, kSaveModeColumn.top);
   EXPECT_EQ(ModeBytes(p.w()), (Bytes{1, 1, 1, 1, 1}));
-  for (const auto& [x, y] : {std::pair{539, 200}, {600, 200}, {570, 59}, {570, 360}}) {
+  // Just outside each of the column's four edges.
+  const HitRect& c = kSaveModeColumn;
+  const auto m = Middle(c);
+  for (const auto& [x, y] :
+       {std::pair{c.left - 1, m.y}, {c.right + 1, m.y}, {m.x, c.top - 1}, {m.x, c.bottom + 1}}) {
     p.g.Click(x, y);
     EXPECT_EQ(ModeBytes(p.w()), (Bytes{1, 1, 1, 1, 1})) << x << "," << y;
   }

@@ -11,6 +11,7 @@
 #include "tests/support/game_harness.hpp"
 #include "ui/image_draw.hpp"
 #include "ui/screens/final_screen.hpp"
+#include "ui/screens/parade.hpp"
 #include "ui/screens/title_screen.hpp"
 
 namespace gm {
@@ -47,9 +48,20 @@ TEST(TitleScreen, ShowsNoButtonButStart) {
       for (int i = 0; i < 60; ++i) pixels.push_back(g.PixelAt(x + i, y + j));
     return pixels;
   };
+  // The title's tiles by their top-left corners, and the two that hold Start.
   std::map<std::pair<int, int>, std::vector<TColor>> title;
-  for (int r = 0; r < 10; ++r)
-    for (int c = 0; c < 10; ++c) title[{100 + 60 * c, 60 * r}] = tileAt(100 + 60 * c, 60 * r);
+  for (int r = 0; r < 10; ++r) {
+    for (int c = 0; c < 10; ++c) {
+      const int x = kParadeTilesX + kTilePixels * c, y = kTilePixels * r;
+      title[{x, y}] = tileAt(x, y);
+    }
+  }
+  const auto tileOf = [](int x, int y) {
+    return std::pair{kParadeTilesX + kTilePixels * ((x - kParadeTilesX) / kTilePixels),
+                     kTilePixels * (y / kTilePixels)};
+  };
+  const auto startLeft = tileOf(kStartButton.left, kStartButton.top);
+  const auto startRight = tileOf(kStartButton.right, kStartButton.top);
   // Page buttons and their disabled faces, help topics, Close, the save rows' mode and slot
   // buttons, the Economy tabs, the Unit staff amounts.
   using namespace sprite;
@@ -64,8 +76,8 @@ TEST(TitleScreen, ShowsNoButtonButStart) {
     DrawImage(g.Ctx(), p, 0, 0);
     const std::vector<TColor> face = tileAt(0, 0);
     for (const auto& [at, pixels] : title) {
-      const bool start = (p == kOkButton.left && at == std::pair{580, 420}) ||
-                         (p == kOkButton.right && at == std::pair{640, 420});
+      const bool start =
+          (p == kOkButton.left && at == startLeft) || (p == kOkButton.right && at == startRight);
       if (!start) {
         EXPECT_NE(pixels, face) << "Table3 pattern " << p.pattern << " at " << at.first << ","
                                 << at.second;

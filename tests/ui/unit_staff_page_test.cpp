@@ -69,7 +69,7 @@ struct Staff {
     g.Frames(1);
   }
   void ClickAt(ScreenPoint p) { ClickAt(p.x, p.y); }
-  void Select() { ClickAt(180 + 30, 180 + 30); }
+  void Select() { ClickAt(g.CellMiddle(x, y)); }
   void Open() {
     Select();
     ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));

@@ -66,15 +66,14 @@ std::string review::NewUnitPageAndPlacement() {
   if (most < 0) return "no cell to place in";
   w.ViewX = std::clamp(x - 5, kViewMinX, kViewMaxX);
   w.ViewY = std::clamp(y - 4, kViewMinY, kViewMaxY);
-  const int px = (x - w.ViewX) * 60 + 30, py = (y - w.ViewY) * 60 + 30;
-  t.g.MoveTo(px + 60, py);
+  t.g.MoveTo(t.g.CellMiddle(x + 1, y));
   t.g.Frames(2);
   t.g.Dump("placement_map");
 
   for (TFormation& f : w.Formations) {
     if (f.Branch == 0) f.Branch = 1;
   }
-  t.ClickAt(px, py, 2);
+  t.ClickAt(t.g.CellMiddle(x, y), 2);
   t.g.Dump("placement_map_no_free_record");
   return {};
 }

@@ -51,8 +51,8 @@ std::string review::MapViewsAndTheComputersTurn() {
   World& w = g.W();
   for (int r = 0; r < 9 && w.Selection[0] == 0; ++r) {
     for (int c = 0; c < 12 && w.Selection[0] == 0; ++c) {
-      g.MoveTo(60 * c + 30, 60 * r + 30);
-      g.Click(60 * c + 30, 60 * r + 30);
+      g.MoveTo(testing::ViewCellMiddle(c, r));
+      g.Click(testing::ViewCellMiddle(c, r));
       g.Frames(1);
     }
   }

@@ -45,7 +45,7 @@ struct Page {
   }
   void ClickAt(ScreenPoint p) { ClickAt(p.x, p.y); }
   void Open() {
-    ClickAt(210, 210);
+    ClickAt(g.CellMiddle(x, y));
     ClickAt(testing::kSidebarClickX, testing::SidebarClickY(kUnitStaffButton));
   }
   void Hover(int px, int py) {

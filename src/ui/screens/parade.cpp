@@ -32,7 +32,7 @@ void ResetParade(UiState& ui) {
 }
 
 void DrawParadeScreen(UiContext& ctx, const ParadeTiles& tiles) {
-  DrawTileMap(ctx, tiles, 100, 0);
+  DrawTileMap(ctx, tiles, kParadeTilesX, 0);
   UiState& ui = ctx.ui;
   for (int i = 0; i < kParadeSlotCount; ++i) {
     const std::int32_t id = ui.ParadeSlots[static_cast<std::size_t>(i)];
