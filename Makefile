@@ -85,10 +85,10 @@ bench: build
 	@bash bench/figure_table.sh $(BUILD)
 
 # Pictures of every screen and page in build/review/screens/ (gravmark-review), the
-# play-throughs' (play_*) too.
+# play-throughs' (play_*) too: they write theirs only when GM_REVIEW_PICTURES asks them to.
 review: build
 	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./gravmark-review
-	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) ./tests-bin/play_tests
+	cd $(BUILD) && GM_BUILD_DIR=$(CURDIR)/$(BUILD) GM_REVIEW_PICTURES=1 ./tests-bin/play_tests
 
 # The guide's pictures in help/pictures/ (committed) and its legend, from the screens and the
 # archive this build draws.

@@ -1,12 +1,13 @@
 // Whole games played through the window's own events on the built data: the settings dialog,
 // the title's Start, ten days of German humans against the Soviet computer with every order and
 // every page, and Quit; the world checked at every turn's end, the game repeated by its seed; and
-// a saved game near the end date played to the final screen. Pictures of each screen and page go
-// to build/review/screens/play_*.png.
+// a saved game near the end date played to the final screen. When `make review` asks for them
+// (GM_REVIEW_PICTURES set), pictures of each screen and page go to build/review/screens/play_*.png.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -39,6 +40,11 @@ constexpr int kFinalSlot = 5;
 // The seed: the time of day on the virtual clock as the game starts, 9:41 in the morning. The
 // fights reseed from the same clock, which moves one timer interval a frame.
 constexpr std::uint32_t kStartTime = (9 * 60 + 41) * 60 * 1000;
+
+// The pictures are for people to look at, not for ctest: only `make review` asks for them.
+bool PicturesAsked() {
+  return std::getenv("GM_REVIEW_PICTURES") != nullptr;
+}
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -205,7 +211,7 @@ std::vector<std::uint8_t> PlayTenDays(bool dump) {
 }
 
 TEST(PlayThrough, TenDaysFromTheSettingsDialogToQuitTwiceAlike) {
-  const std::vector<std::uint8_t> first = PlayTenDays(true);
+  const std::vector<std::uint8_t> first = PlayTenDays(PicturesAsked());
   ASSERT_FALSE(HasFailure());
   ASSERT_FALSE(first.empty());
   const std::vector<std::uint8_t> second = PlayTenDays(false);
@@ -230,7 +236,7 @@ TEST(PlayThrough, ASaveNearTheEndDateLoadedAndPlayedToTheFinalScreen) {
     w.GameHeader.Month = 6;
     w.GameHeader.Year = 1941;
   }
-  Player p(g, true);
+  Player p(g, PicturesAsked());
   World& w = g.W();
   p.Sidebar(kSaveLoadButton);
   p.ClickAt(Middle(SaveSlotRect(2)));  // in load mode

@@ -20,7 +20,6 @@ TEST(StartUp, RunOpensTheTitleScreen) {
   EXPECT_EQ(g.Ui().ResourcesLoaded, 1);
   EXPECT_TRUE(g.Window().Timer().Enabled());
   g.Frames(1);
-  g.Dump("title");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@ int main() {
       {"New unit and the placement", gm::review::NewUnitPageAndPlacement},
       {"the system pages", gm::review::SystemPages},
       {"Unit staff", gm::review::UnitStaffPage},
+      {"the 8-bit display", gm::review::EightBitScreens},
   };
   int status = 0;
   for (const Set& set : sets) {

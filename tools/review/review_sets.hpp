@@ -15,5 +15,6 @@ std::string UnitStaffPage();
 std::string GuideBattlefield();
 std::string GuideAirRange();
 std::string GuideProductionPage();
+std::string EightBitScreens();
 
 }  // namespace gm::review
