@@ -5,10 +5,19 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
 # Stamps of the set-up already done for a build folder, so that an unchanged set-up is not done
-# again: the packages checked (the game's alone, or everything), the CMake flags, the configure.
+# again: the packages checked (the game's alone, or everything), the CMake flags, the configure,
+# and the flags the folder was configured with (configured-flags).
 SETUP = $(BUILD)/.setup
 ASAN_SETUP = $(ASAN_BUILD)/.setup
-CONFIGURE = cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# The names a list of flags sets (-DNAME=VALUE or -DNAME:TYPE=VALUE).
+flag-names = $(foreach f,$(filter -D%,$(1)),$(firstword $(subst =, ,$(subst :, ,$(f:-D%=%)))))
+# CMake keeps a cached value whose -D flag is gone, so a configure unsets each name that the flags
+# the folder was last configured with (the file $(1)) set and CMAKE_FLAGS no longer does.
+dropped-flags = $(addprefix -U,$(filter-out $(call flag-names,$(CMAKE_FLAGS)),$(call flag-names,$(file <$(1)))))
+
+CONFIGURE = cmake -S . -B $(BUILD) -G Ninja $(call dropped-flags,$(SETUP)/configured-flags) \
+	-DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 # A folder configured with its tests stays so: `make run` there keeps its packages and
 # configuration whole, and still builds only the game.
@@ -30,18 +39,22 @@ $(SETUP)/deps-all: scripts/install-deps.sh
 	@touch $@ $(SETUP)/deps-game
 
 # The CMake flags of the last configure, rewritten only when they change: a change configures again.
+# A folder configured before configured-flags was kept takes its flags from here.
 $(SETUP)/cmake-flags: FORCE
 	@mkdir -p $(@D)
-	@echo '$(CMAKE_FLAGS)' | cmp -s - $@ || echo '$(CMAKE_FLAGS)' > $@
+	@echo '$(CMAKE_FLAGS)' | cmp -s - $@ || { test -e $(SETUP)/configured-flags || \
+		! test -e $@ || cp $@ $(SETUP)/configured-flags; echo '$(CMAKE_FLAGS)' > $@; }
 
 # The game alone: a new folder gets no tests and no benchmarks, which need packages of their own.
 GAME_ONLY = -DGM_BUILD_TESTS=OFF -DGM_BUILD_BENCH=OFF
 $(SETUP)/configured-game: $(SETUP)/deps-game $(SETUP)/cmake-flags
 	$(CONFIGURE) $$(test -e $(BUILD)/CMakeCache.txt || echo $(GAME_ONLY)) $(CMAKE_FLAGS)
+	@echo '$(CMAKE_FLAGS)' > $(SETUP)/configured-flags
 	@touch $@
 
 $(SETUP)/configured-all: $(SETUP)/deps-all $(SETUP)/cmake-flags
 	$(CONFIGURE) -DGM_BUILD_TESTS=ON -DGM_BUILD_BENCH=ON $(CMAKE_FLAGS)
+	@echo '$(CMAKE_FLAGS)' > $(SETUP)/configured-flags
 	@touch $@
 
 deps: $(SETUP)/deps-all
@@ -62,8 +75,10 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(ASAN_SETUP)/configured: $(SETUP)/deps-all $(SETUP)/cmake-flags
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DGM_SANITIZE=ON -DGM_BUILD_BENCH=OFF $(CMAKE_FLAGS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja $(call dropped-flags,$(ASAN_SETUP)/configured-flags) \
+		-DCMAKE_BUILD_TYPE=Debug -DGM_SANITIZE=ON -DGM_BUILD_BENCH=OFF $(CMAKE_FLAGS)
 	@mkdir -p $(@D)
+	@echo '$(CMAKE_FLAGS)' > $(ASAN_SETUP)/configured-flags
 	@touch $@
 
 # System libraries' own process-lifetime caches are not our leaks. The scripted play-throughs
