@@ -65,8 +65,8 @@ MainWindow::MainWindow(Platform& platform, FileSystem& fs)
   timer_.OnActivate = [this](TCustomDXTimer&) { platform_.SetWindowTitle(kCaption); };
   timer_.OnDeactivate = [this](TCustomDXTimer&) { platform_.SetWindowTitle(kCaptionMinimized); };
   display_.OnRestoreSurface = [this](TCustomDXDraw&) { DXDraw1RestoreSurface(); };
-  // Sound starts with the window; no device only means silence.
-  sound_.Loaded();
+  // The sound device opens with the game's resources (DXDrawInitialize), and only when the
+  // game's sound is on: a silent game keeps no sound thread waking beside it.
 }
 
 MainWindow::~MainWindow() {

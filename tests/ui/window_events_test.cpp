@@ -1,6 +1,7 @@
 // What the window does with the machine: a closed window leaves like Quit's Yes, the music
-// track loops only after a play that ran to its end, a machine without sound stays silent, and
-// a missing or damaged data file ends start-up with a message naming it.
+// track loops only after a play that ran to its end, a machine without sound stays silent, a
+// game with its sound off opens no sound device, and a missing or damaged data file ends
+// start-up with a message naming it.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "tests/support/game_harness.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
+#include "ui/settings_dialog.hpp"
 #include "world/screen_state.hpp"
 #include "world/world_access.hpp"
 
@@ -74,6 +76,41 @@ TEST(WindowEvents, NoSoundDeviceMeansSilenceAndOneLineEach) {
   SetLogSink({});
   EXPECT_EQ(std::count(log.begin(), log.end(), "no sound device: sound is off"), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "no MIDI synthesiser: music is off"), 1);
+}
+
+// The sound device runs only for a game with its sound on: a silent game keeps no sound thread.
+TEST(WindowEvents, OnlyAGameWithItsSoundOnKeepsASoundDevice) {
+  for (const std::int32_t soundOn : {0, 1}) {
+    SCOPED_TRACE(soundOn);
+    LaunchOptions o = testing::ScriptedOptions();
+    o.settings.soundOn = soundOn;
+    GameHarness g(o);
+    ASSERT_TRUE(g.Started()) << g.StartStatus().Message();
+    EXPECT_EQ(g.Platform().AudioRunning(), soundOn == 1);
+    g.StartGame();
+    g.Frames(3);
+    EXPECT_EQ(g.Platform().AudioRunning(), soundOn == 1);
+  }
+}
+
+// Through the dialog the device waits for the player's choice of sound.
+TEST(WindowEvents, TheSettingsDialogLeavesTheSoundDeviceToTheChoice) {
+  for (const bool soundOn : {true, false}) {
+    SCOPED_TRACE(soundOn);
+    GameHarness g{testing::ThroughSettingsDialog{}};
+    g.DialogFrame();
+    ASSERT_TRUE(g.Dialog().SoundChecked());
+    if (!soundOn) {
+      g.Click(testing::Middle(SettingsDialog::Area(SettingsDialog::kSoundBox)));
+      g.DialogFrame();
+    }
+    EXPECT_EQ(g.Dialog().SoundChecked(), soundOn);
+    EXPECT_FALSE(g.Platform().AudioRunning());
+    g.Click(testing::Middle(SettingsDialog::Area(SettingsDialog::kRunButton)));
+    g.DialogFrame();
+    ASSERT_TRUE(g.StartFromDialog().IsOk());
+    EXPECT_EQ(g.Platform().AudioRunning(), soundOn);
+  }
 }
 
 TEST(WindowEvents, AMissingOrDamagedDataFileEndsStartUpNamingIt) {
