@@ -1,6 +1,6 @@
 // The frame the window was last handed, kept to find what the next one changes: the back buffer
 // is compared with it block by block, only the blocks that differ are copied into it, and the
-// window is told which they are, so a frame that changed little costs little to show and one
+// window is told where they changed, so a frame that changed little costs little to show and one
 // that did not change costs a comparison.
 #pragma once
 
@@ -15,7 +15,7 @@ namespace gm {
 class PresentedFrame {
  public:
   // Changes are looked for in blocks of this size; neighbouring changed blocks go out as one
-  // rectangle.
+  // rectangle, cut down to the rows and columns where its pixels changed.
   static constexpr int kBlockWidth = 40;
   static constexpr int kBlockHeight = 20;
 
@@ -32,11 +32,25 @@ class PresentedFrame {
   std::span<const PixelRect> Changes() const { return changes_; }
 
  private:
-  // Compares one block row (`rows` rows from `top`), marking its changed blocks in changed_ and
+  // What changed in one block of the block row being compared: the first and last changed
+  // column and row, in frame pixels (changed when lastRow >= 0).
+  struct BlockChange {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int lastRow = -1;
+  };
+  // The block columns [first, end) whose run of changes a rectangle began with.
+  struct Run {
+    int first = 0;
+    int end = 0;
+  };
+
+  // Compares one block row (`rows` rows from `top`), noting its changed blocks in blocks_ and
   // copying the changed spans into the kept frame.
   void CompareRows(const std::uint8_t* pixels, int pitch, int top, int rows);
-  // The block row's runs of changed blocks as rectangles.
-  void AddRuns(int top, int rows);
+  // The block row's runs of changed blocks as rectangles, or as the growth of those above.
+  void AddRuns();
 
   std::vector<std::uint8_t> kept_;
   int width_ = 0;
@@ -45,7 +59,8 @@ class PresentedFrame {
   std::uint64_t serial_ = 0;
   std::uint64_t since_ = 0;
   std::vector<PixelRect> changes_;
-  std::vector<bool> changed_;  // by block of the row being compared
+  std::vector<Run> runs_;            // by rectangle of changes_
+  std::vector<BlockChange> blocks_;  // by block of the row being compared
   // Rectangles that reach down to the block row being compared: a run of blocks under one of
   // the same columns lengthens it.
   std::vector<std::size_t> reaching_;

@@ -88,7 +88,7 @@ TEST(DisplayDevice, FlipsTellTheWindowWhatChanged) {
   before = last.serial;
   d.Flip();
   EXPECT_EQ(last.since, before);
-  EXPECT_EQ(last.changed, (std::vector<PixelRect>{{80, 100, 160, 160}}));
+  EXPECT_EQ(last.changed, (std::vector<PixelRect>{{100, 100, 160, 160}}));
   p.LoseFrame();
   d.Flip();
   whole("restored");
