@@ -79,7 +79,7 @@ struct Frame {
 
 // Frame after frame, the window shown only the rectangles the display found changed ends up
 // exactly as a whole redraw of the last frame: scaled up, scaled down with letterbox bars at the
-// sides, bars above and below, at both depths.
+// sides, bars above and below, at both depths, for changes of any width and place.
 TEST(WindowFrame, ChangedRectanglesMatchAWholeRedraw) {
   setenv("SDL_VIDEODRIVER", "dummy", 0);
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
@@ -104,6 +104,19 @@ TEST(WindowFrame, ChangedRectanglesMatchAWholeRedraw) {
       for (int y = 0; y < 600; ++y) frame.Change(517, y);
       frame.Take(presented);
       ASSERT_TRUE(shown.Show(window, frame.View(presented), false));
+      // Spans of every length up to two vectors and past, at every column modulo four, many to
+      // a row: areas beside and under one another, of odd widths and places.
+      std::mt19937 rng(static_cast<unsigned>(h));
+      for (int round = 0; round < 4; ++round) {
+        for (int i = 0; i < 60; ++i) {
+          const int length = 1 + static_cast<int>(rng() % 24);
+          const int x = static_cast<int>(rng() % static_cast<unsigned>(800 - length));
+          const int y = static_cast<int>(rng() % 600);
+          for (int k = 0; k < length; ++k) frame.Change(x + k, y);
+        }
+        frame.Take(presented);
+        ASSERT_TRUE(shown.Show(window, frame.View(presented), false));
+      }
       const std::vector<std::uint8_t> partial = Pixels(window);
       shown.Invalidate();
       ASSERT_TRUE(shown.Show(window, frame.View(presented), false));

@@ -20,9 +20,11 @@ int WindowStart(int frameAt, int start, int span, int frameSpan) {
 #if defined(__SSE2__)
 // RGB565 pixels as 32-bit window pixels of 8-bit channels at the format's places, eight at a time
 // with the channels widened as Build widens them (c * 255 / 31, c * 255 / 63, by multiplying
-// and shifting); the pixels short of a vector are left to the caller. Returns how many were
-// done.
+// and shifting). A span of eight pixels or more is done whole, its last vector overlapping the
+// one before where the span is not a multiple of eight (both write the same values there).
+// Returns how many were done: none of a span shorter than a vector.
 int Rgb565To32(const std::uint16_t* src, std::uint8_t* dst, int n, const SDL_PixelFormat& f) {
+  if (n < 8) return 0;
   const __m128i k255 = _mm_set1_epi16(255);
   const __m128i by31 = _mm_set1_epi16(8457);  // (x * 8457) >> 18 = x / 31 for x = c * 255
   const __m128i by63 = _mm_set1_epi16(8323);  // (x * 8323) >> 19 = x / 63 for x = c * 255
@@ -33,8 +35,7 @@ int Rgb565To32(const std::uint16_t* src, std::uint8_t* dst, int n, const SDL_Pix
   const __m128i rs = _mm_cvtsi32_si128(f.Rshift);
   const __m128i gs = _mm_cvtsi32_si128(f.Gshift);
   const __m128i bs = _mm_cvtsi32_si128(f.Bshift);
-  int x = 0;
-  for (; x + 8 <= n; x += 8) {
+  const auto store = [&](int x) {
     const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
     const __m128i r =
         _mm_srli_epi16(_mm_mulhi_epu16(_mm_mullo_epi16(_mm_srli_epi16(c, 11), k255), by31), 2);
@@ -46,14 +47,15 @@ int Rgb565To32(const std::uint16_t* src, std::uint8_t* dst, int n, const SDL_Pix
       return _mm_or_si128(_mm_or_si128(_mm_sll_epi32(r32, rs), _mm_sll_epi32(g32, gs)),
                           _mm_or_si128(_mm_sll_epi32(b32, bs), alpha));
     };
-    const __m128i lo =
-        pack(_mm_unpacklo_epi16(r, zero), _mm_unpacklo_epi16(g, zero), _mm_unpacklo_epi16(b, zero));
-    const __m128i hi =
-        pack(_mm_unpackhi_epi16(r, zero), _mm_unpackhi_epi16(g, zero), _mm_unpackhi_epi16(b, zero));
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * static_cast<std::size_t>(x)), lo);
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + 4 * static_cast<std::size_t>(x) + 16), hi);
-  }
-  return x;
+    auto* at = reinterpret_cast<__m128i*>(dst + 4 * static_cast<std::size_t>(x));
+    _mm_storeu_si128(at, pack(_mm_unpacklo_epi16(r, zero), _mm_unpacklo_epi16(g, zero),
+                              _mm_unpacklo_epi16(b, zero)));
+    _mm_storeu_si128(at + 1, pack(_mm_unpackhi_epi16(r, zero), _mm_unpackhi_epi16(g, zero),
+                                  _mm_unpackhi_epi16(b, zero)));
+  };
+  for (int x = 0; x + 8 <= n; x += 8) store(x);
+  if (n % 8 != 0) store(n - 8);
+  return n;
 }
 #endif
 
@@ -143,38 +145,64 @@ void WindowFrame::ConvertRow(std::uint8_t* dst, const Pixel* src, const std::uin
   }
 }
 
-void WindowFrame::Copy(SDL_Surface& surface, const FrameView& frame, const PixelRect& area) {
+void WindowFrame::AddArea(const PixelRect& area) {
   const SDL_Rect& r = rect_;
-  const int x0 = WindowStart(area.left, r.x, r.w, kFrameWidth);
-  const int x1 = WindowStart(area.right, r.x, r.w, kFrameWidth);
-  const int y0 = WindowStart(area.top, r.y, r.h, kFrameHeight);
-  const int y1 = WindowStart(area.bottom, r.y, r.h, kFrameHeight);
-  if (x0 >= x1 || y0 >= y1) return;
+  const int x0 = WindowStart(std::max(area.left, 0), r.x, r.w, kFrameWidth);
+  const int x1 = WindowStart(std::min(area.right, kFrameWidth), r.x, r.w, kFrameWidth);
+  const int y0 = WindowStart(std::max(area.top, 0), r.y, r.h, kFrameHeight);
+  const int y1 = WindowStart(std::min(area.bottom, kFrameHeight), r.y, r.h, kFrameHeight);
+  if (x0 < x1 && y0 < y1) areas_.push_back({x0, y0, x1 - x0, y1 - y0});
+}
+
+void WindowFrame::Prefetch(const FrameView& frame, const SDL_Rect& area, int y) const {
+  if (y >= area.y + area.h) return;
+  const int bytes = frame.format == FrameFormat::kIndexed8 ? 1 : 2;
+  const int fx0 = columnOf_[static_cast<std::size_t>(area.x - rect_.x)];
+  const int fx1 = columnOf_[static_cast<std::size_t>(area.x + area.w - 1 - rect_.x)] + 1;
+  const std::uint8_t* row =
+      frame.pixels + static_cast<std::size_t>(rowOf_[static_cast<std::size_t>(y - rect_.y)]) *
+                         static_cast<std::size_t>(frame.pitch);
+  for (int at = fx0 * bytes; at < fx1 * bytes; at += 64) __builtin_prefetch(row + at);
+  __builtin_prefetch(row + fx1 * bytes - 1);
+}
+
+void WindowFrame::CopyAreas(SDL_Surface& surface, const FrameView& frame) {
+  if (areas_.empty()) return;
   const bool indexed = frame.format == FrameFormat::kIndexed8;
   const std::uint32_t* colours = indexed ? indexed_.data() : colour_.data();
   const int bytes = surface.format->BytesPerPixel;
-  const auto spanBytes = static_cast<std::size_t>(x1 - x0) * static_cast<std::size_t>(bytes);
   auto* pixels = static_cast<std::uint8_t*>(surface.pixels);
-  int lastRow = -1;
-  for (int y = y0; y < y1; ++y) {
+  int top = areas_.front().y, bottom = top;
+  for (const SDL_Rect& a : areas_) {
+    top = std::min(top, a.y);
+    bottom = std::max(bottom, a.y + a.h);
+  }
+  // Row by row across all the areas, the frame rows a few ahead asked for from memory: the
+  // reads then run as one stream instead of one short stride per area.
+  constexpr int kRowsAhead = 4;
+  for (int y = top; y < bottom; ++y) {
     std::uint8_t* dst =
         pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(surface.pitch);
-    const int fy = rowOf_[static_cast<std::size_t>(y - r.y)];
-    if (fy == lastRow) {
-      // Scaled up, the window row above showed the same frame row.
-      const std::size_t from = static_cast<std::size_t>(x0) * static_cast<std::size_t>(bytes);
-      std::memcpy(dst + from, dst - surface.pitch + from, spanBytes);
-      continue;
-    }
-    lastRow = fy;
+    const int fy = rowOf_[static_cast<std::size_t>(y - rect_.y)];
     const std::uint8_t* src = frame.pixels + static_cast<std::size_t>(fy) * frame.pitch;
-    if (indexed) {
-      ConvertRow(dst, src, colours, x0, x1, bytes);
-    } else {
-      ConvertRow(dst, reinterpret_cast<const std::uint16_t*>(src), colours, x0, x1, bytes);
+    for (const SDL_Rect& a : areas_) {
+      if (y < a.y || y >= a.y + a.h) continue;
+      if (y > a.y && rowOf_[static_cast<std::size_t>(y - 1 - rect_.y)] == fy) {
+        // Scaled up, the window row above showed the same frame row.
+        const std::size_t from = static_cast<std::size_t>(a.x) * static_cast<std::size_t>(bytes);
+        std::memcpy(dst + from, dst - surface.pitch + from,
+                    static_cast<std::size_t>(a.w) * static_cast<std::size_t>(bytes));
+        continue;
+      }
+      Prefetch(frame, a, y + kRowsAhead);
+      if (indexed) {
+        ConvertRow(dst, src, colours, a.x, a.x + a.w, bytes);
+      } else {
+        ConvertRow(dst, reinterpret_cast<const std::uint16_t*>(src), colours, a.x, a.x + a.w,
+                   bytes);
+      }
     }
   }
-  updates_.push_back({x0, y0, x1 - x0, y1 - y0});
 }
 
 bool WindowFrame::Show(SDL_Window* window, const FrameView& frame, bool whole) {
@@ -189,22 +217,20 @@ bool WindowFrame::Show(SDL_Window* window, const FrameView& frame, bool whole) {
     for (std::size_t i = 0; i < 256; ++i) indexed_[i] = colour_[(*frame.palette)[i]];
   }
   if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
-  updates_.clear();
-  if (whole_ || whole) {
+  areas_.clear();
+  const bool everything = whole_ || whole;
+  if (everything) {
     // The borders around a letterboxed frame are black.
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-    Copy(*surface, frame, {0, 0, kFrameWidth, kFrameHeight});
-    updates_.assign(1, SDL_Rect{0, 0, width_, height_});
+    AddArea({0, 0, kFrameWidth, kFrameHeight});
   } else {
-    for (const PixelRect& area : frame.changed) {
-      Copy(*surface, frame,
-           {std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, kFrameWidth),
-            std::min(area.bottom, kFrameHeight)});
-    }
+    for (const PixelRect& area : frame.changed) AddArea(area);
   }
+  CopyAreas(*surface, frame);
   if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-  if (!updates_.empty()) {
-    SDL_UpdateWindowSurfaceRects(window, updates_.data(), static_cast<int>(updates_.size()));
+  if (everything) areas_.assign(1, SDL_Rect{0, 0, width_, height_});
+  if (!areas_.empty()) {
+    SDL_UpdateWindowSurfaceRects(window, areas_.data(), static_cast<int>(areas_.size()));
   }
   whole_ = false;
   return true;

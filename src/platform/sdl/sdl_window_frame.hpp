@@ -27,9 +27,13 @@ class WindowFrame {
 
  private:
   void Build(const SDL_Surface& surface);
-  // Copies the frame's rectangle, scaled, into the window's pixels and adds the window rectangle
-  // it covers.
-  void Copy(SDL_Surface& surface, const FrameView& frame, const PixelRect& area);
+  // Adds the window rectangle a frame rectangle covers, scaled, to areas_ (none when it covers
+  // no window pixel).
+  void AddArea(const PixelRect& area);
+  // Copies the frame into the window's pixels in areas_.
+  void CopyAreas(SDL_Surface& surface, const FrameView& frame);
+  // Asks for the frame pixels of window row y of the area ahead of their use.
+  void Prefetch(const FrameView& frame, const SDL_Rect& area, int y) const;
   // One window row from frame row `src` (RGB565 or 8-bit indices), columns [x0, x1).
   template <class Pixel>
   void ConvertRow(std::uint8_t* dst, const Pixel* src, const std::uint32_t* colours, int x0, int x1,
@@ -46,7 +50,7 @@ class WindowFrame {
   // The frame column of each window column of rect_, and the frame row of each window row.
   std::vector<int> columnOf_;
   std::vector<int> rowOf_;
-  std::vector<SDL_Rect> updates_;
+  std::vector<SDL_Rect> areas_;  // the window rectangles being shown
   bool whole_ = true;
 };
 
