@@ -1,6 +1,8 @@
 // Name index of the named item collections: bucket chains kept in step with every change.
 #include "media/hash_collection.hpp"
 
+#include <atomic>
+
 namespace gm {
 
 namespace {
@@ -36,6 +38,7 @@ void THashCollectionItem::SetName(std::string_view name) {
   Unlink();
   name_ = std::string(name);
   Link();
+  if (collection_ != nullptr) collection_->Changed();
 }
 
 void THashCollectionItem::Link() {
@@ -65,11 +68,19 @@ THashCollection::~THashCollection() {
   Clear();
 }
 
+void THashCollection::Changed() {
+  // One count for all collections: a version is never seen twice, even on another collection
+  // made where one was.
+  static std::atomic<uint64_t> last{0};
+  version_ = ++last;
+}
+
 THashCollectionItem& THashCollection::AddItem(std::unique_ptr<THashCollectionItem> item) {
   item->collection_ = this;
   item->CachedIndex = Count();
   item->Link();
   items_.push_back(std::move(item));
+  Changed();
   return *items_.back();
 }
 
@@ -86,6 +97,7 @@ void THashCollection::Delete(int32_t index) {
   items_[size_t(index)]->Unlink();
   items_.erase(items_.begin() + index);
   Reindex(size_t(index));
+  Changed();
 }
 
 void THashCollection::Clear() {
@@ -99,6 +111,7 @@ void THashCollection::Move(int32_t from, int32_t to) {
   items_.erase(items_.begin() + from);
   items_.insert(items_.begin() + to, std::move(item));
   Reindex(0);
+  Changed();
 }
 
 void THashCollection::Reindex(size_t from) {

@@ -51,7 +51,7 @@ class THashCollectionItem {
 
 class THashCollection {
  public:
-  THashCollection() = default;
+  THashCollection() { Changed(); }
   virtual ~THashCollection();
   THashCollection(const THashCollection&) = delete;
   THashCollection& operator=(const THashCollection&) = delete;
@@ -65,6 +65,10 @@ class THashCollection {
   void Clear();
   // Moves item `from` to position `to`.
   void Move(int32_t from, int32_t to);
+  // Changes, to a number no collection had before, whenever a look-up by name could answer
+  // otherwise (an item added, removed, moved or renamed): an answer kept with it stays good
+  // while it does not change.
+  uint64_t Version() const { return version_; }
 
  protected:
   THashCollectionItem& AddItem(std::unique_ptr<THashCollectionItem> item);
@@ -73,8 +77,10 @@ class THashCollection {
  private:
   friend class THashCollectionItem;
   void Reindex(size_t from);
+  void Changed();
 
   std::vector<std::unique_ptr<THashCollectionItem>> items_;
+  uint64_t version_ = 0;
   std::array<THashCollectionItem*, 256> Hash{};
 };
 

@@ -6,8 +6,7 @@ namespace gm {
 const TPictureCollectionItem* FindImage(const UiContext& ctx, ImageId image) {
   const ImageItem& item = ImageOf(image);
   const TPictureCollection& list = item.archive == ImageArchive::kTechn ? ctx.techn : ctx.graphic;
-  const std::int32_t i = list.IndexOf(item.name);
-  return i < 0 ? nullptr : &list.Items(i);
+  return ctx.images.Find(list, image);
 }
 
 void DrawImage(const UiContext& ctx, SpriteId sprite, std::int32_t x, std::int32_t y) {

@@ -1,6 +1,6 @@
 // Drawing pictures by their sprite ids onto the back buffer: the image is looked up by name in its
-// archive's list. A name missing from the list draws nothing: the archives were checked for every
-// image when they loaded.
+// archive's list (ui/image_lookup keeps the answers). A name missing from the list draws nothing:
+// the archives were checked for every image when they loaded.
 #pragma once
 
 #include <cstdint>

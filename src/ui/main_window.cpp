@@ -55,7 +55,7 @@ MainWindow::MainWindow(Platform& platform, FileSystem& fs)
       flow_{soundSink_, music_, platform.GetClock()},
       world_(std::make_unique<World>()),
       ctx_{*world_, ui_,      display_, graphic_.Items, techn_.Items, flow_, timer_,
-           input_,  platform, fs,       pictures_} {
+           input_,  platform, fs,       pictures_,      images_} {
   graphic_.SetDXDraw(&display_);
   techn_.SetDXDraw(&display_);
   waves_.SetDXSound(&sound_);

@@ -91,6 +91,7 @@ class MainWindow {
   std::unique_ptr<TDirectDrawSurface> overviewPicture_;
   std::unique_ptr<TDirectDrawSurface> theatreTwin_;
   OffscreenPictures pictures_;
+  ImageLookup images_;
   UiContext ctx_;
   StartSettings settings_{};
   bool graphicsLoaded_ = false;

@@ -1,6 +1,7 @@
 // Everything a screen needs to draw a frame or answer a click: the world, the window's own
-// state, the back buffer, the two image lists, the flow's services and the machine. The main
-// window builds one and hands it to the frame loop, the pointer handlers and the click handler.
+// state, the back buffer, the two image lists and where their images stand, the flow's services
+// and the machine. The main window builds one and hands it to the frame loop, the pointer
+// handlers and the click handler.
 #pragma once
 
 #include "flow/flow_services.hpp"
@@ -10,6 +11,7 @@
 #include "media/picture_collection.hpp"
 #include "platform/file_system.hpp"
 #include "platform/platform.hpp"
+#include "ui/image_lookup.hpp"
 #include "ui/ui_state.hpp"
 #include "world/world.hpp"
 
@@ -36,6 +38,7 @@ struct UiContext {
   Platform& platform;
   FileSystem& fs;
   OffscreenPictures& pictures;
+  ImageLookup& images;  // where the images of the two lists stand
 
   TDirectDrawSurface& Back() const { return *display.Surface(); }
 };

@@ -1,7 +1,10 @@
 // Name index of the image and wave lists: bucket hashing, case-blind look-up, renames, moves.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "media/media_error.hpp"
 #include "media/picture_collection.hpp"
@@ -76,6 +79,42 @@ TEST(NameIndex, RenameDeleteAndMoveKeepLookupsInStep) {
   EXPECT_EQ(list.IndexOf("Item0"), -1);
   list.Add().SetName("Item0");
   EXPECT_EQ(list.IndexOf("item0"), 0);
+}
+
+// The version moves with every change a look-up could see, and only then; no two collections
+// ever show the same one.
+TEST(NameIndex, TheVersionMovesWithEveryChangeALookUpCouldSee) {
+  struct Step {
+    const char* what;
+    void (*change)(TPictureCollection&);
+    bool moves;
+  };
+  const Step steps[] = {
+      {"an item added", [](TPictureCollection& l) { l.Add().SetName("Item4"); }, true},
+      {"a look-up", [](TPictureCollection& l) { (void)l.IndexOf("item1"); }, false},
+      {"a rename", [](TPictureCollection& l) { l.Items(1).SetName("Other"); }, true},
+      {"a rename to its own name", [](TPictureCollection& l) { l.Items(1).SetName("Other"); },
+       false},
+      {"a move", [](TPictureCollection& l) { l.Move(0, 2); }, true},
+      {"a move onto itself", [](TPictureCollection& l) { l.Move(1, 1); }, false},
+      {"a delete", [](TPictureCollection& l) { l.Delete(0); }, true},
+      {"a delete of no item", [](TPictureCollection& l) { l.Delete(99); }, false},
+      {"everything cleared", [](TPictureCollection& l) { l.Clear(); }, true},
+  };
+  TPictureCollection list;
+  for (int i = 0; i < 4; ++i) list.Add().SetName("Item" + std::to_string(i));
+  std::vector<std::uint64_t> seen{list.Version()};
+  for (const Step& step : steps) {
+    const std::uint64_t before = list.Version();
+    step.change(list);
+    EXPECT_EQ(list.Version() != before, step.moves) << step.what;
+    if (step.moves) {
+      EXPECT_EQ(std::count(seen.begin(), seen.end(), list.Version()), 0) << step.what;
+      seen.push_back(list.Version());
+    }
+  }
+  const TPictureCollection other;
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), other.Version()), 0);
 }
 
 TEST(NameIndex, FindMissingNamesTheName) {
