@@ -12,9 +12,6 @@ namespace gm {
 
 namespace {
 
-constexpr int kCursorSegments = 38;    // over the list's width
-constexpr std::int32_t kSegment = 15;  // the cursor bar's and the arrows' pieces
-
 using ModelValue = std::uint32_t (*)(const World& w, int nation, int model);
 
 std::uint32_t InFormations(const World& w, int n, int m) {
@@ -58,23 +55,12 @@ int CursorEntry(const World& w) {
 }
 
 void DrawListCursorBar(const UiContext& ctx) {
-  const HitRect row = EquipmentListRow(ctx.w.Lists.EquipmentList.CursorRow);
-  for (int s = 0; s < kCursorSegments; ++s) {
-    DrawImage(ctx, sprite::kListCursorBar, row.left + kSegment * s, row.top);
-  }
+  DrawListCursor(ctx, EquipmentListRow(ctx.w.Lists.EquipmentList.CursorRow));
 }
 
 void DrawListArrows(const UiContext& ctx) {
   const auto& list = ctx.w.Lists.EquipmentList;
-  const ListArrows& at = kEquipmentListArrows;
-  for (int s = 0; s < sprite::kListArrowSegments; ++s) {
-    if (list.UpEnabled == 1) {
-      DrawImage(ctx, sprite::kListUpArrow[s], at.up.left + kSegment * s, at.up.top);
-    }
-    if (list.DownEnabled == 1) {
-      DrawImage(ctx, sprite::kListDownArrow[s], at.down.left + kSegment * s, at.down.top);
-    }
-  }
+  DrawScrollArrows(ctx, kEquipmentListArrows, list.UpEnabled == 1, list.DownEnabled == 1);
 }
 
 void DrawEquipmentPage(UiContext& ctx, int page) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "ui/hit_rect.hpp"
+#include "ui/ui_context.hpp"
 #include "world/list_state.hpp"
 
 namespace gm {
@@ -38,5 +39,10 @@ void KeepScrollArrows(const ListScrollFields& list);
 // One step for a held left button on a live arrow at (x, y); the caller tests the button.
 void ScrollHeldArrow(const ListScrollFields& list, const ListArrows& arrows, std::int32_t x,
                      std::int32_t y);
+
+// The cursor bar across the whole of a list's row, in pieces of the bar's sprite.
+void DrawListCursor(const UiContext& ctx, const HitRect& row);
+// The arrows that are live.
+void DrawScrollArrows(const UiContext& ctx, const ListArrows& arrows, bool up, bool down);
 
 }  // namespace gm

@@ -22,7 +22,6 @@ namespace gm {
 namespace {
 
 constexpr int kRows = kNewUnitList.count;
-constexpr std::int32_t kSegment = 15;  // the cursor bar's and the arrows' pieces
 
 // The list's panel on the left, the card's on the right, OK and Cancel below the list.
 constexpr PageTileRow kListAndCardRow =
@@ -117,19 +116,9 @@ void DrawReinforcementPage(UiContext& ctx) {
     ScrollHeldArrow(fields, kNewUnitArrows, ctx.ui.MouseX, ctx.ui.MouseY);
 
   DrawTileMap(ctx, kReinforcementTiles);
-  const HitRect cursor = NewUnitListRow(list.CursorRow);
-  for (int i = 0; i < 18; ++i) {
-    DrawImage(ctx, sprite::kListCursorBar, cursor.left + kSegment * i, cursor.top);
-  }
+  DrawListCursor(ctx, NewUnitListRow(list.CursorRow));
   DrawRows(ctx, list);
-  const HitRect &up = kNewUnitArrows.up, &down = kNewUnitArrows.down;
-  for (int i = 0; i < sprite::kListArrowSegments; ++i) {
-    if (list.UpEnabled == 1)
-      DrawImage(ctx, sprite::kListUpArrow[i], up.left + kSegment * i, up.top);
-    if (list.DownEnabled == 1) {
-      DrawImage(ctx, sprite::kListDownArrow[i], down.left + kSegment * i, down.top);
-    }
-  }
+  DrawScrollArrows(ctx, kNewUnitArrows, list.UpEnabled == 1, list.DownEnabled == 1);
 
   const int entry = CursorEntry(list);
   const std::uint8_t status = entry != 0 ? list.Status(entry) : 0;

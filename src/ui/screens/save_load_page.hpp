@@ -8,11 +8,12 @@ namespace gm {
 
 // Slot s (1..5) in the row 60 s pixels down; the mode column beside the rows switches all five
 // between load and save.
+inline constexpr HitRows kSaveSlotRows{420, 479, 0, 60, 5};
 constexpr HitRect SaveSlotRect(int slot) {
-  return {420, 60 * slot, 479, 60 * slot + 59};
+  return kSaveSlotRows.Row(slot);
 }
-inline constexpr HitRect kSaveSlotColumn{420, 60, 479, 359};
-inline constexpr HitRect kSaveModeColumn{540, 60, 599, 359};
+inline constexpr HitRect kSaveSlotColumn = kSaveSlotRows.Area();
+inline constexpr HitRect kSaveModeColumn = HitRows{540, 599, 0, 60, 5}.Area();
 
 void DrawSaveLoadPage(UiContext& ctx);
 void ClickSaveLoadPage(UiContext& ctx);

@@ -18,8 +18,6 @@ namespace {
 // Row r's text three pixels below the row's top.
 constexpr std::int32_t kTextX = 376;
 constexpr std::int32_t kTextDrop = 3;
-constexpr int kBarSegments = 14;
-constexpr std::int32_t kSegment = 15;  // the cursor bar's and the arrows' pieces
 
 bool EquipmentField(const TRefitPage& p) {
   return p.SelectedField >= kFirstEquipmentField && p.SelectedField <= kRefitFieldCount;
@@ -29,19 +27,10 @@ int FontFor(const TRefitPage& p, int entry) {
   return entry >= 1 && entry <= kRefitCandidateCount && p.Enabled(entry) == 1 ? 2 : 1;
 }
 
-void DrawArrow(UiContext& ctx, const SpriteRun<ImageId::kCursors>& arrow, const HitRect& at) {
-  for (int j = 0; j < sprite::kListArrowSegments; ++j) {
-    DrawImage(ctx, arrow[j], at.left + kSegment * j, at.top);
-  }
-}
-
 }  // namespace
 
 void DrawRefitCursorBar(UiContext& ctx) {
-  const HitRect row = RefitCandidateRow(ctx.w.Refit.RefitPage.ListCursor);
-  for (int j = 0; j < kBarSegments; ++j) {
-    DrawImage(ctx, sprite::kListCursorBar, row.left + kSegment * j, row.top);
-  }
+  DrawListCursor(ctx, RefitCandidateRow(ctx.w.Refit.RefitPage.ListCursor));
 }
 
 void DrawRefitCandidates(UiContext& ctx) {
@@ -73,8 +62,7 @@ void DrawRefitCandidates(UiContext& ctx) {
       row(EquipmentModels[m].Name.View(), i, i - p.ListTop + 1);
     }
   }
-  if (p.CanScrollUp == 1) DrawArrow(ctx, sprite::kListUpArrow, kRefitCandidateArrows.up);
-  if (p.CanScrollDown == 1) DrawArrow(ctx, sprite::kListDownArrow, kRefitCandidateArrows.down);
+  DrawScrollArrows(ctx, kRefitCandidateArrows, p.CanScrollUp == 1, p.CanScrollDown == 1);
 }
 
 void ScrollRefitCandidates(UiContext& ctx) {
