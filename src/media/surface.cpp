@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -30,55 +31,38 @@ void Store(void* at, __m128i v) {
 }
 #endif
 
-// Keyed rows: pixels equal to the key keep what the destination had. A row of at least one
-// vector ends with a vector over its last pixels, overlapping the one before and blended before
-// anything is stored: both give the overlapped pixels the same values, and no pixel is left to
-// a slower loop.
-void KeyedRow16(uint16_t* dst, const uint16_t* src, int32_t n, uint16_t key) {
+// Keyed rows of `bytes` bytes in lanes of `Lane` bytes: pixels equal to the key keep what the
+// destination had. A row of at least one vector ends with a vector over its last pixels,
+// overlapping the one before and blended before anything is stored: both give the overlapped
+// pixels the same values, and no pixel is left to a slower loop.
+template <int Lane>
+void KeyedRowSse(uint8_t* d, const uint8_t* s, int32_t bytes, uint32_t key) {
 #if defined(__SSE2__)
-  if (n >= 8) {
-    const __m128i k = _mm_set1_epi16(int16_t(key));
+  if (bytes >= 16) {
+    const __m128i k = Lane == 2 ? _mm_set1_epi16(int16_t(key)) : _mm_set1_epi8(int8_t(key));
     const auto blend = [&](int32_t x) {
-      __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
-      __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + x));
-      __m128i isKey = _mm_cmpeq_epi16(s, k);
-      return _mm_or_si128(_mm_and_si128(isKey, d), _mm_andnot_si128(isKey, s));
+      __m128i sv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + x));
+      __m128i dv = _mm_loadu_si128(reinterpret_cast<const __m128i*>(d + x));
+      __m128i isKey = Lane == 2 ? _mm_cmpeq_epi16(sv, k) : _mm_cmpeq_epi8(sv, k);
+      return _mm_or_si128(_mm_and_si128(isKey, dv), _mm_andnot_si128(isKey, sv));
     };
-    const __m128i tail = blend(n - 8);
-    for (int32_t x = 0; x + 8 <= n; x += 8) Store(dst + x, blend(x));
-    Store(dst + n - 8, tail);
+    const __m128i tail = blend(bytes - 16);
+    for (int32_t x = 0; x + 16 <= bytes; x += 16) Store(d + x, blend(x));
+    Store(d + bytes - 16, tail);
     return;
   }
 #endif
-  for (int32_t x = 0; x < n; ++x) {
-    if (src[x] != key) dst[x] = src[x];
-  }
-}
-
-void KeyedRow8(uint8_t* dst, const uint8_t* src, int32_t n, uint8_t key) {
-#if defined(__SSE2__)
-  if (n >= 16) {
-    const __m128i k = _mm_set1_epi8(int8_t(key));
-    const auto blend = [&](int32_t x) {
-      __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + x));
-      __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + x));
-      __m128i isKey = _mm_cmpeq_epi8(s, k);
-      return _mm_or_si128(_mm_and_si128(isKey, d), _mm_andnot_si128(isKey, s));
-    };
-    const __m128i tail = blend(n - 16);
-    for (int32_t x = 0; x + 16 <= n; x += 16) Store(dst + x, blend(x));
-    Store(dst + n - 16, tail);
-    return;
-  }
-#endif
-  for (int32_t x = 0; x < n; ++x) {
-    if (src[x] != key) dst[x] = src[x];
+  using Pixel = std::conditional_t<Lane == 2, uint16_t, uint8_t>;
+  Pixel* dst = reinterpret_cast<Pixel*>(d);
+  const Pixel* src = reinterpret_cast<const Pixel*>(s);
+  for (int32_t x = 0; x < bytes / Lane; ++x) {
+    if (src[x] != Pixel(key)) dst[x] = src[x];
   }
 }
 
 #if defined(GM_KEYED_AVX2)
 // Rows of `bytes` bytes (at least 32) with 256-bit vectors, on processors that have them: keyed
-// (lanes of `Lane` bytes, the last vector overlapping as in the rows above) or plain copies,
+// (lanes of `Lane` bytes, the last vector overlapping as in KeyedRowSse) or plain copies,
 // which for the game's short rows beat a call to memmove per row.
 template <int Lane, bool Keyed>
 __attribute__((target("avx2"))) void RowsAvx2(uint8_t* d, size_t dPitch, const uint8_t* s,
@@ -220,11 +204,8 @@ void TDirectDrawSurface::CopyRect(int32_t dx, int32_t dy, const TRect& src,
     const uint8_t* s = source.Row(src.Top + y) + size_t(src.Left) * bpp;
     if (!keyed) {
       std::memmove(d, s, size_t(w) * bpp);
-    } else if (bpp == 2) {
-      KeyedRow16(reinterpret_cast<uint16_t*>(d), reinterpret_cast<const uint16_t*>(s), w,
-                 uint16_t(source.colorKey_));
     } else {
-      KeyedRow8(d, s, w, uint8_t(source.colorKey_));
+      (bpp == 2 ? KeyedRowSse<2> : KeyedRowSse<1>)(d, s, w * bpp, source.colorKey_);
     }
   }
 }
