@@ -17,4 +17,10 @@ const TPictureCollectionItem* FindImage(const UiContext& ctx, ImageId image);
 // The picture at (x, y).
 void DrawImage(const UiContext& ctx, SpriteId sprite, std::int32_t x, std::int32_t y);
 
+// The light picture in blink phase 1, the dark one in phase 0.
+template <ImageId I>
+Sprite<I> InBlink(const UiContext& ctx, const SpriteBlink<I>& blink) {
+  return ctx.ui.BlinkPhase == 1 ? blink.light : blink.dark;
+}
+
 }  // namespace gm

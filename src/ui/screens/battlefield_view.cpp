@@ -65,40 +65,35 @@ void DrawUnits(UiContext& ctx, const TMapCell& cell, std::int32_t px, std::int32
   }
 }
 
-// A mark that blinks: dark in phase 0, light in phase 1.
-sprite::MapMark InPhase(const SpriteBlink<ImageId::kTable4>& mark, std::uint8_t phase) {
-  return phase == 0 ? mark.dark : mark.light;
-}
-
 // The army reach marks by code.
-sprite::MapMark GroundReachMark(std::int32_t code, std::uint8_t phase) {
+sprite::MapMark GroundReachMark(const UiContext& ctx, std::int32_t code) {
   switch (code) {
     case kReachMove:
     case kReachDrop:
       return sprite::kMoveTarget;
     case kReachFire:
-      return InPhase(sprite::kArtilleryTarget, phase);
+      return InBlink(ctx, sprite::kArtilleryTarget);
     case kReachAssault:
-      return InPhase(sprite::kAssaultTarget, phase);
+      return InBlink(ctx, sprite::kAssaultTarget);
     case kReachOwnCell:
-      return InPhase(sprite::kOwnCell, phase);
+      return InBlink(ctx, sprite::kOwnCell);
     default:
       return sprite::kShade;
   }
 }
 
-sprite::MapMark AirReachMark(std::int32_t code, std::uint8_t phase) {
+sprite::MapMark AirReachMark(const UiContext& ctx, std::int32_t code) {
   switch (code) {
     case kAirRebase:
       return sprite::kMoveTarget;
     case kAirStrike:
-      return InPhase(sprite::kAirStrikeTarget, phase);
+      return InBlink(ctx, sprite::kAirStrikeTarget);
     case kAirEnemyAir:
-      return InPhase(sprite::kEnemyAirTarget, phase);
+      return InBlink(ctx, sprite::kEnemyAirTarget);
     case 5:  // no grid holds it today
-      return InPhase(sprite::kAirFifthMark, phase);
+      return InBlink(ctx, sprite::kAirFifthMark);
     case kAirOwnCell:
-      return InPhase(sprite::kOwnAirCell, phase);
+      return InBlink(ctx, sprite::kOwnAirCell);
     default:
       return sprite::kShade;
   }
@@ -123,7 +118,6 @@ void MergeKeysOnOwnCell(UiContext& ctx, std::int32_t px, std::int32_t py) {
 
 void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::int32_t py) {
   World& w = ctx.w;
-  const std::uint8_t phase = ctx.ui.BlinkPhase;
   const int dx = w.Selection[1] - mapX;
   const int dy = w.Selection[2] - mapY;
   const bool computer = w.ScreenFlags[kFlagComputerTurn] == 1;
@@ -138,11 +132,11 @@ void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::
       if (!computer && KeyHeld(ctx, kKeyS)) {
         MergeKeysOnOwnCell(ctx, px, py);
       } else if (!computer) {
-        DrawImage(ctx, GroundReachMark(g, phase), px, py);
+        DrawImage(ctx, GroundReachMark(ctx, g), px, py);
       }
       return;
     }
-    DrawImage(ctx, GroundReachMark(g, phase), px, py);
+    DrawImage(ctx, GroundReachMark(ctx, g), px, py);
   } else if (w.ScreenFlags[kFlagLayer] == kLayerAir) {
     if (dx <= -kAirGridCentre || dx >= kAirGridCentre || dy <= -kAirGridCentre ||
         dy >= kAirGridCentre) {
@@ -150,7 +144,7 @@ void DrawReachOverlay(UiContext& ctx, int mapX, int mapY, std::int32_t px, std::
       return;
     }
     const std::int32_t g = w.AirReachGrid(kAirGridCentre - dy, kAirGridCentre - dx);
-    DrawImage(ctx, AirReachMark(g, phase), px, py);
+    DrawImage(ctx, AirReachMark(ctx, g), px, py);
   }
 }
 

@@ -67,12 +67,10 @@ void DrawPageBody(UiContext& ctx) {
 // The tab under the pointer glows, the chosen one too; Close flashes its two halves.
 void DrawHoverHighlights(const UiContext& ctx) {
   const std::int32_t mx = ctx.ui.MouseX, my = ctx.ui.MouseY;
-  const bool light = ctx.ui.BlinkPhase == 1;
   for (int p = 1; p <= kEconomyPageCount; ++p) {
     const HitRect tab = EconomyTabRect(p);
     if (tab.Contains(mx, my)) {
-      DrawImage(ctx, light ? sprite::kButtonFrame.light : sprite::kButtonFrame.dark, tab.left,
-                tab.top);
+      DrawImage(ctx, InBlink(ctx, sprite::kButtonFrame), tab.left, tab.top);
     }
   }
   DrawPageButtonFlash(ctx, kEconomyCloseButton);

@@ -139,15 +139,14 @@ void RunMapOrdersStage(UiContext& ctx) {
   ui.GroundHere = UsedFormation(w, cell.GroundFormation) != nullptr;
   ui.AirHere = UsedFormation(w, cell.AirFormation) != nullptr;
   if (w.ActionTick == 0) {
-    const bool phase1 = ui.BlinkPhase == 1;
     if (ui.GroundHere || ui.AirHere) {
       ui.CursorShape = kCursorTarget;
-      DrawImage(ctx, phase1 ? sprite::kCellFrame.light : sprite::kCellFrame.dark,
-                ui.TargetScreenPos[0], ui.TargetScreenPos[1]);
+      DrawImage(ctx, InBlink(ctx, sprite::kCellFrame), ui.TargetScreenPos[0],
+                ui.TargetScreenPos[1]);
     } else {
       ui.CursorShape = kCursorArrow;
-      DrawImage(ctx, phase1 ? sprite::kEmptyCellFrame.light : sprite::kEmptyCellFrame.dark,
-                ui.TargetScreenPos[0], ui.TargetScreenPos[1]);
+      DrawImage(ctx, InBlink(ctx, sprite::kEmptyCellFrame), ui.TargetScreenPos[0],
+                ui.TargetScreenPos[1]);
     }
   }
   DrawHoverLines(ctx);

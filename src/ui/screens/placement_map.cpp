@@ -67,8 +67,8 @@ void DrawPlacementMap(UiContext& ctx) {
   }
   StepBlink(ctx);
   if (ShortOfMapAreaEnd(ui.MouseX, ui.MouseY)) {
-    DrawImage(ctx, ui.BlinkPhase == 1 ? sprite::kCellFrame.light : sprite::kCellFrame.dark,
-              kCell * (ui.MouseX / kCell), kCell * (ui.MouseY / kCell));
+    DrawImage(ctx, InBlink(ctx, sprite::kCellFrame), kCell * (ui.MouseX / kCell),
+              kCell * (ui.MouseY / kCell));
   }
 }
 

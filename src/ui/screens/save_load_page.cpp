@@ -85,8 +85,7 @@ void DrawSlotRow(UiContext& ctx, int slot) {
 }
 
 void DrawFlashes(UiContext& ctx) {
-  const SpriteId flash =
-      ctx.ui.BlinkPhase == 1 ? sprite::kTileButtonFlash.light : sprite::kTileButtonFlash.dark;
+  const SpriteId flash = InBlink(ctx, sprite::kTileButtonFlash);
   for (int s = 1; s <= kSaveSlots; ++s) {
     if (PointerIn(ctx, SaveSlotRect(s))) DrawImage(ctx, flash, kSlotButtonX, kRowHeight * s);
   }

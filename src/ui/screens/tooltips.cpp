@@ -56,8 +56,7 @@ void DrawSidebarTooltips(UiContext& ctx) {
     const HitRect button = SidebarButtonRect(b - 1);
     if (!button.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) continue;
     if (b >= 2) {
-      const auto frame = sprite::kButtonFrame;
-      DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? frame.light : frame.dark, button.left, button.top);
+      DrawImage(ctx, InBlink(ctx, sprite::kButtonFrame), button.left, button.top);
     }
     DrawBox(ctx, SidebarTooltip(b));
   }

@@ -52,9 +52,7 @@ void DrawRefitDeadButtons(UiContext& ctx) {
 void DrawRefitButtonHover(UiContext& ctx) {
   for (int row = 0; row <= kRefitAutoFillRow; ++row) {
     if (Hit(ctx, RefitColumnButton(row))) {
-      const auto flash = sprite::kTileButtonFlash;
-      DrawImage(ctx, ctx.ui.BlinkPhase == 1 ? flash.light : flash.dark, kColumnX,
-                RefitColumnButton(row).top);
+      DrawImage(ctx, InBlink(ctx, sprite::kTileButtonFlash), kColumnX, RefitColumnButton(row).top);
     }
   }
   DrawPageButtonFlash(ctx, kRefitApplyButton);
