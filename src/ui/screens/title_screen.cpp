@@ -42,6 +42,18 @@ constexpr std::string_view kFootText = " The Eastern Front, 22 June 1941 to 9 Ma
 
 constexpr std::int32_t kAtlasTile = 20;
 
+// Every terrain tile stretched to size x size, laid out as in the tiles' images.
+void StretchTerrainTiles(const UiContext& ctx, TDirectDrawSurface& surface, std::int32_t size) {
+  for (std::int32_t t = 0; t < kTerrainTileCount; ++t) {
+    const SpriteId tile = sprite::TerrainTile(t);
+    const TPictureCollectionItem* image = FindImage(ctx, tile.image);
+    if (image == nullptr) continue;
+    const std::int32_t x = size * (t % kTerrainTilesPerImage);
+    const std::int32_t y = size * (t / kTerrainTilesPerImage);
+    image->StretchDraw(surface, TRect{x, y, x + size, y + size}, tile.pattern);
+  }
+}
+
 }  // namespace
 
 void DrawTitleScreen(UiContext& ctx) {
@@ -58,28 +70,14 @@ void DrawTitleScreen(UiContext& ctx) {
 }
 
 void DrawTerrainAtlas(UiContext& ctx, TDirectDrawSurface& atlas) {
-  for (std::int32_t t = 0; t < kTerrainTileCount; ++t) {
-    const SpriteId tile = sprite::TerrainTile(t);
-    const TPictureCollectionItem* image = FindImage(ctx, tile.image);
-    if (image == nullptr) continue;
-    const std::int32_t x = kAtlasTile * (t % kTerrainTilesPerImage);
-    const std::int32_t y = kAtlasTile * (t / kTerrainTilesPerImage);
-    image->StretchDraw(atlas, TRect{x, y, x + kAtlasTile, y + kAtlasTile}, tile.pattern);
-  }
+  StretchTerrainTiles(ctx, atlas, kAtlasTile);
 }
 
 void DrawOverviewPicture(UiContext& ctx, TDirectDrawSurface& overview) {
   // Each tile shrunk to 2 x 2 once; the theatre's cells then copy their tile's square.
   TDirectDrawSurface squares(overview.Format());
   squares.SetSize(2 * kTerrainTilesPerImage, 2 * (kTerrainTileCount / kTerrainTilesPerImage));
-  for (std::int32_t t = 0; t < kTerrainTileCount; ++t) {
-    const SpriteId tile = sprite::TerrainTile(t);
-    const TPictureCollectionItem* image = FindImage(ctx, tile.image);
-    if (image == nullptr) continue;
-    const std::int32_t x = 2 * (t % kTerrainTilesPerImage);
-    const std::int32_t y = 2 * (t / kTerrainTilesPerImage);
-    image->StretchDraw(squares, TRect{x, y, x + 2, y + 2}, tile.pattern);
-  }
+  StretchTerrainTiles(ctx, squares, 2);
   const World& w = ctx.w;
   for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y) {
     for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) {
