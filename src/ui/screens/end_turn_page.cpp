@@ -21,7 +21,6 @@ constexpr PageTiles kEndTurnTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMid
                                      kPanelBottomRow, kTwoButtonRow,   kWindowBottomRow};
 
 constexpr std::int32_t kTextX = 80;
-constexpr std::int32_t kSwitchY = kAiCompletesSwitchY;
 
 // The three lines that explain the switch.
 constexpr std::int32_t kNoteY = 80;
@@ -46,19 +45,19 @@ void DrawEndTurnPage(UiContext& ctx) {
     DrawGlyphText(ctx, HintTexts.aiCompletesNote[static_cast<std::size_t>(i)], kTextX,
                   kNoteY + kNotePitch * i, 3);
   }
-  DrawGlyphText(ctx, HintTexts.aiCompletesSwitch, kTextX, kSwitchY, 3);
+  DrawGlyphText(ctx, HintTexts.aiCompletesSwitch, kTextX, kAiCompletesSwitchY, 3);
   for (const std::int32_t y : {180, 240}) {
     DrawImage(ctx, sprite::UnitSymbol(kGermanTankDivision), 180, y);
     DrawImage(ctx, sprite::UnitSymbol(kSovietTankDivision), 480, y);
   }
-  DrawSwitch(ctx, kSwitchY, ctx.w.AiCompletesTurn);
+  DrawSwitch(ctx, kAiCompletesSwitchY, ctx.w.AiCompletesTurn);
   DrawPageButtonFlash(ctx, kLeftButton);
   DrawPageButtonFlash(ctx, kRightButton);
 }
 
 void ClickEndTurnPage(UiContext& ctx) {
   World& w = ctx.w;
-  ClickSwitch(ctx, kSwitchY, w.AiCompletesTurn);
+  ClickSwitch(ctx, kAiCompletesSwitchY, w.AiCompletesTurn);
   if (PointerIn(ctx, kLeftButton)) {
     if (w.AiCompletesTurn != 1) {
       PlayClickSound(ctx);

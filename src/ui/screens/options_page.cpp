@@ -21,41 +21,36 @@ constexpr PageTiles kOptionsTiles = {kWindowTopRow,   kPanelTopRow,    kPanelMid
                                      kPanelBottomRow, kCloseButtonRow, kWindowBottomRow};
 
 constexpr std::int32_t kTextX = 80;
-constexpr std::int32_t kScaleY = kSpeedScale.top;
-constexpr std::int32_t kGridY = kGridSwitchY;
-constexpr std::int32_t kFpsY = kFpsSwitchY;
-constexpr std::int32_t kClockY = kClockSwitchY;
 constexpr std::int32_t kTurnLengthY = 250;
 
 // The speed scale's intervals, slowest on the left.
 constexpr std::array<std::uint32_t, 5> kScaleIntervals = {50, 33, 25, 20, 17};
-constexpr std::int32_t kScaleCell = kSpeedScaleCell;
 
 struct OptionLine {
   std::int32_t y;
   HintRow HintTextTable::*text;
 };
 constexpr std::array<OptionLine, 4> kLines = {{
-    {kScaleY, &HintTextTable::timerInterval},
-    {kGridY, &HintTextTable::gridSwitch},
-    {kFpsY, &HintTextTable::fpsSwitch},
-    {kClockY, &HintTextTable::clockSwitch},
+    {kSpeedScale.top, &HintTextTable::timerInterval},
+    {kGridSwitchY, &HintTextTable::gridSwitch},
+    {kFpsSwitchY, &HintTextTable::fpsSwitch},
+    {kClockSwitchY, &HintTextTable::clockSwitch},
 }};
 
 void DrawSpeedScale(UiContext& ctx) {
-  const std::int32_t x = kSpeedScale.left;
-  DrawImage(ctx, sprite::kSwitchSlot.left, x, kScaleY);
+  const std::int32_t y = kSpeedScale.top;
+  DrawImage(ctx, sprite::kSwitchSlot.left, SpeedScaleCell(0).left, y);
   for (int i = 1; i <= 3; ++i)
-    DrawImage(ctx, sprite::kSwitchSlot.middle, x + kScaleCell * i, kScaleY);
-  DrawImage(ctx, sprite::kSwitchSlot.right, x + kScaleCell * 4, kScaleY);
+    DrawImage(ctx, sprite::kSwitchSlot.middle, SpeedScaleCell(i).left, y);
+  DrawImage(ctx, sprite::kSwitchSlot.right, SpeedScaleCell(4).left, y);
   // An interval the scale does not offer shows no knob.
   const std::uint32_t interval = ctx.timer.Interval();
   for (std::size_t i = 0; i < kScaleIntervals.size(); ++i) {
     if (kScaleIntervals[i] == interval) {
-      DrawImage(ctx, sprite::kSwitchKnob, x + kScaleCell * static_cast<std::int32_t>(i), kScaleY);
+      DrawImage(ctx, sprite::kSwitchKnob, SpeedScaleCell(static_cast<int>(i)).left, y);
     }
   }
-  if (PointerIn(ctx, kSpeedScale)) DrawHoverBar(ctx, x, kScaleY, 4);
+  if (PointerIn(ctx, kSpeedScale)) DrawHoverBar(ctx, kSpeedScale.left, y, 4);
 }
 
 // "Now is "Fast mode"  ( Turn = 4 Days)": any turn length but 0 plays four days a turn.
@@ -73,9 +68,9 @@ void DrawOptionsPage(UiContext& ctx) {
     DrawGlyphText(ctx, HintTexts.*line.text, kTextX, line.y, 3);
   }
   DrawSpeedScale(ctx);
-  DrawSwitch(ctx, kGridY, ctx.ui.ShowGrid);
-  DrawSwitch(ctx, kFpsY, ctx.ui.ShowFps);
-  DrawSwitch(ctx, kClockY, ctx.ui.ShowClock);
+  DrawSwitch(ctx, kGridSwitchY, ctx.ui.ShowGrid);
+  DrawSwitch(ctx, kFpsSwitchY, ctx.ui.ShowFps);
+  DrawSwitch(ctx, kClockSwitchY, ctx.ui.ShowClock);
   DrawGlyphText(ctx, TurnLengthLine(ctx.w.GameHeader.TurnLength), kTextX, kTurnLengthY, 3);
   DrawPageButtonFlash(ctx, kCloseButton);
 }
@@ -90,9 +85,9 @@ void ClickOptionsPage(UiContext& ctx) {
     ctx.timer.SetInterval(kScaleIntervals[static_cast<std::size_t>(cell)]);
     PlayClickSound(ctx);
   }
-  ClickSwitch(ctx, kGridY, ctx.ui.ShowGrid);
-  ClickSwitch(ctx, kFpsY, ctx.ui.ShowFps);
-  ClickSwitch(ctx, kClockY, ctx.ui.ShowClock);
+  ClickSwitch(ctx, kGridSwitchY, ctx.ui.ShowGrid);
+  ClickSwitch(ctx, kFpsSwitchY, ctx.ui.ShowFps);
+  ClickSwitch(ctx, kClockSwitchY, ctx.ui.ShowClock);
 }
 
 }  // namespace gm

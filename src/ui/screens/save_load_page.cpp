@@ -29,8 +29,6 @@ constexpr PageTiles kSaveLoadTiles = {kWindowTopRow, kSlotRow,        kSlotRow,
                                       kFillerRow,    kCloseButtonRow, kWindowBottomRow};
 
 constexpr std::int32_t kRowHeight = 60;
-constexpr std::int32_t kSlotButtonX = kSaveSlotColumn.left;
-constexpr std::int32_t kModeButtonX = kSaveModeColumn.left;
 
 constexpr std::uint8_t kSaveMode = 1;
 constexpr std::uint8_t kLoadMode = 0;
@@ -66,10 +64,10 @@ void DrawSlotRow(UiContext& ctx, int slot) {
   World& w = ctx.w;
   const TSaveSlotTable& t = w.SaveSlots;
   const std::int32_t y = kRowHeight * slot;
-  DrawImage(ctx, sprite::kSaveModeButtons[ModeByte(w, slot)], kModeButtonX, y);
+  DrawImage(ctx, sprite::kSaveModeButtons[ModeByte(w, slot)], kSaveModeColumn.left, y);
   const std::uint16_t state = t.SlotExists[SlotIndex(slot)];
   if (state != kSlotUsed) {
-    DrawImage(ctx, sprite::kEmptySlot, kSlotButtonX, y);
+    DrawImage(ctx, sprite::kEmptySlot, kSaveSlotColumn.left, y);
     const std::string_view text =
         state == kSlotDamaged ? kDamagedSlot : SaveLoadTexts[kSaveLoadFreeSlot];
     DrawGlyphText(ctx, text, 90, y + 22, 3);
@@ -87,10 +85,12 @@ void DrawSlotRow(UiContext& ctx, int slot) {
 void DrawFlashes(UiContext& ctx) {
   const SpriteId flash = InBlink(ctx, sprite::kTileButtonFlash);
   for (int s = 1; s <= kSaveSlots; ++s) {
-    if (PointerIn(ctx, SaveSlotRect(s))) DrawImage(ctx, flash, kSlotButtonX, kRowHeight * s);
+    if (PointerIn(ctx, SaveSlotRect(s)))
+      DrawImage(ctx, flash, kSaveSlotColumn.left, kRowHeight * s);
   }
   if (PointerIn(ctx, kSaveModeColumn)) {
-    for (int s = 1; s <= kSaveSlots; ++s) DrawImage(ctx, flash, kModeButtonX, kRowHeight * s);
+    for (int s = 1; s <= kSaveSlots; ++s)
+      DrawImage(ctx, flash, kSaveModeColumn.left, kRowHeight * s);
   }
 }
 
