@@ -17,7 +17,9 @@
 
 #include "platform/posix_file_system.hpp"
 #include "platform/sdl/sdl_platform.hpp"
+#include "tests/support/screen_point.hpp"
 #include "ui/main_window.hpp"
+#include "ui/screens/title_screen.hpp"
 #include "world/screen_state.hpp"
 
 namespace {
@@ -94,12 +96,13 @@ int main(int argc, char** argv) {
   // A moment on the title, then Start as the player clicks it.
   const auto titleEnd = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
   frames([&] { return std::chrono::steady_clock::now() >= titleEnd; });
+  const testing::ScreenPoint start = testing::Middle(kStartButton);
   for (PlatformEvent::Kind kind : {PlatformEvent::Kind::kMouseMove, PlatformEvent::Kind::kMouseDown,
                                    PlatformEvent::Kind::kMouseUp, PlatformEvent::Kind::kClick}) {
     PlatformEvent e;
     e.kind = kind;
-    e.x = 640;
-    e.y = 450;
+    e.x = start.x;
+    e.y = start.y;
     e.button = kind == PlatformEvent::Kind::kMouseMove ? 0 : kMouseLeft;
     e.buttons = kind == PlatformEvent::Kind::kMouseDown ? kMouseLeft : 0;
     window.HandleEvent(e);
