@@ -222,7 +222,6 @@ TEST(OrderOfBattleTest, NoNationHoldsMoreThanItHadOnHand) {
   // A nation whose holdings are on record holds no model without a limit: the Soviet formations
   // and parks hold more than the T-34s.
   OrderOfBattle oob;
-  oob.counted[5] = true;
   oob.countedLine[5] = 4;
   oob.onHand = {{5, {14, 15}, 60000, 11}};
   const Status s = CheckOnHand(oob, w);

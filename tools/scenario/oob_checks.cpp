@@ -50,7 +50,8 @@ Status CheckOnHand(const OrderOfBattle& oob, const World& w) {
       if (const long s = w.Economy.EquipmentStock[EconomyIndex(n, m)]; s > 0) held[{n, m}] += s;
   for (const OnHand& h : oob.onHand) {
     long total = 0;
-    for (int m : h.models) total += held.count({h.nation, m}) ? held.at({h.nation, m}) : 0;
+    for (int m : h.models)
+      if (const auto it = held.find({h.nation, m}); it != held.end()) total += it->second;
     if (total > h.count)
       return Status::Error(
           kOobFile + std::to_string(h.line) + ": nation " + std::to_string(h.nation) + " holds " +
@@ -60,7 +61,7 @@ Status CheckOnHand(const OrderOfBattle& oob, const World& w) {
   // A nation whose holdings are on record holds no model without a limit.
   for (const auto& [key, count] : held) {
     const auto [nation, model] = key;
-    if (!oob.counted[nation]) continue;
+    if (oob.countedLine[nation] == 0) continue;
     const bool limited = std::any_of(oob.onHand.begin(), oob.onHand.end(), [&](const OnHand& h) {
       return h.nation == nation &&
              std::find(h.models.begin(), h.models.end(), model) != h.models.end();

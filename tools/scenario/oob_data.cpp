@@ -247,8 +247,7 @@ std::string ReadCounted(const std::vector<std::string>& w, int line, OrderOfBatt
   int nation = 0;
   if (w.size() != 2 || !ToInt(w[1], nation) || !IsNation(nation))
     return "\"counted <nation>\" expected";
-  if (out.counted[nation]) return "nation " + w[1] + " counted twice";
-  out.counted[nation] = true;
+  if (out.countedLine[nation] != 0) return "nation " + w[1] + " counted twice";
   out.countedLine[nation] = line;
   return "";
 }

@@ -92,7 +92,7 @@ struct OrderOfBattle {
   std::array<std::array<Kit, 9>, 11> defaultKits;  // by nation, then category ([0] aircraft)
   std::vector<District> districts;
   std::vector<OnHand> onHand;
-  std::array<bool, 11> counted{};  // by nation: every model it holds needs an `onhand` line
+  // By nation: the line of its `counted` (every model it holds needs an `onhand` line), or 0.
   int countedLine[11] = {};
   std::vector<Garrison> garrisons;
 };
