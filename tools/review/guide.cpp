@@ -4,6 +4,7 @@
 // the production page at the German models. Each scene is found from the scenario, not from
 // fixed cells, so it follows the map.
 #include <algorithm>
+#include <optional>
 
 #include "review_sets.hpp"
 #include "tests/support/game_harness.hpp"
@@ -15,8 +16,8 @@ namespace gm {
 namespace {
 
 using testing::GameHarness;
-
-constexpr int kCell = 60;
+using testing::Middle;
+using testing::ScreenPoint;
 
 struct Spot {
   int x = 0, y = 0, score = -1;
@@ -66,20 +67,21 @@ Spot BomberBase(const World& w) {
 }
 
 // Puts the cell in the middle of the Battlefield view; answers its pixel centre.
-std::pair<int, int> CentreOn(World& w, const Spot& s) {
+ScreenPoint CentreOn(GameHarness& g, const Spot& s) {
+  World& w = g.W();
   w.ViewX = std::clamp(s.x - kViewCentreColumn, kViewMinX, kViewMaxX);
   w.ViewY = std::clamp(s.y - kViewCentreRow, kViewMinY, kViewMaxY);
-  return {(s.x - w.ViewX) * kCell + kCell / 2, (s.y - w.ViewY) * kCell + kCell / 2};
+  return g.CellMiddle(s.x, s.y);
 }
 
-void ClickAt(GameHarness& g, int x, int y) {
-  g.MoveTo(x, y);
-  g.Click(x, y);
+void ClickAt(GameHarness& g, ScreenPoint at) {
+  g.MoveTo(at);
+  g.Click(at);
   g.Frames(1);
 }
 
 void Sidebar(GameHarness& g, int button) {
-  ClickAt(g, testing::kSidebarClickX, testing::SidebarClickY(button));
+  ClickAt(g, {testing::kSidebarClickX, testing::SidebarClickY(button)});
 }
 
 }  // namespace
@@ -90,15 +92,15 @@ std::string review::GuideBattlefield() {
   World& w = g.W();
   const Spot front = FrontFormation(w);
   if (front.score <= 0) return "no German formation faces the enemy";
-  const auto [px, py] = CentreOn(w, front);
-  ClickAt(g, px, py);
+  const ScreenPoint at = CentreOn(g, front);
+  ClickAt(g, at);
   if (w.Selection[0] != 1) return "nothing was selected";
   // The pointer rests on a cell of open ground between the marks.
-  g.MoveTo(px - kCell, py + 2 * kCell);
+  g.MoveTo(g.CellMiddle(front.x - 1, front.y + 2));
   g.Frames(2);
   g.Dump("guide_battlefield_selected");
 
-  g.MoveTo(px, py);
+  g.MoveTo(at);
   g.Press(kMouseRight);
   g.Frames(1);
   g.Dump("guide_unit_card");
@@ -106,24 +108,22 @@ std::string review::GuideBattlefield() {
   g.Frames(1);
 
   // An assault on the first adjacent enemy, halfway through its animation.
-  int tx = 0, ty = 0;
-  for (int dy = -1; dy <= 1 && tx == 0; ++dy) {
-    for (int dx = -1; dx <= 1 && tx == 0; ++dx) {
-      if (w.GroundReachGrid(kGroundGridCentre + dy, kGroundGridCentre + dx) == kReachAssault) {
-        tx = px + dx * kCell;
-        ty = py + dy * kCell;
-      }
+  std::optional<ScreenPoint> target;
+  for (int dy = -1; dy <= 1 && !target; ++dy) {
+    for (int dx = -1; dx <= 1 && !target; ++dx) {
+      if (w.GroundReachGrid(kGroundGridCentre + dy, kGroundGridCentre + dx) == kReachAssault)
+        target = g.CellMiddle(front.x + dx, front.y + dy);
     }
   }
-  if (tx == 0) return "no enemy to assault";
-  ClickAt(g, tx, ty);
+  if (!target) return "no enemy to assault";
+  ClickAt(g, *target);
   g.Frames(12);
   g.Dump("guide_assault");
   g.Frames(20);
 
   // The losses page with that assault's losses booked.
   Sidebar(g, kEconomyButton);
-  ClickAt(g, testing::Middle(EconomyTabRect(6)).x, testing::Middle(EconomyTabRect(6)).y);
+  ClickAt(g, Middle(EconomyTabRect(6)));
   g.MoveTo(10, 500);
   g.Frames(2);
   g.Dump("guide_losses");
@@ -136,11 +136,11 @@ std::string review::GuideAirRange() {
   World& w = g.W();
   const Spot base = BomberBase(w);
   if (base.score <= 0) return "no German bomber near the front";
-  const auto [px, py] = CentreOn(w, base);
+  const ScreenPoint at = CentreOn(g, base);
   Sidebar(g, kLayerButton);
-  ClickAt(g, px, py);
+  ClickAt(g, at);
   if (w.Selection[0] != 1) return "nothing was selected";
-  g.MoveTo(px + kCell, py + 2 * kCell);
+  g.MoveTo(g.CellMiddle(base.x + 1, base.y + 2));
   g.Frames(2);
   g.Dump("guide_air_selected");
   return {};
@@ -150,7 +150,7 @@ std::string review::GuideProductionPage() {
   GameHarness g;
   g.StartGame();
   Sidebar(g, kEconomyButton);
-  ClickAt(g, testing::Middle(EconomyTabRect(5)).x, testing::Middle(EconomyTabRect(5)).y);
+  ClickAt(g, Middle(EconomyTabRect(5)));
   // The list at the first German tank model, as the held down arrow would bring it.
   World& w = g.W();
   auto& list = w.Lists.EquipmentList;
