@@ -9,37 +9,43 @@
 
 namespace gm::art {
 
-void PaintPattern(cairo_t* cr, const ArtItem& item, int pattern) {
-  const std::optional<ImageId> image = ImageNamed(item.name);
-  if (!image) return;  // no picture the game draws
-  const SpriteId sprite{*image, pattern};
-  if (sprite::IsTerrainImage(*image)) {
+namespace {
+
+// Draws pattern `pattern` of `item`, the picture `image`, whichever painter it belongs to.
+void PaintPattern(cairo_t* cr, const ArtItem& item, ImageId image, int pattern) {
+  const SpriteId sprite{image, pattern};
+  if (sprite::IsTerrainImage(image)) {
     PaintTerrain(cr, sprite::TerrainTileOf(sprite));
-  } else if (*image == ImageId::kUnits) {
+  } else if (image == ImageId::kUnits) {
     PaintUnit(cr, sprite::kUnitSymbols.IndexOf({pattern}) + 1, true);
-  } else if (*image == ImageId::kUnits2) {
+  } else if (image == ImageId::kUnits2) {
     PaintUnit(cr, sprite::kSpentUnitSymbols.IndexOf({pattern}) + 1, false);
-  } else if (sprite::IsTechImage(*image)) {
+  } else if (sprite::IsTechImage(image)) {
     PaintEquipment(cr, sprite::EquipmentModelOf(sprite));
-  } else if (*image >= ImageId::kFont01 && *image <= ImageId::kFont05) {
+  } else if (image >= ImageId::kFont01 && image <= ImageId::kFont05) {
     PaintGlyph(cr, item, pattern);
   } else {
-    PaintUi(cr, *image, pattern);
+    PaintUi(cr, image, pattern);
   }
 }
+
+}  // namespace
 
 cairo_surface_t* RenderSurface(const ArtItem& item) {
   const int cols = item.columns, rows = item.count / cols;
   cairo_surface_t* s =
       cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cols * item.width, rows * item.height);
   cairo_t* cr = cairo_create(s);
-  for (int p = 0; p < item.count; ++p) {
-    cairo_save(cr);
-    cairo_translate(cr, (p % cols) * item.width, (p / cols) * item.height);
-    cairo_rectangle(cr, 0, 0, item.width, item.height);
-    cairo_clip(cr);
-    PaintPattern(cr, item, p);
-    cairo_restore(cr);
+  // An item that is no picture the game draws stays blank.
+  if (const std::optional<ImageId> image = ImageNamed(item.name)) {
+    for (int p = 0; p < item.count; ++p) {
+      cairo_save(cr);
+      cairo_translate(cr, (p % cols) * item.width, (p / cols) * item.height);
+      cairo_rectangle(cr, 0, 0, item.width, item.height);
+      cairo_clip(cr);
+      PaintPattern(cr, item, *image, p);
+      cairo_restore(cr);
+    }
   }
   cairo_destroy(cr);
   cairo_surface_flush(s);

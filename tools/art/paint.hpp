@@ -79,7 +79,4 @@ void DrawModel(cairo_t* cr, int model, double centreX, double groundY, double pi
                const Rgb* silhouette = nullptr);
 void PaintGlyph(cairo_t* cr, const ArtItem& item, int code);  // Font01 .. Font05
 
-// Draws pattern `pattern` of `item`, whichever painter it belongs to.
-void PaintPattern(cairo_t* cr, const ArtItem& item, int pattern);
-
 }  // namespace gm::art
