@@ -58,14 +58,16 @@ void Build(const World& w, HoldingsIndex& h) {
   for (int b = 0; b < kHoldingsBlocks; ++b) h.BlockFirst[b + 1] += h.BlockFirst[b];
   std::array<std::int32_t, kHoldingsBlocks> next;
   std::copy(h.BlockFirst.begin(), h.BlockFirst.end() - 1, next.begin());
-  h.SettlementBlock.fill(kNoBlock);
+  h.SettlementBlocks.fill({kNoBlock, kNoBlock});
   forEachSettlementCell([&h, &next](int x, int y, int s) {
     const int b = HoldingsBlockOf(x, y);
     h.Cells[next[b]++] = {static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y),
                           static_cast<std::uint16_t>(s), 0};
-    std::int16_t& home = h.SettlementBlock[s - 1];
-    if (home == kNoBlock) home = static_cast<std::int16_t>(b);
-    if (home != b) home = kSeveralBlocks;
+    // Cells come row by row, so a later cell may lie in a block left of an earlier one's.
+    auto& [first, last] = h.SettlementBlocks[s - 1];
+    const auto block = static_cast<std::int16_t>(b);
+    if (first == kNoBlock || block < first) first = block;
+    last = std::max(last, block);
   });
   // The rest is cleared, so that the index is the same whatever the world held before.
   std::fill(h.Cells.begin() + h.BlockFirst[kHoldingsBlocks], h.Cells.end(), HoldingsCell{});
@@ -94,12 +96,10 @@ void NoteSettlementChange(World& w, int number, const TSettlement& before) {
   Tally(h, before, -1);
   Tally(h, now, +1);
   if (now.HolderNation == before.HolderNation) return;
-  const int block = h.SettlementBlock[number - 1];
-  if (block >= 0) {
-    MarkBlock(w, h, block);
-  } else if (block == kSeveralBlocks) {
-    for (int b = 0; b < kHoldingsBlocks; ++b) MarkBlock(w, h, b);
-  }
+  // The blocks between hold no cell of the settlement, but re-reading them changes nothing.
+  const auto [first, last] = h.SettlementBlocks[number - 1];
+  if (first == kNoBlock) return;
+  for (int b = first; b <= last; ++b) MarkBlock(w, h, b);
 }
 
 Status CheckHoldings(const World& w) {
@@ -117,7 +117,7 @@ Status CheckHoldings(const World& w) {
   auto same = [](const HoldingsCell& a, const HoldingsCell& b) {
     return a.X == b.X && a.Y == b.Y && a.Settlement == b.Settlement && a.Holder == b.Holder;
   };
-  if (h.BlockFirst != fresh->BlockFirst || h.SettlementBlock != fresh->SettlementBlock ||
+  if (h.BlockFirst != fresh->BlockFirst || h.SettlementBlocks != fresh->SettlementBlocks ||
       !std::equal(h.Cells.begin(), h.Cells.begin() + h.BlockFirst.back(), fresh->Cells.begin(),
                   same)) {
     return Status::Error("holdings: the settlement cells or their holders differ from the map's");

@@ -52,13 +52,12 @@ struct HoldingsIndex {
   std::array<HoldingsCell, kMaxSettlementCells> Cells;
   // Bit n set: a settlement cell of the block is held by nation n (1..31).
   std::array<std::uint32_t, kHoldingsBlocks> BlockHolders;
-  // The one block whose cells name each settlement; kNoBlock when no theatre cell names it,
-  // kSeveralBlocks when cells of more than one block do.
-  std::array<std::int16_t, kMaxSettlements> SettlementBlock;
+  // The lowest and highest block whose cells name each settlement, both kNoBlock when no theatre
+  // cell names it: a capture re-reads only the blocks from the one to the other.
+  std::array<std::array<std::int16_t, 2>, kMaxSettlements> SettlementBlocks;
 };
 
 inline constexpr std::int16_t kNoBlock = -1;
-inline constexpr std::int16_t kSeveralBlocks = -2;
 
 // The block of a theatre cell.
 constexpr int HoldingsBlockOf(int x, int y) {
