@@ -5,7 +5,6 @@
 #include <cstring>
 #include <vector>
 
-#include "world/record_ranges.hpp"
 #include "world/world_file.hpp"
 
 namespace gm {
@@ -44,10 +43,7 @@ void ScanSaveSlots(World& w, const FileSystem& fs) {
     }
     TGameHeader h;
     std::memcpy(&h, bytes.data(), kHeaderBytes);
-    if (!CheckHeaderLimits(h) || size < WorldFileSize(h, WorldFileKind::kSave) ||
-        size > kMaxWorldFileBytes) {
-      continue;
-    }
+    if (!CheckFileSize(h, size, WorldFileKind::kSave)) continue;
     t.SlotExists[i] = kSlotUsed;
     t.SlotDay[i] = h.Day;
     t.SlotMonth[i] = h.Month;

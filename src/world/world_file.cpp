@@ -68,24 +68,10 @@ Status CheckFrame(std::span<const std::uint8_t> bytes, WorldFileKind kind,
     return Status::Error(fileName + ": the file is " + Num(bytes.size()) +
                          " bytes, shorter than its 1000-byte header");
   }
-  if (bytes.size() > kMaxWorldFileBytes) {
-    return Status::Error(fileName + ": the file is larger than any world file (" +
-                         Num(kMaxWorldFileBytes) + " bytes)");
-  }
   TGameHeader h;
   std::memcpy(&h, bytes.data(), kHeaderBytes);
-  if (Status s = CheckHeaderLimits(h); !s) return Status::Error(fileName + ": " + s.Message());
-  // The game saves as much of the map as the header names: a scenario naming less would lose
-  // the rest of the map, its formations and settlements with the first save.
-  if (kind == WorldFileKind::kScenario && (h.MapWidth != kMapWidth || h.MapHeight != kMapHeight)) {
-    return Status::Error(fileName + ": the header names a map of " + Num(h.MapWidth) + " x " +
-                         Num(h.MapHeight) + " cells, but a scenario holds the whole 1000 x 400");
-  }
-  // Bytes after the economy block are not read: a file may carry them.
-  const std::size_t end = LayoutOf(h, kind).end;
-  if (bytes.size() < end) {
-    return Status::Error(fileName + ": the file is " + Num(bytes.size()) +
-                         " bytes, but its header asks for " + Num(end) + " (cut short)");
+  if (Status s = CheckFileSize(h, bytes.size(), kind); !s) {
+    return Status::Error(fileName + ": " + s.Message());
   }
   return Status::Ok();
 }
@@ -222,6 +208,27 @@ std::size_t WorldFileSize(const TGameHeader& header, WorldFileKind kind) {
   return LayoutOf(header, kind).end;
 }
 
+Status CheckFileSize(const TGameHeader& h, std::uint64_t size, WorldFileKind kind) {
+  if (size > kMaxWorldFileBytes) {
+    return Status::Error("the file is larger than any world file (" + Num(kMaxWorldFileBytes) +
+                         " bytes)");
+  }
+  if (Status s = CheckHeaderLimits(h); !s) return s;
+  // The game saves as much of the map as the header names: a scenario naming less would lose
+  // the rest of the map, its formations and settlements with the first save.
+  if (kind == WorldFileKind::kScenario && (h.MapWidth != kMapWidth || h.MapHeight != kMapHeight)) {
+    return Status::Error("the header names a map of " + Num(h.MapWidth) + " x " + Num(h.MapHeight) +
+                         " cells, but a scenario holds the whole 1000 x 400");
+  }
+  // Bytes after the economy block are not read: a file may carry them.
+  const std::size_t end = LayoutOf(h, kind).end;
+  if (size < end) {
+    return Status::Error("the file is " + Num(size) + " bytes, but its header asks for " +
+                         Num(end) + " (cut short)");
+  }
+  return Status::Ok();
+}
+
 Status EncodeWorldFile(const World& w, WorldFileKind kind, std::vector<std::uint8_t>& out) {
   out.clear();
   const TGameHeader& h = w.GameHeader;
@@ -244,10 +251,8 @@ Status EncodeWorldFile(const World& w, WorldFileKind kind, std::vector<std::uint
 
 Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,
                          const std::string& fileName) {
-  if (Status s = CheckFrame(bytes, kind, fileName); !s) return s;
   auto scratch = std::make_unique<World>();
-  std::size_t cleared = 0;
-  return LoadChecked(bytes, kind, fileName, *scratch, cleared);
+  return ValidateWorldFile(bytes, kind, fileName, *scratch);
 }
 
 Status ValidateWorldFile(std::span<const std::uint8_t> bytes, WorldFileKind kind,

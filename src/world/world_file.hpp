@@ -33,6 +33,11 @@ Status ReadWorldFile(const FileSystem& fs, const std::string& path, std::vector<
 // The exact size of a file whose header is `header`.
 std::size_t WorldFileSize(const TGameHeader& header, WorldFileKind kind);
 
+// Whether a file of `size` bytes starting with header `h` can be a world file: the header's
+// counts within the records, a scenario's map the whole 1000 x 400, and the size at least what
+// the header asks for and at most the largest world file. The message names no file.
+Status CheckFileSize(const TGameHeader& h, std::uint64_t size, WorldFileKind kind);
+
 // Writes the world's header, map, formations 1..FormationCount, settlements 1..SettlementCount
 // and economy into `out` (replaced), as the header stands: the caller fills the header's copies
 // of the view and sides first. Fails only when the header names more than the records hold.
