@@ -6,12 +6,6 @@
 
 namespace gm {
 
-namespace {
-
-constexpr std::uint16_t kArmyBranch = 1;
-
-}  // namespace
-
 TFormation* RefitFormation(World& w) {
   const int x = w.Selection[1], y = w.Selection[2];
   if (!OnMap(x, y)) return nullptr;

@@ -12,8 +12,6 @@ namespace gm {
 
 namespace {
 
-constexpr std::uint16_t kArmyBranch = 1;
-constexpr std::uint16_t kAirBranch = 2;
 constexpr int kAircraftPairs = 8;
 constexpr std::uint16_t kMaxSettlementValue = 100;
 constexpr std::uint8_t kLastProductionStatus = 3;
@@ -24,8 +22,12 @@ std::string Num(long n) {
   return std::to_string(n);
 }
 
+// Built only for a message: every record of every load passes the checks below.
 std::string FormationName(int n) {
   return "formation " + Num(n);
+}
+std::string SettlementName(int n) {
+  return "settlement " + Num(n);
 }
 
 bool IsNation(std::uint16_t n) {
@@ -103,53 +105,52 @@ Status CheckCellValues(const TMapCell& c, int x, int y, const TGameHeader& h) {
 }
 
 Status CheckFormationValues(const TFormation& f, int n, const TGameHeader& h) {
-  const std::string name = FormationName(n);
   if (n > h.FormationCount) {
-    return Status::Error(name + " lies beyond the " + Num(h.FormationCount) +
+    return Status::Error(FormationName(n) + " lies beyond the " + Num(h.FormationCount) +
                          " records a save keeps");
   }
   if (f.Branch != kArmyBranch && f.Branch != kAirBranch) {
-    return Status::Error(name + " has branch " + Num(f.Branch) + ", neither army nor air");
+    return Status::Error(FormationName(n) + " has branch " + Num(f.Branch) +
+                         ", neither army nor air");
   }
   if (f.FormationType > kFormationTypeRows || FormationTypes[f.FormationType].Nation == 0) {
-    return Status::Error(name + " has type " + Num(f.FormationType) +
+    return Status::Error(FormationName(n) + " has type " + Num(f.FormationType) +
                          ", which is no formation type");
   }
   if (FormationTypes[f.FormationType].Branch != f.Branch) {
-    return Status::Error(name + " is " + (f.Branch == kAirBranch ? "an air" : "an army") +
-                         " formation of type " + Num(f.FormationType) +
-                         ", a type of the other branch");
+    return Status::Error(FormationName(n) + " is " +
+                         (f.Branch == kAirBranch ? "an air" : "an army") + " formation of type " +
+                         Num(f.FormationType) + ", a type of the other branch");
   }
   if (const std::string fault = FormationRecordFault(f, StoredMapArea(h)); !fault.empty()) {
-    return Status::Error(name + " fails the record check: " + fault);
+    return Status::Error(FormationName(n) + " fails the record check: " + fault);
   }
   if (f.Branch == kAirBranch) {
     for (int k = 0; k < kAircraftPairs; ++k) {
       const TEquipmentPair& p = f.pairs[k];
       if (p.Count > 0 && p.Model > kAircraftModelRows) {
-        return Status::Error(name + ", an air formation, holds model " + Num(p.Model) +
+        return Status::Error(FormationName(n) + ", an air formation, holds model " + Num(p.Model) +
                              " in pair " + Num(k) + ", beyond the 400 aircraft");
       }
     }
   }
   if (f.xCopy != f.X || f.yCopy != f.Y) {
-    return Status::Error(name + ": its two copies of the position differ");
+    return Status::Error(FormationName(n) + ": its two copies of the position differ");
   }
   if (f.OrdersLeft > kMaxOrders || f.Ammo > kMaxAmmo) {
-    return Status::Error(name + " has " + Num(f.OrdersLeft) + " orders and ammunition " +
-                         Num(f.Ammo) + " (at most 2 and 10)");
+    return Status::Error(FormationName(n) + " has " + Num(f.OrdersLeft) +
+                         " orders and ammunition " + Num(f.Ammo) + " (at most 2 and 10)");
   }
   return Status::Ok();
 }
 
 Status CheckSettlementValues(const TSettlement& s, int n) {
-  const std::string name = "settlement " + Num(n);
   if (!IsNation(s.OwnerNation) || !IsNation(s.HolderNation)) {
-    return Status::Error(name + " has owner " + Num(s.OwnerNation) + " and holder " +
+    return Status::Error(SettlementName(n) + " has owner " + Num(s.OwnerNation) + " and holder " +
                          Num(s.HolderNation) + ", not nations 1 to 8 or the neutral 10");
   }
   if (s.Value > kMaxSettlementValue) {
-    return Status::Error(name + " has value " + Num(s.Value) + ", beyond 100");
+    return Status::Error(SettlementName(n) + " has value " + Num(s.Value) + ", beyond 100");
   }
   return Status::Ok();
 }

@@ -51,6 +51,10 @@ struct alignas(2) TEquipmentPair {
   std::uint16_t Model;
 };
 
+// TFormation::Branch (and TFormationType::Branch) of a used record; 0 marks a free one.
+inline constexpr std::uint16_t kArmyBranch = 1;
+inline constexpr std::uint16_t kAirBranch = 2;
+
 // A formation, army or air: 100 16-bit words. Branch 0 marks a free record.
 struct alignas(2) TFormation {
   std::uint16_t X;  // word 0

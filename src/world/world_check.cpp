@@ -10,9 +10,6 @@ namespace gm {
 
 namespace {
 
-constexpr std::uint16_t kArmyBranch = 1;
-constexpr std::uint16_t kAirBranch = 2;
-
 std::string At(int x, int y) {
   return "cell (" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }

@@ -5,6 +5,7 @@
 
 #include "platform/headless/png_writer.hpp"
 #include "platform/posix_file_system.hpp"
+#include "world/records.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm::guide {
@@ -14,7 +15,6 @@ namespace {
 constexpr int kPlainTile = 50;
 constexpr int kCell = 60;
 constexpr int kMarkSize = 15;
-constexpr int kAirBranch = 2;
 
 // The game's display format: 16-bit surfaces.
 const SurfaceFormat kDisplayFormat{16, nullptr};
