@@ -27,15 +27,23 @@ constexpr int StepRow[8] = {1, 0, -1, -1, -1, 0, 1, 1};
 constexpr int kRelaxPasses = 5;
 constexpr int kRelaxRings = 9;  // rings 0..8; ring 9 receives values but is never visited
 
-// Visits of one pass: rings 0..8, each as top row left to right, right column downwards, bottom
-// row right to left, left column upwards (corners twice, the centre four times). Flat 0-based
-// indices into the 19 x 19 window.
-constexpr int kVisitsPerPass = 4 + [] {
+// Visits of rings 0..d in one pass: ring 0 is the centre, visited four times, ring d > 0 has
+// 8d cells, its corners visited twice.
+constexpr std::array<int, kRelaxRings> MakeRingEnds() {
+  std::array<int, kRelaxRings> ends{};
   int n = 0;
-  for (int d = 1; d < kRelaxRings; ++d) n += 8 * d + 4;
-  return n;
-}();
+  for (int d = 0; d < kRelaxRings; ++d) {
+    n += d == 0 ? 4 : 8 * d + 4;
+    ends[d] = n;
+  }
+  return ends;
+}
+constexpr auto kRingEnd = MakeRingEnds();
+constexpr int kVisitsPerPass = kRingEnd[kRelaxRings - 1];
 
+// Visits of one pass: rings 0..8, each as top row left to right, right column downwards, bottom
+// row right to left, left column upwards, so that rings 0..d are kRingEnd[d] visits long. Flat
+// 0-based indices into the 19 x 19 window.
 constexpr std::array<std::int16_t, kVisitsPerPass> MakeVisitOrder() {
   std::array<std::int16_t, kVisitsPerPass> order{};
   int n = 0;
@@ -51,19 +59,6 @@ constexpr std::array<std::int16_t, kVisitsPerPass> MakeVisitOrder() {
   return order;
 }
 constexpr auto kVisitOrder = MakeVisitOrder();
-
-// Visits of rings 0..d in one pass: a prefix of kVisitOrder.
-constexpr std::array<int, kRelaxRings> MakeRingEnds() {
-  std::array<int, kRelaxRings> ends{};
-  int n = 0;
-  for (int d = 0; d < kRelaxRings; ++d) {
-    n += d == 0 ? 4 : 8 * d + 4;
-    ends[d] = n;
-  }
-  return ends;
-}
-constexpr auto kRingEnd = MakeRingEnds();
-static_assert(kRingEnd[kRelaxRings - 1] == kVisitsPerPass);
 
 constexpr std::array<int, 8> MakeNeighbourOffsets() {
   std::array<int, 8> off{};
