@@ -208,8 +208,8 @@ void TakeSettlements(Hand& h, const DecisionScratch& s) {
 void Stay(Hand& h, const DecisionScratch& s) {
   ComputerPlayerState& ai = h.w.Ai;
   ai.AiRefitAllowed = 0;
-  if (h.window.Has(kC, kC, DecisionWindow::kSettlement) &&
-      h.window.Has(kC, kC, DecisionWindow::kOwnHeld) && s.AiEquipReadiness < 0.9 &&
+  // Only a settlement cell is own-held.
+  if (h.window.Has(kC, kC, DecisionWindow::kOwnHeld) && s.AiEquipReadiness < 0.9 &&
       s.AiAdjacentEnemyCount == 0) {
     ai.AiDecision = kAiStay;
     ai.AiRefitAllowed = 1;

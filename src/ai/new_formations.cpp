@@ -162,7 +162,7 @@ void SpawnNewFormations(World& w, std::uint8_t flag) {
   });
   for (const std::int32_t i : places) {
     const HoldingsCell& c = h.Cells[i];
-    const int holder = Settlement(w, c.Settlement).HolderNation;
+    const int holder = c.Holder;  // no raise captures, so the index stays exact meanwhile
     if (w.Lists.NationFormationCount[holder - 1] >= GroundFormationCap(holder)) continue;
     const int record = HighestFreeFormationRecord(w);
     if (record == 0) continue;
