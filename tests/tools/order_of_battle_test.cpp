@@ -252,6 +252,56 @@ TEST(OrderOfBattleTest, NamedFormationsStandByTheirGarrisons) {
   }
 }
 
+TEST(OrderOfBattleTest, TheDistrictsCorpsEachHaveTheirGarrisons) {
+  const World& w = *Scenario().world;
+  const Theatre& t = Scenario().result.theatre;
+  auto unit = [](int type, int count, const char* area, std::vector<int> numbers, int line) {
+    UnitLine u;
+    u.nation = 5;
+    u.type = type;
+    u.count = count;
+    u.area = area;
+    u.numbers = std::move(numbers);
+    u.line = line;
+    return u;
+  };
+  struct Case {
+    UnitLine unit;
+    std::vector<Garrison> garrisons;
+    const char* message;  // "" when the line passes
+  };
+  const Case cases[] = {
+      // A tank division of a district's area with no garrison line at all.
+      {unit(1, 1, "d", {25}, 7), {}, ":7: formation type 1 number 25 of nation 5 in district"},
+      // The second motorised division of the line has no number to look its garrison up by.
+      {unit(12, 2, "d", {29}, 8), {{5, 12, 29, "Slonim", 3}}, ":8: formation 2 of type 12"},
+      // The 6th Cavalry Division's number is garrisoned, but as a tank division's.
+      {unit(15, 1, "d", {6}, 9), {{5, 1, 6, "Lomzha", 3}}, ":9: formation type 15 number 6"},
+      // Garrisoned: the 4th Tank Division at Belostok.
+      {unit(1, 1, "d", {4}, 10), {{5, 1, 4, "Belostok", 3}}, ""},
+      // The reserve armies' areas name no district, and rifle divisions need no garrison.
+      {unit(1, 1, "r", {25}, 11), {}, ""},
+      {unit(7, 1, "d", {0}, 12), {}, ""},
+  };
+  for (const Case& c : cases) {
+    OrderOfBattle oob;
+    Area district, reserve;
+    district.district = "western";
+    oob.areas = {{"d", district}, {"r", reserve}};
+    oob.garrisoned = {{5, {1, 12, 15}, 2}};
+    oob.units = {c.unit};
+    oob.garrisons = c.garrisons;
+    const Status s = CheckGarrisons(oob, t, w);
+    if (*c.message == 0) {
+      EXPECT_TRUE(s.IsOk()) << "line " << c.unit.line << ": " << s.Message();
+      continue;
+    }
+    ASSERT_FALSE(s.IsOk()) << c.message;
+    EXPECT_NE(s.Message().find(c.message), std::string::npos) << s.Message();
+    EXPECT_NE(s.Message().find("garrisoned at line 2"), std::string::npos) << s.Message();
+  }
+}
+
 TEST(OrderOfBattleTest, CountsByNationFollowTheDataTable) {
   const World& w = *Scenario().world;
   const ForceCounts planned = PlannedCounts(Data());
@@ -399,6 +449,8 @@ TEST(OrderOfBattleTest, BadLinesAreNamed) {
       {"onhand 5 14+ 1225\n", "onhand <nation>"},
       {"counted 5\ncounted 5\n", "counted twice"},
       {"garrison 5 1 5\n", "garrison <nation>"},
+      {"garrisoned 5 74\n", "not raised by nation"},
+      {"garrisoned 5 1\ngarrisoned 5 12\n", "garrisoned twice"},
   };
   for (const Case& c : cases) {
     const std::string path = TempOob(c.text);

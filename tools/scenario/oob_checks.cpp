@@ -1,6 +1,6 @@
 // Checks of the placed order of battle against what its data states: the military district each
-// area names, what each nation had on hand of a model, and where named formations had their
-// garrisons.
+// area names, what each nation had on hand of a model, where named formations had their
+// garrisons, and that the corps of the districts have them.
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -74,7 +74,49 @@ Status CheckOnHand(const OrderOfBattle& oob, const World& w) {
   return Status::Ok();
 }
 
+namespace {
+
+bool HasGarrison(const OrderOfBattle& oob, int nation, int type, int number) {
+  return std::any_of(oob.garrisons.begin(), oob.garrisons.end(), [&](const Garrison& g) {
+    return g.nation == nation && g.type == type && g.number == number;
+  });
+}
+
+bool InDistrictArea(const OrderOfBattle& oob, const std::string& areaName) {
+  for (const auto& [name, area] : oob.areas)
+    if (name == areaName) return !area.district.empty();
+  return false;
+}
+
+// Every formation a district's area places of a `garrisoned` type has a number and a garrison
+// line for it.
+Status CheckGarrisoned(const OrderOfBattle& oob) {
+  for (const Garrisoned& g : oob.garrisoned)
+    for (const UnitLine& u : oob.units) {
+      if (u.nation != g.nation || !InDistrictArea(oob, u.area) ||
+          std::find(g.types.begin(), g.types.end(), u.type) == g.types.end())
+        continue;
+      const std::string where = kOobFile + std::to_string(u.line) + ": ";
+      const std::string rule = " (garrisoned at line " + std::to_string(g.line) + ")";
+      for (int k = 0; k < u.count; ++k) {
+        const int number = k < static_cast<int>(u.numbers.size()) ? u.numbers[k] : 0;
+        if (number == 0)
+          return Status::Error(where + "formation " + std::to_string(k + 1) + " of type " +
+                               std::to_string(u.type) + " in district area " + u.area +
+                               " has no number for its garrison" + rule);
+        if (!HasGarrison(oob, u.nation, u.type, number))
+          return Status::Error(where + "formation type " + std::to_string(u.type) + " number " +
+                               std::to_string(number) + " of nation " + std::to_string(u.nation) +
+                               " in district area " + u.area + " has no garrison line" + rule);
+      }
+    }
+  return Status::Ok();
+}
+
+}  // namespace
+
 Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w) {
+  if (Status s = CheckGarrisoned(oob); !s) return s;
   for (const Garrison& g : oob.garrisons) {
     const std::string where = kOobFile + std::to_string(g.line) + ": ";
     const auto town = std::find_if(t.places.begin(), t.places.end(), [&g](const Place& p) {

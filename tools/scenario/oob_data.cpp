@@ -1,7 +1,7 @@
 // Reader of data/oob_1941.txt: quality of each nation's troops, equipment kits, military
 // districts, placement areas, the unit lines of the order of battle, what each nation had on
-// hand and where named formations had their garrisons. Reports the line of the first thing it
-// cannot use.
+// hand, where named formations had their garrisons and which types must have one. Reports the
+// line of the first thing it cannot use.
 #include <algorithm>
 #include <map>
 #include <sstream>
@@ -264,6 +264,26 @@ std::string ReadGarrison(const std::vector<std::string>& w, int line, OrderOfBat
   return "";
 }
 
+// "garrisoned <nation> <type> ...": the types whose formations in a district's areas each need a
+// garrison line.
+std::string ReadGarrisoned(const std::vector<std::string>& w, int line, OrderOfBattle& out) {
+  Garrisoned g;
+  g.line = line;
+  const std::string usage = "\"garrisoned <nation> <type> [<type> ...]\" expected";
+  if (w.size() < 3 || !ToInt(w[1], g.nation) || !IsNation(g.nation)) return usage;
+  for (std::size_t k = 2; k < w.size(); ++k) {
+    int type = 0;
+    if (!ToInt(w[k], type) || type < 1 || type > kFormationTypeRows) return usage;
+    if (FormationTypes[type].Nation != g.nation)
+      return "type " + w[k] + " is not raised by nation " + w[1];
+    g.types.push_back(type);
+  }
+  for (const Garrisoned& other : out.garrisoned)
+    if (other.nation == g.nation) return "nation " + w[1] + " garrisoned twice";
+  out.garrisoned.push_back(g);
+  return "";
+}
+
 }  // namespace
 
 Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
@@ -288,6 +308,8 @@ Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
       error = ReadCounted(w, n, out);
     else if (w[0] == "garrison")
       error = ReadGarrison(w, n, out);
+    else if (w[0] == "garrisoned")
+      error = ReadGarrisoned(w, n, out);
     else
       error = "unknown keyword " + w[0];
     return error.empty() ? Status::Ok() : Status::Error(Where(path, n) + error);

@@ -81,6 +81,15 @@ struct Garrison {
   int line = 0;
 };
 
+// The formation types of a nation whose every formation placed in a district's area must have a
+// garrison line: the corps of the border districts stood in their peacetime garrisons, so none of
+// them is dealt over an area's anchors in turn.
+struct Garrisoned {
+  int nation = 0;
+  std::vector<int> types;
+  int line = 0;
+};
+
 struct Quality {
   int experience = 1, morale = 100, ammo = 10;
 };
@@ -95,6 +104,7 @@ struct OrderOfBattle {
   // By nation: the line of its `counted` (every model it holds needs an `onhand` line), or 0.
   int countedLine[11] = {};
   std::vector<Garrison> garrisons;
+  std::vector<Garrisoned> garrisoned;
 };
 
 // Reads and checks the order of battle: every type raisable by June 1941 by its nation, every
@@ -113,7 +123,9 @@ bool InDistrict(const District& d, const std::vector<Country>& countries, const 
 Status CheckOnHand(const OrderOfBattle& oob, const World& w);
 
 // Each `garrison` line's formation against its town: fails naming the first line whose
-// formation is missing or stands more than kGarrisonReach cells (rows or columns) from the town.
+// formation is missing or stands more than kGarrisonReach cells (rows or columns) from the town,
+// or the first unit line of a district's area that places a formation of a `garrisoned` type
+// without a number or without a garrison line for its number.
 Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w);
 
 // Planned formations by nation (index 1..8), ground and air.
