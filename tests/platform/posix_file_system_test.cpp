@@ -20,7 +20,6 @@
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/program_folder.hpp"
-#include "platform/temporary_files.hpp"
 #include "tests/platform/file_size_limit.hpp"
 #include "tests/platform/temp_folder.hpp"
 
@@ -281,29 +280,6 @@ TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(dir.Path() + "new.sav"));
-}
-
-TEST(TemporaryFiles, NamesOfAFilesTemporaryFiles) {
-  struct Case {
-    const char* name;
-    bool temporary;
-  };
-  const Case cases[] = {
-      {"slot1.sav.Ab3dE9.tmp", true},
-      {"slot1.sav.000000.tmp", true},
-      {"slot1.sav.tmp", false},          // no tag
-      {"slot1.sav.Ab3dE.tmp", false},    // a tag too short
-      {"slot1.sav.Ab3dE9x.tmp", false},  // too long
-      {"slot1.sav.Ab-dE9.tmp", false},   // not a letter or digit
-      {"slot1.sav.Ab3dE9.tmp~", false},  // another suffix
-      {"slot1.sav-Ab3dE9.tmp", false},   // no dot after the name
-      {"slot2.sav.Ab3dE9.tmp", false},   // another file's
-      {"xslot1.sav.Ab3dE9.tmp", false},  // another file's
-      {"slot1.sav", false},
-  };
-  for (const Case& c : cases)
-    EXPECT_EQ(IsTemporaryNameOf(c.name, "slot1.sav"), c.temporary) << c.name;
-  EXPECT_FALSE(IsTemporaryNameOf(".Ab3dE9.tmp", ""));
 }
 
 // What stands beside the file as a write begins, and whether the write takes it away: only a
