@@ -25,7 +25,9 @@ int TurnDays(const World& w) {
 
 std::string PickRandomMusic(World& w) {
   const int r = Random(w, kMusicTracks);
-  w.Combat.RandomValue = r;  // the music's draw lands in the fights' work value, as it always has
+  // The draw is left in the fights' work value too, where the last draw of the generator stands;
+  // no rule reads it before the next spread sets it anew.
+  w.Combat.RandomValue = r;
   char name[32];
   std::snprintf(name, sizeof name, "data/%03d.mid", r + 1);
   return name;

@@ -13,6 +13,7 @@
 
 #include "platform/log.hpp"
 #include "platform/program_folder.hpp"
+#include "platform/temporary_files.hpp"
 
 namespace gm {
 
@@ -115,17 +116,12 @@ Status WriteAll(int fd, const std::string& path, const std::string& tmp,
 }
 
 // Why a write to `path` may not go ahead: something other than a regular file or a symbolic link
-// at the path (the rename would replace a device node or a FIFO), or anything but a regular file
-// at the temporary name (a stale folder, or a link whose target the write would truncate).
-Status CheckReplaceable(const std::string& path, const std::string& tmp) {
+// at the path, which the rename would replace (a device node, a FIFO, a folder).
+Status CheckReplaceable(const std::string& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode) && !S_ISLNK(st.st_mode)) {
     return Status::Error(path + ": is " + KindOf(st.st_mode) +
                          "; only a regular file or a symbolic link is replaced");
-  }
-  if (::lstat(tmp.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    return Status::Error(path + ": cannot write " + tmp + ": " + KindOf(st.st_mode) +
-                         " stands there");
   }
   return Status::Ok();
 }
@@ -172,19 +168,18 @@ Status PosixFileSystem::ReadPrefix(const std::string& path, std::size_t maxBytes
 Status PosixFileSystem::WriteFileAtomic(const std::string& path,
                                         std::span<const std::uint8_t> bytes) {
   // Messages name the file the caller asked for first, then the temporary file when it failed.
-  const std::string tmp = path + ".tmp";
-  if (Status s = CheckReplaceable(path, tmp); !s) return s;
-  bool created = false;
+  if (Status s = CheckReplaceable(path); !s) return s;
+  RemoveStaleTemporaryFiles(path);
+  int created = -1;
+  std::string tmp;
+  if (int err = CreateTemporaryFile(path, created, tmp); err != 0) {
+    return ErrnoError(path, "cannot create " + tmp, err);
+  }
+  // The lock lives on the file's open description, which `fd` and `held` share: the file is
+  // closed (and its close checked) before the rename, the lock let go only after it.
+  Descriptor fd(created), held(::dup(created));
   Status result = [&]() -> Status {
-    // A stale temporary file may be another file's second name (a hard link): it is removed,
-    // never truncated. The new one is our own: nothing put at the name since is opened.
-    struct stat st {};
-    if (::lstat(tmp.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::unlink(tmp.c_str()) != 0) {
-      return ErrnoError(path, "cannot remove the stale " + tmp, errno);
-    }
-    Descriptor fd(::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644));
-    if (fd.Get() < 0) return ErrnoError(path, "cannot create " + tmp, errno);
-    created = true;
+    if (held.Get() < 0) return ErrnoError(path, "cannot hold " + tmp, errno);
     if (Status s = WriteAll(fd.Get(), path, tmp, bytes); !s) return s;
     if (::fsync(fd.Get()) != 0) return ErrnoError(path, "cannot flush " + tmp + " to disk", errno);
     if (fd.Close() != 0) return ErrnoError(path, "cannot close " + tmp, errno);
@@ -194,10 +189,11 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
     return Status::Ok();
   }();
   if (!result) {
-    // Only a file of our own making is removed: whatever else is in the way stays as it is.
-    if (created) ::unlink(tmp.c_str());
+    // The name is ours alone, and locked: nobody else has put anything there.
+    ::unlink(tmp.c_str());
     return result;
   }
+  held.Close();
   // The rename is durable only once the folder itself is on disk. By now the new file has
   // replaced the old one, so a folder that cannot be flushed is told in the log, not reported as
   // a failed write that kept the old file.
@@ -221,7 +217,7 @@ Status PosixFileSystem::CheckWritable(const std::string& path) const {
   if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return Status::Error(path + ": is a folder");
   }
-  return CheckReplaceable(path, path + ".tmp");
+  return CheckReplaceable(path);
 }
 
 }  // namespace gm

@@ -13,7 +13,8 @@ constexpr std::uint16_t kCapturedValueCap = 20;
 
 // Nation `entering` of coalition `mine` takes a settlement held by coalition `theirs`: it
 // becomes the holder when it owns the settlement or the other side does, otherwise the
-// settlement goes back to its owner. A captured settlement is worth at most 20.
+// settlement goes back to its owner. A captured settlement is worth at most 20. Only the
+// holder and the value of `s`, a copy of the record, change.
 void CaptureFor(TSettlement& s, int entering, std::uint32_t mine, std::uint32_t theirs) {
   if (!InNationSet(mine, entering) || !InNationSet(theirs, s.HolderNation)) return;
   s.HolderNation = (s.OwnerNation == entering || InNationSet(theirs, s.OwnerNation))
@@ -32,11 +33,10 @@ void CaptureSettlement(World& w) {
 
   const TFormation* f = UsedFormation(w, cell.GroundFormation);
   const int entering = f != nullptr ? NationOf(*f) : 0;
-  TSettlement& s = Settlement(w, cell.Settlement);
-  const TSettlement before = s;
+  TSettlement s = Settlement(w, cell.Settlement);
   CaptureFor(s, entering, w.SovietCoalition, w.GermanCoalition);
   CaptureFor(s, entering, w.GermanCoalition, w.SovietCoalition);
-  NoteSettlementChange(w, cell.Settlement, before);
+  ChangeSettlementHolder(w, cell.Settlement, s.HolderNation, s.Value);
   CheckWarEnd(w);
 }
 

@@ -1,8 +1,10 @@
-// Building the holdings index from the records, keeping it exact through captures, and the
-// check against a fresh build.
+// Building the holdings index from the records, keeping it exact as settlements change hands,
+// and the check against a fresh build.
 #include "world/holdings.hpp"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -89,17 +91,28 @@ const HoldingsIndex& ReadyHoldings(World& w) {
   return w.Holdings;
 }
 
-void NoteSettlementChange(World& w, int number, const TSettlement& before) {
+void ChangeSettlementHolder(World& w, int number, std::uint16_t holder, std::uint16_t value) {
+  TSettlement& s = Settlement(w, number);
+  const TSettlement before = s;
+  s.HolderNation = holder;
+  s.Value = value;
   HoldingsIndex& h = w.Holdings;
   if (h.Built == 0) return;  // its first reader builds it from the records as they now stand
-  const TSettlement& now = Settlement(w, number);
   Tally(h, before, -1);
-  Tally(h, now, +1);
-  if (now.HolderNation == before.HolderNation) return;
-  // The blocks between hold no cell of the settlement, but re-reading them changes nothing.
-  const auto [first, last] = h.SettlementBlocks[number - 1];
-  if (first == kNoBlock) return;
-  for (int b = first; b <= last; ++b) MarkBlock(w, h, b);
+  Tally(h, s, +1);
+  if (s.HolderNation != before.HolderNation) {
+    // The blocks between hold no cell of the settlement, but re-reading them changes nothing.
+    const auto [first, last] = h.SettlementBlocks[number - 1];
+    for (int b = first; first != kNoBlock && b <= last; ++b) MarkBlock(w, h, b);
+  }
+#ifndef NDEBUG
+  // An index gone stale would end the war by the wrong counts, long after the change that broke
+  // it; a debug build stops at that change.
+  if (const Status check = CheckHoldings(w); !check) {
+    std::fprintf(stderr, "settlement %d changed hands: %s\n", number, check.Message().c_str());
+    std::abort();
+  }
+#endif
 }
 
 Status CheckHoldings(const World& w) {

@@ -3,8 +3,9 @@
 // enemy-held settlement and its new formations (the theatre's settlement cells in blocks of
 // 8 x 8, their holders, and which nations hold a settlement in each block).
 //
-// Derived from the records and never saved: a load builds it anew, a capture keeps it exact,
-// and a world built by hand gets it from its first reader.
+// Derived from the records and never saved: a load builds it anew, every change of a holder
+// goes through ChangeSettlementHolder, which keeps it exact, and a world built by hand gets it
+// from its first reader.
 #pragma once
 
 #include <array>
@@ -71,8 +72,10 @@ void RebuildHoldings(World& w);
 // The index, built first when the world has none yet.
 const HoldingsIndex& ReadyHoldings(World& w);
 
-// Keeps the index exact after settlement `number` has changed from `before` (a capture).
-void NoteSettlementChange(World& w, int number, const TSettlement& before);
+// Gives settlement `number` (1..kMaxSettlements) its new holder and value, as a capture does,
+// and keeps the index exact: the one way the game changes who holds a settlement. A debug build
+// then holds the whole index against the records and stops at the first difference.
+void ChangeSettlementHolder(World& w, int number, std::uint16_t holder, std::uint16_t value);
 
 // Compares the index with one built afresh from the records; the message names what differs.
 Status CheckHoldings(const World& w);

@@ -173,9 +173,7 @@ TEST(NearestTargetsTest, SameAsTheFourHalfPlaneScans) {
       // Settlements change hands as captures change them; the searches follow.
       for (int capture = 0; capture < 2 && settlements > 0; ++capture) {
         const int n = uniform(1, settlements);
-        const TSettlement before = Settlement(w, n);
-        Settlement(w, n).HolderNation = holders[uniform(0, 7)];
-        NoteSettlementChange(w, n, before);
+        ChangeSettlementHolder(w, n, holders[uniform(0, 7)], Settlement(w, n).Value);
         ExpectSameAsThePlainScans(w, x, y, false, found);
       }
       EXPECT_TRUE(CheckHoldings(w)) << CheckHoldings(w).Message();

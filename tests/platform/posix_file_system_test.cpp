@@ -3,24 +3,42 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <functional>
+#include <set>
+#include <string>
+#include <thread>
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/program_folder.hpp"
+#include "tests/platform/file_size_limit.hpp"
 #include "tests/platform/temp_folder.hpp"
 
 namespace gm {
 namespace {
 
+using testing::FileSizeLimit;
 using testing::ReadFileBytes;
 using testing::TempFolder;
 using testing::WriteFileBytes;
+
+// The names in a folder.
+std::set<std::string> Entries(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    names.insert(entry.path().filename().string());
+  }
+  return names;
+}
 
 TEST(PosixFileSystem, ProgramFolderIsTheTestExecutablesFolder) {
   const std::string folder = PosixFileSystem::ExecutableFolder();
@@ -132,7 +150,7 @@ TEST(PosixFileSystem, AtomicWriteReplacesTheFileAndLeavesNoTemporary) {
   ASSERT_TRUE(fs.WriteFileAtomic(path, first));
   ASSERT_TRUE(fs.WriteFileAtomic(path, second));
   EXPECT_EQ(ReadFileBytes(path), second);
-  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"slot1.sav"});
 }
 
 TEST(PosixFileSystem, FailedWritesKeepTheOldFile) {
@@ -142,16 +160,24 @@ TEST(PosixFileSystem, FailedWritesKeepTheOldFile) {
   const std::string path = dir.Path() + "slot2.sav";
   const std::vector<std::uint8_t> old{1, 2, 3};
   WriteFileBytes(path, old);
-  // Something in the way of the temporary file.
-  std::filesystem::create_directory(path + ".tmp");
-  Status s = fs.WriteFileAtomic(path, std::vector<std::uint8_t>{4, 5});
-  EXPECT_FALSE(s);
-  EXPECT_NE(s.Message().find("slot2.sav.tmp"), std::string::npos);
+  // A disk that takes no more than a few bytes: the message names the temporary file, which
+  // goes again.
+  Status s;
+  {
+    const FileSizeLimit fullDisk(2);
+    s = fs.WriteFileAtomic(path, std::vector<std::uint8_t>{4, 5, 6, 7});
+  }
+  EXPECT_EQ(s.Message().rfind(path + ": cannot write " + path + ".", 0), 0u) << s.Message();
+  EXPECT_NE(s.Message().find(".tmp: File too large"), std::string::npos) << s.Message();
   EXPECT_EQ(ReadFileBytes(path), old);
-  EXPECT_TRUE(std::filesystem::is_directory(path + ".tmp"));
+  EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"slot2.sav"});
 
-  // A folder that does not exist.
-  EXPECT_FALSE(fs.WriteFileAtomic(dir.Path() + "gone/slot3.sav", old));
+  // A folder that does not exist: the temporary file it could not create is named.
+  s = fs.WriteFileAtomic(dir.Path() + "gone/slot3.sav", old);
+  EXPECT_EQ(s.Message().rfind(
+                dir.Path() + "gone/slot3.sav: cannot create " + dir.Path() + "gone/slot3.sav.", 0),
+            0u)
+      << s.Message();
 }
 
 // The rename replaces whatever stands at the path: only a regular file or a symbolic link may be
@@ -170,27 +196,16 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
   };
   const Case cases[] = {
       {"a file", [&] { WriteFileBytes(d + "s.sav", {1}); }, ""},
-      {"a stale temporary file", [&] { WriteFileBytes(d + "s.sav.tmp", {1}); }, ""},
       {"a link", [&] { std::filesystem::create_symlink(d + "victim", d + "s.sav"); }, ""},
       {"a dangling link", [&] { std::filesystem::create_symlink(d + "gone", d + "s.sav"); }, ""},
       {"a FIFO", [&] { ::mkfifo((d + "s.sav").c_str(), 0644); }, "is a FIFO; only a regular"},
-      {"a FIFO as the temporary file", [&] { ::mkfifo((d + "s.sav.tmp").c_str(), 0644); },
-       "a FIFO stands there"},
-      {"a folder as the temporary file",
-       [&] { std::filesystem::create_directory(d + "s.sav.tmp"); }, "a folder stands there"},
-      {"a link as the temporary file",
-       [&] { std::filesystem::create_symlink(d + "victim", d + "s.sav.tmp"); },
-       "a symbolic link stands there"},
-      // A stale temporary file is removed, never truncated: the other name keeps its file.
-      {"a hard link as the temporary file",
-       [&] { std::filesystem::create_hard_link(d + "victim", d + "s.sav.tmp"); }, ""},
+      {"a folder", [&] { std::filesystem::create_directory(d + "s.sav"); }, "is a folder"},
       {"a link to a folder", [&] { std::filesystem::create_symlink(d + "sub", d + "s.sav"); }, ""},
   };
   const std::vector<std::uint8_t> bytes{4, 5};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove_all(d + "s.sav");
-    std::filesystem::remove_all(d + "s.sav.tmp");
     c.prepare();
     const auto before = std::filesystem::symlink_status(d + "s.sav").type();
     const Status check = fs.CheckWritable(d + "s.sav");
@@ -201,13 +216,14 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
       ASSERT_TRUE(write) << write.Message();
       EXPECT_TRUE(std::filesystem::is_regular_file(std::filesystem::symlink_status(d + "s.sav")));
       EXPECT_EQ(ReadFileBytes(d + "s.sav"), bytes);
-      EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(d + "s.sav.tmp")));
+      EXPECT_EQ(Entries(d), (std::set<std::string>{"s.sav", "sub", "victim"}));
       continue;
     }
     EXPECT_NE(check.Message().find(c.refusal), std::string::npos) << check.Message();
     EXPECT_NE(write.Message().find(c.refusal), std::string::npos) << write.Message();
     EXPECT_EQ(write.Message().rfind(d + "s.sav: ", 0), 0u) << write.Message();
     EXPECT_EQ(std::filesystem::symlink_status(d + "s.sav").type(), before);
+    EXPECT_EQ(Entries(d), (std::set<std::string>{"s.sav", "sub", "victim"}));
   }
   // A device node is never replaced; the check alone is tried on one, writing nothing.
   const Status device = fs.CheckWritable("/dev/null");
@@ -225,7 +241,7 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
   const Status s = fs.WriteFileAtomic(path, std::vector<std::uint8_t>(64 * 1024, 7));
   const bool reported = !s && s.Message().find("File too large") != std::string::npos;
   const bool kept = ReadFileBytes(path) == std::vector<std::uint8_t>{1, 2, 3};
-  const bool tidy = !std::filesystem::exists(path + ".tmp");
+  const bool tidy = Entries(folder) == std::set<std::string>{"slot1.sav"};
   std::_Exit(reported && kept && tidy ? 0 : 1);
 }
 
@@ -264,6 +280,127 @@ TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(dir.Path() + "new.sav"));
+}
+
+// What stands beside the file as a write begins, and whether the write takes it away: only a
+// temporary file of its own name pattern, left long enough ago by a writer that holds no lock
+// on it any more. A file some live writer holds, a fresh one, or anything that is no regular file
+// or has another name stays as it is.
+TEST(TemporaryFiles, AWriteRemovesWhatKilledWritesLeftAndNothingElse) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  const std::string d = dir.Path();
+  WriteFileBytes(d + "victim", {6, 6, 6});
+  enum class Kind { kFile, kFolder, kLink, kHardLink, kFifo };
+  struct Case {
+    const char* name;
+    Kind kind;
+    bool old;     // untouched for longer than a write takes
+    bool locked;  // a live writer holds its lock
+    bool removed;
+  };
+  const Case cases[] = {
+      {"s.sav.Stale1.tmp", Kind::kFile, true, false, true},
+      {"s.sav.Stale2.tmp", Kind::kHardLink, true, false, true},  // only the name goes
+      {"s.sav.Fresh1.tmp", Kind::kFile, false, false, false},
+      {"s.sav.Alive1.tmp", Kind::kFile, true, true, false},
+      {"s.sav.Folder.tmp", Kind::kFolder, true, false, false},
+      {"s.sav.Linked.tmp", Kind::kLink, true, false, false},
+      {"s.sav.Fifo01.tmp", Kind::kFifo, true, false, false},
+      {"s.sav.tmp", Kind::kFile, true, false, false},
+      {"t.sav.Stale3.tmp", Kind::kFile, true, false, false},
+      {"s.sav.Stale4.tmp.keep", Kind::kFile, true, false, false},
+  };
+  std::vector<int> locks;
+  for (const Case& c : cases) {
+    const std::string path = d + c.name;
+    switch (c.kind) {
+      case Kind::kFile:
+        WriteFileBytes(path, {1, 2});
+        break;
+      case Kind::kFolder:
+        std::filesystem::create_directory(path);
+        break;
+      case Kind::kLink:
+        std::filesystem::create_symlink(d + "victim", path);
+        break;
+      case Kind::kHardLink:
+        std::filesystem::create_hard_link(d + "victim", path);
+        break;
+      case Kind::kFifo:
+        ::mkfifo(path.c_str(), 0644);
+        break;
+    }
+    if (c.old) {
+      const timespec hourAgo{::time(nullptr) - 3600, 0};
+      const timespec times[2] = {hourAgo, hourAgo};
+      ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW), 0) << c.name;
+    }
+    if (c.locked) {
+      locks.push_back(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+      ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0) << c.name;
+    }
+  }
+  ASSERT_TRUE(fs.WriteFileAtomic(d + "s.sav", std::vector<std::uint8_t>{4, 5}));
+  EXPECT_EQ(ReadFileBytes(d + "s.sav"), (std::vector<std::uint8_t>{4, 5}));
+  for (const Case& c : cases) {
+    const bool there = std::filesystem::exists(std::filesystem::symlink_status(d + c.name));
+    EXPECT_EQ(there, !c.removed) << c.name;
+  }
+  EXPECT_EQ(ReadFileBytes(d + "victim"), (std::vector<std::uint8_t>{6, 6, 6}));
+  // Once its writer is gone, the held one is stale too.
+  for (int fd : locks) ::close(fd);
+  ASSERT_TRUE(fs.WriteFileAtomic(d + "s.sav", std::vector<std::uint8_t>{7}));
+  EXPECT_FALSE(std::filesystem::exists(d + "s.sav.Alive1.tmp"));
+  EXPECT_TRUE(std::filesystem::exists(d + "s.sav.Fresh1.tmp"));
+}
+
+// Two programs saving into one file at once, over and over, with a third reading it: each write
+// says it succeeded and did, every read finds one whole file, and no temporary file is left.
+TEST(TemporaryFiles, TwoWritersAtOnceEachLandWhole) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  const std::string path = dir.Path() + "slot1.sav";
+  constexpr std::size_t kBytes = 256 * 1024;
+  constexpr int kWrites = 150;
+  std::atomic<int> writing{2};
+  std::atomic<int> failures{0}, torn{0}, reads{0};
+  auto writer = [&](std::uint8_t tag) {
+    PosixFileSystem fs(dir.Path());
+    for (int i = 0; i < kWrites; ++i) {
+      std::vector<std::uint8_t> bytes(kBytes + tag, tag);
+      bytes.back() = static_cast<std::uint8_t>(i);
+      const Status s = fs.WriteFileAtomic(path, bytes);
+      if (!s && failures++ == 0) {
+        ADD_FAILURE() << "writer " << int{tag} << ", write " << i << ": " << s.Message();
+      }
+    }
+    --writing;
+  };
+  auto reader = [&] {
+    PosixFileSystem fs(dir.Path());
+    std::vector<std::uint8_t> out;
+    while (writing > 0) {
+      if (!fs.ReadWholeFile(path, out)) continue;  // none landed yet
+      ++reads;
+      const std::uint8_t tag = out.empty() ? 0 : out.front();
+      const bool whole = (tag == 1 || tag == 2) && out.size() == kBytes + tag &&
+                         std::all_of(out.begin(), out.end() - 1, [&](auto b) { return b == tag; });
+      if (!whole) ++torn;
+    }
+  };
+  std::thread a(writer, 1), b(writer, 2), c(reader);
+  a.join();
+  b.join();
+  c.join();
+  EXPECT_EQ(failures, 0);
+  EXPECT_EQ(torn, 0) << "of " << reads << " reads";
+  const std::vector<std::uint8_t> last = ReadFileBytes(path);
+  ASSERT_FALSE(last.empty());
+  EXPECT_EQ(last.size(), kBytes + last.front());
+  EXPECT_EQ(last.back(), kWrites - 1);
+  EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"slot1.sav"});
 }
 
 TEST(MemoryFileSystem, BehavesLikeTheDiskAndFailsOnRequest) {

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "flow/screen_flags.hpp"
+#include "tests/platform/file_size_limit.hpp"
 #include "tests/support/system_pages.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "ui/screens/page_window.hpp"
@@ -22,6 +24,7 @@ namespace {
 
 using testing::CopyWorld;
 using testing::CountSounds;
+using testing::FileSizeLimit;
 using testing::GameHarness;
 using testing::Middle;
 using testing::OpenFromSidebar;
@@ -36,6 +39,16 @@ std::array<std::uint8_t, 5> ModeBytes(const World& w) {
 std::vector<char> FileBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The regular files of the folder whose names end in ".tmp".
+std::vector<std::string> TemporaryFiles(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    const std::string name = entry.path().filename().string();
+    if (entry.is_regular_file() && name.ends_with(".tmp")) names.push_back(name);
+  }
+  return names;
 }
 
 struct SaveLoadPage {
@@ -178,11 +191,12 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   p.SaveInto(1);
   const std::vector<char> old = FileBytes(p.Slot(1));
   const std::uint16_t oldDay = p.w().SaveSlots.SlotDay[0];
-  // A folder where the new file would be written makes the write fail.
-  std::filesystem::create_directories(p.g.Folder() / "slot1.sav.tmp" / "in-the-way");
   p.w().GameHeader.Day = static_cast<std::uint16_t>(oldDay % 27 + 1);
   const auto before = CopyWorld(p.w());
-  p.g.Click(Middle(SaveSlotRect(1)));
+  {
+    const FileSizeLimit fullDisk;
+    p.g.Click(Middle(SaveSlotRect(1)));
+  }
   EXPECT_TRUE(SameBytes(p.w(), *before));  // the game itself goes on as it was
   EXPECT_EQ(FileBytes(p.Slot(1)), old);
   EXPECT_EQ(p.w().SaveSlots.SlotExists[0], 1);
@@ -196,13 +210,40 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
   EXPECT_TRUE(p.g.Ui().PageMessage.empty());
   // A free slot that cannot be written stays free, and the message says that, not that an old
   // slot is kept.
-  std::filesystem::create_directories(p.g.Folder() / "slot3.sav.tmp");
-  p.g.Click(Middle(SaveSlotRect(3)));
+  {
+    const FileSizeLimit fullDisk;
+    p.g.Click(Middle(SaveSlotRect(3)));
+  }
   EXPECT_FALSE(std::filesystem::exists(p.Slot(3)));
   EXPECT_EQ(p.g.Ui().PageMessage.rfind("Slot 3 not saved: the slot stays free.\n", 0), 0u)
       << p.g.Ui().PageMessage;
+  // A failed save takes its temporary file with it.
+  EXPECT_EQ(TemporaryFiles(p.g.Folder()), std::vector<std::string>{});
   p.g.Click(Middle(kCloseButton));
   EXPECT_EQ(p.w().ScreenFlags[kFlagZoom], kZoomBattlefield);
+}
+
+// Another copy of the game saving into the same folder has its own temporary files there, and
+// a temporary name may stand for something else: none of them is listed, read or in the way.
+TEST(SaveLoadPage, TemporaryFilesBesideTheSlotsAreNeitherListedNorInTheWay) {
+  SaveLoadPage p;
+  p.SaveInto(1);
+  const std::filesystem::path other = p.g.Folder() / "slot2.sav.Ab12Cd.tmp";
+  std::filesystem::copy_file(p.Slot(1), other);
+  std::filesystem::create_directories(p.g.Folder() / "slot3.sav.tmp" / "in-the-way");
+  const std::vector<char> otherBytes = FileBytes(other);
+  p.Reopen();
+  EXPECT_EQ(p.w().SaveSlots.SlotExists[1], kSlotFree);
+  EXPECT_EQ(p.w().SaveSlots.SlotExists[2], kSlotFree);
+  for (int slot : {2, 3}) {
+    SCOPED_TRACE(slot);
+    p.SaveInto(slot);
+    EXPECT_TRUE(p.g.Ui().PageMessage.empty()) << p.g.Ui().PageMessage;
+    EXPECT_EQ(FileBytes(p.Slot(slot)), FileBytes(p.Slot(1)));
+    EXPECT_EQ(p.w().SaveSlots.SlotExists[slot - 1], kSlotUsed);
+  }
+  EXPECT_EQ(FileBytes(other), otherBytes);
+  EXPECT_EQ(TemporaryFiles(p.g.Folder()), std::vector<std::string>{"slot2.sav.Ab12Cd.tmp"});
 }
 
 TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {

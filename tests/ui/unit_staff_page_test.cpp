@@ -12,6 +12,7 @@
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"
 #include "ui/screens/unit_staff_fields.hpp"
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -48,6 +49,7 @@ struct Staff {
     s.OwnerNation = s.HolderNation = kGermany;
     s.Value = 50;
     Cell(w, x, y).Settlement = kTown;
+    RebuildHoldings(w);  // a town put on the map by hand
     for (auto pool : {&TEconomy::VeteranPool, &TEconomy::RecruitPool, &TEconomy::CarPool,
                       &TEconomy::HorsePool}) {
       Pool(pool) = 0;

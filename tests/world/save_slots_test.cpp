@@ -6,9 +6,11 @@
 
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/posix_file_system.hpp"
+#include "tests/platform/file_size_limit.hpp"
 #include "tests/platform/temp_folder.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "world/world_file.hpp"
@@ -17,6 +19,7 @@ namespace gm {
 namespace {
 
 using testing::CopyWorld;
+using testing::FileSizeLimit;
 using testing::MakeSyntheticWorld;
 using testing::ReadFileBytes;
 using testing::SameBytes;
@@ -87,8 +90,11 @@ TEST(SaveSlots, SavesLandOnDiskBesideTheProgramAndShowInTheTable) {
   w->GameHeader.TurnLength = 1;
   w->SaveSlots.ChosenSlot = 2;
   ASSERT_TRUE(SaveSlot(*w, fs));
+  // The slot and nothing beside it: no temporary file is left.
+  const auto files = std::distance(std::filesystem::directory_iterator(dir.Path()),
+                                   std::filesystem::directory_iterator());
   EXPECT_TRUE(std::filesystem::exists(dir.Path() + "slot2.sav"));
-  EXPECT_FALSE(std::filesystem::exists(dir.Path() + "slot2.sav.tmp"));
+  EXPECT_EQ(files, 1);
   // The table shows the new slot at once.
   EXPECT_EQ(w->SaveSlots.SlotExists[1], 1);
   EXPECT_EQ(w->SaveSlots.SlotDay[1], 3);
@@ -112,12 +118,16 @@ TEST(SaveSlots, AFailedSaveKeepsTheOldSlot) {
   const std::string path = dir.Path() + "slot3.sav";
   const auto old = ReadFileBytes(path);
 
-  // The folder cannot take the new file: something stands where the temporary file goes.
-  std::filesystem::create_directory(path + ".tmp");
+  // The disk cannot take the new file.
   w->GameHeader.Day = 30;
-  Status s = SaveSlot(*w, fs);
+  Status s;
+  {
+    const FileSizeLimit fullDisk;
+    s = SaveSlot(*w, fs);
+  }
   ASSERT_FALSE(s);
-  EXPECT_NE(s.Message().find("slot3.sav"), std::string::npos) << s.Message();
+  EXPECT_EQ(s.Message().rfind(path + ": cannot write " + path + ".", 0), 0u) << s.Message();
+  EXPECT_NE(s.Message().find("File too large"), std::string::npos) << s.Message();
   EXPECT_EQ(ReadFileBytes(path), old);
 
   // A program folder that is gone.

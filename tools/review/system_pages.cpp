@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "review_sets.hpp"
+#include "tests/platform/file_size_limit.hpp"
 #include "ui/screens/end_turn_page.hpp"
 #include "ui/screens/help_page.hpp"
 #include "ui/screens/options_page.hpp"
@@ -42,9 +43,11 @@ std::string review::SystemPages() {
   g.W().GameHeader.TurnLength = 1;
   g.Click(Middle(SaveSlotRect(4)));  // fast mode
   Look(g, Middle(SaveSlotRect(3)), "save_load_save_mode");
-  // A save that cannot be written: a folder stands where the new file would go.
-  std::filesystem::create_directories(g.Folder() / "slot2.sav.tmp" / "in-the-way");
-  g.Click(Middle(SaveSlotRect(2)));
+  // A save that cannot be written, as on a full disk.
+  {
+    const testing::FileSizeLimit fullDisk;
+    g.Click(Middle(SaveSlotRect(2)));
+  }
   Look(g, Middle(SaveSlotRect(2)), "save_load_failed_save");
   g.Click(Middle(kSaveModeColumn));
   Look(g, Inside(kSaveModeColumn, 30, 240), "save_load_load_mode");

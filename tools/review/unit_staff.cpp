@@ -7,6 +7,7 @@
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"
 #include "ui/screens/unit_staff_fields.hpp"
+#include "world/holdings.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {
@@ -37,6 +38,7 @@ struct Page {
     s.OwnerNation = s.HolderNation = kGermany;
     s.Value = 50;
     Cell(w, x, y).Settlement = kMaxSettlements;
+    RebuildHoldings(w);  // a town put on the map by hand
   }
   void ClickAt(int px, int py) {
     g.MoveTo(px, py);

@@ -56,12 +56,14 @@ bool ParseSimOptions(int argc, char** argv, SimOptions& out, std::string& error)
         error = "--seed wants a whole number, not '" + std::string(v) + "'";
         return false;
       }
-    } else if (arg == "--load") {
+    } else if (arg == "--load" || arg == "--save") {
       if (!value(v)) return false;
-      out.load = v;
-    } else if (arg == "--save") {
-      if (!value(v)) return false;
-      out.save = v;
+      // An empty name would read as no file at all: a new game, or a war saved nowhere.
+      if (v.empty()) {
+        error = std::string(arg) + " needs a file name, not an empty one";
+        return false;
+      }
+      (arg == "--load" ? out.load : out.save) = v;
     } else {
       error = "unknown option '" + std::string(arg) + "'";
       return false;

@@ -42,7 +42,7 @@ Status MemoryFileSystem::ReadPrefix(const std::string& path, std::size_t maxByte
 Status MemoryFileSystem::WriteFileAtomic(const std::string& path,
                                          std::span<const std::uint8_t> bytes) {
   if (failWrites_) {
-    return Status::Error(path + ": cannot write " + path + ".tmp: No space left on device");
+    return Status::Error(path + ": cannot write: No space left on device");
   }
   files_[path].assign(bytes.begin(), bytes.end());
   unreadable_.erase(path);
