@@ -1,25 +1,63 @@
-// Starting other programs: the desktop's opener for files and web addresses, run from an
-// argument vector (never through a shell).
+// Opening files and web addresses with the desktop's opener, run from an argument vector (never
+// through a shell), and learning how the opener ended without making the game wait.
 #pragma once
 
+#include <chrono>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/platform.hpp"
+
 namespace gm {
 
-// Runs argv[0] (searched on PATH when it has no '/') with the given arguments, detached: the
-// game neither waits for it nor leaves a zombie. True when the program was started.
-bool SpawnDetached(const std::vector<std::string>& argv);
+// How long an opener may run before it counts as having opened the address: a browser it
+// started in its place keeps running, and that is success.
+inline constexpr std::chrono::milliseconds kOpenerPatience{4000};
 
 // The programs tried in turn to open `address`, each as an argument vector: xdg-open,
 // sensible-browser, x-www-browser, then each command of $BROWSER (commands separated by ':',
 // "%s" in one standing for the address, which is added last otherwise).
 std::vector<std::vector<std::string>> DesktopOpeners(std::string_view address);
 
-// Opens a file or web address with the first of DesktopOpeners that starts. When none does, one
-// log line says what to open by hand (a file address as its file's path). Refuses an empty
-// address or one starting with '-', which an opener would read as an option.
-bool OpenWithDesktop(std::string_view address);
+// One opening at a time. Open finds the openers on PATH and hands them to a helper process of
+// its own session, which starts them one after another: an opener that cannot start, ends with
+// a status other than 0 or is killed is followed by the next, as long as the patience lasts. The
+// first that ends with 0, or is still running when the patience is over, has opened the address
+// and is left to run; the helper then ends. Poll and Step only look: they never wait, and they
+// reap the helper, so neither it nor an opener is left as a zombie. Each failure is logged; when
+// every opener failed (or none is there) one line says what to open by hand (a file address as
+// its file's path). An empty address, or one starting with '-' (an opener would read it as an
+// option), is refused.
+class DesktopOpener {
+ public:
+  explicit DesktopOpener(std::chrono::milliseconds patience = kOpenerPatience)
+      : patience_(patience) {}
+  // A helper still at work is stopped; an opener it started is left to run.
+  ~DesktopOpener() { Abandon(); }
+  DesktopOpener(const DesktopOpener&) = delete;
+  DesktopOpener& operator=(const DesktopOpener&) = delete;
+
+  // Starts opening `address`, giving up the opening before it if that is still pending.
+  void Open(std::string_view address);
+  // Where the opening stands; kOpened and kFailed are answered once, then kNone.
+  OpenOutcome Poll();
+  // Takes in what the helper has said and reaps it once it has ended; keeps the outcome for Poll.
+  void Step();
+
+ private:
+  void Abandon();
+  void ReadReports();
+  void Fail();
+
+  std::chrono::milliseconds patience_;
+  int helper_ = -1;      // the helper's process id while it runs
+  int reports_ = -1;     // the pipe it reports through
+  std::string pending_;  // bytes of a report not yet whole
+  std::string address_;
+  std::vector<std::string> names_;  // the openers handed to the helper, as the log names them
+  bool opened_ = false;
+  OpenOutcome outcome_ = OpenOutcome::kNone;
+};
 
 }  // namespace gm

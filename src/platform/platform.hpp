@@ -118,6 +118,15 @@ class AudioSource {
 
 inline constexpr int kOutputRate = 44100;
 
+// Where the opening of a file or web address stands. The desktop's opener may start and fail a
+// moment later (a browser missing behind it), so the outcome comes after the start.
+enum class OpenOutcome : std::uint8_t {
+  kNone,     // nothing is being opened
+  kPending,  // the opener is still at work
+  kOpened,   // an opener took it, or was still running when the game stopped waiting
+  kFailed,   // no opener there, or every one tried failed
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -160,8 +169,12 @@ class Platform {
   // has closed the box.
   virtual void ShowStartUpError(std::string_view message) = 0;
 
-  // Opens a file or web address with the desktop's program for it; false when it could not.
-  virtual bool OpenAddress(std::string_view address) = 0;
+  // Starts opening a file or web address with the desktop's program for it. An opening still
+  // pending is given up (its program, if one started, is left to run).
+  virtual void OpenAddress(std::string_view address) = 0;
+  // Where the last opening stands, without waiting: kOpened and kFailed are answered once, then
+  // kNone until the next OpenAddress.
+  virtual OpenOutcome PollOpening() = 0;
   // The folder of the running program.
   virtual std::filesystem::path ProgramFolder() = 0;
 };

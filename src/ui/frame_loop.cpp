@@ -5,6 +5,7 @@
 #include "flow/action_animation.hpp"
 #include "flow/map_orders.hpp"
 #include "flow/screen_flags.hpp"
+#include "ui/pointer_input.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/bottom_panel.hpp"
 #include "ui/screens/computer_turn_driver.hpp"
@@ -33,6 +34,7 @@ void DXTimerTimer(UiContext& ctx, std::int32_t /*lagCount*/) {
   const auto flag = [&w](ScreenFlag f) { return w.ScreenFlags[f]; };
 
   ctx.input.Update();
+  PollLinkOpening(ctx);
   CountActionTick(w);
   ++ctx.ui.FrameCount;
 

@@ -12,10 +12,9 @@ namespace gm {
 namespace {
 
 std::string FileAddress(Platform& platform, const char* suffix) {
-  const std::filesystem::path guide = platform.ProgramFolder() / "help" / "gvm.htm";
   // A folder name may hold blanks, '#' or '%': every byte but the unreserved ones is escaped.
   std::string address = "file://";
-  for (const unsigned char c : guide.lexically_normal().string()) {
+  for (const unsigned char c : GuidePath(platform)) {
     if (std::isalnum(c) != 0 || c == '/' || c == '-' || c == '.' || c == '_' || c == '~') {
       address += static_cast<char>(c);
     } else {
@@ -28,8 +27,23 @@ std::string FileAddress(Platform& platform, const char* suffix) {
   return address + suffix;
 }
 
+void OpenLink(UiContext& ctx, const std::string& address, LinkPlace from) {
+  ctx.ui.LinkFrom = from;
+  ctx.ui.LinkMessage.clear();
+  ctx.platform.OpenAddress(address);
+}
+
+bool Showing(const World& w, LinkPlace place) {
+  if (place == LinkPlace::kHelpPage) return w.ScreenFlags[kFlagHelp] == kPageOpen;
+  if (place == LinkPlace::kTitle) return w.ScreenFlags[kFlagScreen] == kScreenTitle;
+  return false;
+}
+
 }  // namespace
 
+std::string GuidePath(Platform& platform) {
+  return (platform.ProgramFolder() / "help" / "gvm.htm").lexically_normal().string();
+}
 std::string GuideAddress(Platform& platform) {
   return FileAddress(platform, "");
 }
@@ -53,23 +67,30 @@ void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons) {
   // The link areas and the cancel answer even during an animation, at the stored position.
   const std::int32_t mx = ui.MouseX, my = ui.MouseY;
   if (w.ScreenFlags[kFlagHelp] == kPageOpen) {
+    constexpr LinkPlace kHelp = LinkPlace::kHelpPage;
     if (ui.HelpPage == 1 && kHelpAboutLink.Contains(mx, my)) {
-      ctx.platform.OpenAddress(AboutAddress(ctx.platform));
+      OpenLink(ctx, AboutAddress(ctx.platform), kHelp);
     }
     if (ui.HelpPage == 6 && kHelpGuideLink.Contains(mx, my)) {
-      ctx.platform.OpenAddress(GuideAddress(ctx.platform));
+      OpenLink(ctx, GuideAddress(ctx.platform), kHelp);
     }
     if (ui.HelpPage == 6 && kHelpAboutLink6.Contains(mx, my)) {
-      ctx.platform.OpenAddress(AboutAddress(ctx.platform));
+      OpenLink(ctx, AboutAddress(ctx.platform), kHelp);
     }
   }
   if (w.ScreenFlags[kFlagScreen] == kScreenTitle && kTitleLink.Contains(mx, my)) {
-    ctx.platform.OpenAddress(AboutAddress(ctx.platform));
+    OpenLink(ctx, AboutAddress(ctx.platform), LinkPlace::kTitle);
   }
   if (w.ScreenFlags[kFlagPlacement] == 1 && ui.RightButtonDown == 1) {
     RestoreScreenFlags(w);
     w.Lists.PlacementPending = 0;
   }
+}
+
+void PollLinkOpening(UiContext& ctx) {
+  if (ctx.platform.PollOpening() != OpenOutcome::kFailed) return;
+  // A page left meanwhile gets no message: the log has it.
+  if (Showing(ctx.w, ctx.ui.LinkFrom)) ctx.ui.LinkMessage = GuidePath(ctx.platform);
 }
 
 void DXDraw1MouseUp(UiContext& ctx) {

@@ -1,5 +1,6 @@
 // The pointer handlers: the position every rectangle test reads, the held-button bytes, the link
-// areas that open the guide on a press, and the right button's cancel of a placement.
+// areas that open the guide on a press (and what the player is told when nothing opened it),
+// and the right button's cancel of a placement.
 #pragma once
 
 #include <cstdint>
@@ -14,9 +15,14 @@ void DXDraw1MouseMove(UiContext& ctx, std::int32_t x, std::int32_t y);
 void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons);
 void DXDraw1MouseUp(UiContext& ctx);
 
+// Once a frame: how the opening a link started has ended. When no program opened the guide and
+// the link's page still stands, the guide's path becomes its message (LinkMessage).
+void PollLinkOpening(UiContext& ctx);
+
 // The addresses the link areas open: the guide itself, and its About section, which stands in
-// for a web page the game does not have.
+// for a web page the game does not have; and the guide's file, to open by hand.
 std::string GuideAddress(Platform& platform);
 std::string AboutAddress(Platform& platform);
+std::string GuidePath(Platform& platform);
 
 }  // namespace gm

@@ -27,6 +27,9 @@ enum CursorShapeId : std::uint8_t {
 
 inline constexpr int kParadeSlotCount = 16;
 
+// Where a link the player pressed lies: the message of a guide no program opened stands there.
+enum class LinkPlace : std::uint8_t { kNone, kHelpPage, kTitle };
+
 struct UiState {
   // Pointer as the last accepted move left it; every rectangle test reads these.
   std::int32_t MouseX = 0;
@@ -69,6 +72,10 @@ struct UiState {
 
   // A page's own message line (a failed save or load); empty when none.
   std::string PageMessage;
+  // The link pressed last, and once no program opened the guide, the guide's path to open by
+  // hand, shown where the link lies until that page is left (empty otherwise).
+  LinkPlace LinkFrom = LinkPlace::kNone;
+  std::string LinkMessage;
   // Set by a load on the Save/Load page: its Close then hands the loaded game to the side on
   // move instead of bringing back the old game's screen.
   bool GameLoaded = false;

@@ -1,15 +1,18 @@
-// Starting the desktop opener: the usual openers tried in turn, arguments reaching the program as
-// they are (never through a shell), and a line naming the file to open by hand when no opener is
-// there.
+// Opening with the desktop's opener: the usual openers tried in turn, arguments reaching the
+// program as they are (never through a shell), how each ended learnt without waiting for it, and
+// a line naming the file to open by hand when none opened it.
 #include "platform/desktop_open.hpp"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
+#include <memory>
 #include <optional>
 #include <sstream>
 #include <thread>
@@ -69,6 +72,23 @@ class DesktopOpen : public ::testing::Test {
   }
   std::string Opened() { return WaitForFile(dir_ / "out.txt"); }
 
+  // Opens and polls every 10 ms, as the game's frames do, until the outcome is known (giving up
+  // after 20 seconds). `polls` counts the answers kPending.
+  OpenOutcome OpenAndWait(std::string_view address, DesktopOpener& opener, int* polls = nullptr) {
+    opener.Open(address);
+    for (int i = 0; i < 2000; ++i) {
+      const OpenOutcome outcome = opener.Poll();
+      if (outcome != OpenOutcome::kPending) return outcome;
+      if (polls != nullptr) ++*polls;
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return OpenOutcome::kPending;
+  }
+  OpenOutcome OpenAndWait(std::string_view address) {
+    DesktopOpener opener;
+    return OpenAndWait(address, opener);
+  }
+
   std::filesystem::path dir_;
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
   std::vector<std::string> log_;
@@ -122,7 +142,7 @@ TEST_F(DesktopOpen, TheFirstOpenerThereOpensTheAddress) {
       unsetenv("BROWSER");
     }
     log_.clear();
-    EXPECT_TRUE(OpenWithDesktop(address)) << c.what;
+    EXPECT_EQ(OpenAndWait(address), OpenOutcome::kOpened) << c.what;
     EXPECT_EQ(Opened(), c.opened) << c.what;
     EXPECT_TRUE(log_.empty()) << c.what << ": " << (log_.empty() ? "" : log_.front());
   }
@@ -130,7 +150,8 @@ TEST_F(DesktopOpen, TheFirstOpenerThereOpensTheAddress) {
 
 TEST_F(DesktopOpen, WithNoOpenerOneLineNamesTheFileToOpenByHand) {
   setenv("BROWSER", "nothere:alsonothere %s", 1);
-  EXPECT_FALSE(OpenWithDesktop("file:///my%20games/gravmark%231/help/gvm.htm#about"));
+  EXPECT_EQ(OpenAndWait("file:///my%20games/gravmark%231/help/gvm.htm#about"),
+            OpenOutcome::kFailed);
   ASSERT_EQ(log_.size(), 1u);
   EXPECT_NE(log_[0].find("open /my games/gravmark#1/help/gvm.htm by hand"), std::string::npos)
       << log_[0];
@@ -140,19 +161,24 @@ TEST_F(DesktopOpen, WithNoOpenerOneLineNamesTheFileToOpenByHand) {
 TEST_F(DesktopOpen, AddressWithShellCharactersIsOneArgument) {
   FakeOpener("xdg-open");
   const std::string address = "https://example.org/a b;touch " + (dir_ / "pwned").string() + "&`x`";
-  ASSERT_TRUE(OpenWithDesktop(address));
+  ASSERT_EQ(OpenAndWait(address), OpenOutcome::kOpened);
   EXPECT_EQ(Opened(), "xdg-open\n" + address + "\n");
   EXPECT_FALSE(std::filesystem::exists(dir_ / "pwned"));
 }
 
 TEST_F(DesktopOpen, RefusesOptionsEmptyAddressesAndMissingPrograms) {
   FakeOpener("xdg-open");
-  EXPECT_FALSE(OpenWithDesktop(""));
-  EXPECT_FALSE(OpenWithDesktop("--help"));
+  EXPECT_EQ(OpenAndWait(""), OpenOutcome::kFailed);
+  EXPECT_EQ(OpenAndWait("--help"), OpenOutcome::kFailed);
   EXPECT_FALSE(std::filesystem::exists(dir_ / "out.txt"));
-  EXPECT_FALSE(SpawnDetached({"gm-no-such-program-anywhere"}));
-  EXPECT_FALSE(SpawnDetached({"/nonexistent/bin/opener", "x"}));
-  EXPECT_TRUE(SpawnDetached({"/bin/true"}));
+  std::filesystem::remove(dir_ / "bin" / "xdg-open");
+  for (const auto& [browser, outcome] :
+       {std::pair{"gm-no-such-program-anywhere", OpenOutcome::kFailed},
+        std::pair{"/nonexistent/bin/opener x", OpenOutcome::kFailed},
+        std::pair{"/bin/true", OpenOutcome::kOpened}}) {
+    setenv("BROWSER", browser, 1);
+    EXPECT_EQ(OpenAndWait("https://example.org/"), outcome) << browser;
+  }
 }
 
 // The game ignores the file-size signal; a program it starts gets the default back, so that a
@@ -165,10 +191,195 @@ TEST_F(DesktopOpen, StartedProgramsDoNotInheritTheIgnoredFileSizeSignal) {
                         << ".part'\nexec /bin/mv '" << out << ".part' '" << out << "'\n";
   std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   IgnoreFileSizeSignal();
-  const bool opened = OpenWithDesktop("file:///games/help/gvm.htm");
+  const OpenOutcome outcome = OpenAndWait("file:///games/help/gvm.htm");
   std::signal(SIGXFSZ, SIG_DFL);
-  ASSERT_TRUE(opened);
+  ASSERT_EQ(outcome, OpenOutcome::kOpened);
   EXPECT_EQ(Opened(), "153\n");
+}
+
+// What an opener does once started.
+enum class Acts {
+  kOpens,        // records its arguments and ends with 0
+  kFailsAtOnce,  // no browser behind it: a line on standard error, status 1
+  kFailsLater,   // the same after a second, status 3
+  kHangs,        // runs on (a browser that stays open)
+  kIsKilled,     // ends by signal 9
+  kCannotStart,  // its interpreter is missing: the exec fails
+};
+
+// Whether process `pid` runs, and not as a child of this one.
+bool RunsOnItsOwn(pid_t pid) {
+  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const std::size_t close = text.rfind(')');
+  if (close == std::string::npos) return false;
+  std::istringstream rest(text.substr(close + 2));
+  char state = 0;
+  pid_t parent = 0;
+  rest >> state >> parent;
+  return state != 'Z' && parent != ::getpid();
+}
+
+// Whether this process has no child left, running or a zombie.
+bool NoChildLeft() {
+  int status = 0;
+  return waitpid(-1, &status, WNOHANG) < 0 && errno == ECHILD;
+}
+
+class OpenerOutcome : public DesktopOpen {
+ protected:
+  // An opener in bin/ that notes its name in tried.txt and acts.
+  void Script(const std::string& name, Acts acts) {
+    // D stands for the test's folder.
+    static constexpr const char* kBodies[] = {
+        "printf '%s\\n' \"${0##*/}\" \"$@\" > D/out.part\nexec /bin/mv D/out.part D/out.txt\n",
+        "echo \"Couldn't find a suitable web browser!\" >&2\nexit 1\n",
+        "/bin/sleep 1\nexit 3\n",
+        "echo $$ > D/hang.part\n/bin/mv D/hang.part D/hang.pid\nexec /bin/sleep 60\n",
+        "kill -9 $$\n",
+        "",
+    };
+    std::string body =
+        std::string(acts == Acts::kCannotStart ? "#!/nonexistent/sh\n" : "#!/bin/sh\n") +
+        "printf '%s\\n' " + name + " >> D/tried.txt\n" + kBodies[static_cast<int>(acts)];
+    const std::string dir = dir_.string();
+    for (auto at = body.find("D/"); at != std::string::npos;
+         at = body.find("D/", at + dir.size())) {
+      body.replace(at, 1, dir);
+    }
+    const auto script = dir_ / "bin" / name;
+    std::ofstream(script) << body;
+    std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+  }
+  std::string Tried() {
+    std::ifstream in(dir_ / "tried.txt");
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  std::string Log() {
+    std::string all;
+    for (const std::string& l : log_) all += l + "\n";
+    return all;
+  }
+};
+
+TEST_F(OpenerOutcome, AnOpenerThatFailsIsFollowedByTheNextAndOnlyAllFailingIsAFailure) {
+  const std::string address = "file:///games/help/gvm.htm#about";
+  struct Case {
+    const char* what;
+    std::vector<std::pair<const char*, Acts>> openers;  // in bin/; "mybrowser" is $BROWSER
+    OpenOutcome outcome;
+    std::string tried;                // the openers started, in order
+    std::vector<std::string> logged;  // each in a line of the log, in order
+    bool slow;                        // the first opener takes a second or more
+  };
+  const std::string byHand = "open /games/help/gvm.htm by hand";
+  const Case cases[] = {
+      {"fails at once, then one opens",
+       {{"xdg-open", Acts::kFailsAtOnce}, {"sensible-browser", Acts::kOpens}},
+       OpenOutcome::kOpened,
+       "xdg-open\nsensible-browser\n",
+       {"xdg-open did not open it: it ended with status 1"},
+       false},
+      {"fails after a second and at once, then one opens",
+       {{"xdg-open", Acts::kFailsLater},
+        {"sensible-browser", Acts::kFailsAtOnce},
+        {"x-www-browser", Acts::kOpens}},
+       OpenOutcome::kOpened,
+       "xdg-open\nsensible-browser\nx-www-browser\n",
+       {"xdg-open did not open it: it ended with status 3",
+        "sensible-browser did not open it: it ended with status 1"},
+       true},
+      {"all fail",
+       {{"xdg-open", Acts::kFailsAtOnce}, {"sensible-browser", Acts::kFailsLater}},
+       OpenOutcome::kFailed,
+       "xdg-open\nsensible-browser\n",
+       {"xdg-open did not open it: it ended with status 1",
+        "sensible-browser did not open it: it ended with status 3", byHand},
+       false},
+      {"killed, cannot start, then $BROWSER opens",
+       {{"xdg-open", Acts::kIsKilled},
+        {"sensible-browser", Acts::kCannotStart},
+        {"mybrowser", Acts::kOpens}},
+       OpenOutcome::kOpened,
+       "xdg-open\nmybrowser\n",
+       {"xdg-open did not open it: it was ended by signal 9",
+        "cannot start sensible-browser: No such file or directory"},
+       false},
+      {"only one that cannot start",
+       {{"xdg-open", Acts::kCannotStart}},
+       OpenOutcome::kFailed,
+       "",
+       {"cannot start xdg-open", byHand},
+       false},
+      {"a hanging opener has opened it, and no other is started",
+       {{"xdg-open", Acts::kHangs}, {"sensible-browser", Acts::kOpens}},
+       OpenOutcome::kOpened,
+       "xdg-open\n",
+       {},
+       true},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(dir_ / "bin");
+    std::filesystem::create_directories(dir_ / "bin");
+    for (const char* f : {"out.txt", "tried.txt", "hang.pid"}) std::filesystem::remove(dir_ / f);
+    setenv("BROWSER", "mybrowser", 1);
+    for (const auto& [name, acts] : c.openers) Script(name, acts);
+    log_.clear();
+    DesktopOpener opener(std::chrono::milliseconds(3000));
+    int pending = 0;
+    EXPECT_EQ(OpenAndWait(address, opener, &pending), c.outcome) << c.what;
+    // The frame that started it went on at once.
+    if (c.slow) {
+      EXPECT_GT(pending, 0) << c.what;
+    }
+    EXPECT_EQ(Tried(), c.tried) << c.what;
+    std::size_t at = 0;
+    for (const std::string& want : c.logged) {
+      while (at < log_.size() && log_[at].find(want) == std::string::npos) ++at;
+      EXPECT_LT(at, log_.size()) << c.what << ": no line \"" << want << "\" in order in\n" << Log();
+    }
+    if (c.outcome == OpenOutcome::kOpened) {
+      EXPECT_EQ(log_.size(), c.logged.size()) << c.what << ":\n" << Log();
+    }
+    EXPECT_EQ(opener.Poll(), OpenOutcome::kNone) << c.what;
+    EXPECT_TRUE(NoChildLeft()) << c.what;
+    if (std::filesystem::exists(dir_ / "hang.pid")) {
+      pid_t hanging = 0;
+      std::ifstream(dir_ / "hang.pid") >> hanging;
+      ASSERT_GT(hanging, 0);
+      EXPECT_TRUE(RunsOnItsOwn(hanging)) << c.what << ": the opener still running was ended";
+      kill(hanging, SIGKILL);
+    }
+  }
+}
+
+// An opening given up (a new one, or the game leaving) stops the helper at once; an opener it had
+// started runs on, and nothing is left for this process to reap.
+TEST_F(OpenerOutcome, AnOpeningGivenUpLeavesTheOpenerRunningAndNoChild) {
+  Script("xdg-open", Acts::kHangs);
+  Script("sensible-browser", Acts::kOpens);
+  for (const bool byNewOpening : {true, false}) {
+    std::filesystem::remove(dir_ / "hang.pid");
+    std::filesystem::remove(dir_ / "out.txt");
+    auto opener = std::make_unique<DesktopOpener>(std::chrono::milliseconds(20000));
+    opener->Open("https://example.org/");
+    const std::string pidText = WaitForFile(dir_ / "hang.pid");
+    ASSERT_FALSE(pidText.empty());
+    EXPECT_EQ(opener->Poll(), OpenOutcome::kPending);
+    if (byNewOpening) {
+      std::filesystem::remove(dir_ / "bin" / "xdg-open");
+      ASSERT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kOpened);
+      EXPECT_EQ(Opened(), "sensible-browser\nhttps://example.org/\n");
+      Script("xdg-open", Acts::kHangs);
+    }
+    opener.reset();
+    EXPECT_TRUE(NoChildLeft()) << byNewOpening;
+    const pid_t hanging = std::stoi(pidText);
+    EXPECT_TRUE(RunsOnItsOwn(hanging)) << byNewOpening;
+    kill(hanging, SIGKILL);
+  }
 }
 
 TEST(ProgramFolder, IsTheTestsFolder) {

@@ -11,6 +11,9 @@
 #   the game with status 0.
 # - without the scenario, the message naming it is shown in a message box over the window as
 #   well as in the log, and the game ends with status 1 once the box is closed.
+# - with openers on PATH that start and fail a moment later (no browser behind them), the
+#   title's link and the Help page's "View full off-line documentation" show where the guide
+#   lies, and the game goes on answering: Close, Quit and Yes.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
 #   real_window.sh GAME SIM XWD_FRAME OUT REVIEW
@@ -87,6 +90,16 @@ click_to() {
     fi
   done
   fail "the screen did not change from $from to $name"
+}
+
+# A screenshot `name` whose checksum covers only the frame's area $2 (left,top,right,bottom), in
+# $area_sum; with a third word "png" the frame is also written for people to look at.
+area_shot() {
+  local png=-
+  [ "${3:-}" = png ] && png="$review/play_window_$1.png"
+  xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
+  read -r area_sum _ < <("$frame" "$out/$1.xwd" "$FX" "$FY" "$FW" "$FH" 0 0 "$png" "$2") ||
+    fail "cannot read the screenshot $1"
 }
 
 # Takes screenshots `name` until the frame's middle is one of the pictures the screen `seen`
@@ -238,6 +251,76 @@ cannot_start() {
   echo "the game without its scenario showed a message box and ended with status 1"
 }
 
+# Presses the link at $1,$2 and waits until the frame's area $3 differs from how it was before
+# (the guide's path shown there), screenshot `name` ($4). Fails after 10 seconds.
+link_shows_the_path() {
+  local x=$1 y=$2 area=$3 name=$4 before
+  point "$x" "$y"
+  sleep 0.3
+  point 790 5
+  sleep 0.3
+  area_shot "${name}_before" "$area"
+  before=$area_sum
+  click "$x" "$y" 0
+  point 790 5
+  for _ in $(seq 50); do
+    sleep 0.2
+    area_shot "$name" "$area"
+    if [ "$area_sum" != "$before" ]; then
+      area_shot "$name" "$area" png
+      echo "$name: the guide's path is shown"
+      return
+    fi
+  done
+  area_shot "$name" "$area" png
+  fail "$name: no path shown after the link was pressed: $(cat "$out/game.log")"
+}
+
+# Openers that start and fail a moment later, as with no browser installed behind them.
+failing_openers() {
+  local bin=$out/failing-openers
+  mkdir -p "$bin"
+  printf '#!/bin/sh
+sleep 0.5
+echo "xdg-open: no method available for opening $1" >&2
+exit 3
+' \
+    >"$bin/xdg-open"
+  printf '#!/bin/sh
+sleep 1
+echo "Couldn'"'"'t find a suitable web browser!" >&2
+exit 1
+' \
+    >"$bin/sensible-browser"
+  printf '#!/bin/sh
+exit 1
+' >"$bin/x-www-browser"
+  chmod +x "$bin"/*
+  echo "$bin"
+}
+
+# The title's link and the Help page's guide link with only failing openers: the path is shown
+# where the link lies, and the game goes on answering.
+link_opens_nothing() {
+  local bin
+  bin=$(failing_openers)
+  PATH="$bin:$PATH" BROWSER="" start_game links_title --run --window --no-sound
+  watch links_title
+  link_shows_the_path 400 17 100,540,700,600 title_guide_not_opened  # the title line
+  click_to 640 450 links_title links_map                          # Start
+  click_to 760 515 links_map links_help                           # the sidebar's Help
+  click_to 600 400 links_help links_help_6                        # its FULL INFO topic
+  link_shows_the_path 300 351 60,472,700,540 help_guide_not_opened  # the guide's line
+  grep -qF "Couldn't find a suitable web browser!" "$out/game.log" ||
+    fail "the failing opener never ran: $(cat "$out/game.log")"
+  grep -qF "open $(cd "$out/game" && pwd -P)/help/gvm.htm by hand" "$out/game.log" ||
+    grep -qF "open $out/game/help/gvm.htm by hand" "$out/game.log" ||
+    fail "the log does not say where the guide lies: $(cat "$out/game.log")"
+  click_to 360 450 links_help_6 links_closed  # Close answers
+  click_to 760 564 links_closed links_quit    # Quit
+  yes_ends_the_game
+}
+
 # The runs on a display larger than the frame.
 larger_display() {
   full_screen
@@ -275,7 +358,7 @@ here=$(dirname "$game")
 ln -s "$(cd "$here" && pwd)/data" "$out/game/data"
 ln -s "$(cd "$here" && pwd)/help" "$out/game/help"
 mkdir -p "$review"
-for run in "in_a_window 800x600" "larger_display 1024x768"; do
+for run in "in_a_window 800x600" "larger_display 1024x768" "link_opens_nothing 800x600"; do
   set -- $run
   xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
     >"$out/$1.log" 2>&1

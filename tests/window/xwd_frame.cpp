@@ -3,10 +3,12 @@
 // another size than 800 x 600 scales it), is taken back to 800 x 600 by nearest pixel and written
 // as PNG for people to look at, and a checksum of the frame's middle (x 110..689, y 60..359: the
 // title picture, the map or a page's window, without the title's moving parade, the sidebar or
-// the panel below) and the colour of one frame pixel are printed for the test to compare.
+// the panel below; or of the frame's AREA when given) and the colour of one frame pixel are
+// printed for the test to compare.
 //
-//   xwd_frame SHOT.xwd LEFT TOP WIDTH HEIGHT PIXEL_X PIXEL_Y [OUT.png]
-//   prints: <middle checksum in hex> <pixel as rrggbb>
+//   xwd_frame SHOT.xwd LEFT TOP WIDTH HEIGHT PIXEL_X PIXEL_Y [OUT.png|-] [AREA]
+//   AREA: left,top,right,bottom in frame pixels (right and bottom outside it)
+//   prints: <checksum in hex> <pixel as rrggbb>
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -66,9 +68,15 @@ struct Shot {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 8 && argc != 9) {
-    std::fputs("usage: xwd_frame SHOT.xwd LEFT TOP WIDTH HEIGHT PIXEL_X PIXEL_Y [OUT.png]\n",
-               stderr);
+  int area[4] = {110, 60, 690, 360};
+  if (argc == 10 &&
+      std::sscanf(argv[9], "%d,%d,%d,%d", &area[0], &area[1], &area[2], &area[3]) != 4) {
+    argc = 0;
+  }
+  if (argc < 8 || argc > 10) {
+    std::fputs(
+        "usage: xwd_frame SHOT.xwd LEFT TOP WIDTH HEIGHT PIXEL_X PIXEL_Y [OUT.png|-] [AREA]\n",
+        stderr);
     return 2;
   }
   Shot shot;
@@ -92,10 +100,12 @@ int main(int argc, char** argv) {
       rgb.push_back(static_cast<std::uint8_t>(v >> 16));
       rgb.push_back(static_cast<std::uint8_t>(v >> 8));
       rgb.push_back(static_cast<std::uint8_t>(v));
-      if (x >= 110 && x < 690 && y >= 60 && y < 360) hash = (hash ^ v) * 1099511628211ull;
+      if (x >= area[0] && x < area[2] && y >= area[1] && y < area[3]) {
+        hash = (hash ^ v) * 1099511628211ull;
+      }
     }
   }
-  if (argc == 9) {
+  if (argc >= 9 && std::string(argv[8]) != "-") {
     if (gm::Status s = gm::WritePng(argv[8], kFrameWidth, kFrameHeight, rgb); !s) {
       std::fprintf(stderr, "xwd_frame: %s\n", s.Message().c_str());
       return 1;

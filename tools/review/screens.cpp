@@ -32,6 +32,17 @@ std::string review::DialogTitleAndEndings() {
   g.MoveTo(testing::Inside(kTitleLink, 97, 5));
   g.Frames(30);
   g.Dump("title");
+  // No program opened the guide, which lies in a deep folder: its path in place of the foot line.
+  g.Platform().ScriptOpenings(OpenOutcome::kFailed);
+  const std::filesystem::path folder = g.Platform().ProgramFolder();
+  g.Platform().SetProgramFolder(
+      "/home/a-player-with-a-long-name/games/strategy/the-eastern-front/"
+      "gravmark-1941-45/build");
+  g.Press(kMouseLeft);
+  g.Release(kMouseLeft);
+  g.Frames(2);
+  g.Dump("title_guide_not_opened");
+  g.Platform().SetProgramFolder(folder);
   for (std::uint8_t result = 1; result <= 3; ++result) {
     g.W().WarResult = result;
     ShowFinalScreen(g.W());

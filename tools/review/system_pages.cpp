@@ -75,6 +75,12 @@ std::string review::SystemPages() {
     Look(g, page == 6 ? Inside(kHelpGuideLink, 199, 6) : Middle(HelpTopicRect(page)),
          "help_" + std::to_string(page));
   }
+  // No program opened the guide: the page says where it lies.
+  g.Platform().ScriptOpenings(OpenOutcome::kFailed);
+  g.MoveTo(Middle(kHelpGuideLink));
+  g.Press(kMouseLeft);
+  g.Release(kMouseLeft);
+  Look(g, Middle(HelpTopicRect(6)), "help_6_guide_not_opened");
   g.Click(Middle(kCloseButton));
 
   OpenFromSidebar(g, kQuitButton);

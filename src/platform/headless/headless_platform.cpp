@@ -243,9 +243,25 @@ void HeadlessPlatform::FinishMusic() {
   events_.push_back(e);
 }
 
-bool HeadlessPlatform::OpenAddress(std::string_view address) {
+void HeadlessPlatform::OpenAddress(std::string_view address) {
   openedAddresses_.emplace_back(address);
-  return true;
+  opening_ = OpenOutcome::kPending;
+  openingPolls_ = openingWait_;
+}
+
+OpenOutcome HeadlessPlatform::PollOpening() {
+  if (opening_ != OpenOutcome::kPending) return OpenOutcome::kNone;
+  if (openingPolls_ > 0) {
+    --openingPolls_;
+    return OpenOutcome::kPending;
+  }
+  opening_ = OpenOutcome::kNone;
+  return openingEnd_;
+}
+
+void HeadlessPlatform::ScriptOpenings(OpenOutcome outcome, int pendingPolls) {
+  openingEnd_ = outcome;
+  openingWait_ = pendingPolls;
 }
 
 }  // namespace gm

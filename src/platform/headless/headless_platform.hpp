@@ -59,7 +59,8 @@ class HeadlessPlatform final : public Platform {
   bool PlayMusic(const std::filesystem::path& file) override;
   void StopMusic() override;
   void ShowStartUpError(std::string_view message) override { startUpErrors_.emplace_back(message); }
-  bool OpenAddress(std::string_view address) override;
+  void OpenAddress(std::string_view address) override;
+  OpenOutcome PollOpening() override;
   std::filesystem::path ProgramFolder() override { return programFolder_; }
 
   // Clock.
@@ -116,7 +117,11 @@ class HeadlessPlatform final : public Platform {
 
   // The messages of the start-up error boxes asked for.
   const std::vector<std::string>& StartUpErrors() const { return startUpErrors_; }
+  // Every address asked to open, in order.
   const std::vector<std::string>& OpenedAddresses() const { return openedAddresses_; }
+  // How the openings from now on end: each answers kPending to `pendingPolls` polls, then
+  // `outcome` (kOpened after no wait unless scripted otherwise).
+  void ScriptOpenings(OpenOutcome outcome, int pendingPolls = 0);
   void SetProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
 
   // The hash used for frames: FNV-1a (by 64-bit words) over width, height, format and the
@@ -158,6 +163,10 @@ class HeadlessPlatform final : public Platform {
 
   std::vector<std::string> startUpErrors_;
   std::vector<std::string> openedAddresses_;
+  OpenOutcome openingEnd_ = OpenOutcome::kOpened;
+  int openingWait_ = 0;
+  OpenOutcome opening_ = OpenOutcome::kNone;  // kPending while one runs
+  int openingPolls_ = 0;                      // polls still to answer kPending
   std::filesystem::path programFolder_ = std::filesystem::current_path();
 };
 

@@ -37,7 +37,11 @@ class SdlPlatform final : public Platform {
   bool RestoreFrame() override { return window_.Restore(); }
   bool HasFocus() override { return events_.HasFocus(); }
   bool PollEvent(PlatformEvent& event) override { return events_.Poll(event); }
-  void WaitForEvent(int timeoutMs) override { events_.Wait(timeoutMs); }
+  void WaitForEvent(int timeoutMs) override {
+    // Reaped here too, so an opener's helper that ends while no frame runs leaves no zombie.
+    opener_.Step();
+    events_.Wait(timeoutMs);
+  }
   void ReadKeyboard(KeySnapshot& keys) override { ReadSdlKeyboard(keys); }
   MouseMotion ReadMouse() override { return events_.ReadMouse(); }
   int JoystickCount() override { return joystick_.Count(); }
@@ -51,7 +55,8 @@ class SdlPlatform final : public Platform {
   void ShowStartUpError(std::string_view message) override {
     window_.ShowError("Gravmark cannot start", message);
   }
-  bool OpenAddress(std::string_view address) override { return OpenWithDesktop(address); }
+  void OpenAddress(std::string_view address) override { opener_.Open(address); }
+  OpenOutcome PollOpening() override { return opener_.Poll(); }
   std::filesystem::path ProgramFolder() override { return RunningProgramFolder(); }
 
  private:
@@ -61,6 +66,7 @@ class SdlPlatform final : public Platform {
   SdlJoystick joystick_;
   SdlAudio audio_;
   SdlMusic music_{audio_};
+  DesktopOpener opener_;
 };
 
 SdlPlatform::~SdlPlatform() {

@@ -4,6 +4,7 @@
 #include "flow/screen_flags.hpp"
 #include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
+#include "ui/screens/link_message.hpp"
 #include "ui/screens/page_window.hpp"
 #include "ui/screens/sidebar.hpp"
 #include "ui/ui_texts.hpp"
@@ -26,6 +27,9 @@ constexpr PageTiles kHelpTiles = {kWindowTopRow,  kTextTopRow,     kTextMiddleRo
 constexpr std::int32_t kTextX = 72;
 constexpr std::int32_t kLabelX = 574;
 constexpr int kLinkFont = 5;
+// A link's message stands below Close, across the window, where the page draws nothing.
+constexpr std::int32_t kMessageY = 478;
+constexpr std::int32_t kMessageWidth = 700 - kTextX;
 constexpr std::int32_t LineY(int line) {
   return 56 + 16 * line;
 }
@@ -72,6 +76,9 @@ void DrawHelpPage(UiContext& ctx) {
   const int page = ctx.ui.HelpPage;
   if (page >= 1 && page <= kHelpPageCount) DrawPageText(ctx, page);
   DrawPageButtonFlash(ctx, kCloseButton);
+  if (ctx.ui.LinkFrom == LinkPlace::kHelpPage && !ctx.ui.LinkMessage.empty()) {
+    DrawLinkMessage(ctx, kTextX, kMessageY, kMessageWidth);
+  }
 }
 
 void ClickHelpPage(UiContext& ctx) {

@@ -55,6 +55,7 @@ void OpenPage(UiContext& ctx, void (*preset)(World&)) {
   SaveScreenFlags(ctx.w);
   preset(ctx.w);
   ctx.ui.PageMessage.clear();
+  ctx.ui.LinkMessage.clear();
 }
 
 void DropSelectionFlag(World& w) {

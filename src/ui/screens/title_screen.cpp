@@ -8,6 +8,7 @@
 #include "ui/glyph_text.hpp"
 #include "ui/hit_rect.hpp"
 #include "ui/image_draw.hpp"
+#include "ui/screens/link_message.hpp"
 #include "ui/screens/parade.hpp"
 #include "world/world_access.hpp"
 
@@ -61,7 +62,12 @@ void DrawTitleScreen(UiContext& ctx) {
   DrawImage(ctx, sprite::kNewGameLabel.left, 470, 420);
   DrawImage(ctx, sprite::kNewGameLabel.right, 530, 420);
   DrawGlyphText(ctx, kTitleText, 298, 10, 5);
-  DrawGlyphText(ctx, kFootText, 125, 554, 3);
+  // A link's message takes the foot line's place: the strip across the bottom.
+  if (ctx.ui.LinkFrom == LinkPlace::kTitle && !ctx.ui.LinkMessage.empty()) {
+    DrawLinkMessage(ctx, 106, 544, 588);
+  } else {
+    DrawGlyphText(ctx, kFootText, 125, 554, 3);
+  }
   ctx.ui.CursorShape = kCursorArrow;
   if (kTitleLink.Contains(ctx.ui.MouseX, ctx.ui.MouseY)) {
     DrawHoverBar(ctx, 303, 10, 12);

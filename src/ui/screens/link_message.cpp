@@ -1,0 +1,61 @@
+// A link's message and the lines its path is broken into.
+#include "ui/screens/link_message.hpp"
+
+#include "ui/glyph_text.hpp"
+
+namespace gm {
+
+namespace {
+
+constexpr int kLargeFont = 3;
+constexpr int kPathFont = 5;       // the links' gold, large
+constexpr int kSmallPathFont = 2;  // the same, small
+constexpr std::size_t kMaxLines = 2;
+
+// Lines of at most `width` characters, each ending after the last '/' that fits (a line is cut
+// where none does).
+std::vector<std::string> Wrap(std::string_view text, std::size_t width) {
+  std::vector<std::string> lines;
+  while (text.size() > width) {
+    std::size_t cut = text.rfind('/', width - 1);
+    if (cut == std::string_view::npos || cut == 0) cut = width - 1;
+    lines.emplace_back(text.substr(0, cut + 1));
+    text.remove_prefix(cut + 1);
+  }
+  if (!text.empty()) lines.emplace_back(text);
+  return lines;
+}
+
+}  // namespace
+
+PathLines FitPathLines(std::string_view path, std::size_t largeGlyphs) {
+  if (largeGlyphs < 4) return {};
+  if (auto lines = Wrap(path, largeGlyphs); lines.size() <= kMaxLines) {
+    return {kPathFont, std::move(lines)};
+  }
+  const std::size_t small = 2 * largeGlyphs;
+  if (auto lines = Wrap(path, small); lines.size() <= kMaxLines) {
+    return {kSmallPathFont, std::move(lines)};
+  }
+  constexpr std::string_view kGap = "...";
+  const std::size_t room = kMaxLines * small - kGap.size();
+  const std::size_t tail = room - room / 2;
+  const std::string cut = std::string(path.substr(0, room / 2)) + std::string(kGap) +
+                          std::string(path.substr(path.size() - tail));
+  return {kSmallPathFont, {cut.substr(0, small), cut.substr(small)}};
+}
+
+void DrawLinkMessage(UiContext& ctx, std::int32_t x, std::int32_t y, std::int32_t width) {
+  DrawGlyphText(ctx, kLinkHeadline, x, y, kLargeFont);
+  const int large = GlyphAdvance(kLargeFont);
+  const PathLines fitted =
+      FitPathLines(ctx.ui.LinkMessage, static_cast<std::size_t>(width / large));
+  const std::int32_t step = fitted.font == kPathFont ? 16 : 12;
+  std::int32_t lineY = y + 18;
+  for (const std::string& line : fitted.lines) {
+    DrawGlyphText(ctx, line, x, lineY, fitted.font);
+    lineY += step;
+  }
+}
+
+}  // namespace gm

@@ -1,0 +1,28 @@
+// The message of a link that opened nothing: a headline, and below it the guide's path for the
+// player to open by hand, fitted to the room it has.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/ui_context.hpp"
+
+namespace gm {
+
+inline constexpr std::string_view kLinkHeadline = "No program opened the guide. Open it by hand:";
+
+// A path in at most two lines: of `largeGlyphs` glyphs of the large font where it fits, else of
+// twice as many small ones, each broken after a '/' where one lies in reach. A path longer still
+// keeps its beginning and its end (the file's name) around "...".
+struct PathLines {
+  int font = 3;
+  std::vector<std::string> lines;
+};
+PathLines FitPathLines(std::string_view path, std::size_t largeGlyphs);
+
+// Draws the headline at (x, y) and ctx.ui.LinkMessage below it, within `width` pixels.
+void DrawLinkMessage(UiContext& ctx, std::int32_t x, std::int32_t y, std::int32_t width);
+
+}  // namespace gm
