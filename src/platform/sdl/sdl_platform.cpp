@@ -13,6 +13,7 @@
 #include "platform/sdl/sdl_events.hpp"
 #include "platform/sdl/sdl_joystick.hpp"
 #include "platform/sdl/sdl_keymap.hpp"
+#include "platform/sdl/sdl_message_box.hpp"
 #include "platform/sdl/sdl_music.hpp"
 #include "platform/sdl/sdl_window.hpp"
 
@@ -49,7 +50,7 @@ class SdlPlatform final : public Platform {
   bool PlayMusic(const std::filesystem::path& file) override { return music_.Play(file); }
   void StopMusic() override { music_.Stop(); }
   void ShowStartUpError(std::string_view message) override {
-    window_.ShowError("Gravmark cannot start", message);
+    ShowMessageBox(window_.Handle(), "Gravmark cannot start", message);
   }
   bool OpenAddress(std::string_view address) override { return OpenWithDesktop(address); }
   std::filesystem::path ProgramFolder() override { return RunningProgramFolder(); }
