@@ -15,6 +15,7 @@
 #include "platform/sdl/sdl_keymap.hpp"
 #include "platform/sdl/sdl_message_box.hpp"
 #include "platform/sdl/sdl_music.hpp"
+#include "platform/sdl/sdl_signals.hpp"
 #include "platform/sdl/sdl_window.hpp"
 
 namespace gm {
@@ -72,9 +73,15 @@ SdlPlatform::~SdlPlatform() {
   joystick_.Close();
   window_.Close();
   SDL_Quit();
+  ReleaseTerminationSignals();
 }
 
 bool SdlPlatform::Start() {
+  // The termination signals are the game's own, SIGHUP too, which SDL leaves alone; and the
+  // window's close is a request the game answers, not SDL's quit that would follow it.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  CatchTerminationSignals();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return false;
