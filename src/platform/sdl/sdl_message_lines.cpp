@@ -75,4 +75,54 @@ std::string MessageBoxLines(std::string_view message, std::size_t columns) {
   return text + line;
 }
 
+namespace {
+
+// The length of the UTF-8 sequence at the start of `text`, 0 when it is none: the lead byte's
+// length, continuation bytes after it, no overlong form, no surrogate, nothing past U+10FFFF.
+std::size_t SequenceLength(std::string_view text) {
+  const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+  const unsigned char lead = byte(0);
+  std::size_t length = 0;
+  unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    length = 2;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+}  // namespace
+
+std::string DrawableText(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  while (!text.empty()) {
+    const auto c = static_cast<unsigned char>(text[0]);
+    const std::size_t sequence = c >= 0x80 ? SequenceLength(text) : 0;
+    const std::size_t used = sequence != 0 ? sequence : 1;
+    if (sequence != 0) {
+      out += text.substr(0, sequence);
+    } else if (c == '\t') {
+      out += ' ';
+    } else if (c == '\n' || (c >= 0x20 && c < 0x7F)) {
+      out += static_cast<char>(c);
+    } else {
+      out += '?';
+    }
+    text.remove_prefix(used);
+  }
+  return out;
+}
+
 }  // namespace gm

@@ -7,7 +7,7 @@
 
 namespace gm {
 
-// About 460 pixels of the box's font: the box fits a display 800 pixels wide.
+// About 470 pixels of the box's font: the box fits a display 800 pixels wide.
 inline constexpr std::size_t kMessageBoxColumns = 72;
 
 // The message as the error box shows it, in lines of at most `columns`: the box does not wrap
@@ -15,5 +15,9 @@ inline constexpr std::size_t kMessageBoxColumns = 72;
 // not fit together, inside a part too long for a line between its words, and inside a word too
 // long (a path) after a '/'.
 std::string MessageBoxLines(std::string_view message, std::size_t columns = kMessageBoxColumns);
+
+// The text with what a font cannot draw replaced by '?': bytes that are not UTF-8 (a file name
+// may hold any) and control characters. A tab becomes a blank; line breaks stay.
+std::string DrawableText(std::string_view text);
 
 }  // namespace gm
