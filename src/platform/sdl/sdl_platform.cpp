@@ -17,6 +17,7 @@
 #include "platform/sdl/sdl_music.hpp"
 #include "platform/sdl/sdl_signals.hpp"
 #include "platform/sdl/sdl_window.hpp"
+#include "platform/sdl/sdl_x11_errors.hpp"
 
 namespace gm {
 
@@ -74,6 +75,7 @@ SdlPlatform::~SdlPlatform() {
   window_.Close();
   SDL_Quit();
   ReleaseTerminationSignals();
+  RestoreX11ErrorHandler();
 }
 
 bool SdlPlatform::Start() {
@@ -82,6 +84,7 @@ bool SdlPlatform::Start() {
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   CatchTerminationSignals();
+  ForgiveLateWakeups();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return false;
