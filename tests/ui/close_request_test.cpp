@@ -1,6 +1,7 @@
 // A request to close the window, screen by screen: where a human's game would be lost it opens
 // the Quit page (after a running animation), elsewhere it ends the game, and a second request
-// always ends it; the Quit page's No brings back the screen it opened over.
+// always ends it; the Quit page's No brings back the screen it opened over; in the settings
+// dialog it is the dialog's Exit.
 #include "ui/close_request.hpp"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,18 @@ TEST(CloseRequest, APageUnderTheQuitPageStillClosesToItsMap) {
     }
     g.Frames(1);
     EXPECT_EQ(w.ScreenFlags, map);
+  }
+}
+
+// The settings dialog's window closed, or the program told to end, is the dialog's Exit.
+TEST(CloseRequest, EndsTheSettingsDialogAsItsExit) {
+  for (const auto kind : {PlatformEvent::Kind::kCloseRequest, PlatformEvent::Kind::kTerminate}) {
+    GameHarness g{testing::ThroughSettingsDialog{}};
+    EXPECT_TRUE(g.Window().SettingsDialogFrame(g.Dialog()));
+    PlatformEvent e;
+    e.kind = kind;
+    g.Platform().PushEvent(e);
+    EXPECT_FALSE(g.Window().SettingsDialogFrame(g.Dialog())) << static_cast<int>(kind);
   }
 }
 
