@@ -1,6 +1,7 @@
 // The error box's window and its wait.
 #include "platform/sdl/sdl_message_box.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/log.hpp"
