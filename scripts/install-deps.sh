@@ -7,14 +7,14 @@ set -euo pipefail
 game=(
   build-essential cmake ninja-build pkg-config
   libsdl2-dev libsdl2-mixer-dev timgm6mb-soundfont freepats
-  zlib1g-dev libcairo2-dev fontconfig fonts-dejavu-core
+  zlib1g-dev libcairo2-dev libx11-dev fontconfig fonts-dejavu-core
 )
 rest=(
   git
   clang libclang-rt-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  # the real window's test: a virtual display, a pointer driven from outside, screenshots, and
-  # the fonts a message box on that display writes with
+  # the real window's test: a virtual display and its core fonts, a pointer driven from outside,
+  # and screenshots
   xvfb xauth xdotool x11-apps xfonts-base
 )
 case "${1:-all}" in

@@ -66,7 +66,10 @@ enum class MusicEnd : std::uint8_t {
 struct PlatformEvent {
   enum class Kind : std::uint8_t {
     kNone,
-    kQuit,         // the window was closed
+    // The player asked to close the window (the window manager's close button, Alt+F4): the
+    // game decides what that means.
+    kCloseRequest,
+    kTerminate,    // the program was told to end (a termination signal): it ends at once
     kMouseMove,    // x, y in frame pixels
     kMouseDown,    // button pressed; buttons = held now, the pressed one included
     kMouseUp,      // button released; buttons = still held
@@ -165,8 +168,9 @@ class Platform {
   virtual void StopMusic() = 0;
 
   // Shows why the game cannot start in a message box, where there is a display to show one;
-  // without one it does nothing (the message is in the log already). Returns once the player
-  // has closed the box.
+  // without one it does nothing (the message is in the log already). The box takes the
+  // keyboard; it returns once the player has closed it, or at once when the program is told to
+  // end meanwhile (a termination signal).
   virtual void ShowStartUpError(std::string_view message) = 0;
 
   // Starts opening a file or web address with the desktop's program for it. An opening still

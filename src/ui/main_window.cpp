@@ -9,6 +9,7 @@
 #include "media/surface_canvas.hpp"
 #include "platform/log.hpp"
 #include "ui/click_handler.hpp"
+#include "ui/close_request.hpp"
 #include "ui/frame_loop.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/required_media.hpp"
@@ -223,8 +224,10 @@ void MainWindow::HandleEvent(const PlatformEvent& event) {
     case PlatformEvent::Kind::kMusicEnded:
       music_.Notify(event.musicEnd);
       break;
-    case PlatformEvent::Kind::kQuit:
-      // Closing the window is the Quit page's Yes.
+    case PlatformEvent::Kind::kCloseRequest:
+      AnswerCloseRequest(ctx_);
+      break;
+    case PlatformEvent::Kind::kTerminate:
       ui_.QuitRequested = true;
       break;
     default:
@@ -235,6 +238,7 @@ void MainWindow::HandleEvent(const PlatformEvent& event) {
 void MainWindow::PumpEvents() {
   PlatformEvent event;
   while (!ui_.QuitRequested && platform_.PollEvent(event)) HandleEvent(event);
+  if (!ui_.QuitRequested) AnswerWaitingCloseRequest(ctx_);
 }
 
 void MainWindow::Frame() {

@@ -231,7 +231,11 @@ bool SettingsDialogFrame(UiContext& ctx, AppEvents& app, SettingsDialog& dialog)
   Platform& platform = ctx.platform;
   PlatformEvent event;
   while (platform.PollEvent(event)) {
-    if (event.kind == PlatformEvent::Kind::kQuit) return false;
+    // Closing the dialog's window is its Exit.
+    if (event.kind == PlatformEvent::Kind::kCloseRequest ||
+        event.kind == PlatformEvent::Kind::kTerminate) {
+      return false;
+    }
     if (event.kind == PlatformEvent::Kind::kMouseMove) dialog.MouseMove(event.x, event.y);
     if (event.kind == PlatformEvent::Kind::kClick) dialog.Click(event.x, event.y);
     if (event.kind == PlatformEvent::Kind::kFocusGained) app.SetActive(true);

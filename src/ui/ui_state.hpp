@@ -4,8 +4,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "world/screen_state.hpp"
 #include "world/sprite_ids.hpp"
 
 namespace gm {
@@ -80,8 +82,15 @@ struct UiState {
   // move instead of bringing back the old game's screen.
   bool GameLoaded = false;
 
-  // Set by the Quit page's Yes, the final screen's Exit and closing the window.
+  // Set by the Quit page's Yes, the final screen's Exit, a termination signal and a request to
+  // close the window where nothing is lost by it.
   bool QuitRequested = false;
+  // A request to close the window that came during an action animation, answered at its end.
+  bool CloseRequestWaiting = false;
+  // The screen flags saved for the screen the Quit page opened over on a request to close the
+  // window (a page, the placement, the computer's turn): its No puts them back, so that the
+  // page's own Close, or the placement's end, still finds the map it came from.
+  std::optional<std::array<std::uint8_t, kScreenFlagCount>> SavedUnderQuitPage;
 };
 
 }  // namespace gm

@@ -3,7 +3,7 @@
 // its breaks.
 #include <gtest/gtest.h>
 
-#include "platform/sdl/sdl_window.hpp"
+#include "platform/sdl/sdl_message_lines.hpp"
 
 namespace gm {
 namespace {

@@ -7,8 +7,10 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <future>
 #include <string>
 #include <thread>
@@ -251,6 +253,61 @@ TEST_F(SdlBackend, PointerEventsReachTheGameWhole) {
   EXPECT_EQ(got[2].kind, PlatformEvent::Kind::kFocusLost);
   EXPECT_EQ(got[3].kind, PlatformEvent::Kind::kMouseDown);
   EXPECT_EQ(got[3].button, 0);
+}
+
+// The window's close is a request the game answers; a termination signal (SIGHUP too, which SDL
+// leaves alone) or SDL's own quit ends the game. Each comes once, as one event.
+TEST_F(SdlBackend, ACloseRequestAndARequestToEndAreToldApart) {
+  ASSERT_TRUE(platform_->OpenWindow(WindowSettings{}));
+  PlatformEvent e;
+  while (platform_->PollEvent(e)) {
+  }
+  const auto signal = [](int number) { return [number] { std::raise(number); }; };
+  struct Case {
+    const char* what;
+    std::function<void()> cause;
+    PlatformEvent::Kind kind;
+    int signal = 0;
+  };
+  SDL_Event close{};
+  close.type = SDL_WINDOWEVENT;
+  close.window.event = SDL_WINDOWEVENT_CLOSE;
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  const Case cases[] = {
+      {"the window's close", [&] { Push(close); }, PlatformEvent::Kind::kCloseRequest},
+      {"SDL's quit", [&] { Push(quit); }, PlatformEvent::Kind::kTerminate},
+      {"SIGTERM", signal(SIGTERM), PlatformEvent::Kind::kTerminate, SIGTERM},
+      {"SIGINT", signal(SIGINT), PlatformEvent::Kind::kTerminate, SIGINT},
+      {"SIGHUP", signal(SIGHUP), PlatformEvent::Kind::kTerminate, SIGHUP},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.signal != 0) {
+      struct sigaction now {};
+      ASSERT_EQ(sigaction(c.signal, nullptr, &now), 0);
+      // A signal this test was started with ignored is not the game's to catch.
+      if (now.sa_handler == SIG_IGN) continue;
+      ASSERT_NE(now.sa_handler, SIG_DFL) << "the signal would end the game uncleanly";
+    }
+    platform_->WaitForEvent(0);
+    c.cause();
+    std::vector<PlatformEvent::Kind> got;
+    while (platform_->PollEvent(e)) got.push_back(e.kind);
+    EXPECT_EQ(got, std::vector<PlatformEvent::Kind>{c.kind});
+  }
+}
+
+// A game that stopped reading its events is still ended by a second signal.
+TEST_F(SdlBackend, ASecondSignalNobodyReadEndsTheProgram) {
+  GTEST_FLAG_SET(death_test_style, "threadsafe");
+  EXPECT_EXIT(
+      {
+        std::raise(SIGTERM);
+        std::raise(SIGTERM);
+        std::_Exit(0);
+      },
+      ::testing::KilledBySignal(SIGTERM), "");
 }
 
 }  // namespace

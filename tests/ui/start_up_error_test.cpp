@@ -46,8 +46,8 @@ TEST(StartUpError, IsShownInAMessageBoxAsInTheLog) {
     LaunchOptions options = testing::ScriptedOptions();
     options.run = !c.dialog;
     PlatformEvent quit;
-    quit.kind = PlatformEvent::Kind::kQuit;
-    platform.PushEvent(quit);  // a game that starts is left at once
+    quit.kind = PlatformEvent::Kind::kCloseRequest;
+    platform.PushEvent(quit);  // a game that starts is left at once, from its title screen
     int status = 0;
     {
       MainWindow window(platform, fs);

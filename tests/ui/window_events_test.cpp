@@ -1,4 +1,4 @@
-// What the window does with the machine: a closed window leaves like Quit's Yes, the music
+// What the window does with the machine: a termination signal leaves like Quit's Yes, the music
 // track loops only after a play that ran to its end, a machine without sound stays silent, a
 // game with its sound off opens no sound device, and a missing or damaged data file ends
 // start-up with a message naming it.
@@ -25,11 +25,11 @@ namespace {
 using testing::BuildFolder;
 using testing::GameHarness;
 
-TEST(WindowEvents, ClosingTheWindowLeavesTheGame) {
+TEST(WindowEvents, ATerminationLeavesTheGameAtOnce) {
   GameHarness g;
   g.StartGame();
   PlatformEvent quit;
-  quit.kind = PlatformEvent::Kind::kQuit;
+  quit.kind = PlatformEvent::Kind::kTerminate;
   g.Platform().PushEvent(quit);
   g.Window().PumpEvents();
   EXPECT_TRUE(g.Window().QuitRequested());

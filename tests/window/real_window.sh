@@ -9,14 +9,20 @@
 #   after Start clicked where the window shows it, the Battlefield look as they did in the window
 #   (the frame taken back to 800 x 600 from the window the game really has), and Quit's Yes ends
 #   the game with status 0.
+# - the window's close, sent as a window manager's close button sends it (WM_DELETE_WINDOW, by
+#   WM_CLOSE): on the title screen it ends the game; during a game it brings the Quit page as the
+#   sidebar's Quit does, and a second one ends the game with status 0. SIGTERM and SIGHUP end a
+#   game at once, with status 0.
 # - without the scenario, the message naming it is shown in a message box over the window as
-#   well as in the log, and the game ends with status 1 once the box is closed.
+#   well as in the log: the box stands centred on the display with its caption drawn, takes
+#   Return without a click (it has the keyboard), and the game then ends with status 1; a SIGTERM
+#   while the box stands ends the game with status 1 too.
 # - with openers on PATH that start and fail a moment later (no browser behind them), the
 #   title's link and the Help page's "View full off-line documentation" show where the guide
 #   lies, and the game goes on answering: Close, Quit and Yes.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
-#   real_window.sh GAME SIM XWD_FRAME OUT REVIEW
+#   real_window.sh GAME SIM XWD_FRAME OUT REVIEW WM_CLOSE
 set -u
 skip=77
 
@@ -203,9 +209,57 @@ full_screen() {
   full_screen_game dialog_full_screen --no-sound
 }
 
-# Without the scenario: the message is shown in a box over the window as well as in the log, and
-# the game ends with status 1 once the box is closed.
-cannot_start() {
+# Waits up to 5 seconds for the game to end after `what`; its status must be `want` (the log
+# `log` says why when not).
+ends_with() {
+  local want=$1 what=$2 log=$3
+  for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the game was still running 5 seconds after $what"
+  wait "$pid"
+  local status=$?
+  [ "$status" -eq "$want" ] || fail "the game ended with status $status after $what, not $want: $(cat "$log")"
+  echo "$what: the game ended with status $want"
+}
+
+# Asks the game's window to close, as a window manager's close button or Alt+F4 does.
+close_window() {
+  "$wm_close" "$wid" || fail "the game's window could not be asked to close"
+  sleep 0.5
+}
+
+# The window's close: the title screen ends; a game asks on the Quit page first, and a second
+# close ends it. Termination signals end a game at once and cleanly.
+window_closing() {
+  start_game close_title --run --window --no-sound
+  close_window
+  ends_with 0 "the window's close on the title screen" "$out/game.log"
+  start_game close_title --run --window --no-sound
+  click 640 450 0  # Start
+  point 790 5
+  wait_for_seen close_map map "Start brought no Battlefield"
+  close_window
+  wait_for_seen close_quit quit "the window's close during a game brought no Quit page"
+  shot close_quit png
+  kill -0 "$pid" 2>/dev/null || fail "the window's close during a game ended it without asking"
+  close_window
+  ends_with 0 "the window's second close" "$out/game.log"
+  for signal in TERM HUP; do
+    start_game "sig${signal,,}_title" --run --window
+    click 640 450 0  # Start
+    point 790 5
+    wait_for_seen "sig${signal,,}_map" map "Start brought no Battlefield"
+    kill -"$signal" "$pid"
+    ends_with 0 "SIG$signal during a game" "$out/game.log"
+  done
+}
+
+# Starts the game without its scenario, in the folder bare/, and waits for its message box: a
+# window beside the game's and the screen's own, in $box; its place and size in X, Y, WIDTH,
+# HEIGHT.
+start_without_scenario() {
   mkdir -p "$out/bare/data"
   cp "$out/game/gravmark" "$out/bare/"
   for archive in graphic.dxg techn.dxg; do
@@ -217,9 +271,8 @@ cannot_start() {
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
   wid=${wid%%$'\n'*}
   find_frame "$wid"
-  # The box: a window beside the game's and the screen's own (its title is not one xdotool can
-  # read).
-  local box="" root
+  local root
+  box=""
   root=$(xdotool search --onlyvisible --maxdepth 0 '' 2>/dev/null)
   for _ in $(seq 100); do
     box=$(xdotool search --onlyvisible --maxdepth 1 '' 2>/dev/null |
@@ -230,25 +283,40 @@ cannot_start() {
   done
   if [ -z "$box" ]; then
     grep -q "cannot show a message box" "$out/bare.log" &&
-      fail "no message box could be shown (X fonts missing? scripts/install-deps.sh installs them): $(cat "$out/bare.log")"
+      fail "no message box could be shown: $(cat "$out/bare.log")"
     fail "no message box came up: $(cat "$out/bare.log")"
   fi
   grep -qF "$out/bare/data/evrasia.scn" "$out/bare.log" || fail "the log does not name the scenario"
   kill -0 "$pid" 2>/dev/null || fail "the game did not wait for its message box to be closed"
-  shot cannot_start png
+  sleep 0.5
   eval "$(xdotool getwindowgeometry --shell "$box")"
   echo "a message box of ${WIDTH}x$HEIGHT at $X,$Y"
-  xdotool mousemove "$((X + WIDTH / 2))" "$((Y + HEIGHT / 2))"
-  xdotool windowfocus "$box" key Return
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game was still running 5 seconds after its box was closed"
-  wait "$pid"
-  local status=$?
-  [ "$status" -eq 1 ] || fail "the game ended with status $status, not 1: $(cat "$out/bare.log")"
-  echo "the game without its scenario showed a message box and ended with status 1"
+}
+
+# Without the scenario: the message is shown in a box over the window as well as in the log. The
+# box stands in the middle of the display with its caption, and Return closes it with no click
+# into it (the pointer away from it): the game ends with status 1.
+cannot_start() {
+  start_without_scenario
+  shot cannot_start png
+  local screen_w screen_h middle caption
+  read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+  middle=$(((X + WIDTH / 2 - screen_w / 2) ** 2 + (Y + HEIGHT / 2 - screen_h / 2) ** 2))
+  [ "$middle" -le 2 ] || fail "the message box stands off the display's middle (${screen_w}x$screen_h)"
+  # The caption bar's colour at its right end, where its text does not reach.
+  read -r _ caption < <("$frame" "$out/cannot_start.xwd" "$X" "$Y" "$WIDTH" "$HEIGHT" \
+    $((800 - 8 * 800 / WIDTH)) $((6 * 600 / HEIGHT))) || fail "cannot read the box's screenshot"
+  [ "$caption" = 404830 ] || fail "the message box shows no caption bar (its corner is $caption)"
+  xdotool mousemove 0 0
+  xdotool key Return
+  ends_with 1 "Return in the message box" "$out/bare.log"
+}
+
+# A termination signal while the box stands ends the game with the error's status.
+cannot_start_terminated() {
+  start_without_scenario
+  kill -TERM "$pid"
+  ends_with 1 "SIGTERM while the message box stood" "$out/bare.log"
 }
 
 # Presses the link at $1,$2 and waits until the frame's area $3 differs from how it was before
@@ -325,11 +393,12 @@ link_opens_nothing() {
 larger_display() {
   full_screen
   cannot_start
+  cannot_start_terminated
 }
 
-# Runs inside a virtual display: `--inside WHAT OUT XWD_FRAME REVIEW`.
+# Runs inside a virtual display: `--inside WHAT OUT XWD_FRAME REVIEW WM_CLOSE`.
 if [ "${1:-}" = "--inside" ]; then
-  out=$3 frame=$4 review=$5
+  out=$3 frame=$4 review=$5 wm_close=$6
   touch "$out/display-up"
   # The window, not SDL's dummy drivers that a headless test run may have chosen.
   unset SDL_VIDEODRIVER
@@ -342,7 +411,7 @@ if [ "${1:-}" = "--inside" ]; then
   exit $?
 fi
 
-game=$1 sim=$2 frame=$3 out=$4 review=$5
+game=$1 sim=$2 frame=$3 out=$4 review=$5 wm_close=$6
 for tool in xvfb-run Xvfb xdotool xwd; do
   if ! command -v "$tool" >/dev/null 2>&1; then
     echo "skipped: $tool is not installed (scripts/install-deps.sh installs it)"
@@ -358,10 +427,11 @@ here=$(dirname "$game")
 ln -s "$(cd "$here" && pwd)/data" "$out/game/data"
 ln -s "$(cd "$here" && pwd)/help" "$out/game/help"
 mkdir -p "$review"
-for run in "in_a_window 800x600" "larger_display 1024x768" "link_opens_nothing 800x600"; do
+for run in "in_a_window 800x600" "window_closing 800x600" "larger_display 1024x768" \
+    "link_opens_nothing 800x600"; do
   set -- $run
   xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
-    >"$out/$1.log" 2>&1
+    "$wm_close" >"$out/$1.log" 2>&1
   rc=$?
   cat "$out/$1.log"
   if [ ! -f "$out/display-up" ]; then

@@ -2,6 +2,7 @@
 #include "platform/sdl/sdl_events.hpp"
 
 #include "platform/sdl/sdl_music.hpp"
+#include "platform/sdl/sdl_signals.hpp"
 
 namespace gm {
 
@@ -23,11 +24,16 @@ std::uint8_t ButtonBit(Uint8 sdlButton) {
 }  // namespace
 
 void SdlEvents::Wait(int timeoutMs) {
-  if (!queued_.empty() || timeoutMs <= 0) return;
+  if (!queued_.empty() || TerminationSignalPending() || timeoutMs <= 0) return;
   SDL_WaitEventTimeout(nullptr, timeoutMs);
 }
 
 bool SdlEvents::Poll(PlatformEvent& event) {
+  if (TakeTerminationSignal()) {
+    event = PlatformEvent{};
+    event.kind = PlatformEvent::Kind::kTerminate;
+    return true;
+  }
   if (!queued_.empty()) {
     event = queued_.front();
     queued_.pop_front();
@@ -44,7 +50,8 @@ bool SdlEvents::Poll(PlatformEvent& event) {
 bool SdlEvents::Translate(const SDL_Event& e, PlatformEvent& event) {
   switch (e.type) {
     case SDL_QUIT:
-      event.kind = PlatformEvent::Kind::kQuit;
+      // Only a request to end the program: the last window's close is a close request alone.
+      event.kind = PlatformEvent::Kind::kTerminate;
       return true;
     case SDL_MOUSEMOTION:
       MouseMove(e.motion, event);
@@ -114,6 +121,9 @@ bool SdlEvents::WindowEvent(const SDL_WindowEvent& w, PlatformEvent& event) {
     case SDL_WINDOWEVENT_MAXIMIZED:
       window_.MustPresent();
       return false;
+    case SDL_WINDOWEVENT_CLOSE:
+      event.kind = PlatformEvent::Kind::kCloseRequest;
+      return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED:
       focus_ = true;
       event.kind = PlatformEvent::Kind::kFocusGained;

@@ -1,6 +1,7 @@
 // SDL's events as the game's: pointer moves, presses, releases and completed clicks in frame
-// pixels, focus, the window's close and the end of a music play. Also keeps what the pointer
-// did between reads (relative movement, wheel, buttons held).
+// pixels, focus, a request to close the window, a request to end the program (a termination
+// signal, SDL's quit) and the end of a music play. Also keeps what the pointer did between reads
+// (relative movement, wheel, buttons held).
 #pragma once
 
 #include <SDL.h>

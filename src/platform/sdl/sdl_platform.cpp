@@ -13,8 +13,11 @@
 #include "platform/sdl/sdl_events.hpp"
 #include "platform/sdl/sdl_joystick.hpp"
 #include "platform/sdl/sdl_keymap.hpp"
+#include "platform/sdl/sdl_message_box.hpp"
 #include "platform/sdl/sdl_music.hpp"
+#include "platform/sdl/sdl_signals.hpp"
 #include "platform/sdl/sdl_window.hpp"
+#include "platform/sdl/sdl_x11_errors.hpp"
 
 namespace gm {
 
@@ -53,7 +56,7 @@ class SdlPlatform final : public Platform {
   bool PlayMusic(const std::filesystem::path& file) override { return music_.Play(file); }
   void StopMusic() override { music_.Stop(); }
   void ShowStartUpError(std::string_view message) override {
-    window_.ShowError("Gravmark cannot start", message);
+    ShowMessageBox(window_.Handle(), "Gravmark cannot start", message);
   }
   void OpenAddress(std::string_view address) override { opener_.Open(address); }
   OpenOutcome PollOpening() override { return opener_.Poll(); }
@@ -77,9 +80,17 @@ SdlPlatform::~SdlPlatform() {
   joystick_.Close();
   window_.Close();
   SDL_Quit();
+  ReleaseTerminationSignals();
+  RestoreX11ErrorHandler();
 }
 
 bool SdlPlatform::Start() {
+  // The termination signals are the game's own, SIGHUP too, which SDL leaves alone; and the
+  // window's close is a request the game answers, not SDL's quit that would follow it.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  CatchTerminationSignals();
+  ForgiveLateWakeups();
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return false;

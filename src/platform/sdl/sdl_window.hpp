@@ -1,12 +1,10 @@
 // The game's window on SDL: opening and closing it, its title and full screen, showing the
 // 800 x 600 frame (in the window's own pixel buffer, or through a renderer and an RGB565
-// streaming texture when it has none), mapping window positions back to frame pixels, and the
-// message box of an error.
+// streaming texture when it has none), and mapping window positions back to frame pixels.
 #pragma once
 
 #include <SDL.h>
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,15 +14,6 @@
 #include "platform/sdl/sdl_window_frame.hpp"
 
 namespace gm {
-
-// About 460 pixels of the box's font: the box fits a display 800 pixels wide.
-inline constexpr std::size_t kMessageBoxColumns = 72;
-
-// The message as the error box shows it, in lines of at most `columns`: the box does not wrap
-// its text itself. A line breaks between the message's parts ("file: what: why") where they do
-// not fit together, inside a part too long for a line between its words, and inside a word too
-// long (a path) after a '/'.
-std::string MessageBoxLines(std::string_view message, std::size_t columns = kMessageBoxColumns);
 
 class SdlWindow {
  public:
@@ -38,8 +27,8 @@ class SdlWindow {
   void SetTitle(std::string_view title);
   void SetFullScreen(bool fullScreen);
   void Present(const FrameView& frame);
-  // A message box over the window, waiting for the player to close it; none without a display.
-  void ShowError(std::string_view title, std::string_view message);
+  // The window itself, for what stands over it (the error box); null while it is closed.
+  SDL_Window* Handle() const { return window_; }
   // The renderer lost its texture (device reset); Restore makes it again.
   bool Lost() const { return frameLost_; }
   void MarkLost() { frameLost_ = true; }

@@ -41,7 +41,16 @@ void ClickQuitPage(UiContext& ctx) {
   if (PointerIn(ctx, kRightButton)) {
     PlayClickSound(ctx);
     RestoreScreenFlags(ctx.w);
+    if (ctx.ui.SavedUnderQuitPage) ctx.w.SavedScreenFlags = *ctx.ui.SavedUnderQuitPage;
+    ctx.ui.SavedUnderQuitPage.reset();
   }
+}
+
+void OpenQuitPageOver(UiContext& ctx) {
+  // A page's message stays for its return: the Quit page shows none.
+  ctx.ui.SavedUnderQuitPage = ctx.w.SavedScreenFlags;
+  SaveScreenFlags(ctx.w);
+  OpenQuitPage(ctx.w);
 }
 
 }  // namespace gm
