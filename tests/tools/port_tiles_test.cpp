@@ -77,7 +77,7 @@ struct Harbour {
 constexpr Harbour kHarbours[] = {
     {"north", tiles::kN}, {"east", tiles::kE}, {"south", tiles::kS}, {"west", tiles::kW}};
 
-TEST(PortTiles, TheTownStandsOnTheLandSideAtEveryScale) {
+TEST(PortTiles, TheCoastOnTheWaterSideTheTownOnTheLandSideTheFlagOnLand) {
   TerrainPictures pictures;
   const std::set<TColor>& townColours = TownColours(pictures);
   ASSERT_FALSE(townColours.empty());
@@ -87,65 +87,37 @@ TEST(PortTiles, TheTownStandsOnTheLandSideAtEveryScale) {
     const int coast = TileOf(Feature::kCoast, Bit(h.side));
     ASSERT_GE(port, 0);
     ASSERT_GE(coast, 0);
-    // The Battlefield's tile and the Map1 copy: the land half is mostly the town's, and most of
-    // it differs from the coast's.
-    for (int n : {60, 20}) {
-      const std::vector<TColor> p = Shrunk(pictures, port, n), c = Shrunk(pictures, coast, n);
-      int inland = 0, town = 0, differ = 0;
-      for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-          if (!h.Inland(x, y, n)) continue;
-          const TColor a = p[size_t(y * n + x)];
-          ++inland;
-          town += townColours.count(a) != 0;
-          differ += a != c[size_t(y * n + x)];
-        }
-      EXPECT_GE(town * 10, inland * 3) << n << " px: " << town << " of " << inland;
-      EXPECT_GE(differ * 10, inland * 6) << n << " px: " << differ << " of " << inland;
-    }
-    // The overview's 2 x 2 copy: town on the land side, the coast's water on the other.
-    const std::vector<TColor> p = Shrunk(pictures, port, 2), c = Shrunk(pictures, coast, 2);
-    for (int k = 0; k < 4; ++k) {
-      const int x = k % 2, y = k / 2;
-      if (h.Inland(x, y, 2)) {
-        EXPECT_TRUE(townColours.count(p[size_t(k)])) << "overview pixel " << x << "," << y;
-      } else {
-        EXPECT_TRUE(IsWater(p[size_t(k)]) && IsWater(c[size_t(k)]))
-            << "overview pixel " << x << "," << y;
-      }
-    }
-  }
-}
-
-TEST(PortTiles, WaterMeetsTheNeighboursAsTheCoastsAndTheFlagStandsOnLand) {
-  TerrainPictures pictures;
-  for (const Harbour& h : kHarbours) {
-    SCOPED_TRACE(h.name);
-    const int port = TileOf(Feature::kPort, Bit(h.side));
-    const int coast = TileOf(Feature::kCoast, Bit(h.side));
-    ASSERT_GE(port, 0);
-    ASSERT_GE(coast, 0);
     // Each edge brings water to the same points as the coast tile it stands for (a pixel of
     // smoothing aside), so a harbour joins the coast around it without a notch.
-    const struct {
-      const char* edge;
-      int x0, y0, dx, dy;
-    } edges[] = {
-        {"top", 0, 0, 1, 0}, {"bottom", 0, 59, 1, 0}, {"left", 0, 0, 0, 1}, {"right", 59, 0, 0, 1}};
-    for (const auto& e : edges) {
+    for (int edge = 0; edge < 4; ++edge) {
       int differ = 0;
       for (int i = 0; i < 60; ++i) {
-        const int x = e.x0 + i * e.dx, y = e.y0 + i * e.dy;
+        const int x = edge < 2 ? i : 59 * (edge - 2), y = edge < 2 ? 59 * edge : i;
         differ += IsWater(pictures.At(port, x, y)) != IsWater(pictures.At(coast, x, y));
       }
-      EXPECT_LE(differ, 2) << e.edge << " edge";
+      EXPECT_LE(differ, 2) << "edge " << edge;
     }
     // The settlement's flag covers columns 16..43 from row 45 down: land (or the quay) under
-    // it, but for the last row, which is the edge the neighbours meet.
+    // it, but for the last row, the edge the neighbours meet.
     int wet = 0;
     for (int y = 45; y < 59; ++y)
       for (int x = 16; x < 44; ++x) wet += IsWater(pictures.At(port, x, y));
     EXPECT_EQ(wet, 0) << "pixels of water under the flag";
+    // The Battlefield's tile and the Map1 copy: the land half is mostly the town's.
+    for (int n : {60, 20}) {
+      const std::vector<TColor> p = Shrunk(pictures, port, n);
+      int inland = 0, town = 0;
+      for (int y = 0; y < n; ++y)
+        for (int x = 0; x < n; ++x)
+          if (h.Inland(x, y, n)) ++inland, town += townColours.count(p[size_t(y * n + x)]) != 0;
+      EXPECT_GE(town * 10, inland * 3) << n << " px: " << town << " of " << inland;
+    }
+    // The overview's 2 x 2 copy: town on the land side, the coast's water on the other.
+    const std::vector<TColor> p = Shrunk(pictures, port, 2);
+    for (int k = 0; k < 4; ++k)
+      EXPECT_TRUE(h.Inland(k % 2, k / 2, 2) ? townColours.count(p[size_t(k)]) != 0
+                                            : IsWater(p[size_t(k)]))
+          << "overview pixel " << k % 2 << "," << k / 2;
   }
 }
 
