@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -217,6 +219,82 @@ TEST(ScenarioBuildTest, RoadsCrossRiversOnlyByBridges) {
   EXPECT_GT(bridges, 10);
 }
 
+// Water as the built map shows it: the sea tiles of the theatre.
+bool WaterCell(int x, int y) {
+  return InTheatre(x, y) && FeatureAt(x, y) == Feature::kSea;
+}
+
+// The sides of cell (x, y) towards water: the four edges, and a corner where both its edges are
+// land.
+std::uint8_t WaterSides(int x, int y) {
+  std::uint8_t mask = 0;
+  for (int d = 0; d < tiles::kDirCount; ++d)
+    if (WaterCell(x + tiles::kDirDx[d], y + tiles::kDirDy[d])) mask |= tiles::Bit(d);
+  for (int d = 1; d < tiles::kDirCount; d += 2)
+    if ((mask & tiles::Bit(d - 1)) || (mask & tiles::Bit((d + 1) % tiles::kDirCount)))
+      mask &= static_cast<std::uint8_t>(~tiles::Bit(d));
+  return mask;
+}
+
+TEST(ScenarioBuildTest, HarbourTownsFaceTheWaterWithTheirTownBehind) {
+  const World& w = *Scenario().world;
+  // Every harbour: water beyond its quay, and land across the cell (where the town is drawn)
+  // wherever the cell has some water with land across from it; a cell whose water lies on one
+  // side alone faces it, so that the harbour joins the coast around it.
+  int ports = 0, exact = 0;
+  for (int y = kTheatreMinY; y <= kTheatreMaxY; ++y)
+    for (int x = kTheatreMinX; x <= kTheatreMaxX; ++x) {
+      const tiles::TileInfo& tile = TileCatalogue()[w.MapCells[y * kMapWidth + x].Terrain];
+      if (tile.feature != Feature::kPort) continue;
+      ++ports;
+      SCOPED_TRACE(NameOf(w.Settlements[w.MapCells[y * kMapWidth + x].Settlement - 1]));
+      const int side = std::countr_zero(static_cast<unsigned>(tile.sea));
+      const int back = tiles::Opposite(side);
+      EXPECT_TRUE(WaterCell(x + tiles::kDirDx[side], y + tiles::kDirDy[side])) << x << "," << y;
+      const std::uint8_t sea = WaterSides(x, y);
+      bool landAcross = false;
+      for (int d = 0; d < tiles::kDirCount; d += 2)
+        landAcross =
+            landAcross || ((sea & tiles::Bit(d)) && !(sea & tiles::Bit(tiles::Opposite(d))));
+      if (landAcross) EXPECT_FALSE(sea & tiles::Bit(back)) << x << "," << y;
+      for (int d = 0; d < tiles::kDirCount; d += 2)
+        if (sea == tiles::Bit(d)) EXPECT_EQ(side, d) << x << "," << y;
+      exact += sea == tile.sea;
+    }
+  EXPECT_GT(ports, 200);
+  std::printf("%d harbours, %d of them with all the water around them on their one side\n", ports,
+              exact);
+  // The named ones stand by their town: in its cell or one beside it, never with the water
+  // between them (unless the town's point lies on the water); and those that can show their
+  // whole coast (the others stand on spits and islands) show it.
+  const struct {
+    const char* name;
+    double lat, lon;
+    bool wholeCoast;
+  } named[] = {
+      {"Memel", 55.707, 21.139, true},      {"Libava", 56.505, 21.011, true},
+      {"Tallinn", 59.437, 24.754, true},    {"Leningrad", 59.939, 30.314, true},
+      {"Kuressaare", 58.248, 22.504, true}, {"Angerburg", 54.216, 21.737, true},
+      {"Odessa", 46.477, 30.733, true},     {"Sevastopol", 44.608, 33.521, false},
+      {"Mariupol", 47.095, 37.541, true},   {"Batumi", 41.642, 41.634, true},
+      {"Ancona", 43.594, 13.503, true},     {"Copenhagen", 55.676, 12.566, false},
+  };
+  for (const auto& port : named) {
+    SCOPED_TRACE(port.name);
+    const auto [x, y] = Town(port.name);
+    if (x < 0) continue;
+    const tiles::TileInfo& tile = TileCatalogue()[w.MapCells[y * kMapWidth + x].Terrain];
+    ASSERT_EQ(tile.feature, Feature::kPort);
+    if (port.wholeCoast)
+      EXPECT_EQ(WaterSides(x, y), tile.sea) << tiles::DirectionNames(WaterSides(x, y));
+    const int side = std::countr_zero(static_cast<unsigned>(tile.sea));
+    const int dx = ColumnOf(port.lon) - x, dy = RowOf(port.lat) - y;
+    EXPECT_LE(std::max(std::abs(dx), std::abs(dy)), 1) << dx << "," << dy;
+    if (!WaterCell(x + dx, y + dy))
+      EXPECT_LE(dx * tiles::kDirDx[side] + dy * tiles::kDirDy[side], 0) << dx << "," << dy;
+  }
+}
+
 TEST(ScenarioBuildTest, SettlementsAndTheirHolders) {
   const World& w = *Scenario().world;
   const int count = w.GameHeader.SettlementCount;
@@ -276,12 +354,12 @@ TEST(ScenarioBuildTest, HoldersOfJune1941) {
     int owner, holder;
   };
   const Holding holdings[] = {
-      {"Konigsberg", 2, 2},    {"Memel", 2, 2},       {"Warschau", 2, 2},  {"Lvov", 5, 5},
-      {"Brest", 5, 5}, {"Belostok", 5, 5},   {"Vilno", 5, 5},     {"Riga", 5, 5},
-      {"Suwalken", 2, 2},      {"Avgustov", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
-      {"Vyborg", 6, 5},        {"Helsinki", 6, 6},    {"Kolozsvar", 1, 1}, {"Kassa", 1, 1},
-      {"Ungvar", 1, 1},        {"Bratislava", 7, 7},  {"Bucuresti", 4, 4}, {"Budapest", 1, 1},
-      {"Roma", 3, 3},          {"Stockholm", 10, 10},
+      {"Konigsberg", 2, 2}, {"Memel", 2, 2},       {"Warschau", 2, 2},  {"Lvov", 5, 5},
+      {"Brest", 5, 5},      {"Belostok", 5, 5},    {"Vilno", 5, 5},     {"Riga", 5, 5},
+      {"Suwalken", 2, 2},   {"Avgustov", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
+      {"Vyborg", 6, 5},     {"Helsinki", 6, 6},    {"Kolozsvar", 1, 1}, {"Kassa", 1, 1},
+      {"Ungvar", 1, 1},     {"Bratislava", 7, 7},  {"Bucuresti", 4, 4}, {"Budapest", 1, 1},
+      {"Roma", 3, 3},       {"Stockholm", 10, 10},
   };
   for (const Holding& h : holdings) {
     const auto at = Town(h.town);

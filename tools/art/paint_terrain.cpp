@@ -16,6 +16,8 @@ constexpr double kPi = 3.14159265358979;
 const Rgb kWater = Hex(0x3A6A9A);
 const Rgb kRiver = Hex(0x4A82B8);
 const Rgb kRoad = Hex(0x8A7458);
+// How far the water of a coast reaches into a cell from each side it lies on.
+constexpr double kShore = 24;
 
 // Where a way towards direction d leaves the 60 px cell.
 void EdgePoint(int d, double& x, double& y) {
@@ -144,7 +146,6 @@ void Reeds(cairo_t* cr, Dice& d) {
 // that touches water, whichever tiles meet there, so coasts run on from tile to tile without a
 // notch. The land's corners between two bands are rounded off as well.
 void Sea(cairo_t* cr, uint8_t sea) {
-  constexpr double kShore = 24;
   bool side[tiles::kDirCount] = {};
   for (int d = 0; d < tiles::kDirCount; ++d) side[d] = (sea & tiles::Bit(d)) != 0;
   cairo_new_path(cr);
@@ -216,20 +217,28 @@ void Ways(cairo_t* cr, uint8_t ways, Rgb color, double width, bool wavy) {
   }
 }
 
-void Houses(cairo_t* cr, Dice& d, int size) {
+// Where a settlement is built: its middle and how far its houses spread each way.
+struct TownArea {
+  double cx, cy, sx, sy;
+};
+
+void Houses(cairo_t* cr, Dice& d, int size, const TownArea& a) {
   static const int kCount[] = {0, 4, 7, 11, 16, 22, 30};
-  const double spread = 9 + 3.3 * size;
   if (size >= 3) {  // built-up ground and streets
     SetColor(cr, Hex(0x9A9478), 0.6);
-    cairo_arc(cr, 30, 30, spread + 3, 0, 2 * kPi);
+    cairo_save(cr);
+    cairo_translate(cr, a.cx, a.cy);
+    cairo_scale(cr, a.sx + 3, a.sy + 3);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * kPi);
+    cairo_restore(cr);
     cairo_fill(cr);
     SetColor(cr, Hex(0x7A705A));
-    cairo_rectangle(cr, 30 - spread, 29, 2 * spread, 2);
-    cairo_rectangle(cr, 29, 30 - spread, 2, 2 * spread);
+    cairo_rectangle(cr, a.cx - a.sx, a.cy - 1, 2 * a.sx, 2);
+    cairo_rectangle(cr, a.cx - 1, a.cy - a.sy, 2, 2 * a.sy);
     cairo_fill(cr);
   }
   for (int i = 0; i < kCount[size]; ++i) {
-    const double x = 30 + d.Range(-spread, spread), y = 30 + d.Range(-spread, spread);
+    const double x = a.cx + d.Range(-a.sx, a.sx), y = a.cy + d.Range(-a.sy, a.sy);
     const double w = std::round(d.Range(6, 8 + size)), h = std::round(d.Range(5, 7 + size * 0.5));
     const double left = std::round(x - w / 2), top = std::round(y - h / 2);
     SetColor(cr, Hex(0x2A241E));
@@ -243,6 +252,66 @@ void Houses(cairo_t* cr, Dice& d, int size) {
     cairo_rectangle(cr, left, top + std::floor(h / 2), w, 1);
     cairo_fill(cr);
   }
+}
+
+void Stonework(cairo_t* cr, double x, double y, double w, double h) {
+  SetColor(cr, Hex(0x8C8478));
+  cairo_rectangle(cr, x, y, w, h);
+  cairo_fill(cr);
+  SetColor(cr, Hex(0x4A443C));
+  cairo_set_line_width(cr, 1);
+  cairo_rectangle(cr, x + 0.5, y + 0.5, w - 1, h - 1);
+  cairo_stroke(cr);
+}
+
+void Boat(cairo_t* cr, double x, double y) {
+  SetColor(cr, Hex(0x2E2A26));
+  cairo_move_to(cr, x, y + 2), cairo_line_to(cr, x + 9, y + 2);
+  cairo_line_to(cr, x + 7, y + 5), cairo_line_to(cr, x + 1, y + 5), cairo_close_path(cr);
+  cairo_fill(cr);
+  SetColor(cr, Hex(0xE8E4DA));
+  cairo_rectangle(cr, x + 3, y, 3, 2);
+  cairo_fill(cr);
+}
+
+// A harbour town on the water side `side` (N, E, S or W): the coast it stands on, then the
+// town's houses on the land side behind a stone quay, a wharf and a boat. The wharf reaches
+// into the water under the settlement's flag, which the map draws over columns 16..43 of the
+// cell's bottom rows, so that the flag stands on it; it stops a row short of the cell's edge,
+// which meets the neighbours' water as a coast's does. Boats and wharves keep off the points
+// 15 and 45 px in, which the 2 px overview copies: the water half there stays water.
+void Harbour(cairo_t* cr, Dice& d, int side) {
+  constexpr int kSize = 4;
+  Sea(cr, tiles::Bit(side));
+  struct Box {
+    double x, y, w, h;
+  };
+  struct Layout {
+    Box land;  // the land behind the quay
+    TownArea town;
+    Box quay, wharf;
+    double boatX, boatY;
+  };
+  // The water lies 24 px deep on the harbour's side.
+  static constexpr Layout kNorth{
+      {0, 28, 60, 32}, {30, 44, 22, 12}, {5, 23, 50, 5}, {27, 8, 6, 16}, 40, 6};
+  static constexpr Layout kEast{
+      {0, 0, 32, 60}, {16, 30, 12, 22}, {32, 5, 5, 50}, {34, 42, 11, 17}, 48, 13};
+  static constexpr Layout kSouth{
+      {0, 0, 60, 32}, {30, 16, 22, 12}, {5, 32, 50, 5}, {16, 34, 28, 25}, 47, 49};
+  static constexpr Layout kWest{
+      {28, 0, 32, 60}, {44, 30, 12, 22}, {23, 5, 5, 50}, {16, 42, 10, 17}, 3, 13};
+  const Layout& l = side == tiles::kN   ? kNorth
+                    : side == tiles::kE ? kEast
+                    : side == tiles::kS ? kSouth
+                                        : kWest;
+  cairo_save(cr);
+  cairo_rectangle(cr, l.land.x, l.land.y, l.land.w, l.land.h);
+  cairo_clip(cr);
+  Houses(cr, d, kSize, l.town);
+  cairo_restore(cr);
+  for (const Box& b : {l.quay, l.wharf}) Stonework(cr, b.x, b.y, b.w, b.h);
+  Boat(cr, l.boatX, l.boatY);
 }
 
 }  // namespace
@@ -336,12 +405,12 @@ void PaintTerrain(cairo_t* cr, int tile) {
     case Feature::kCoast:
       Sea(cr, t.sea);
       break;
-    case Feature::kTown:
-      Houses(cr, d, t.size);
-      break;
+    case Feature::kTown: {
+      const double spread = 9 + 3.3 * t.size;
+      Houses(cr, d, t.size, {30, 30, spread, spread});
+    } break;
     case Feature::kPort:
-      Sea(cr, t.sea);
-      Houses(cr, d, t.size);
+      Harbour(cr, d, __builtin_ctz(t.sea));
       break;
     case Feature::kAirbase:  // runway and hangars
       SetColor(cr, Hex(0x6A6A62));

@@ -18,6 +18,7 @@ int main() {
       {"the guide's Battlefield", gm::review::GuideBattlefield},
       {"the guide's air range", gm::review::GuideAirRange},
       {"the guide's production page", gm::review::GuideProductionPage},
+      {"the harbour towns", gm::review::HarbourTowns},
       {"New unit and the placement", gm::review::NewUnitPageAndPlacement},
       {"the system pages", gm::review::SystemPages},
       {"Unit staff", gm::review::UnitStaffPage},

@@ -15,6 +15,7 @@ std::string UnitStaffPage();
 std::string GuideBattlefield();
 std::string GuideAirRange();
 std::string GuideProductionPage();
+std::string HarbourTowns();
 std::string EightBitScreens();
 
 }  // namespace gm::review

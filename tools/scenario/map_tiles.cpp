@@ -71,21 +71,6 @@ class TilePicker {
   std::map<std::uint64_t, std::vector<std::uint16_t>> best_;
 };
 
-bool WaterAt(const Theatre& t, int x, int y) {
-  return InTheatre(x, y) && t.water[Theatre::Index(x, y)] != Water::kLand;
-}
-
-// Directions in which water lies; a corner counts only where both its edges are land.
-std::uint8_t SeaSides(const Theatre& t, int x, int y) {
-  std::uint8_t mask = 0;
-  for (int d = 0; d < 8; ++d)
-    if (WaterAt(t, x + kDirDx[d], y + kDirDy[d])) mask |= Bit(d);
-  for (int d = 1; d < 8; d += 2)
-    if ((mask & Bit(d - 1)) || (mask & Bit((d + 1) % 8)))
-      mask &= static_cast<std::uint8_t>(~Bit(d));
-  return mask;
-}
-
 int TownSize(int value) {
   if (value < 20) return 1;
   if (value < 35) return 2;
@@ -145,20 +130,21 @@ Want CellWant(const Theatre& t, int x, int y) {
   if (t.place[i]) {
     const Place& p = t.places[t.place[i] - 1];
     if (p.airfield) return {Feature::kAirbase};
-    const std::uint8_t sea = SeaSides(t, x, y);
-    if (p.value >= 15 &&
-        (sea & (Bit(tiles::kN) | Bit(tiles::kE) | Bit(tiles::kS) | Bit(tiles::kW)))) {
-      // The harbour faces the side with the most water.
-      int bestSide = -1, bestCount = -1;
+    if (IsHarbourTown(t, p)) {
+      if (const int side = HarbourSide(t, x, y); side >= 0) return {Feature::kPort, 0, Bit(side)};
+      // No side fits alone: the harbour faces the side with the most water of those with land
+      // across the cell, where the town stands.
+      const std::uint8_t sea = SeaSides(t, x, y);
+      int bestSide = -1, bestScore = -1;
       for (int d : {tiles::kS, tiles::kN, tiles::kE, tiles::kW}) {
         if (!(sea & Bit(d))) continue;
-        int count = 0;
+        int score = (sea & Bit(tiles::Opposite(d))) ? 0 : 4;
         for (int k = -1; k <= 1; ++k) {
           const int dd = (d + k + 8) % 8;
-          count += WaterAt(t, x + kDirDx[dd], y + kDirDy[dd]) ? 1 : 0;
+          score += t.IsWater(x + kDirDx[dd], y + kDirDy[dd]) ? 1 : 0;
         }
-        if (count > bestCount) {
-          bestCount = count;
+        if (score > bestScore) {
+          bestScore = score;
           bestSide = d;
         }
       }

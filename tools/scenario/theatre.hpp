@@ -55,6 +55,7 @@ struct Theatre {
   static int XOf(int index) { return index % kColumns; }
   static int YOf(int index) { return index / kColumns + kFirstRow; }
   bool IsLand(int x, int y) const { return InTheatre(x, y) && water[Index(x, y)] == Water::kLand; }
+  bool IsWater(int x, int y) const { return InTheatre(x, y) && water[Index(x, y)] != Water::kLand; }
 
   // Lays out an airfield named `name` (cut to 40 letters) on land cell (x, y), owned and held
   // as the cell is; returns its place number.
@@ -69,6 +70,24 @@ Status LayRivers(const SourceData& src, Theatre& t);
 Status PlaceTowns(const SourceData& src, Theatre& t);
 Status LayRoads(const SourceData& src, Theatre& t);
 Status PlaceAirfields(const SourceData& src, Theatre& t);
+
+// The directions in which water lies around cell (x, y), as a coast tile shows it: the four
+// edges, and a corner only where both its edges are land.
+std::uint8_t SeaSides(const Theatre& t, int x, int y);
+
+// The side a harbour there faces: the one edge with water when that is all the water around the
+// cell, so that a harbour tile, which shows water on one side, joins the coast around it; -1
+// for any other cell.
+int HarbourSide(const Theatre& t, int x, int y);
+
+// A town of some size (value 15 and up) on a cell with water beyond one of its edges, drawn as a
+// harbour town.
+bool IsHarbourTown(const Theatre& t, const Place& p);
+
+// Moves each harbour town whose own cell does not take a harbour onto a free shore cell beside
+// it that does, held as its own, with the town behind the harbour; a town with no such cell
+// keeps its own.
+void MoveToHarbours(Theatre& t);
 
 // A cell fit for an airfield: open dry land with no town, road or river, off the shore.
 bool FitForAirfield(const Theatre& t, int x, int y);

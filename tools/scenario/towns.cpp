@@ -121,7 +121,66 @@ Status PlaceTowns(const SourceData& src, Theatre& t) {
   std::fill(t.place.begin(), t.place.end(), 0);
   for (std::size_t k = 0; k < t.places.size(); ++k)
     t.place[Theatre::Index(t.places[k].x, t.places[k].y)] = static_cast<int>(k + 1);
+  MoveToHarbours(t);
   return Status::Ok();
+}
+
+std::uint8_t SeaSides(const Theatre& t, int x, int y) {
+  std::uint8_t mask = 0;
+  for (int d = 0; d < 8; ++d)
+    if (t.IsWater(x + tiles::kDirDx[d], y + tiles::kDirDy[d])) mask |= tiles::Bit(d);
+  for (int d = 1; d < 8; d += 2)
+    if ((mask & tiles::Bit(d - 1)) || (mask & tiles::Bit((d + 1) % 8)))
+      mask &= static_cast<std::uint8_t>(~tiles::Bit(d));
+  return mask;
+}
+
+int HarbourSide(const Theatre& t, int x, int y) {
+  const std::uint8_t sea = SeaSides(t, x, y);
+  for (int d : {tiles::kN, tiles::kE, tiles::kS, tiles::kW})
+    if (sea == tiles::Bit(d)) return d;
+  return -1;
+}
+
+bool IsHarbourTown(const Theatre& t, const Place& p) {
+  constexpr std::uint8_t kEdges =
+      tiles::Bit(tiles::kN) | tiles::Bit(tiles::kE) | tiles::Bit(tiles::kS) | tiles::Bit(tiles::kW);
+  return !p.airfield && p.value >= 15 && (SeaSides(t, p.x, p.y) & kEdges) != 0;
+}
+
+void MoveToHarbours(Theatre& t) {
+  for (std::size_t k = 0; k < t.places.size(); ++k) {
+    Place& p = t.places[k];
+    if (!IsHarbourTown(t, p) || HarbourSide(t, p.x, p.y) >= 0) continue;
+    const int from = Theatre::Index(p.x, p.y);
+    // Of the free land cells around that take a harbour, held as the town's own cell and with
+    // no river to cut, the one the town lies most squarely behind: straight behind its quay
+    // before beside it; never across the water.
+    int best = -1, bestBehind = 1;
+    for (int d = 0; d < 8; ++d) {
+      const int x = p.x + tiles::kDirDx[d], y = p.y + tiles::kDirDy[d];
+      if (!t.IsLand(x, y)) continue;
+      const int i = Theatre::Index(x, y);
+      if (t.place[i] || t.riverWays[i] || t.mouth[i] || t.owner[i] != t.owner[from] ||
+          t.holder[i] != t.holder[from])
+        continue;
+      const int side = HarbourSide(t, x, y);
+      if (side < 0) continue;
+      // The step from the harbour to the town against the step to the water: below 0 the town
+      // lies behind the quay, 0 beside it along the shore, above 0 across the water.
+      const int behind =
+          -tiles::kDirDx[d] * tiles::kDirDx[side] - tiles::kDirDy[d] * tiles::kDirDy[side];
+      if (behind < bestBehind) {
+        best = d;
+        bestBehind = behind;
+      }
+    }
+    if (best < 0) continue;
+    t.place[from] = 0;
+    p.x += tiles::kDirDx[best];
+    p.y += tiles::kDirDy[best];
+    t.place[Theatre::Index(p.x, p.y)] = static_cast<int>(k + 1);
+  }
 }
 
 bool FitForAirfield(const Theatre& t, int x, int y) {
