@@ -276,12 +276,12 @@ TEST(ScenarioBuildTest, HoldersOfJune1941) {
     int owner, holder;
   };
   const Holding holdings[] = {
-      {"Konigsberg", 2, 2},    {"Memel", 2, 2},       {"Warschau", 2, 2},  {"Lvov", 5, 5},
-      {"Brest", 5, 5}, {"Belostok", 5, 5},   {"Vilno", 5, 5},     {"Riga", 5, 5},
-      {"Suwalken", 2, 2},      {"Avgustov", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
-      {"Vyborg", 6, 5},        {"Helsinki", 6, 6},    {"Kolozsvar", 1, 1}, {"Kassa", 1, 1},
-      {"Ungvar", 1, 1},        {"Bratislava", 7, 7},  {"Bucuresti", 4, 4}, {"Budapest", 1, 1},
-      {"Roma", 3, 3},          {"Stockholm", 10, 10},
+      {"Konigsberg", 2, 2}, {"Memel", 2, 2},       {"Warschau", 2, 2},  {"Lvov", 5, 5},
+      {"Brest", 5, 5},      {"Belostok", 5, 5},    {"Vilno", 5, 5},     {"Riga", 5, 5},
+      {"Suwalken", 2, 2},   {"Avgustov", 5, 5},    {"Kishinev", 4, 5},  {"Chernovtsy", 4, 5},
+      {"Vyborg", 6, 5},     {"Helsinki", 6, 6},    {"Kolozsvar", 1, 1}, {"Kassa", 1, 1},
+      {"Ungvar", 1, 1},     {"Bratislava", 7, 7},  {"Bucuresti", 4, 4}, {"Budapest", 1, 1},
+      {"Roma", 3, 3},       {"Stockholm", 10, 10},
   };
   for (const Holding& h : holdings) {
     const auto at = Town(h.town);
@@ -314,6 +314,54 @@ TEST(ScenarioBuildTest, TownsSpeltByTheirRegionsTable) {
       {"Ternopil Nova", "Ternopol Novaya"},
   };
   for (const auto& [today, then] : cases) EXPECT_EQ(Transliterate(today, table), then) << today;
+}
+
+// Towns of one name told apart by the place a names line gives: a placed line names only the
+// namesake beside its place, a "-" without a place leaves out every other namesake, and a town
+// no line names keeps today's name and size.
+TEST(ScenarioBuildTest, NamesakesAreToldApartByTheirPlace) {
+  SourceData src;
+  Theatre t;
+  t.minPopulation = {1000};
+  const auto town = [&](double lon, double lat, int population, const char* name) {
+    src.towns.push_back({{lon, lat}, population, "RU", name});
+    const int i = Theatre::Index(ColumnOf(lon), RowOf(lat));
+    t.water[i] = Water::kLand;
+    t.country[i] = 0;
+    t.owner[i] = t.holder[i] = 5;
+  };
+  // Largest first, as towns.txt lists them.
+  town(37.04, 55.60, 33700, "Krasnoznamensk");
+  town(45.73, 48.58, 31922, "Znamensk");
+  town(22.49, 54.94, 3724, "Krasnoznamensk");
+  town(21.23, 54.61, 4600, "Znamensk");
+  town(33.00, 50.00, 1500, "Kimry");
+  const auto rule = [&](const char* modern, bool placed, double lon, double lat,
+                        const char* name1941, int population) {
+    NameRule r;
+    r.country = "RU";
+    r.modern = modern;
+    r.placed = placed;
+    r.at = {lon, lat};
+    r.name1941 = name1941;
+    r.population1941 = population;
+    src.names.push_back(r);
+  };
+  rule("Krasnoznamensk", true, 22.45, 54.99, "Haselberg", 2000);  // within 0.1 degrees
+  rule("Krasnoznamensk", true, 37.04, 55.60, "", 0);
+  rule("Znamensk", false, 0, 0, "", 0);
+  rule("Znamensk", true, 21.20, 54.65, "Wehlau", 9000);
+  ASSERT_TRUE(PlaceTowns(src, t).IsOk());
+  std::vector<std::string> placed;
+  for (const Place& p : t.places)
+    placed.push_back(p.name + " " + std::to_string(p.population) + " " + std::to_string(p.x) + "," +
+                     std::to_string(p.y));
+  const auto at = [](double lon, double lat) {
+    return std::to_string(ColumnOf(lon)) + "," + std::to_string(RowOf(lat));
+  };
+  EXPECT_EQ(placed, (std::vector<std::string>{"Wehlau 9000 " + at(21.23, 54.61),
+                                              "Haselberg 2000 " + at(22.49, 54.94),
+                                              "Kimry 1500 " + at(33.00, 50.00)}));
 }
 
 TEST(TileCatalogueTest, EveryTileBelongsToItsTerrain) {

@@ -86,6 +86,8 @@ TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
       {"holders.txt", "nation 99999999999 1 Poland\n", "\"nation <n> <smallest town> <country>\""},
       {"terrain.txt", "forest 99999999999\n  20,50 21,50 21,51\n", "a percentage expected"},
       {"roads.txt", "road Kiev -\n", "no town named"},
+      {"names1941.txt", "RU Tula @37.6 = Tula 272000\n", "a place \"@lon,lat\" expected"},
+      {"names1941.txt", "RU Tula = Tula 99999999999\n", "a 1941 population of at most"},
   };
   const std::filesystem::path data =
       ::testing::TempDir() + "/scenario_data_copy_" + std::to_string(::getpid());
