@@ -394,6 +394,103 @@ TEST(ScenarioBuildTest, TownsSpeltByTheirRegionsTable) {
   for (const auto& [today, then] : cases) EXPECT_EQ(Transliterate(today, table), then) << today;
 }
 
+// The border-town check on a theatre of a few towns: a town listed with the owner and holder its
+// cell has passes, one on the other side is refused with its line, every such town is named, and
+// an airfield of the same name is no town.
+TEST(ScenarioBuildTest, BorderTownsOnTheWrongSideAreRefused) {
+  Theatre t;
+  auto add = [&t](const char* name, int owner, int holder, bool airfield) {
+    Place p;
+    p.name = name;
+    p.owner = static_cast<std::uint16_t>(owner);
+    p.holder = static_cast<std::uint16_t>(holder);
+    p.airfield = airfield;
+    t.places.push_back(p);
+  };
+  add("Palanga", 5, 5, false);
+  add("Lyck", 2, 2, false);
+  add("Bendery", 4, 5, false);
+  add("Memel", 5, 5, true);  // an airfield under a town's name
+  add("Memel", 2, 2, false);
+  struct Case {
+    std::vector<std::vector<std::string>> lines;
+    std::vector<const char*> messages;  // empty: the table passes
+  };
+  const std::vector<Case> cases = {
+      {{{"town", "5", "5", "Palanga"}, {"town", "2", "2", "Memel"}, {"town", "4", "5", "Bendery"}},
+       {}},
+      {{{"town", "2", "2", "Palanga"}},
+       {"holders.txt:1: Palanga stands on the wrong side of the border: owner 5 and holder 5 "
+        "instead of 2 and 2"}},
+      // Holder right, owner wrong: the old Soviet border on the Dniester.
+      {{{"town", "5", "5", "Bendery"}}, {"holders.txt:1: Bendery stands on the wrong side"}},
+      {{{"town", "5", "5", "Lyck"},
+        {"town", "5", "5", "Palanga"},
+        {"town", "2", "2", "Memel"},
+        {"town", "5", "5", "Memel"}},
+       {"holders.txt:1: Lyck stands", "holders.txt:4: Memel stands"}},
+      {{{"town", "2", "2", "Atlantis"}}, {"holders.txt:1: no town named Atlantis"}},
+      {{{"town", "two", "2", "Lyck"}}, {"\"town <owner> <holder> <1941 name>\" expected"}},
+      {{{"town", "2", "2"}}, {"\"town <owner> <holder> <1941 name>\" expected"}},
+  };
+  for (const Case& c : cases) {
+    SourceData src;
+    for (std::size_t k = 0; k < c.lines.size(); ++k)
+      src.holders.push_back({c.lines[k], {}, static_cast<int>(k + 1)});
+    const Status s = CheckBorderTowns(src, t);
+    EXPECT_EQ(s.IsOk(), c.messages.empty()) << s.Message();
+    for (const char* m : c.messages) EXPECT_NE(s.Message().find(m), std::string::npos) << m;
+  }
+}
+
+// Towns of one name told apart by the place a names line gives: a placed line names only the
+// namesake beside its place, a "-" without a place leaves out every other namesake, and a town
+// no line names keeps today's name and size.
+TEST(ScenarioBuildTest, NamesakesAreToldApartByTheirPlace) {
+  SourceData src;
+  Theatre t;
+  t.minPopulation = {1000};
+  const auto town = [&](double lon, double lat, int population, const char* name) {
+    src.towns.push_back({{lon, lat}, population, "RU", name});
+    const int i = Theatre::Index(ColumnOf(lon), RowOf(lat));
+    t.water[i] = Water::kLand;
+    t.country[i] = 0;
+    t.owner[i] = t.holder[i] = 5;
+  };
+  // Largest first, as towns.txt lists them.
+  town(37.04, 55.60, 33700, "Krasnoznamensk");
+  town(45.73, 48.58, 31922, "Znamensk");
+  town(22.49, 54.94, 3724, "Krasnoznamensk");
+  town(21.23, 54.61, 4600, "Znamensk");
+  town(33.00, 50.00, 1500, "Kimry");
+  const auto rule = [&](const char* modern, bool placed, double lon, double lat,
+                        const char* name1941, int population) {
+    NameRule r;
+    r.country = "RU";
+    r.modern = modern;
+    r.placed = placed;
+    r.at = {lon, lat};
+    r.name1941 = name1941;
+    r.population1941 = population;
+    src.names.push_back(r);
+  };
+  rule("Krasnoznamensk", true, 22.45, 54.99, "Haselberg", 2000);  // within 0.1 degrees
+  rule("Krasnoznamensk", true, 37.04, 55.60, "", 0);
+  rule("Znamensk", false, 0, 0, "", 0);
+  rule("Znamensk", true, 21.20, 54.65, "Wehlau", 9000);
+  ASSERT_TRUE(PlaceTowns(src, t).IsOk());
+  std::vector<std::string> placed;
+  for (const Place& p : t.places)
+    placed.push_back(p.name + " " + std::to_string(p.population) + " " + std::to_string(p.x) + "," +
+                     std::to_string(p.y));
+  const auto at = [](double lon, double lat) {
+    return std::to_string(ColumnOf(lon)) + "," + std::to_string(RowOf(lat));
+  };
+  EXPECT_EQ(placed, (std::vector<std::string>{"Wehlau 9000 " + at(21.23, 54.61),
+                                              "Haselberg 2000 " + at(22.49, 54.94),
+                                              "Kimry 1500 " + at(33.00, 50.00)}));
+}
+
 TEST(TileCatalogueTest, EveryTileBelongsToItsTerrain) {
   for (int t = 0; t < tiles::kTileCount; ++t)
     EXPECT_EQ(tiles::TerrainNameOf(TileCatalogue()[t].feature), TerrainTiles[t].Name.View()) << t;

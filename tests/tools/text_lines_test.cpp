@@ -1,6 +1,7 @@
 // The builder's line and word reading: which lines reach a reader and under which number, and
 // which words pass as numbers; then bad authored lines in a copy of the source data, each
-// refused with its file and line rather than built into a wrong map.
+// refused with its file and line rather than built into a wrong map, and border areas that put
+// a listed border town on the wrong side.
 #include "tools/scenario/text_lines.hpp"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,27 @@ TEST(TextLinesTest, OnlyWholeWordsInRangePassAsNumbers) {
   EXPECT_FALSE(ToLong("3e9", l));
 }
 
+// Builds a copy of the source data with `text` appended to the authored file `file`; `line`
+// becomes the number of the first appended line.
+Status BuildWithAppended(const char* file, const char* text, int& line) {
+  const std::filesystem::path data =
+      ::testing::TempDir() + "/scenario_data_copy_" + std::to_string(::getpid());
+  std::filesystem::remove_all(data);
+  std::filesystem::copy(GM_SCENARIO_DATA_DIR, data, std::filesystem::copy_options::recursive);
+  const std::string path = (data / "authored" / file).string();
+  line = 1;
+  {
+    std::ifstream in(path);
+    for (std::string l; std::getline(in, l);) ++line;
+  }
+  std::ofstream(path, std::ios::app) << text;
+  auto w = std::make_unique<World>();
+  BuildResult result;
+  const Status s = BuildScenario(data.string(), *w, result);
+  std::filesystem::remove_all(data);
+  return s;
+}
+
 TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
   struct Case {
     const char* file;
@@ -86,30 +108,40 @@ TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
       {"holders.txt", "nation 99999999999 1 Poland\n", "\"nation <n> <smallest town> <country>\""},
       {"terrain.txt", "forest 99999999999\n  20,50 21,50 21,51\n", "a percentage expected"},
       {"roads.txt", "road Kiev -\n", "no town named"},
+      {"names1941.txt", "RU Tula @37.6 = Tula 272000\n", "a place \"@lon,lat\" expected"},
+      {"names1941.txt", "RU Tula = Tula 99999999999\n", "a 1941 population of at most"},
+      {"holders.txt", "town 2 2 Atlantis\n", "no town named Atlantis"},
   };
-  const std::filesystem::path data =
-      ::testing::TempDir() + "/scenario_data_copy_" + std::to_string(::getpid());
   for (const Case& c : cases) {
-    std::filesystem::remove_all(data);
-    std::filesystem::copy(GM_SCENARIO_DATA_DIR, data, std::filesystem::copy_options::recursive);
-    const std::string path = (data / "authored" / c.file).string();
-    const int lines = [&] {
-      std::ifstream in(path);
-      int n = 0;
-      for (std::string l; std::getline(in, l);) ++n;
-      return n;
-    }();
-    std::ofstream(path, std::ios::app) << c.text;
-    auto w = std::make_unique<World>();
-    BuildResult result;
-    const Status s = BuildScenario(data.string(), *w, result);
+    int line = 0;
+    const Status s = BuildWithAppended(c.file, c.text, line);
     ASSERT_FALSE(s.IsOk()) << c.text;
-    EXPECT_NE(s.Message().find(std::string(c.file) + ":" + std::to_string(lines + 1) + ": "),
+    EXPECT_NE(s.Message().find(std::string(c.file) + ":" + std::to_string(line) + ": "),
               std::string::npos)
         << s.Message();
     EXPECT_NE(s.Message().find(c.message), std::string::npos) << s.Message();
   }
-  std::filesystem::remove_all(data);
+}
+
+// A border area drawn across a town of the border-town table stops the build, naming the town.
+TEST(TextLinesTest, AreasDrawnAcrossBorderTownsAreRefused) {
+  const std::pair<const char*, const char*> cases[] = {
+      // East Prussia's Lyck given to the Soviet Union with the Bialystok region.
+      {"area 5 5 Poland\n  22.2,53.7 22.6,53.7 22.6,53.95 22.2,53.95\n",
+       "Lyck stands on the wrong side of the border: owner 5 and holder 5 instead of 2 and 2"},
+      // Lithuanian Palanga given to Germany with the Memel territory.
+      {"area 2 2 Lithuania\n  20.9,55.85 21.2,55.85 21.2,56.0 20.9,56.0\n",
+       "Palanga stands on the wrong side of the border: owner 2 and holder 2 instead of 5 and 5"},
+      // Bendery, on the Bessarabian bank of the Dniester, made old Soviet land.
+      {"area 5 5 Moldova\n  29.3,46.7 29.56,46.7 29.56,46.95 29.3,46.95\n",
+       "Bendery stands on the wrong side of the border: owner 5 and holder 5 instead of 4 and 5"},
+  };
+  for (const auto& [text, message] : cases) {
+    int line = 0;
+    const Status s = BuildWithAppended("holders.txt", text, line);
+    ASSERT_FALSE(s.IsOk()) << text;
+    EXPECT_NE(s.Message().find(message), std::string::npos) << s.Message();
+  }
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ Status LayWaterAndBorders(const SourceData& src, Theatre& t) {
     t.owner[i] = t.holder[i] = static_cast<std::uint8_t>(nationOf[t.country[i]]);
   }
   for (const AuthoredFeature& f : src.holders) {
-    if (f.words[0] == "nation") continue;
+    if (f.words[0] == "nation" || f.words[0] == "town") continue;  // towns: CheckBorderTowns
     int owner = 0, holder = 0;
     if (f.words[0] != "area" || f.words.size() < 4 || !ToCount(f.words[1], owner) ||
         !ToCount(f.words[2], holder) || f.points.size() < 3)

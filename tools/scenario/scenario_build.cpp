@@ -1,5 +1,5 @@
-// The build steps in order: water and borders, ground, rivers, towns, roads, airfields, tiles,
-// records.
+// The build steps in order: water and borders, ground, rivers, towns (and the check of the
+// border towns), roads, airfields, tiles, records.
 #include "tools/scenario/scenario_build.hpp"
 
 #include "tools/scenario/map_tiles.hpp"
@@ -15,6 +15,7 @@ Status BuildScenario(const std::string& dataDir, World& w, BuildResult& result) 
   if (Status s = LayGround(src, t); !s) return s;
   if (Status s = LayRivers(src, t); !s) return s;
   if (Status s = PlaceTowns(src, t); !s) return s;
+  if (Status s = CheckBorderTowns(src, t); !s) return s;
   if (Status s = LayRoads(src, t); !s) return s;
   if (Status s = PlaceAirfields(src, t); !s) return s;
   if (t.places.size() > static_cast<std::size_t>(kMaxSettlements))

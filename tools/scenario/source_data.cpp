@@ -123,8 +123,21 @@ Status ReadTranslit(const std::string& path, int n, const std::vector<std::strin
   return Status::Ok();
 }
 
-// "CC Modern name = 1941 name [population]" or "CC Modern name -" (founded after 1941), and the
-// transliteration tables.
+// Today's name of a names1941.txt line, with the place "@lon,lat" that may follow it.
+Status ReadModernName(const std::string& where, const std::string& text, NameRule& r) {
+  r.modern = Trim(text);
+  const auto at = r.modern.find(" @");
+  if (at == std::string::npos) return Status::Ok();
+  const std::string place = Trim(r.modern.substr(at + 2));
+  r.modern = Trim(r.modern.substr(0, at));
+  r.placed = true;
+  if (r.modern.empty() || !ToLonLat(place, r.at))
+    return Status::Error(where + "today's name and a place \"@lon,lat\" expected");
+  return Status::Ok();
+}
+
+// "CC Modern name [@lon,lat] = 1941 name [population]" or "CC Modern name [@lon,lat] -" (founded
+// after 1941), and the transliteration tables.
 Status ReadNames(const std::string& path, std::vector<NameRule>& names,
                  std::vector<TranslitRule>& translit) {
   return ForEachLine(path, [&](const std::string& l, int n) {
@@ -140,14 +153,16 @@ Status ReadNames(const std::string& path, std::vector<NameRule>& names,
     if (eq == std::string::npos) {
       if (rest.size() < 3 || rest.substr(rest.size() - 2) != " -")
         return Status::Error(Where(path, n) + "\"= 1941 name\" or \" -\" expected");
-      r.modern = Trim(rest.substr(0, rest.size() - 2));
+      if (Status s = ReadModernName(Where(path, n), rest.substr(0, rest.size() - 2), r); !s)
+        return s;
     } else {
-      r.modern = Trim(rest.substr(0, eq));
+      if (Status s = ReadModernName(Where(path, n), rest.substr(0, eq), r); !s) return s;
       std::string name = Trim(rest.substr(eq + 3));
       const auto last = name.find_last_of(' ');
       if (last != std::string::npos &&
           name.find_first_not_of("0123456789", last + 1) == std::string::npos) {
-        r.population1941 = std::atoi(name.c_str() + last + 1);
+        if (!ToCount(name.substr(last + 1), r.population1941))
+          return Status::Error(Where(path, n) + "a 1941 population of at most 2147483647 expected");
         name = Trim(name.substr(0, last));
       }
       r.name1941 = name;

@@ -48,7 +48,14 @@ struct NameRule {
   std::string modern;
   std::string name1941;    // empty: the town did not exist in 1941 and is left out
   int population1941 = 0;  // 0: take today's population
+  // A rule with a place applies only to the namesake standing there (within kRulePlaceReach),
+  // so that two towns of one name can be told apart; one without applies to the largest.
+  bool placed = false;
+  LonLat at;
 };
+
+// How far in degrees of longitude and latitude a placed rule's town may lie from its place.
+inline constexpr double kRulePlaceReach = 0.1;
 
 // One entry of a region's transliteration table: today's spelling `from` (lower case) is written
 // `to` in the 1941 name, within each word, only at its start or end where the entry says so.

@@ -89,6 +89,10 @@ bool IsHarbourTown(const Theatre& t, const Place& p);
 // keeps its own.
 void MoveToHarbours(Theatre& t);
 
+// Each town that a "town <owner> <holder> <name>" line of holders.txt names stands in a cell of
+// that owner and holder: a border area drawn on the wrong side of a town fails the build.
+Status CheckBorderTowns(const SourceData& src, const Theatre& t);
+
 // A cell fit for an airfield: open dry land with no town, road or river, off the shore.
 bool FitForAirfield(const Theatre& t, int x, int y);
 

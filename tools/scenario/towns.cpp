@@ -27,6 +27,22 @@ std::string Key(const std::string& country, std::string name) {
   return country + "|" + name;
 }
 
+// The rule for a town among those of its name: one placed where the town stands, else the one
+// without a place (which only the largest namesake takes, see PlaceTowns).
+const NameRule* RuleFor(const std::vector<const NameRule*>& rules, const Town& town) {
+  const NameRule* unplaced = nullptr;
+  for (const NameRule* r : rules) {
+    if (!r->placed) {
+      if (unplaced == nullptr) unplaced = r;
+      continue;
+    }
+    if (std::abs(r->at.lon - town.at.lon) <= kRulePlaceReach &&
+        std::abs(r->at.lat - town.at.lat) <= kRulePlaceReach)
+      return r;
+  }
+  return unplaced;
+}
+
 // A town's cell: where its centre lies, or for a harbour town whose centre falls on the water
 // the first land cell beside it; false when there is none.
 bool TownCell(const Theatre& t, int& x, int& y) {
@@ -80,15 +96,15 @@ std::string Transliterate(const std::string& name, const std::vector<const Trans
 }
 
 Status PlaceTowns(const SourceData& src, Theatre& t) {
-  std::map<std::string, const NameRule*> rules;
-  for (const NameRule& r : src.names) rules[Key(r.country, r.modern)] = &r;
+  std::map<std::string, std::vector<const NameRule*>> rules;
+  for (const NameRule& r : src.names) rules[Key(r.country, r.modern)].push_back(&r);
   std::set<std::string> usedNames;
   std::set<const NameRule*> renamed;  // rules that found their town
   std::map<std::pair<std::string, int>, std::vector<const TranslitRule*>> tables;
   for (const TranslitRule& r : src.translit) tables[{r.country, r.holder}].push_back(&r);
   for (const Town& town : src.towns) {
     const auto it = rules.find(Key(town.country, town.name));
-    const NameRule* rule = it == rules.end() ? nullptr : it->second;
+    const NameRule* rule = it == rules.end() ? nullptr : RuleFor(it->second, town);
     if (rule && rule->name1941.empty()) continue;  // founded after 1941
     int x = ColumnOf(town.at.lon), y = RowOf(town.at.lat);
     if (!InTheatre(x, y) || !TownCell(t, x, y)) continue;
