@@ -256,9 +256,14 @@ TEST(ScenarioBuildTest, HarbourTownsFaceTheWaterWithTheirTownBehind) {
       for (int d = 0; d < tiles::kDirCount; d += 2)
         landAcross =
             landAcross || ((sea & tiles::Bit(d)) && !(sea & tiles::Bit(tiles::Opposite(d))));
-      if (landAcross) EXPECT_FALSE(sea & tiles::Bit(back)) << x << "," << y;
-      for (int d = 0; d < tiles::kDirCount; d += 2)
-        if (sea == tiles::Bit(d)) EXPECT_EQ(side, d) << x << "," << y;
+      if (landAcross) {
+        EXPECT_FALSE(sea & tiles::Bit(back)) << x << "," << y;
+      }
+      for (int d = 0; d < tiles::kDirCount; d += 2) {
+        if (sea == tiles::Bit(d)) {
+          EXPECT_EQ(side, d) << x << "," << y;
+        }
+      }
       exact += sea == tile.sea;
     }
   EXPECT_GT(ports, 200);
@@ -285,13 +290,15 @@ TEST(ScenarioBuildTest, HarbourTownsFaceTheWaterWithTheirTownBehind) {
     if (x < 0) continue;
     const tiles::TileInfo& tile = TileCatalogue()[w.MapCells[y * kMapWidth + x].Terrain];
     ASSERT_EQ(tile.feature, Feature::kPort);
-    if (port.wholeCoast)
+    if (port.wholeCoast) {
       EXPECT_EQ(WaterSides(x, y), tile.sea) << tiles::DirectionNames(WaterSides(x, y));
+    }
     const int side = std::countr_zero(static_cast<unsigned>(tile.sea));
     const int dx = ColumnOf(port.lon) - x, dy = RowOf(port.lat) - y;
     EXPECT_LE(std::max(std::abs(dx), std::abs(dy)), 1) << dx << "," << dy;
-    if (!WaterCell(x + dx, y + dy))
+    if (!WaterCell(x + dx, y + dy)) {
       EXPECT_LE(dx * tiles::kDirDx[side] + dy * tiles::kDirDy[side], 0) << dx << "," << dy;
+    }
   }
 }
 
