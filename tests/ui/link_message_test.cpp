@@ -172,6 +172,12 @@ TEST(LinkMessage, APathOfAnyLengthFitsTwoLines) {
        52,
        2,
        {"/" + longWord + "xxz", std::string(19, 'z') + tail}},
+      // Broken after its '/'s it would take three lines, but whole it fits two: nothing lost.
+      {"/" + std::string(50, 'a') + "/" + std::string(103, 'b') + "/gvm.htm",
+       52,
+       2,
+       {"/" + std::string(50, 'a') + "/" + std::string(52, 'b'),
+        std::string(51, 'b') + "/gvm.htm"}},
       {longest, 52, 2, {}},
   };
   for (const Case& c : cases) {
