@@ -115,6 +115,35 @@ TEST(LinkMessage, AnOutcomeThatComesAfterItsPageWasLeftShowsNothing) {
   EXPECT_EQ(g.Ui().LinkMessage, "");
 }
 
+// A close of the window brings the Quit page over the Help page; its No brings the page back, and
+// the message of an opening that failed meanwhile with it.
+TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) {
+  GameHarness g;
+  g.Platform().ScriptOpenings(OpenOutcome::kFailed, 20);
+  g.StartGame();
+  OpenFromSidebar(g, kHelpButton);
+  g.Click(Middle(HelpTopicRect(6)));
+  g.MoveTo(Middle(kHelpGuideLink).x, 10);
+  g.Frames(2);
+  const std::vector<TColor> before = Pixels(g, kHelpRoom);
+  g.MoveTo(Middle(kHelpGuideLink));
+  g.Press(kMouseLeft);
+  g.Release(kMouseLeft);
+  PlatformEvent close;
+  close.kind = PlatformEvent::Kind::kCloseRequest;
+  g.Platform().PushEvent(close);
+  g.Window().PumpEvents();
+  ASSERT_EQ(g.W().ScreenFlags[kFlagQuit], kPageOpen);
+  g.Frames(30);
+  g.MoveTo(Middle(kRightButton));
+  g.Click(Middle(kRightButton));  // No
+  g.MoveTo(Middle(kHelpGuideLink).x, 10);
+  g.Frames(2);
+  ASSERT_EQ(g.W().ScreenFlags[kFlagHelp], kPageOpen);
+  EXPECT_EQ(g.Ui().LinkMessage, GuidePath(g.Platform()));
+  EXPECT_NE(Pixels(g, kHelpRoom), before);
+}
+
 TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
   struct Case {
     OpenOutcome outcome;
