@@ -1,6 +1,6 @@
 // HelpPages: the Help page's six pages, and its topic labels. Page 6's tactical notes, up to its
-// link line, are a quotation and keep its wording and spelling, odd English included; the other
-// pages tell the rules in plain words.
+// link line, keep their wording and spelling on purpose, odd English included: they are no slips
+// to correct. The other pages tell the rules in plain words.
 #include "ui/ui_texts.hpp"
 
 namespace gm {

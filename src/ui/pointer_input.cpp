@@ -34,7 +34,11 @@ void OpenLink(UiContext& ctx, const std::string& address, LinkPlace from) {
 }
 
 bool Showing(const World& w, LinkPlace place) {
-  if (place == LinkPlace::kHelpPage) return w.ScreenFlags[kFlagHelp] == kPageOpen;
+  if (place == LinkPlace::kHelpPage) {
+    // The Quit page a close of the window brought over it gives the Help page back on its No.
+    return w.ScreenFlags[kFlagHelp] == kPageOpen ||
+           (w.ScreenFlags[kFlagQuit] == kPageOpen && w.SavedScreenFlags[kFlagHelp] == kPageOpen);
+  }
   if (place == LinkPlace::kTitle) return w.ScreenFlags[kFlagScreen] == kScreenTitle;
   return false;
 }

@@ -115,6 +115,35 @@ TEST(LinkMessage, AnOutcomeThatComesAfterItsPageWasLeftShowsNothing) {
   EXPECT_EQ(g.Ui().LinkMessage, "");
 }
 
+// A close of the window brings the Quit page over the Help page; its No brings the page back, and
+// the message of an opening that failed meanwhile with it.
+TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) {
+  GameHarness g;
+  g.Platform().ScriptOpenings(OpenOutcome::kFailed, 20);
+  g.StartGame();
+  OpenFromSidebar(g, kHelpButton);
+  g.Click(Middle(HelpTopicRect(6)));
+  g.MoveTo(Middle(kHelpGuideLink).x, 10);
+  g.Frames(2);
+  const std::vector<TColor> before = Pixels(g, kHelpRoom);
+  g.MoveTo(Middle(kHelpGuideLink));
+  g.Press(kMouseLeft);
+  g.Release(kMouseLeft);
+  PlatformEvent close;
+  close.kind = PlatformEvent::Kind::kCloseRequest;
+  g.Platform().PushEvent(close);
+  g.Window().PumpEvents();
+  ASSERT_EQ(g.W().ScreenFlags[kFlagQuit], kPageOpen);
+  g.Frames(30);
+  g.MoveTo(Middle(kRightButton));
+  g.Click(Middle(kRightButton));  // No
+  g.MoveTo(Middle(kHelpGuideLink).x, 10);
+  g.Frames(2);
+  ASSERT_EQ(g.W().ScreenFlags[kFlagHelp], kPageOpen);
+  EXPECT_EQ(g.Ui().LinkMessage, GuidePath(g.Platform()));
+  EXPECT_NE(Pixels(g, kHelpRoom), before);
+}
+
 TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
   struct Case {
     OpenOutcome outcome;
@@ -172,6 +201,12 @@ TEST(LinkMessage, APathOfAnyLengthFitsTwoLines) {
        52,
        2,
        {"/" + longWord + "xxz", std::string(19, 'z') + tail}},
+      // Broken after its '/'s it would take three lines, but whole it fits two: nothing lost.
+      {"/" + std::string(50, 'a') + "/" + std::string(103, 'b') + "/gvm.htm",
+       52,
+       2,
+       {"/" + std::string(50, 'a') + "/" + std::string(52, 'b'),
+        std::string(51, 'b') + "/gvm.htm"}},
       {longest, 52, 2, {}},
   };
   for (const Case& c : cases) {

@@ -151,19 +151,6 @@ start_game() {
   done
 }
 
-# Quit's Yes, then the game must end with status 0.
-yes_ends_the_game() {
-  click 240 450 0
-  for _ in $(seq 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the game was still running 5 seconds after Quit's Yes"
-  wait "$pid"
-  local status=$?
-  [ "$status" -eq 0 ] || fail "the game ended with status $status: $(cat "$out/game.log")"
-  echo "the game ended with status 0"
-}
 
 # In a window: Start, a page, a save, Quit.
 in_a_window() {
@@ -222,6 +209,12 @@ ends_with() {
   local status=$?
   [ "$status" -eq "$want" ] || fail "the game ended with status $status after $what, not $want: $(cat "$log")"
   echo "$what: the game ended with status $want"
+}
+
+# Quit's Yes, then the game must end with status 0.
+yes_ends_the_game() {
+  click 240 450 0
+  ends_with 0 "Quit's Yes" "$out/game.log"
 }
 
 # Asks the game's window to close, as a window manager's close button or Alt+F4 does.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 
+#include "review_clicks.hpp"
 #include "review_sets.hpp"
 #include "tests/support/game_harness.hpp"
 #include "ui/screens/sidebar.hpp"
@@ -29,14 +30,6 @@ bool FindSettlement(const World& w, std::string_view name, int& x, int& y) {
   return false;
 }
 
-void Sidebar(GameHarness& g, int button) {
-  const int y = testing::SidebarClickY(button);
-  g.MoveTo(testing::kSidebarClickX, y);
-  g.Click(testing::kSidebarClickX, y);
-  g.MoveTo(400, 300);
-  g.Frames(2);
-}
-
 }  // namespace
 
 std::string review::HarbourTowns() {
@@ -58,13 +51,13 @@ std::string review::HarbourTowns() {
     w.ViewY = std::clamp(y - kViewCentreRow, kViewMinY, kViewMaxY);
     g.Frames(2);
     g.Dump("port_" + slug);
-    Sidebar(g, kZoomButton);
+    review::PressSidebar(g, kZoomButton);
     w.Map1X = std::clamp(x - kMap1Columns / 2, kMap1MinX, kMap1MaxX);
     w.Map1Y = std::clamp(y - kMap1Rows / 2, kMap1MinY, kMap1MaxY);
     g.Frames(2);
     g.Dump("port_" + slug + "_map1");
-    Sidebar(g, kZoomButton);  // on to Map2
-    Sidebar(g, kZoomButton);  // and back to the Battlefield
+    review::PressSidebar(g, kZoomButton);  // on to Map2
+    review::PressSidebar(g, kZoomButton);  // and back to the Battlefield
   }
   return {};
 }

@@ -2,6 +2,7 @@
 // review`): the settings dialog, the title, the map views and layers, the computer's turn, the
 // pages and the three endings.
 #include "flow/screen_flags.hpp"
+#include "review_clicks.hpp"
 #include "review_sets.hpp"
 #include "tests/support/game_harness.hpp"
 #include "ui/screens/title_screen.hpp"
@@ -11,14 +12,6 @@ namespace gm {
 namespace {
 
 using testing::GameHarness;
-
-void Sidebar(GameHarness& g, int button) {
-  const int y = testing::SidebarClickY(button);
-  g.MoveTo(testing::kSidebarClickX, y);
-  g.Click(testing::kSidebarClickX, y);
-  g.MoveTo(400, 300);
-  g.Frames(2);
-}
 
 }  // namespace
 
@@ -73,14 +66,14 @@ std::string review::MapViewsAndTheComputersTurn() {
   g.Frames(1);
   g.Dump("unit_card");
   g.Release(kMouseRight);
-  Sidebar(g, kLayerButton);
+  review::PressSidebar(g, kLayerButton);
   g.Dump("battlefield_air");
-  Sidebar(g, kLayerButton);
-  Sidebar(g, kZoomButton);
+  review::PressSidebar(g, kLayerButton);
+  review::PressSidebar(g, kZoomButton);
   g.Dump("map1");
-  Sidebar(g, kZoomButton);
+  review::PressSidebar(g, kZoomButton);
   g.Dump("map2");
-  Sidebar(g, kZoomButton);
+  review::PressSidebar(g, kZoomButton);
   g.MoveTo(testing::Inside(SidebarButtonRect(kZoomButton), 20, 17));
   g.Frames(1);
   g.Dump("tooltip");

@@ -37,6 +37,13 @@ PathLines FitPathLines(std::string_view path, std::size_t largeGlyphs) {
   if (auto lines = Wrap(path, small); lines.size() <= kMaxLines) {
     return {kSmallPathFont, std::move(lines)};
   }
+  // Its breaks after a '/' take too much room, but the path itself fits: cut at the column
+  // rather than lose any of it.
+  if (path.size() <= kMaxLines * small) {
+    std::vector<std::string> lines{std::string(path.substr(0, small))};
+    if (path.size() > small) lines.emplace_back(path.substr(small));
+    return {kSmallPathFont, std::move(lines)};
+  }
   constexpr std::string_view kGap = "...";
   const std::size_t room = kMaxLines * small - kGap.size();
   const std::size_t tail = room - room / 2;

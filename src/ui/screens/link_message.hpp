@@ -14,8 +14,9 @@ namespace gm {
 inline constexpr std::string_view kLinkHeadline = "No program opened the guide. Open it by hand:";
 
 // A path in at most two lines: of `largeGlyphs` glyphs of the large font where it fits, else of
-// twice as many small ones, each broken after a '/' where one lies in reach. A path longer still
-// keeps its beginning and its end (the file's name) around "...".
+// twice as many small ones, each broken after a '/' where one lies in reach, or at the column
+// where those breaks take a third line. A path longer still keeps its beginning and its end (the
+// file's name) around "...".
 struct PathLines {
   int font = 3;
   std::vector<std::string> lines;
