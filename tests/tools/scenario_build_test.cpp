@@ -529,5 +529,51 @@ TEST(TileCatalogueTest, TheCommittedListingIsCurrent) {
   for (int t = 0; t < tiles::kTileCount; ++t) EXPECT_EQ(lines[t], tiles::DescribeTile(t));
 }
 
+// A town whose point the map draws as water stands on land of its own shore: where the land
+// beside it has two holders (a liman on a border) on the cell nearest its point, not the first
+// beside it; with no land beside it (a cape too thin for the map) on the nearest land within
+// two cells, and farther out on none.
+TEST(ScenarioBuildTest, TownsOnTheWaterStandOnTheirOwnShore) {
+  struct Land {
+    int dx, dy, owner;  // from the point's cell; held by the USSR
+  };
+  const struct {
+    const char* what;
+    double east, south;  // the point within its cell, as fractions of the cell
+    std::vector<Land> land;
+    bool placed;
+    int dx, dy;
+  } cases[] = {
+      {"the far shore comes first", 0.1, 0.9, {{0, -1, 5}, {-1, 1, 4}}, true, -1, 1},
+      {"a cape off the coast", 0.9, 0.5, {{2, 0, 4}, {-2, 2, 4}, {0, 3, 4}}, true, 2, 0},
+      {"an island far out", 0.5, 0.5, {{3, 0, 4}}, false, 0, 0},
+  };
+  constexpr int kX = 100, kY = 200;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    SourceData src;
+    Theatre t;
+    t.minPopulation = {1000};
+    for (const Land& l : c.land) {
+      const int i = Theatre::Index(kX + l.dx, kY + l.dy);
+      t.water[i] = Water::kLand;
+      t.country[i] = 0;
+      t.owner[i] = static_cast<std::uint8_t>(l.owner);
+      t.holder[i] = 5;
+    }
+    src.towns.push_back({{kWestLon + (kX + c.east) / kColumnsPerDegree,
+                          kNorthLat - (kY - kFirstRow + c.south) / kRowsPerDegree},
+                         3000,
+                         "UA",
+                         "Akkerman"});
+    ASSERT_TRUE(PlaceTowns(src, t).IsOk());
+    ASSERT_EQ(t.places.size(), c.placed ? 1u : 0u);
+    if (!c.placed) continue;
+    EXPECT_EQ(t.places[0].x, kX + c.dx);
+    EXPECT_EQ(t.places[0].y, kY + c.dy);
+    EXPECT_EQ(t.places[0].owner, t.owner[Theatre::Index(kX + c.dx, kY + c.dy)]);
+  }
+}
+
 }  // namespace
 }  // namespace gm::scenario

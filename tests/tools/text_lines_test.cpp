@@ -110,6 +110,8 @@ TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
       {"roads.txt", "road Kiev -\n", "no town named"},
       {"names1941.txt", "RU Tula @37.6 = Tula 272000\n", "a place \"@lon,lat\" expected"},
       {"names1941.txt", "RU Tula = Tula 99999999999\n", "a 1941 population of at most"},
+      // A second line for a town used to be read and never used, its population with it.
+      {"names1941.txt", "RU Ryazan = Ryazan 95000\n", "RU Ryazan is named already at line"},
       {"holders.txt", "town 2 2 Atlantis\n", "no town named Atlantis"},
   };
   for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 #include "tools/scenario/source_data.hpp"
 
 #include <cstdlib>
+#include <map>
 #include <sstream>
 
 #include "tools/scenario/projection.hpp"
@@ -137,9 +138,11 @@ Status ReadModernName(const std::string& where, const std::string& text, NameRul
 }
 
 // "CC Modern name [@lon,lat] = 1941 name [population]" or "CC Modern name [@lon,lat] -" (founded
-// after 1941), and the transliteration tables.
+// after 1941), and the transliteration tables. A town takes the first line without a place that
+// names it, so a second such line would be read and never used: it is refused.
 Status ReadNames(const std::string& path, std::vector<NameRule>& names,
                  std::vector<TranslitRule>& translit) {
+  std::map<std::string, int> unplacedLine;  // country and today's name (as towns are matched)
   return ForEachLine(path, [&](const std::string& l, int n) {
     if (BlankOrComment(l)) return Status::Ok();
     const std::string t = Trim(l);
@@ -168,6 +171,13 @@ Status ReadNames(const std::string& path, std::vector<NameRule>& names,
       r.name1941 = name;
       if (name.empty() || name.size() > 40)
         return Status::Error(Where(path, n) + "a 1941 name of 1..40 characters expected");
+    }
+    if (!r.placed) {
+      std::string key = r.country + " " + r.modern;
+      std::erase(key, '\'');
+      if (const auto [it, fresh] = unplacedLine.emplace(key, n); !fresh)
+        return Status::Error(Where(path, n) + key + " is named already at line " +
+                             std::to_string(it->second));
     }
     names.push_back(std::move(r));
     return Status::Ok();

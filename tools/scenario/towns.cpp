@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <limits>
 #include <map>
+#include <numbers>
 #include <set>
 #include <utility>
 
@@ -43,16 +45,58 @@ const NameRule* RuleFor(const std::vector<const NameRule*>& rules, const Town& t
   return unplaced;
 }
 
-// A town's cell: where its centre lies, or for a harbour town whose centre falls on the water
-// the first land cell beside it; false when there is none.
-bool TownCell(const Theatre& t, int& x, int& y) {
-  if (t.IsLand(x, y)) return true;
-  for (int d = 0; d < 8; ++d)
-    if (t.IsLand(x + tiles::kDirDx[d], y + tiles::kDirDy[d])) {
-      x += tiles::kDirDx[d];
-      y += tiles::kDirDy[d];
-      return true;
+// How far from a town's point, in cells, the land it stands on may lie when the map draws the
+// point and everything beside it as water: a harbour on a cape or a spit too thin for the map.
+constexpr int kShoreReach = 2;
+
+// Of the land cells `reach` cells (rows or columns) from the point's cell (x, y), the one nearest
+// to the point, put into x and y; false when there is none.
+bool NearestLand(const Theatre& t, const LonLat& at, int reach, int& x, int& y) {
+  // Distances in degrees of latitude: a degree of longitude is shorter by the cosine.
+  const double squeeze = std::cos(at.lat * std::numbers::pi / 180.0);
+  double best = std::numeric_limits<double>::max();
+  int bestX = 0, bestY = 0;
+  for (int dy = -reach; dy <= reach; ++dy)
+    for (int dx = -reach; dx <= reach; ++dx) {
+      if (std::max(std::abs(dx), std::abs(dy)) != reach || !t.IsLand(x + dx, y + dy)) continue;
+      const double east = (LonOf(x + dx) - at.lon) * squeeze, north = LatOf(y + dy) - at.lat;
+      if (east * east + north * north < best) {
+        best = east * east + north * north;
+        bestX = x + dx;
+        bestY = y + dy;
+      }
     }
+  if (best == std::numeric_limits<double>::max()) return false;
+  x = bestX;
+  y = bestY;
+  return true;
+}
+
+// A town's cell: where its point lies, or for a town whose point falls on the water the first
+// land cell beside it. Where the land beside it has more than one owner or holder (a liman or a
+// strait on a border) the first one may lie on the far shore, so the one nearest to its point
+// is taken, which lies on the town's own; with no land beside it, the nearest land within
+// kShoreReach cells. False when there is none.
+bool TownCell(const Theatre& t, const LonLat& at, int& x, int& y) {
+  if (t.IsLand(x, y)) return true;
+  int first = -1;
+  bool mixed = false;
+  for (int d = 0; d < 8; ++d) {
+    if (!t.IsLand(x + tiles::kDirDx[d], y + tiles::kDirDy[d])) continue;
+    const int i = Theatre::Index(x + tiles::kDirDx[d], y + tiles::kDirDy[d]);
+    if (first < 0) {
+      first = i;
+      continue;
+    }
+    mixed = mixed || t.owner[i] != t.owner[first] || t.holder[i] != t.holder[first];
+  }
+  if (first >= 0 && !mixed) {
+    x = Theatre::XOf(first);
+    y = Theatre::YOf(first);
+    return true;
+  }
+  for (int reach = 1; reach <= kShoreReach; ++reach)
+    if (NearestLand(t, at, reach, x, y)) return true;
   return false;
 }
 
@@ -107,7 +151,7 @@ Status PlaceTowns(const SourceData& src, Theatre& t) {
     const NameRule* rule = it == rules.end() ? nullptr : RuleFor(it->second, town);
     if (rule && rule->name1941.empty()) continue;  // founded after 1941
     int x = ColumnOf(town.at.lon), y = RowOf(town.at.lat);
-    if (!InTheatre(x, y) || !TownCell(t, x, y)) continue;
+    if (!InTheatre(x, y) || !TownCell(t, town.at, x, y)) continue;
     const int i = Theatre::Index(x, y);
     if (t.place[i] != 0) continue;  // a larger town already stands in the cell
     if (!rule && town.population < t.minPopulation[t.country[i]]) continue;
