@@ -23,10 +23,8 @@ int ValueOf(int population) {
   return std::clamp(static_cast<int>(std::lround(v)), 1, 100);
 }
 
-// Today's names are matched without their apostrophes ("Homyel'" is "Homyel").
-std::string Key(const std::string& country, std::string name) {
-  std::erase(name, '\'');
-  return country + "|" + name;
+std::string Key(const std::string& country, const std::string& name) {
+  return country + "|" + MatchedName(name);
 }
 
 // The rule for a town among those of its name: one placed where the town stands, else the one
