@@ -83,9 +83,8 @@ bool HasGarrison(const OrderOfBattle& oob, int nation, int type, int number) {
 }
 
 bool InDistrictArea(const OrderOfBattle& oob, const std::string& areaName) {
-  for (const auto& [name, area] : oob.areas)
-    if (name == areaName) return !area.district.empty();
-  return false;
+  const Area* area = FindArea(oob, areaName);
+  return area != nullptr && !area->district.empty();
 }
 
 // Every formation a district's area places of a `garrisoned` type has a number and a garrison
