@@ -118,10 +118,8 @@ Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w
   if (Status s = CheckGarrisoned(oob); !s) return s;
   for (const Garrison& g : oob.garrisons) {
     const std::string where = kOobFile + std::to_string(g.line) + ": ";
-    const auto town = std::find_if(t.places.begin(), t.places.end(), [&g](const Place& p) {
-      return !p.airfield && p.name == g.town;
-    });
-    if (town == t.places.end()) return Status::Error(where + "no town named " + g.town);
+    const Place* town = t.FindTown(g.town);
+    if (town == nullptr) return Status::Error(where + "no town named " + g.town);
     const std::string who = "formation type " + std::to_string(g.type) + " number " +
                             std::to_string(g.number) + " of nation " + std::to_string(g.nation);
     bool found = false;

@@ -270,6 +270,12 @@ int Theatre::AddAirfield(const std::string& name, int x, int y) {
   return place[i];
 }
 
+const Place* Theatre::FindTown(const std::string& name) const {
+  for (const Place& p : places)
+    if (!p.airfield && p.name == name) return &p;
+  return nullptr;
+}
+
 namespace {
 
 // The first cell fit for an airfield on the rings of 1 to 3 cells around a town, row by row.
