@@ -4,11 +4,6 @@
 #include "tools/scenario/theatre.hpp"
 
 namespace gm::scenario {
-namespace {
-
-const char kHoldersFile[] = "tools/scenario/data/authored/holders.txt";
-
-}  // namespace
 
 Status CheckBorderTowns(const SourceData& src, const Theatre& t) {
   // Every town on the wrong side is named at once, so that one build shows what a border
@@ -23,10 +18,11 @@ Status CheckBorderTowns(const SourceData& src, const Theatre& t) {
     const Place* town = t.FindTown(name);
     if (town == nullptr) return FeatureError(f, "holders.txt", "no town named " + name);
     if (town->owner == owner && town->holder == holder) continue;
-    wrong += (wrong.empty() ? "" : "; ") + Where(kHoldersFile, f.line) + name +
-             " stands on the wrong side of the border: owner " + std::to_string(town->owner) +
-             " and holder " + std::to_string(town->holder) + " instead of " +
-             std::to_string(owner) + " and " + std::to_string(holder);
+    const std::string what = name + " stands on the wrong side of the border: owner " +
+                             std::to_string(town->owner) + " and holder " +
+                             std::to_string(town->holder) + " instead of " + std::to_string(owner) +
+                             " and " + std::to_string(holder);
+    wrong += (wrong.empty() ? "" : "; ") + FeatureError(f, "holders.txt", what).Message();
   }
   return wrong.empty() ? Status::Ok() : Status::Error(wrong);
 }

@@ -75,7 +75,7 @@ struct SourceData {
   std::vector<RiverLine> rivers;
   std::vector<Country> countries;
   std::vector<Town> towns;
-  std::vector<AuthoredFeature> holders;      // "nation" lines and "area" polygons
+  std::vector<AuthoredFeature> holders;      // "nation" and "town" lines, "area" polygons
   std::vector<AuthoredFeature> terrain;      // terrain areas and lines
   std::vector<AuthoredFeature> extraRivers;  // authored river courses
   std::vector<AuthoredFeature> roads;        // "road" routes and "airfield" lines
