@@ -292,7 +292,8 @@ void Harbour(cairo_t* cr, Dice& d, int side) {
     Box quay, wharf;
     double boatX, boatY;
   };
-  // The water lies 24 px deep on the harbour's side.
+  // The boxes are laid out for water kShore px deep on the harbour's side.
+  static_assert(kShore == 24);
   static constexpr Layout kNorth{
       {0, 28, 60, 32}, {30, 44, 22, 12}, {5, 23, 50, 5}, {27, 8, 6, 16}, 40, 6};
   static constexpr Layout kEast{

@@ -1,16 +1,9 @@
 // The towns that holders.txt lists near the borders of 22 June 1941 with their owner and holder
 // of that day: the border areas must put each on its own side.
-#include <algorithm>
-
 #include "tools/scenario/text_lines.hpp"
 #include "tools/scenario/theatre.hpp"
 
 namespace gm::scenario {
-namespace {
-
-const char kHoldersFile[] = "tools/scenario/data/authored/holders.txt";
-
-}  // namespace
 
 Status CheckBorderTowns(const SourceData& src, const Theatre& t) {
   // Every town on the wrong side is named at once, so that one build shows what a border
@@ -22,15 +15,14 @@ Status CheckBorderTowns(const SourceData& src, const Theatre& t) {
     if (f.words.size() < 4 || !ToCount(f.words[1], owner) || !ToCount(f.words[2], holder))
       return FeatureError(f, "holders.txt", "\"town <owner> <holder> <1941 name>\" expected");
     const std::string name = JoinWords(f.words, 3);
-    const auto town = std::find_if(t.places.begin(), t.places.end(), [&name](const Place& p) {
-      return !p.airfield && p.name == name;
-    });
-    if (town == t.places.end()) return FeatureError(f, "holders.txt", "no town named " + name);
+    const Place* town = t.FindTown(name);
+    if (town == nullptr) return FeatureError(f, "holders.txt", "no town named " + name);
     if (town->owner == owner && town->holder == holder) continue;
-    wrong += (wrong.empty() ? "" : "; ") + Where(kHoldersFile, f.line) + name +
-             " stands on the wrong side of the border: owner " + std::to_string(town->owner) +
-             " and holder " + std::to_string(town->holder) + " instead of " +
-             std::to_string(owner) + " and " + std::to_string(holder);
+    const std::string what = name + " stands on the wrong side of the border: owner " +
+                             std::to_string(town->owner) + " and holder " +
+                             std::to_string(town->holder) + " instead of " + std::to_string(owner) +
+                             " and " + std::to_string(holder);
+    wrong += (wrong.empty() ? "" : "; ") + FeatureError(f, "holders.txt", what).Message();
   }
   return wrong.empty() ? Status::Ok() : Status::Error(wrong);
 }

@@ -83,9 +83,8 @@ bool HasGarrison(const OrderOfBattle& oob, int nation, int type, int number) {
 }
 
 bool InDistrictArea(const OrderOfBattle& oob, const std::string& areaName) {
-  for (const auto& [name, area] : oob.areas)
-    if (name == areaName) return !area.district.empty();
-  return false;
+  const Area* area = FindArea(oob, areaName);
+  return area != nullptr && !area->district.empty();
 }
 
 // Every formation a district's area places of a `garrisoned` type has a number and a garrison
@@ -119,10 +118,8 @@ Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w
   if (Status s = CheckGarrisoned(oob); !s) return s;
   for (const Garrison& g : oob.garrisons) {
     const std::string where = kOobFile + std::to_string(g.line) + ": ";
-    const auto town = std::find_if(t.places.begin(), t.places.end(), [&g](const Place& p) {
-      return !p.airfield && p.name == g.town;
-    });
-    if (town == t.places.end()) return Status::Error(where + "no town named " + g.town);
+    const Place* town = t.FindTown(g.town);
+    if (town == nullptr) return Status::Error(where + "no town named " + g.town);
     const std::string who = "formation type " + std::to_string(g.type) + " number " +
                             std::to_string(g.number) + " of nation " + std::to_string(g.nation);
     bool found = false;

@@ -63,12 +63,6 @@ bool IsNation(int n) {
   return n >= 1 && n <= 8;
 }
 
-bool HasArea(const OrderOfBattle& oob, const std::string& name) {
-  for (const auto& [areaName, area] : oob.areas)
-    if (areaName == name) return true;
-  return false;
-}
-
 District* FindDistrict(OrderOfBattle& oob, const std::string& name) {
   for (District& d : oob.districts)
     if (d.name == name) return &d;
@@ -149,7 +143,7 @@ std::string ReadArea(const std::vector<std::string>& w, int line, OrderOfBattle&
     a.anchors.push_back(p);
   }
   if (a.anchors.empty()) return "\"area <name> [border] [district=<name>] lon,lat ...\" expected";
-  if (HasArea(out, w[1])) return "area " + w[1] + " named twice";
+  if (FindArea(out, w[1])) return "area " + w[1] + " named twice";
   out.areas.emplace_back(w[1], a);
   return "";
 }
@@ -196,7 +190,7 @@ std::string ReadUnit(const std::vector<std::string>& w, int line, const NamedKit
       u.count < 1)
     return "\"unit <nation> <type> <count> <area> [key=value ...]\" expected";
   u.area = w[4];
-  if (!HasArea(out, u.area)) return "no area named " + u.area + " above this line";
+  if (!FindArea(out, u.area)) return "no area named " + u.area + " above this line";
   if (u.type < 1 || u.type > kFormationTypeRows) return "formation type out of range";
   const TFormationType& t = FormationTypes[u.type];
   const int tn = t.Nation, month = t.Month, year = t.Year;
@@ -285,6 +279,12 @@ std::string ReadGarrisoned(const std::vector<std::string>& w, int line, OrderOfB
 }
 
 }  // namespace
+
+const Area* FindArea(const OrderOfBattle& oob, const std::string& name) {
+  for (const auto& [areaName, area] : oob.areas)
+    if (areaName == name) return &area;
+  return nullptr;
+}
 
 Status LoadOrderOfBattle(const std::string& path, OrderOfBattle& out) {
   NamedKits kits;

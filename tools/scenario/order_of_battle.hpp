@@ -107,6 +107,9 @@ struct OrderOfBattle {
   std::vector<Garrisoned> garrisoned;
 };
 
+// The area named `name`; nullptr when there is none.
+const Area* FindArea(const OrderOfBattle& oob, const std::string& name);
+
 // Reads and checks the order of battle: every type raisable by June 1941 by its nation, every
 // kit model of its category and in service before July 1941, every district and area named
 // before use. Placing checks that airborne types get only air-portable models.

@@ -142,7 +142,7 @@ Status ReadModernName(const std::string& where, const std::string& text, NameRul
 // names it, so a second such line would be read and never used: it is refused.
 Status ReadNames(const std::string& path, std::vector<NameRule>& names,
                  std::vector<TranslitRule>& translit) {
-  std::map<std::string, int> unplacedLine;  // country and today's name (as towns are matched)
+  std::map<std::string, int> unplacedLine;  // by country and matched name
   return ForEachLine(path, [&](const std::string& l, int n) {
     if (BlankOrComment(l)) return Status::Ok();
     const std::string t = Trim(l);
@@ -173,8 +173,7 @@ Status ReadNames(const std::string& path, std::vector<NameRule>& names,
         return Status::Error(Where(path, n) + "a 1941 name of 1..40 characters expected");
     }
     if (!r.placed) {
-      std::string key = r.country + " " + r.modern;
-      std::erase(key, '\'');
+      const std::string key = r.country + " " + MatchedName(r.modern);
       if (const auto [it, fresh] = unplacedLine.emplace(key, n); !fresh)
         return Status::Error(Where(path, n) + key + " is named already at line " +
                              std::to_string(it->second));
@@ -185,6 +184,11 @@ Status ReadNames(const std::string& path, std::vector<NameRule>& names,
 }
 
 }  // namespace
+
+std::string MatchedName(std::string name) {
+  std::erase(name, '\'');
+  return name;
+}
 
 Status FeatureError(const AuthoredFeature& f, const std::string& file, const std::string& what) {
   return Status::Error(Where("tools/scenario/data/authored/" + file, f.line) + what);

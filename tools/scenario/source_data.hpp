@@ -57,6 +57,10 @@ struct NameRule {
 // How far in degrees of longitude and latitude a placed rule's town may lie from its place.
 inline constexpr double kRulePlaceReach = 0.1;
 
+// Today's name as towns and names lines are matched: without its apostrophes ("Homyel'" is
+// "Homyel").
+std::string MatchedName(std::string name);
+
 // One entry of a region's transliteration table: today's spelling `from` (lower case) is written
 // `to` in the 1941 name, within each word, only at its start or end where the entry says so.
 struct TranslitRule {
@@ -71,7 +75,7 @@ struct SourceData {
   std::vector<RiverLine> rivers;
   std::vector<Country> countries;
   std::vector<Town> towns;
-  std::vector<AuthoredFeature> holders;      // "nation" lines and "area" polygons
+  std::vector<AuthoredFeature> holders;      // "nation" and "town" lines, "area" polygons
   std::vector<AuthoredFeature> terrain;      // terrain areas and lines
   std::vector<AuthoredFeature> extraRivers;  // authored river courses
   std::vector<AuthoredFeature> roads;        // "road" routes and "airfield" lines

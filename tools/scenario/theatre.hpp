@@ -60,6 +60,9 @@ struct Theatre {
   // Lays out an airfield named `name` (cut to 40 letters) on land cell (x, y), owned and held
   // as the cell is; returns its place number.
   int AddAirfield(const std::string& name, int x, int y);
+
+  // The town (not an airfield) named `name`; nullptr when there is none.
+  const Place* FindTown(const std::string& name) const;
 };
 
 // Each step fills its part of the theatre from the source data; a step fails with a message

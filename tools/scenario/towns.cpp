@@ -23,10 +23,8 @@ int ValueOf(int population) {
   return std::clamp(static_cast<int>(std::lround(v)), 1, 100);
 }
 
-// Today's names are matched without their apostrophes ("Homyel'" is "Homyel").
-std::string Key(const std::string& country, std::string name) {
-  std::erase(name, '\'');
-  return country + "|" + name;
+std::string Key(const std::string& country, const std::string& name) {
+  return country + "|" + MatchedName(name);
 }
 
 // The rule for a town among those of its name: one placed where the town stands, else the one
@@ -270,6 +268,12 @@ int Theatre::AddAirfield(const std::string& name, int x, int y) {
   places.push_back(a);
   place[i] = static_cast<int>(places.size());
   return place[i];
+}
+
+const Place* Theatre::FindTown(const std::string& name) const {
+  for (const Place& p : places)
+    if (!p.airfield && p.name == name) return &p;
+  return nullptr;
 }
 
 namespace {
