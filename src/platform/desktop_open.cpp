@@ -291,11 +291,12 @@ OpenOutcome DesktopOpener::Poll() {
 
 void DesktopOpener::Step() {
   if (helper_ < 0) return;
-  ReadReports();
+  // Asked before reading: a helper that has ended has written all it will, so one read takes in
+  // the rest.
   const pid_t ended = waitpid(helper_, nullptr, WNOHANG);
-  if (ended == 0 || (ended < 0 && errno == EINTR)) return;
-  // It has ended (or is gone): what it wrote before is all there is.
+  const bool running = ended == 0 || (ended < 0 && errno == EINTR);
   ReadReports();
+  if (running) return;
   close(reports_);
   reports_ = -1;
   helper_ = -1;

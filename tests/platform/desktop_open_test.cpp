@@ -11,7 +11,6 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -20,6 +19,7 @@
 #include "platform/log.hpp"
 #include "platform/posix_file_system.hpp"
 #include "platform/program_folder.hpp"
+#include "tests/support/text_file.hpp"
 
 namespace gm {
 namespace {
@@ -28,10 +28,7 @@ std::string WaitForFile(const std::filesystem::path& f) {
   for (int i = 0; i < 200 && !std::filesystem::exists(f); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
-  std::ifstream in(f);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return testing::ReadText(f);
 }
 
 // A folder for fake openers, PATH and BROWSER set for one test and put back after it, and the
@@ -209,8 +206,7 @@ enum class Acts {
 
 // Whether process `pid` runs, and not as a child of this one.
 bool RunsOnItsOwn(pid_t pid) {
-  std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-  std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+  const std::string text = testing::ReadText("/proc/" + std::to_string(pid) + "/stat");
   const std::size_t close = text.rfind(')');
   if (close == std::string::npos) return false;
   std::istringstream rest(text.substr(close + 2));
@@ -251,12 +247,7 @@ class OpenerOutcome : public DesktopOpen {
     std::ofstream(script) << body;
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   }
-  std::string Tried() {
-    std::ifstream in(dir_ / "tried.txt");
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string Tried() { return testing::ReadText(dir_ / "tried.txt"); }
   std::string Log() {
     std::string all;
     for (const std::string& l : log_) all += l + "\n";

@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -234,9 +233,7 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
 // programs ignore it. Exits 0 when the write failed saying why, kept the old file and left no
 // temporary file.
 [[noreturn]] void WriteUnderAFileSizeLimit(const std::string& folder, const std::string& path) {
-  IgnoreFileSizeSignal();
-  const rlimit limit{4096, 4096};
-  ::setrlimit(RLIMIT_FSIZE, &limit);
+  const FileSizeLimit limit(4096);
   PosixFileSystem fs(folder);
   const Status s = fs.WriteFileAtomic(path, std::vector<std::uint8_t>(64 * 1024, 7));
   const bool reported = !s && s.Message().find("File too large") != std::string::npos;
