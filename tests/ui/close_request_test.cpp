@@ -21,13 +21,7 @@ namespace {
 using testing::GameHarness;
 using testing::Middle;
 using testing::OpenFromSidebar;
-
-void RequestClose(GameHarness& g) {
-  PlatformEvent e;
-  e.kind = PlatformEvent::Kind::kCloseRequest;
-  g.Platform().PushEvent(e);
-  g.Window().PumpEvents();
-}
+using testing::RequestClose;
 
 bool QuitPageOpen(GameHarness& g) {
   return g.W().ScreenFlags[kFlagQuit] == kPageOpen;

@@ -129,10 +129,7 @@ TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) 
   g.MoveTo(Middle(kHelpGuideLink));
   g.Press(kMouseLeft);
   g.Release(kMouseLeft);
-  PlatformEvent close;
-  close.kind = PlatformEvent::Kind::kCloseRequest;
-  g.Platform().PushEvent(close);
-  g.Window().PumpEvents();
+  testing::RequestClose(g);
   ASSERT_EQ(g.W().ScreenFlags[kFlagQuit], kPageOpen);
   g.Frames(30);
   g.MoveTo(Middle(kRightButton));
