@@ -1,5 +1,6 @@
 // Driving the Options, Save/Load, End turn, Help and Quit pages by real clicks: the sidebar
-// buttons that open them and the clicks the pages played.
+// buttons that open them, the window's close that brings the Quit page, and the clicks the pages
+// played.
 #pragma once
 
 #include <string>
@@ -13,6 +14,14 @@ inline void OpenFromSidebar(GameHarness& g, int button) {
   const int y = SidebarClickY(button);
   g.Click(kSidebarClickX, y);
   g.Frames(1);
+}
+
+// A request to close the window, as a window manager sends it, and the events handled.
+inline void RequestClose(GameHarness& g) {
+  PlatformEvent e;
+  e.kind = PlatformEvent::Kind::kCloseRequest;
+  g.Platform().PushEvent(e);
+  g.Window().PumpEvents();
 }
 
 inline int CountSounds(GameHarness& g, const std::string& name) {

@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "flow/map_orders.hpp"
 #include "flow/screen_flags.hpp"
+#include "tests/support/new_unit_game.hpp"
 #include "tests/support/system_pages.hpp"
-#include "ui/screens/new_unit_page.hpp"
 #include "ui/screens/page_window.hpp"
 
 namespace gm {
@@ -21,29 +21,10 @@ namespace {
 using testing::GameHarness;
 using testing::Middle;
 using testing::OpenFromSidebar;
-
-void RequestClose(GameHarness& g) {
-  PlatformEvent e;
-  e.kind = PlatformEvent::Kind::kCloseRequest;
-  g.Platform().PushEvent(e);
-  g.Window().PumpEvents();
-}
+using testing::RequestClose;
 
 bool QuitPageOpen(GameHarness& g) {
   return g.W().ScreenFlags[kFlagQuit] == kPageOpen;
-}
-
-// The New unit page's OK on its first entry that can be raised.
-void EnterPlacement(GameHarness& g) {
-  OpenFromSidebar(g, kNewUnitButton);
-  auto& list = g.W().Lists.ReinforcementList;
-  int e = 1;
-  while (e < list.ItemCount && list.Status(e) != 1) ++e;
-  list.TopRow = static_cast<std::uint16_t>(std::max(1, e - 19));
-  list.BottomRow = static_cast<std::uint16_t>(list.TopRow + 19);
-  list.CursorRow = static_cast<std::uint16_t>(e - list.TopRow + 1);
-  g.Click(Middle(kNewUnitOkButton));
-  g.Frames(1);
 }
 
 // The German human ends the turn: the Soviet computer plays.
@@ -79,7 +60,7 @@ const Screen kOptions{"Options page", testing::ScriptedOptions(), [](GameHarness
                       }};
 const Screen kPlacement{"placement", testing::ScriptedOptions(), [](GameHarness& g) {
                           g.StartGame();
-                          EnterPlacement(g);
+                          (void)testing::EnterPlacement(g);
                         }};
 const Screen kComputerTurn{"the computer's turn against a human", testing::ScriptedOptions(),
                            [](GameHarness& g) {

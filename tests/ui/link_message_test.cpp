@@ -21,6 +21,7 @@ namespace {
 using testing::GameHarness;
 using testing::Middle;
 using testing::OpenFromSidebar;
+using testing::ScreenPoint;
 
 // The pixels of a band of the back buffer, row by row.
 std::vector<TColor> Pixels(GameHarness& g, int left, int top, int right, int bottom) {
@@ -29,6 +30,13 @@ std::vector<TColor> Pixels(GameHarness& g, int left, int top, int right, int bot
     for (int x = left; x < right; ++x) p.push_back(g.PixelAt(x, y));
   }
   return p;
+}
+
+// A press and release of the left button on a link, which opens on the press.
+void PressLink(GameHarness& g, ScreenPoint link) {
+  g.MoveTo(link);
+  g.Press(kMouseLeft);
+  g.Release(kMouseLeft);
 }
 
 // Where each screen's message stands (the whole room it may take).
@@ -71,9 +79,7 @@ TEST(LinkMessage, AGuideNoProgramOpenedIsShownOnTheHelpPageUntilItCloses) {
     const std::vector<TColor> before = Pixels(g, kHelpRoom);
     // The whole page but the room, to see that the message hides nothing drawn.
     const std::vector<TColor> pageBefore = Pixels(g, 0, 0, 720, kHelpRoom.top);
-    g.MoveTo(Middle(c.link));
-    g.Press(kMouseLeft);
-    g.Release(kMouseLeft);
+    PressLink(g, Middle(c.link));
     g.MoveTo(Middle(kHelpGuideLink).x, 10);
     g.Frames(std::min(c.pendingPolls, 60) + 2);
     EXPECT_EQ(g.Ui().LinkMessage, c.shown ? GuidePath(g.Platform()) : "") << c.what;
@@ -104,9 +110,7 @@ TEST(LinkMessage, AnOutcomeThatComesAfterItsPageWasLeftShowsNothing) {
   g.StartGame();
   OpenFromSidebar(g, kHelpButton);
   g.Click(Middle(HelpTopicRect(6)));
-  g.MoveTo(Middle(kHelpGuideLink));
-  g.Press(kMouseLeft);
-  g.Release(kMouseLeft);
+  PressLink(g, Middle(kHelpGuideLink));
   g.Click(Middle(kCloseButton));
   g.Frames(30);
   EXPECT_EQ(g.Ui().LinkMessage, "");
@@ -126,13 +130,8 @@ TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) 
   g.MoveTo(Middle(kHelpGuideLink).x, 10);
   g.Frames(2);
   const std::vector<TColor> before = Pixels(g, kHelpRoom);
-  g.MoveTo(Middle(kHelpGuideLink));
-  g.Press(kMouseLeft);
-  g.Release(kMouseLeft);
-  PlatformEvent close;
-  close.kind = PlatformEvent::Kind::kCloseRequest;
-  g.Platform().PushEvent(close);
-  g.Window().PumpEvents();
+  PressLink(g, Middle(kHelpGuideLink));
+  testing::RequestClose(g);
   ASSERT_EQ(g.W().ScreenFlags[kFlagQuit], kPageOpen);
   g.Frames(30);
   g.MoveTo(Middle(kRightButton));
@@ -157,9 +156,7 @@ TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
     g.MoveTo(Middle(kStartButton));
     g.Frames(2);
     const std::vector<TColor> before = Pixels(g, kTitleRoom);
-    g.MoveTo(Middle(kTitleLink));
-    g.Press(kMouseLeft);
-    g.Release(kMouseLeft);
+    PressLink(g, Middle(kTitleLink));
     g.MoveTo(Middle(kStartButton));
     g.Frames(c.pendingPolls + 2);
     EXPECT_EQ(g.Ui().LinkMessage, failed ? GuidePath(g.Platform()) : "");
@@ -168,9 +165,7 @@ TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
     EXPECT_EQ(Pixels(g, kTitleRoom) != before, failed) << "ten seconds later";
     // A second press that opens clears it.
     g.Platform().ScriptOpenings(OpenOutcome::kOpened);
-    g.MoveTo(Middle(kTitleLink));
-    g.Press(kMouseLeft);
-    g.Release(kMouseLeft);
+    PressLink(g, Middle(kTitleLink));
     g.MoveTo(Middle(kStartButton));
     g.Frames(2);
     EXPECT_EQ(Pixels(g, kTitleRoom), before);

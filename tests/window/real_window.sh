@@ -57,14 +57,16 @@ click() {
   xdotool click 1
   sleep "${3:-0.5}"
 }
-# A screenshot: the checksum of its frame's middle kept for the checks, the colour of the
-# frame's pixel (640, 450) (Start on the title screen) in $colour. With a second word "png"
-# the frame is also written for people to look at (build/review/screens/).
+# A screenshot: the checksum of its frame's middle (or, with a third word, of the frame's area
+# left,top,right,bottom) kept for the checks in $middle and name.middle, the colour of the
+# frame's pixel (640, 450) (Start on the title screen) in $colour. With a second word "png" the
+# frame is also written for people to look at (build/review/screens/).
 shot() {
-  local png=()
-  [ "${2:-}" = png ] && png=("$review/play_window_$1.png")
+  local png=-
+  [ "${2:-}" = png ] && png="$review/play_window_$1.png"
   xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
-  read -r middle colour < <("$frame" "$out/$1.xwd" "$FX" "$FY" "$FW" "$FH" 640 450 "${png[@]}") ||
+  read -r middle colour < \
+    <("$frame" "$out/$1.xwd" "$FX" "$FY" "$FW" "$FH" 640 450 "$png" ${3:+"$3"}) ||
     fail "cannot read the screenshot $1"
   echo "$middle" >"$out/$1.middle"
 }
@@ -96,16 +98,6 @@ click_to() {
     fi
   done
   fail "the screen did not change from $from to $name"
-}
-
-# A screenshot `name` whose checksum covers only the frame's area $2 (left,top,right,bottom), in
-# $area_sum; with a third word "png" the frame is also written for people to look at.
-area_shot() {
-  local png=-
-  [ "${3:-}" = png ] && png="$review/play_window_$1.png"
-  xwd -root -silent -out "$out/$1.xwd" || fail "no screenshot $1"
-  read -r area_sum _ < <("$frame" "$out/$1.xwd" "$FX" "$FY" "$FW" "$FH" 0 0 "$png" "$2") ||
-    fail "cannot read the screenshot $1"
 }
 
 # Takes screenshots `name` until the frame's middle is one of the pictures the screen `seen`
@@ -150,7 +142,6 @@ start_game() {
     sleep 0.2
   done
 }
-
 
 # In a window: Start, a page, a save, Quit.
 in_a_window() {
@@ -320,20 +311,20 @@ link_shows_the_path() {
   sleep 0.3
   point 790 5
   sleep 0.3
-  area_shot "${name}_before" "$area"
-  before=$area_sum
+  shot "${name}_before" "" "$area"
+  before=$middle
   click "$x" "$y" 0
   point 790 5
   for _ in $(seq 50); do
     sleep 0.2
-    area_shot "$name" "$area"
-    if [ "$area_sum" != "$before" ]; then
-      area_shot "$name" "$area" png
+    shot "$name" "" "$area"
+    if [ "$middle" != "$before" ]; then
+      shot "$name" png "$area"
       echo "$name: the guide's path is shown"
       return
     fi
   done
-  area_shot "$name" "$area" png
+  shot "$name" png "$area"
   fail "$name: no path shown after the link was pressed: $(cat "$out/game.log")"
 }
 

@@ -16,13 +16,18 @@ std::atomic<int> pending{0};
 static_assert(std::atomic<int>::is_always_lock_free);
 std::array<bool, kSignals.size()> caught{};
 
-void OnTerminationSignal(int signal) {
-  if (pending.exchange(1) == 0) return;
-  // Nobody read the first one: the default action, now.
+// Async-signal-safe: the handler calls it too.
+void RestoreDefaultAction(int signal) {
   struct sigaction fallback {};
   fallback.sa_handler = SIG_DFL;
   sigemptyset(&fallback.sa_mask);
   sigaction(signal, &fallback, nullptr);
+}
+
+void OnTerminationSignal(int signal) {
+  if (pending.exchange(1) == 0) return;
+  // Nobody read the first one: the default action, now.
+  RestoreDefaultAction(signal);
   raise(signal);
 }
 
@@ -45,10 +50,7 @@ void CatchTerminationSignals() {
 void ReleaseTerminationSignals() {
   for (std::size_t i = 0; i < kSignals.size(); ++i) {
     if (!caught[i]) continue;
-    struct sigaction fallback {};
-    fallback.sa_handler = SIG_DFL;
-    sigemptyset(&fallback.sa_mask);
-    sigaction(kSignals[i], &fallback, nullptr);
+    RestoreDefaultAction(kSignals[i]);
     caught[i] = false;
   }
   pending.store(0);
