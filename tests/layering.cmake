@@ -4,6 +4,7 @@
 # folder of its own. A row's library links exactly the libraries of the folders the row names. No
 # SDL header outside platform/sdl, nor in the tests, tools, benchmarks and fuzz targets beside
 # src/, except tests/platform_sdl: the SDL backend's own tests, which drive SDL's windows and events.
+# Tools and the test support library (tests/support) include nothing else of tests/.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -105,6 +106,12 @@ foreach(source IN LISTS others)
   file(STRINGS ${root}/${source} sdl REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]SDL")
   if(sdl)
     list(APPEND faults "${source} includes an SDL header")
+  endif()
+  # The tools may share the test support library, and it shares nothing of a layer's tests.
+  file(STRINGS ${root}/${source} tested REGEX "^[ \t]*#[ \t]*include[ \t]*\"tests/")
+  list(FILTER tested EXCLUDE REGEX "\"tests/support/")
+  if(source MATCHES "^(tools|tests/support)/" AND tested)
+    list(APPEND faults "${source} includes a test's header: ${tested}")
   endif()
 endforeach()
 

@@ -10,7 +10,7 @@
 #include "platform/posix_file_system.hpp"
 #include "rules/assault_fire.hpp"
 #include "tests/rules/fight_worlds.hpp"
-#include "tests/world/world_builders.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/world_access.hpp"
 
 namespace gm {

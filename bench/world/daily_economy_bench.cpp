@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "platform/posix_file_system.hpp"
+#include "tests/support/world_builders.hpp"
 #include "tests/world/synthetic_world.hpp"
-#include "tests/world/world_builders.hpp"
 #include "world/calendar.hpp"
 #include "world/daily_economy.hpp"
 #include "world/production_cut.hpp"

@@ -12,8 +12,8 @@
 #include "flow/start_game.hpp"
 #include "recording_sinks.hpp"
 #include "rules/war_end.hpp"
+#include "tests/support/world_builders.hpp"
 #include "tests/world/order_test_world.hpp"
-#include "tests/world/world_builders.hpp"
 
 namespace gm {
 namespace {

@@ -19,8 +19,8 @@
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/program_folder.hpp"
-#include "tests/platform/file_size_limit.hpp"
 #include "tests/platform/temp_folder.hpp"
+#include "tests/support/file_size_limit.hpp"
 
 namespace gm {
 namespace {

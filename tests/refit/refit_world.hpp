@@ -13,7 +13,7 @@
 #include "refit/refit_check.hpp"
 #include "refit/renew_messages.hpp"
 #include "refit/update_refit_panel.hpp"
-#include "tests/world/world_builders.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/tables/tables.hpp"
 
 namespace gm::testing {

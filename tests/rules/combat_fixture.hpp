@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "tests/world/world_builders.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world.hpp"
 #include "world/world_access.hpp"

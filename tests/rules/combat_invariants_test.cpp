@@ -14,7 +14,7 @@
 #include "rules/artillery_fire.hpp"
 #include "rules/assault_fire.hpp"
 #include "rules/combat_interception.hpp"
-#include "tests/world/world_builders.hpp"
+#include "tests/support/world_builders.hpp"
 
 namespace gm {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/world_builders.hpp"
 #include "tests/world/synthetic_world.hpp"
-#include "tests/world/world_builders.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world.hpp"
 #include "world/world_access.hpp"

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "rules/capture.hpp"
+#include "tests/support/world_builders.hpp"
 #include "tests/world/order_test_world.hpp"
-#include "tests/world/world_builders.hpp"
 #include "world/holdings.hpp"
 #include "world/world_access.hpp"
 

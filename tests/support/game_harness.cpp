@@ -5,7 +5,7 @@
 #include <random>
 
 #include "platform/program_folder.hpp"
-#include "tests/world/world_builders.hpp"
+#include "tests/support/world_builders.hpp"
 #include "ui/screens/title_screen.hpp"
 #include "world/formation_lists.hpp"
 #include "world/holdings.hpp"

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
-#include "tests/platform/file_size_limit.hpp"
+#include "tests/support/file_size_limit.hpp"
 #include "tests/support/system_pages.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "ui/screens/page_window.hpp"

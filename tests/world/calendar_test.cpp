@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "synthetic_world.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/daily_economy.hpp"
-#include "world_builders.hpp"
 
 namespace gm {
 namespace {

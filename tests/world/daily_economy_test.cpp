@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "synthetic_world.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/calendar.hpp"
 #include "world/economy_totals.hpp"
 #include "world/production_cut.hpp"
@@ -19,7 +20,6 @@
 #include "world/record_ranges.hpp"
 #include "world/tables/tables.hpp"
 #include "world/world_file.hpp"
-#include "world_builders.hpp"
 
 namespace gm {
 namespace {

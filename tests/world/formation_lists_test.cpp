@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "tests/support/world_builders.hpp"
 #include "world/tables/tables.hpp"
-#include "world_builders.hpp"
 
 namespace gm {
 namespace {

@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "synthetic_world.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/record_ranges.hpp"
 #include "world/tables/tables.hpp"
-#include "world_builders.hpp"
 
 namespace gm {
 namespace {

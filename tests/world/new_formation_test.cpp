@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/headless/memory_file_system.hpp"
+#include "tests/support/world_builders.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "world/save_slots.hpp"
 #include "world/tables/tables.hpp"
-#include "world_builders.hpp"
 
 namespace gm {
 namespace {

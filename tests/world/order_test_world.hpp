@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "tests/world/world_builders.hpp"
+#include "tests/support/formation_types.hpp"
+#include "tests/support/world_builders.hpp"
 #include "world/world.hpp"
 #include "world/world_access.hpp"
 
@@ -17,15 +18,6 @@ inline constexpr std::uint16_t kPlainTile = 50;   // 20
 inline constexpr std::uint16_t kAirbase = 53;     // 20
 inline constexpr std::uint16_t kRiverTile = 202;  // 70
 inline constexpr std::uint16_t kSeaTile = 450;    // 255
-
-// Formation types.
-inline constexpr std::uint16_t kSovietRifles = 7;          // nation 5, army
-inline constexpr std::uint16_t kSovietAirborne = 18;       // nation 5, may drop
-inline constexpr std::uint16_t kGermanInfantry = 74;       // nation 2, army
-inline constexpr std::uint16_t kRomanianInfantry = 117;    // nation 4, army
-inline constexpr std::uint16_t kSecondSovietCavalry = 50;  // nation 8, army
-inline constexpr std::uint16_t kSovietFighters = 51;       // nation 5, air
-inline constexpr std::uint16_t kGermanFighters = 161;      // nation 2, air
 
 class OrderWorld {
  public:

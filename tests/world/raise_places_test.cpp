@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/world_builders.hpp"
 #include "world/tables/tables.hpp"
-#include "world_builders.hpp"
 
 namespace gm {
 namespace {

@@ -10,8 +10,8 @@
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/posix_file_system.hpp"
-#include "tests/platform/file_size_limit.hpp"
 #include "tests/platform/temp_folder.hpp"
+#include "tests/support/file_size_limit.hpp"
 #include "tests/world/synthetic_world.hpp"
 #include "world/world_file.hpp"
 

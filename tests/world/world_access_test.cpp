@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "tests/world/world_builders.hpp"
+#include "tests/support/world_builders.hpp"
 
 namespace gm {
 namespace {

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "review_sets.hpp"
-#include "tests/platform/file_size_limit.hpp"
+#include "tests/support/file_size_limit.hpp"
 #include "ui/screens/end_turn_page.hpp"
 #include "ui/screens/help_page.hpp"
 #include "ui/screens/options_page.hpp"

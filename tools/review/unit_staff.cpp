@@ -2,8 +2,8 @@
 // with their two pools, an equipment field with bookings and the list scrolled, and a formation
 // that can take nothing.
 #include "review_sets.hpp"
+#include "tests/support/formation_types.hpp"
 #include "tests/support/game_harness.hpp"
-#include "tests/world/order_test_world.hpp"
 #include "ui/screens/unit_staff_buttons.hpp"
 #include "ui/screens/unit_staff_candidates.hpp"
 #include "ui/screens/unit_staff_fields.hpp"
