@@ -37,17 +37,20 @@ class FileSystem {
 
   // Replaces the file with `bytes` so that a crash or failure leaves either the old file or the
   // new one, never a mix: the bytes go first to a temporary file of this write's own beside it
-  // (`<path>.<tag>.tmp`, created anew, locked while it is written), which then takes the file's
-  // place. Two writes to one path at once each land whole, one after the other. A temporary
-  // file left by a write that was killed is removed by a later write. Only a regular file or a
+  // (`<path>.gravmark-<tag>.tmp`, created anew, locked while it is written; for a name too long
+  // to take that, a shortened one), which then takes the file's place with the permissions of
+  // the file it replaces (of a link's target). Two writes to one path at once each land whole,
+  // one after the other. A temporary file left by a write that was killed is removed by a later
+  // write; a write that finds no room names those still there. Only a regular file or a
   // symbolic link (the link itself, not what it points to) is replaced; a folder, FIFO or device
   // at the path refuses the write, saying what stands there. On failure the old file is
   // untouched and no temporary file of this write is left behind.
   virtual Status WriteFileAtomic(const std::string& path, std::span<const std::uint8_t> bytes) = 0;
 
   // Tells, before any work is done, whether a file could be written at the path: fails, naming
-  // the path, when its folder is missing, is no folder or refuses new files, or when something
-  // WriteFileAtomic refuses stands at the path. Writes nothing.
+  // the path, when its folder is missing, is no folder or refuses new files, when the name is
+  // longer than the folder takes, or when something WriteFileAtomic refuses stands at the path.
+  // Writes nothing.
   virtual Status CheckWritable(const std::string& path) const = 0;
 };
 

@@ -9,7 +9,9 @@
 #include <csignal>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <utility>
+#include <vector>
 
 #include "platform/log.hpp"
 #include "platform/program_folder.hpp"
@@ -101,18 +103,18 @@ Status ReadUpTo(const std::string& path, std::size_t limit, std::vector<std::uin
   return Status::Ok();
 }
 
-Status WriteAll(int fd, const std::string& path, const std::string& tmp,
-                std::span<const std::uint8_t> bytes) {
+// Returns 0, or the errno of the failure.
+int WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
-      return ErrnoError(path, "cannot write " + tmp, errno);
+      return errno;
     }
     done += static_cast<std::size_t>(n);
   }
-  return Status::Ok();
+  return 0;
 }
 
 // Why a write to `path` may not go ahead: something other than a regular file or a symbolic link
@@ -124,6 +126,40 @@ Status CheckReplaceable(const std::string& path) {
                          "; only a regular file or a symbolic link is replaced");
   }
   return Status::Ok();
+}
+
+// A name longer than its folder takes fails every write; it is told before any work is done.
+Status CheckNameFits(const std::string& path) {
+  const std::size_t slash = path.find_last_of('/');
+  const std::size_t length = slash == std::string::npos ? path.size() : path.size() - slash - 1;
+  const std::size_t limit = FolderNameLimit(FolderOf(path));
+  if (length <= limit) return Status::Ok();
+  return Status::Error(path + ": the name is too long: " + std::to_string(length) +
+                       " bytes, where the folder takes up to " + std::to_string(limit));
+}
+
+// The permissions of the file a write replaces (through a link, of the file it points to), which
+// the new file keeps; none for a new file, which gets what the umask gives.
+std::optional<mode_t> ModeToKeep(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return st.st_mode & (S_IRWXU | S_IRWXG | S_IRWXO);
+}
+
+// A write that found no room names what killed writes left beside the file: they hold room
+// until a later write removes them, and the player may remove them at once.
+Status WithLeftTemporaries(const Status& s, const std::string& path, int err) {
+  if (err != ENOSPC && err != EDQUOT && err != EFBIG) return s;
+  const std::vector<std::string> left = LeftTemporaryFiles(path);
+  if (left.empty()) return s;
+  constexpr std::size_t kNamed = 3;
+  std::string text =
+      s.Message() +
+      (left.size() == 1 ? "; an unfinished temporary file" : "; unfinished temporary files") +
+      " beside it, which can be removed: ";
+  for (std::size_t i = 0; i < left.size() && i < kNamed; ++i) text += (i ? ", " : "") + left[i];
+  if (left.size() > kNamed) text += " and " + std::to_string(left.size() - kNamed) + " more";
+  return Status::Error(text);
 }
 
 }  // namespace
@@ -169,29 +205,38 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
                                         std::span<const std::uint8_t> bytes) {
   // Messages name the file the caller asked for first, then the temporary file when it failed.
   if (Status s = CheckReplaceable(path); !s) return s;
+  if (Status s = CheckNameFits(path); !s) return s;
+  const std::optional<mode_t> mode = ModeToKeep(path);
   RemoveStaleTemporaryFiles(path);
   int created = -1;
   std::string tmp;
   if (int err = CreateTemporaryFile(path, created, tmp); err != 0) {
-    return ErrnoError(path, "cannot create " + tmp, err);
+    return WithLeftTemporaries(ErrnoError(path, "cannot create " + tmp, err), path, err);
+  }
+  // Before the first byte: a private file's bytes are never readable by others on the way.
+  if (mode && ::fchmod(created, *mode) != 0) {
+    LogLine(ErrnoError(tmp, "cannot take the permissions of " + path, errno).Message());
   }
   // The lock lives on the file's open description, which `fd` and `held` share: the file is
   // closed (and its close checked) before the rename, the lock let go only after it.
   Descriptor fd(created), held(::dup(created));
+  int err = 0;
+  const auto failed = [&](const std::string& what, int e) {
+    err = e;
+    return ErrnoError(path, what, e);
+  };
   Status result = [&]() -> Status {
-    if (held.Get() < 0) return ErrnoError(path, "cannot hold " + tmp, errno);
-    if (Status s = WriteAll(fd.Get(), path, tmp, bytes); !s) return s;
-    if (::fsync(fd.Get()) != 0) return ErrnoError(path, "cannot flush " + tmp + " to disk", errno);
-    if (fd.Close() != 0) return ErrnoError(path, "cannot close " + tmp, errno);
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-      return ErrnoError(path, "cannot replace", errno);
-    }
+    if (held.Get() < 0) return failed("cannot hold " + tmp, errno);
+    if (int e = WriteAll(fd.Get(), bytes); e != 0) return failed("cannot write " + tmp, e);
+    if (::fsync(fd.Get()) != 0) return failed("cannot flush " + tmp + " to disk", errno);
+    if (fd.Close() != 0) return failed("cannot close " + tmp, errno);
+    if (::rename(tmp.c_str(), path.c_str()) != 0) return failed("cannot replace", errno);
     return Status::Ok();
   }();
   if (!result) {
     // The name is ours alone, and locked: nobody else has put anything there.
     ::unlink(tmp.c_str());
-    return result;
+    return WithLeftTemporaries(result, path, err);
   }
   held.Close();
   // The rename is durable only once the folder itself is on disk. By now the new file has
@@ -213,6 +258,7 @@ Status PosixFileSystem::CheckWritable(const std::string& path) const {
   if (::stat(folder.c_str(), &st) != 0) return ErrnoError(path, into, errno);
   if (!S_ISDIR(st.st_mode)) return ErrnoError(path, into, ENOTDIR);
   if (::access(folder.c_str(), W_OK | X_OK) != 0) return ErrnoError(path, into, errno);
+  if (Status s = CheckNameFits(path); !s) return s;
   // A link at the path is replaced by the write, whatever it points to: it is not followed here.
   if (::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
     return Status::Error(path + ": is a folder");

@@ -8,8 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <ctime>
 #include <random>
 
@@ -17,7 +21,12 @@ namespace gm {
 
 namespace {
 
+constexpr std::string_view kMark = ".gravmark-";
 constexpr std::string_view kSuffix = ".tmp";
+// What a temporary's name adds to its stem: the mark, the tag and the suffix.
+constexpr std::size_t kAddedLength = kMark.size() + kTemporaryTagLength + kSuffix.size();
+// What a shortened stem adds to the part of the name it keeps: '~' and eight hex digits.
+constexpr std::size_t kChecksumLength = 9;
 constexpr std::string_view kTagLetters =
     "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
 // 62^6 names: a clash is all but impossible, so a few tries only cover a folder full of them.
@@ -76,44 +85,91 @@ void Lock(int fd) {
   }
 }
 
-// Whether the temporary file at `name` was left by a write that never finished, and if so
-// removes it. It is opened (never through a link) and locked first: a live writer holds its lock,
-// so the open fails to lock and the file stays. The name is checked to name the locked file
-// still, so nothing put there since is removed.
-void RemoveIfStale(const std::string& name, std::time_t now) {
-  struct stat st {};
-  if (::lstat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return;
-  if (st.st_mtime > now || now - st.st_mtime < kStaleTemporaryAge.count()) return;
-  const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return;
-  struct stat open {};
-  if (::fstat(fd, &open) == 0 && SameFile(open, st) && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
-      StillNamed(fd, name)) {
-    ::unlink(name.c_str());
-  }
-  ::close(fd);
+// FNV-1a: the same checksum of a name in every program and every build.
+std::uint32_t NameChecksum(std::string_view name) {
+  std::uint32_t h = 2166136261u;
+  for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+  return h;
 }
 
-}  // namespace
+// What the temporary names of `file` begin with, in a folder whose names are at most
+// `nameLimit` bytes: the file's own name, or where a temporary's name would pass the limit, as
+// much of it as fits, cut between characters, with a checksum of the whole name after a '~', so
+// that two long names alike at the start keep temporaries of their own.
+std::string TemporaryStem(std::string_view file, std::size_t nameLimit) {
+  if (file.size() + kAddedLength <= nameLimit) return std::string(file);
+  std::size_t keep =
+      nameLimit > kAddedLength + kChecksumLength ? nameLimit - kAddedLength - kChecksumLength : 0;
+  while (keep > 0 && (static_cast<unsigned char>(file[keep]) & 0xC0) == 0x80) --keep;
+  char checksum[kChecksumLength + 1];
+  std::snprintf(checksum, sizeof checksum, "~%08x", static_cast<unsigned>(NameChecksum(file)));
+  return std::string(file.substr(0, keep)) + checksum;
+}
 
-bool IsTemporaryNameOf(std::string_view name, std::string_view file) {
-  const std::size_t length = file.size() + 1 + kTemporaryTagLength + kSuffix.size();
-  if (file.empty() || name.size() != length || !name.starts_with(file) ||
-      !name.ends_with(kSuffix) || name[file.size()] != '.') {
+// True when `name` is `stem` followed by the mark, a tag and the suffix.
+bool HasStem(std::string_view name, std::string_view stem) {
+  if (stem.empty() || name.size() != stem.size() + kAddedLength || !name.starts_with(stem) ||
+      !name.substr(stem.size()).starts_with(kMark) || !name.ends_with(kSuffix)) {
     return false;
   }
-  const std::string_view tag = name.substr(file.size() + 1, kTemporaryTagLength);
-  for (char c : tag) {
+  for (char c : name.substr(stem.size() + kMark.size(), kTemporaryTagLength)) {
     if (!IsTagLetter(c)) return false;
   }
   return true;
 }
 
+// Opens the regular file at `name` (never through a link) and takes its lock without waiting;
+// `st` is what stands there. Returns the descriptor, or -1 when it cannot be opened or a live
+// writer holds its lock.
+int OpenUnheld(const std::string& name, struct stat& st) {
+  if (::lstat(name.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return -1;
+  const int fd = ::open(name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  struct stat open {};
+  if (::fstat(fd, &open) == 0 && SameFile(open, st) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+    return fd;
+  }
+  ::close(fd);
+  return -1;
+}
+
+// Calls `visit(name, fd, st)` for each temporary file of `path` that no write holds, its lock
+// taken while the call runs. The file the path itself names (a link's target, or the file under
+// a second name) is never among them, whatever its name.
+template <typename Visit>
+void ForEachUnheldTemporary(const std::string& path, Visit visit) {
+  const auto [folder, file] = SplitPath(path);
+  const std::string stem = TemporaryStem(file, FolderNameLimit(folder));
+  struct stat named {};
+  const bool namesAFile = ::stat(path.c_str(), &named) == 0;
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    if (!HasStem(entry->d_name, stem)) continue;
+    const std::string name = folder + entry->d_name;
+    struct stat st {};
+    const int fd = OpenUnheld(name, st);
+    if (fd < 0) continue;
+    if (!namesAFile || !SameFile(named, st)) visit(name, fd, st);
+    ::close(fd);
+  }
+  ::closedir(dir);
+}
+
+}  // namespace
+
+std::size_t FolderNameLimit(const std::string& folder) {
+  const long limit = ::pathconf(folder.empty() ? "." : folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
+}
+
 int CreateTemporaryFile(const std::string& path, int& fd, std::string& tmp) {
+  const auto [folder, file] = SplitPath(path);
+  const std::string stem = folder + TemporaryStem(file, FolderNameLimit(folder));
   fd = -1;
   int err = EEXIST;
   for (int attempt = 0; attempt < kCreateTries; ++attempt) {
-    tmp = path + "." + NewTag() + std::string(kSuffix);
+    tmp = stem + std::string(kMark) + NewTag() + std::string(kSuffix);
     fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) {
       err = errno;
@@ -131,14 +187,20 @@ int CreateTemporaryFile(const std::string& path, int& fd, std::string& tmp) {
 }
 
 void RemoveStaleTemporaryFiles(const std::string& path) {
-  const auto [folder, file] = SplitPath(path);
-  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return;
   const std::time_t now = std::time(nullptr);
-  while (const dirent* entry = ::readdir(dir)) {
-    if (IsTemporaryNameOf(entry->d_name, file)) RemoveIfStale(folder + entry->d_name, now);
-  }
-  ::closedir(dir);
+  ForEachUnheldTemporary(path, [now](const std::string& name, int fd, const struct stat& st) {
+    const bool old = st.st_mtime <= now && now - st.st_mtime >= kStaleTemporaryAge.count();
+    // The name is checked to name the locked file still, so nothing put there since is removed.
+    if (old && StillNamed(fd, name)) ::unlink(name.c_str());
+  });
+}
+
+std::vector<std::string> LeftTemporaryFiles(const std::string& path) {
+  std::vector<std::string> left;
+  ForEachUnheldTemporary(
+      path, [&left](const std::string& name, int, const struct stat&) { left.push_back(name); });
+  std::sort(left.begin(), left.end());
+  return left;
 }
 
 }  // namespace gm

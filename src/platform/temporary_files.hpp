@@ -1,12 +1,15 @@
 // The temporary files an atomic write puts beside the file it replaces. Each write makes one of
-// its own, `<file>.<tag>.tmp` with a tag of random letters and digits, and holds a lock on it for
-// as long as it writes, so that two programs saving into one file never meet at one name and a
-// file left by a write that was killed can be told from one still being written.
+// its own, `<file>.gravmark-<tag>.tmp` with a tag of random letters and digits, and holds a lock
+// on it for as long as it writes, so that two programs saving into one file never meet at one
+// name and a file left by a write that was killed can be told from one still being written. The
+// mark in the name keeps a person's `<file>.backup.tmp` from ever being taken for one of them.
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace gm {
 
@@ -17,9 +20,9 @@ inline constexpr std::size_t kTemporaryTagLength = 6;
 // (or only for this machine) and the moment between a file's creation and its lock.
 inline constexpr std::chrono::seconds kStaleTemporaryAge{600};
 
-// True when `name` (a name in a folder) is one of the temporary names of `file` (the name of the
-// file they replace, in the same folder).
-bool IsTemporaryNameOf(std::string_view name, std::string_view file);
+// The longest name the folder takes (pathconf's _PC_NAME_MAX, NAME_MAX where it cannot tell);
+// an empty folder is the working one.
+std::size_t FolderNameLimit(const std::string& folder);
 
 // Creates a new temporary file beside `path`, exclusively and never through a symbolic link,
 // readable as a saved file is, and locks it. Sets `fd` (open for writing) and `tmp` (its path).
@@ -28,7 +31,12 @@ int CreateTemporaryFile(const std::string& path, int& fd, std::string& tmp);
 
 // Removes the temporary files of `path` that writes which never finished left behind: regular
 // files of its temporary names, unlocked, and untouched for kStaleTemporaryAge. Whatever else
-// stands there (a live writer's file, a folder, a link) stays. Nothing it cannot remove fails.
+// stands there (a live writer's file, a folder, a link, the file `path` itself names through a
+// link) stays. Nothing it cannot remove fails.
 void RemoveStaleTemporaryFiles(const std::string& path);
+
+// The paths of the temporary files of `path` that no write holds, whatever their age, in order:
+// what killed writes left, holding room on the disk until a later write removes them.
+std::vector<std::string> LeftTemporaryFiles(const std::string& path);
 
 }  // namespace gm

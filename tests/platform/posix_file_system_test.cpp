@@ -16,6 +16,7 @@
 #include <set>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "platform/headless/memory_file_system.hpp"
 #include "platform/program_folder.hpp"
@@ -159,17 +160,20 @@ TEST(PosixFileSystem, FailedWritesKeepTheOldFile) {
   const std::string path = dir.Path() + "slot2.sav";
   const std::vector<std::uint8_t> old{1, 2, 3};
   WriteFileBytes(path, old);
+  WriteFileBytes(path + ".gravmark-Killed.tmp", {1});  // what a killed save left, holding room
   // A disk that takes no more than a few bytes: the message names the temporary file, which
-  // goes again.
+  // goes again, and what killed saves left, which the player may remove.
   Status s;
   {
     const FileSizeLimit fullDisk(2);
     s = fs.WriteFileAtomic(path, std::vector<std::uint8_t>{4, 5, 6, 7});
   }
   EXPECT_EQ(s.Message().rfind(path + ": cannot write " + path + ".", 0), 0u) << s.Message();
-  EXPECT_NE(s.Message().find(".tmp: File too large"), std::string::npos) << s.Message();
+  EXPECT_NE(s.Message().find(".tmp: File too large; "), std::string::npos) << s.Message();
+  EXPECT_TRUE(s.Message().ends_with(": " + path + ".gravmark-Killed.tmp")) << s.Message();
   EXPECT_EQ(ReadFileBytes(path), old);
-  EXPECT_EQ(Entries(dir.Path()), std::set<std::string>{"slot2.sav"});
+  EXPECT_EQ(Entries(dir.Path()),
+            (std::set<std::string>{"slot2.sav", "slot2.sav.gravmark-Killed.tmp"}));
 
   // A folder that does not exist: the temporary file it could not create is named.
   s = fs.WriteFileAtomic(dir.Path() + "gone/slot3.sav", old);
@@ -252,6 +256,59 @@ TEST(PosixFileSystem, AWritePastTheFileSizeLimitFailsInsteadOfKilling) {
   EXPECT_EXIT(WriteUnderAFileSizeLimit(dir.Path(), path), ::testing::ExitedWithCode(0), "");
 }
 
+// Where a temporary's name would pass the folder's limit it is shortened, between characters, and
+// still known as the file's own: a write that finds no room names one a killed write left.
+TEST(PosixFileSystem, EveryNameTheFolderTakesIsSaved) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  const std::string d = dir.Path();
+  PosixFileSystem fs(d);
+  const std::size_t most = static_cast<std::size_t>(::pathconf(d.c_str(), _PC_NAME_MAX));
+  std::string cyrillic = "d";  // and two-byte letters up to the limit
+  while (cyrillic.size() + 2 <= most) cyrillic += "\xd0\x96";
+  for (const std::string& name : {std::string(most - 20, 'a'), std::string(most - 19, 'b'),
+                                  std::string(most, 'c'), cyrillic}) {
+    SCOPED_TRACE(name.size());
+    const FileSizeLimit fullDisk(1);
+    std::string tmp = fs.WriteFileAtomic(d + name, std::vector<std::uint8_t>{1, 2}).Message();
+    const std::size_t from = tmp.find("cannot write " + d) + 13 + d.size();
+    tmp = tmp.substr(from, tmp.find(": File too large") - from);
+    const std::size_t kept = std::min(tmp.find('~'), name.size());
+    EXPECT_EQ(tmp.substr(0, kept), name.substr(0, kept));
+    EXPECT_NE(static_cast<unsigned char>(name[kept]) & 0xC0, 0x80) << tmp;
+    WriteFileBytes(d + tmp, {3});  // as a killed write leaves it
+    const Status full = fs.WriteFileAtomic(d + name, std::vector<std::uint8_t>{1, 2});
+    EXPECT_TRUE(full.Message().ends_with(": " + d + tmp)) << full.Message();
+    ASSERT_TRUE(fs.WriteFileAtomic(d + name, std::vector<std::uint8_t>{4}));
+    EXPECT_TRUE(std::filesystem::remove(d + name) && std::filesystem::remove(d + tmp));
+  }
+}
+
+// A write keeps the permissions of the file it replaces (through a link, of its target); a new
+// file gets what the umask gives.
+TEST(PosixFileSystem, AWriteKeepsThePermissionsOfTheFileItReplaces) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  // The name, the mode of the file there (0: none), whether the name links to it, the mode kept.
+  const std::tuple<const char*, mode_t, bool, mode_t> cases[] = {
+      {"private.sav", 0600, false, 0600},
+      {"read-only.sav", 0444, false, 0444},
+      {"linked.sav", 0640, true, 0640},
+      {"new.sav", 0, false, 0644 & ~mask}};
+  for (const auto& [name, mode, link, kept] : cases) {
+    const std::string path = dir.Path() + name, file = path + (link ? ".target" : "");
+    if (mode != 0) {
+      WriteFileBytes(file, {1});
+      ::chmod(file.c_str(), mode);
+    }
+    if (link) std::filesystem::create_symlink(file, path);
+    ASSERT_TRUE(PosixFileSystem(dir.Path()).WriteFileAtomic(path, std::vector<std::uint8_t>{2}));
+    EXPECT_EQ(static_cast<mode_t>(std::filesystem::status(path).permissions()), kept) << name;
+  }
+}
+
 TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {
   TempFolder dir;
   ASSERT_TRUE(dir.Valid());
@@ -281,8 +338,9 @@ TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {
 
 // What stands beside the file as a write begins, and whether the write takes it away: only a
 // temporary file of its own name pattern, left long enough ago by a writer that holds no lock
-// on it any more. A file some live writer holds, a fresh one, or anything that is no regular file
-// or has another name stays as it is.
+// on it any more. A file some live writer holds, a fresh one, the file the path links to, or
+// anything that is no regular file or has another name (a person's, without the game's mark)
+// stays as it is.
 TEST(TemporaryFiles, AWriteRemovesWhatKilledWritesLeftAndNothingElse) {
   TempFolder dir;
   ASSERT_TRUE(dir.Valid());
@@ -298,16 +356,19 @@ TEST(TemporaryFiles, AWriteRemovesWhatKilledWritesLeftAndNothingElse) {
     bool removed;
   };
   const Case cases[] = {
-      {"s.sav.Stale1.tmp", Kind::kFile, true, false, true},
-      {"s.sav.Stale2.tmp", Kind::kHardLink, true, false, true},  // only the name goes
-      {"s.sav.Fresh1.tmp", Kind::kFile, false, false, false},
-      {"s.sav.Alive1.tmp", Kind::kFile, true, true, false},
-      {"s.sav.Folder.tmp", Kind::kFolder, true, false, false},
-      {"s.sav.Linked.tmp", Kind::kLink, true, false, false},
-      {"s.sav.Fifo01.tmp", Kind::kFifo, true, false, false},
+      {"s.sav.gravmark-Stale1.tmp", Kind::kFile, true, false, true},
+      {"s.sav.gravmark-Stale2.tmp", Kind::kHardLink, true, false, true},  // only the name goes
+      {"s.sav.gravmark-Fresh1.tmp", Kind::kFile, false, false, false},
+      {"s.sav.gravmark-Alive1.tmp", Kind::kFile, true, true, false},
+      {"s.sav.gravmark-Folder.tmp", Kind::kFolder, true, false, false},
+      {"s.sav.gravmark-Linked.tmp", Kind::kLink, true, false, false},
+      {"s.sav.gravmark-Fifo01.tmp", Kind::kFifo, true, false, false},
+      {"s.sav.gravmark-Target.tmp", Kind::kFile, true, false, false},  // what s.sav links to
       {"s.sav.tmp", Kind::kFile, true, false, false},
-      {"t.sav.Stale3.tmp", Kind::kFile, true, false, false},
-      {"s.sav.Stale4.tmp.keep", Kind::kFile, true, false, false},
+      {"s.sav.backup.tmp", Kind::kFile, true, false, false},  // a person's files
+      {"s.sav.Ab12Cd.tmp", Kind::kFile, true, false, false},
+      {"t.sav.gravmark-Stale3.tmp", Kind::kFile, true, false, false},
+      {"s.sav.gravmark-Stale4.tmp.keep", Kind::kFile, true, false, false},
   };
   std::vector<int> locks;
   for (const Case& c : cases) {
@@ -339,6 +400,7 @@ TEST(TemporaryFiles, AWriteRemovesWhatKilledWritesLeftAndNothingElse) {
       ASSERT_EQ(::flock(locks.back(), LOCK_EX), 0) << c.name;
     }
   }
+  std::filesystem::create_symlink("s.sav.gravmark-Target.tmp", d + "s.sav");
   ASSERT_TRUE(fs.WriteFileAtomic(d + "s.sav", std::vector<std::uint8_t>{4, 5}));
   EXPECT_EQ(ReadFileBytes(d + "s.sav"), (std::vector<std::uint8_t>{4, 5}));
   for (const Case& c : cases) {
@@ -349,8 +411,8 @@ TEST(TemporaryFiles, AWriteRemovesWhatKilledWritesLeftAndNothingElse) {
   // Once its writer is gone, the held one is stale too.
   for (int fd : locks) ::close(fd);
   ASSERT_TRUE(fs.WriteFileAtomic(d + "s.sav", std::vector<std::uint8_t>{7}));
-  EXPECT_FALSE(std::filesystem::exists(d + "s.sav.Alive1.tmp"));
-  EXPECT_TRUE(std::filesystem::exists(d + "s.sav.Fresh1.tmp"));
+  EXPECT_FALSE(std::filesystem::exists(d + "s.sav.gravmark-Alive1.tmp"));
+  EXPECT_TRUE(std::filesystem::exists(d + "s.sav.gravmark-Fresh1.tmp"));
 }
 
 // Two programs saving into one file at once, over and over, with a third reading it: each write

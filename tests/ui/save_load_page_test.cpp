@@ -228,7 +228,7 @@ TEST(SaveLoadPage, AFailedSaveKeepsTheOldSlotAndTheGameGoesOn) {
 TEST(SaveLoadPage, TemporaryFilesBesideTheSlotsAreNeitherListedNorInTheWay) {
   SaveLoadPage p;
   p.SaveInto(1);
-  const std::filesystem::path other = p.g.Folder() / "slot2.sav.Ab12Cd.tmp";
+  const std::filesystem::path other = p.g.Folder() / "slot2.sav.gravmark-Ab12Cd.tmp";
   std::filesystem::copy_file(p.Slot(1), other);
   std::filesystem::create_directories(p.g.Folder() / "slot3.sav.tmp" / "in-the-way");
   const std::vector<char> otherBytes = FileBytes(other);
@@ -243,7 +243,8 @@ TEST(SaveLoadPage, TemporaryFilesBesideTheSlotsAreNeitherListedNorInTheWay) {
     EXPECT_EQ(p.w().SaveSlots.SlotExists[slot - 1], kSlotUsed);
   }
   EXPECT_EQ(FileBytes(other), otherBytes);
-  EXPECT_EQ(TemporaryFiles(p.g.Folder()), std::vector<std::string>{"slot2.sav.Ab12Cd.tmp"});
+  EXPECT_EQ(TemporaryFiles(p.g.Folder()),
+            std::vector<std::string>{"slot2.sav.gravmark-Ab12Cd.tmp"});
 }
 
 TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {

@@ -3,6 +3,7 @@
 #include "tests/support/system_pages.hpp"
 
 #include <filesystem>
+#include <fstream>
 
 #include "review_sets.hpp"
 #include "tests/support/file_size_limit.hpp"
@@ -43,7 +44,8 @@ std::string review::SystemPages() {
   g.W().GameHeader.TurnLength = 1;
   g.Click(Middle(SaveSlotRect(4)));  // fast mode
   Look(g, Middle(SaveSlotRect(3)), "save_load_save_mode");
-  // A save that cannot be written, as on a full disk.
+  // A save that cannot be written, as on a full disk where a killed save left its temporary file.
+  std::ofstream(g.Folder() / "slot2.sav.gravmark-Killed.tmp") << "half a save";
   {
     const testing::FileSizeLimit fullDisk;
     g.Click(Middle(SaveSlotRect(2)));

@@ -5,9 +5,10 @@
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT} ${OUT}/folder.sav ${OUT}/beside.sav.tmp)
 file(WRITE ${OUT}/plain "a file, not a folder")
-file(WRITE ${OUT}/beside.sav.Other1.tmp "another program's save in the making")
-execute_process(COMMAND mkfifo ${OUT}/beside.sav.Fifo01.tmp)
-foreach(case missing/x.sav:cannot plain/x.sav:cannot folder.sav:is)
+string(REPEAT n 300 long)  # longer than any folder takes
+file(WRITE ${OUT}/beside.sav.gravmark-Other1.tmp "another program's save in the making")
+execute_process(COMMAND mkfifo ${OUT}/beside.sav.gravmark-Fifo01.tmp)
+foreach(case missing/x.sav:cannot plain/x.sav:cannot folder.sav:is ${long}.sav:the)
   string(REPLACE ":" ";" parts ${case})
   list(GET parts 0 name)
   list(GET parts 1 says)
@@ -31,8 +32,8 @@ execute_process(COMMAND ${SIM} --days 0 --save ${OUT}/beside.sav RESULT_VARIABLE
 if(NOT rc EQUAL 0 OR NOT EXISTS ${OUT}/beside.sav)
   message(FATAL_ERROR "what stood beside beside.sav kept the save from landing (${rc}): ${err}")
 endif()
-file(READ ${OUT}/beside.sav.Other1.tmp other)
-if(NOT IS_DIRECTORY ${OUT}/beside.sav.tmp OR NOT EXISTS ${OUT}/beside.sav.Fifo01.tmp
+file(READ ${OUT}/beside.sav.gravmark-Other1.tmp other)
+if(NOT IS_DIRECTORY ${OUT}/beside.sav.tmp OR NOT EXISTS ${OUT}/beside.sav.gravmark-Fifo01.tmp
    OR NOT other STREQUAL "another program's save in the making")
   message(FATAL_ERROR "the save into beside.sav changed what stood beside it")
 endif()

@@ -95,7 +95,8 @@ void DrawFlashes(UiContext& ctx) {
 }
 
 // The message of a failed save or load: a headline, then the reason in the small font on at most
-// two lines.
+// three lines above the Close button (room for the temporary files a full disk names), each
+// broken after a space where one lies in reach.
 void DrawPageMessage(UiContext& ctx) {
   const std::string& message = ctx.ui.PageMessage;
   if (message.empty()) return;
@@ -103,9 +104,15 @@ void DrawPageMessage(UiContext& ctx) {
   DrawGlyphText(ctx, std::string_view(message).substr(0, end), 72, 368, 3);
   if (end == std::string::npos) return;
   constexpr std::size_t kSmallLine = 96;
-  const std::string_view reason = std::string_view(message).substr(end + 1);
-  for (std::size_t i = 0, y = 388; i < reason.size() && y <= 400; i += kSmallLine, y += 12) {
-    DrawGlyphText(ctx, reason.substr(i, kSmallLine), 72, static_cast<std::int32_t>(y), 1);
+  std::string_view reason = std::string_view(message).substr(end + 1);
+  for (std::int32_t y = 388; !reason.empty() && y <= 412; y += 12) {
+    std::size_t cut = reason.size() <= kSmallLine ? reason.size() : kSmallLine;
+    if (cut < reason.size()) {
+      const std::size_t space = reason.rfind(' ', kSmallLine - 1);
+      if (space != std::string_view::npos && space > kSmallLine / 2) cut = space + 1;
+    }
+    DrawGlyphText(ctx, reason.substr(0, cut), 72, y, 1);
+    reason.remove_prefix(cut);
   }
 }
 
