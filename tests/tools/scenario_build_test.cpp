@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -48,8 +50,8 @@ const Built& Scenario() {
   return *built;
 }
 
-const TMapCell& CellAt(double lat, double lon) {
-  return Scenario().world->MapCells[RowOf(lat) * kMapWidth + ColumnOf(lon)];
+const TMapCell& CellAt(double lat, double lon, int dx = 0, int dy = 0) {
+  return Scenario().world->MapCells[(RowOf(lat) + dy) * kMapWidth + ColumnOf(lon) + dx];
 }
 
 Feature FeatureAt(int x, int y) {
@@ -375,6 +377,33 @@ TEST(ScenarioBuildTest, HoldersOfJune1941) {
         w.Settlements[w.MapCells[at.second * kMapWidth + at.first].Settlement - 1];
     EXPECT_EQ(s.OwnerNation, h.owner) << h.town;
     EXPECT_EQ(s.HolderNation, h.holder) << h.town;
+  }
+}
+
+// Towns renamed since 1941 bear their name of 22 June 1941 at the place of today's town (the
+// largest of its name; a harbour may stand beside it), as names1941.txt writes them.
+TEST(ScenarioBuildTest, RenamedTownsBearTheirNamesOf1941) {
+  SourceData src;
+  ASSERT_TRUE(LoadSourceData(DataDir(), src).IsOk());
+  std::istringstream renamed(
+      "UA Kadiyivka = Sergo; UA Yenakiyeve = Ordzhonikidze; RU Vladikavkaz = Ordzhonikidze; "
+      "RU Budennovsk = Budyonnovsk; GE Ts'khinvali = Staliniri; RU Saint Petersburg = Leningrad; "
+      "RU Nizhniy Novgorod = Gorky; RU Tver = Kalinin; RU Volgograd = Stalingrad; "
+      "RU Stavropol' = Voroshilovsk; RU Gatchina = Krasnogvardeysk; UA Donetsk = Stalino; "
+      "UA Luhansk = Voroshilovgrad; UA Dnipro = Dnepropetrovsk; UA Kropyvnytskyi = Kirovograd; "
+      "UA Khmelnytskyi = Proskurov; UA Ivano-Frankivsk = Stanislav; MD Chisinau = Kishinev; "
+      "RU Kaliningrad = Konigsberg; PL Lodz = Litzmannstadt; RO Cluj-Napoca = Kolozsvar;");
+  for (std::string r; std::getline(renamed >> std::ws, r, ';');) {
+    const std::size_t is = r.find(" = ");
+    const auto town = std::find_if(src.towns.begin(), src.towns.end(), [&](const auto& t) {
+      return t.country == r.substr(0, 2) && t.name == r.substr(3, is - 3);
+    });
+    ASSERT_NE(town, src.towns.end()) << r;
+    std::string there = ";";  // the settlements at the place
+    for (int d = 0; d < 9; ++d)
+      if (const int n = CellAt(town->at.lat, town->at.lon, d % 3 - 1, d / 3 - 1).Settlement)
+        there += NameOf(Scenario().world->Settlements[n - 1]) + ";";
+    EXPECT_TRUE(there.find(";" + r.substr(is + 3) + ";") != std::string::npos) << r << there;
   }
 }
 
