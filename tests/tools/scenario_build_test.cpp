@@ -479,6 +479,23 @@ TEST(ScenarioBuildTest, BorderTownsOnTheWrongSideAreRefused) {
   }
 }
 
+// The airfields' check: one held as the nearest town of its name is passed, one across the
+// border from it is refused naming both, as is one named for no town, all at once.
+TEST(ScenarioBuildTest, AirfieldsAcrossTheBorderFromTheirTownsAreRefused) {
+  Theatre t;
+  t.places = {{"Kassa", 10, 10, 70000, 49, 1, 1, false},
+              {"Jaroslau", 20, 10, 22000, 37, 2, 2, false},
+              {"Lyck", 30, 10, 16000, 35, 2, 2, false},
+              {"Lyck", 50, 10, 3000, 14, 5, 5, false},  // a namesake across the border
+              {"Kassa airfield", 11, 10, 0, 0, 1, 1, true},
+              {"Lyck field", 49, 10, 0, 0, 5, 5, true},
+              {"Jaroslau airfield", 21, 11, 0, 0, 5, 5, true},
+              {"Atlantis field", 5, 5, 0, 0, 2, 2, true}};
+  EXPECT_EQ(CheckAirfieldSides(t).Message(),
+            "Jaroslau airfield, held by nation 5, stands across the border from Jaroslau, held by "
+            "nation 2; Atlantis field is named for no town");
+}
+
 // Towns of one name told apart by the place a names line gives: a placed line names only the
 // namesake beside its place, a "-" without a place leaves out every other namesake, and a town
 // no line names keeps today's name and size.

@@ -124,13 +124,14 @@ class Placer {
   }
 
   // Lays out a field airbase at (x, y): an airbase tile and a settlement of value 0 named for
-  // the nearest town. Returns the settlement number, 0 when the records are full.
+  // the nearest town that its holder holds. Returns the settlement number, 0 when the records
+  // are full.
   int AddField(int x, int y) {
     if (t_.places.size() >= static_cast<std::size_t>(kMaxSettlements)) return 0;
     std::string town;
     long bestD = -1;
     for (const Place& p : t_.places) {
-      if (p.airfield) continue;
+      if (p.airfield || p.holder != t_.holder[Theatre::Index(x, y)]) continue;
       const long d = DistanceSquared(p, x, y);
       if (bestD < 0 || d < bestD) {
         bestD = d;

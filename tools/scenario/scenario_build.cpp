@@ -1,5 +1,5 @@
 // The build steps in order: water and borders, ground, rivers, towns (and the check of the
-// border towns), roads, airfields, tiles, records.
+// border towns), roads, airfields, tiles, records, and the check of the airfields' sides.
 #include "tools/scenario/scenario_build.hpp"
 
 #include "tools/scenario/map_tiles.hpp"
@@ -23,6 +23,7 @@ Status BuildScenario(const std::string& dataDir, World& w, BuildResult& result) 
   result.tiles = ChooseTiles(t);
   FillWorld(t, result.tiles, w);
   if (Status s = BuildForcesAndEconomy(dataDir, src.countries, t, result.tiles, w); !s) return s;
+  if (Status s = CheckAirfieldSides(t); !s) return s;
   result.towns = result.airfields = 0;
   for (const Place& p : t.places) ++(p.airfield ? result.airfields : result.towns);
   return Status::Ok();

@@ -28,8 +28,11 @@ enum class Ground : std::uint8_t {
 
 enum class Water : std::uint8_t { kLand, kSea, kLake };
 
+// The letters of a name that a settlement record keeps.
+inline constexpr std::size_t kPlaceNameLength = 40;
+
 struct Place {
-  std::string name;  // the 1941 name, plain letters
+  std::string name;  // the 1941 name, plain letters, at most kPlaceNameLength
   int x = 0, y = 0;  // map cell
   int population = 0;
   int value = 0;  // 1..100 for towns, 0 for airfields
@@ -95,6 +98,11 @@ void MoveToHarbours(Theatre& t);
 // Each town that a "town <owner> <holder> <name>" line of holders.txt names stands in a cell of
 // that owner and holder: a border area drawn on the wrong side of a town fails the build.
 Status CheckBorderTowns(const SourceData& src, const Theatre& t);
+
+// Each airfield ("<town> airfield", or "<town> field" for one laid out for the air fleets) is
+// held by the nation that holds its town (the nearest of that name): fails naming every
+// airfield that stands across the border from its town, and one named for no town.
+Status CheckAirfieldSides(const Theatre& t);
 
 // A cell fit for an airfield: open dry land with no town, road or river, off the shore.
 bool FitForAirfield(const Theatre& t, int x, int y);

@@ -158,7 +158,7 @@ Status PlaceTowns(const SourceData& src, Theatre& t) {
     if (!rule)
       if (const auto table = tables.find({town.country, t.holder[i]}); table != tables.end())
         name = Transliterate(name, table->second);
-    name = name.substr(0, 40);
+    name = name.substr(0, kPlaceNameLength);
     if (usedNames.count(name) && !rule) continue;
     if (rule && !renamed.insert(rule).second) continue;  // a namesake came first
     usedNames.insert(name);
@@ -259,7 +259,7 @@ bool FitForAirfield(const Theatre& t, int x, int y) {
 int Theatre::AddAirfield(const std::string& name, int x, int y) {
   const int i = Index(x, y);
   Place a;
-  a.name = name.substr(0, 40);
+  a.name = name.substr(0, kPlaceNameLength);
   a.x = x;
   a.y = y;
   a.owner = owner[i];
@@ -278,13 +278,16 @@ const Place* Theatre::FindTown(const std::string& name) const {
 
 namespace {
 
-// The first cell fit for an airfield on the rings of 1 to 3 cells around a town, row by row.
+// The first cell fit for an airfield on the rings of 1 to 3 cells around a town, row by row, on
+// the town's side of the border: a town's airfield never lies across it.
 bool AirfieldCell(const Theatre& t, const Place& town, int& x, int& y) {
   for (int r = 1; r <= 3; ++r)
     for (int dy = -r; dy <= r; ++dy)
       for (int dx = -r; dx <= r; ++dx)
         if (std::max(std::abs(dx), std::abs(dy)) == r &&
-            FitForAirfield(t, town.x + dx, town.y + dy)) {
+            FitForAirfield(t, town.x + dx, town.y + dy) &&
+            t.owner[Theatre::Index(town.x + dx, town.y + dy)] == town.owner &&
+            t.holder[Theatre::Index(town.x + dx, town.y + dy)] == town.holder) {
           x = town.x + dx;
           y = town.y + dy;
           return true;
