@@ -18,7 +18,7 @@ struct Case {
   int value;  // the town's
   // '~' water, '.' land, 'T' the town, 'o' land held by another nation, 'r' a river, 'v' a
   // village already standing there; '*' land where the town must end up (its own cell when
-  // there is none).
+  // there is none), 'M' a river's mouth where it must.
   std::vector<std::string> picture;
 };
 
@@ -32,6 +32,7 @@ const Case kCases[] = {
      40,
      {"~~~..", "~T...", "..*..", "..~..", "....."}},
     {"never with the water between harbour and town", 40, {".....", ".~~..", "~~*..", "....."}},
+    {"a town up its river has its harbour at the mouth", 40, {"~~~~~", "..M..", "..T..", "....."}},
 };
 
 TEST(HarbourTowns, TheSettlementStandsWhereAHarbourTileFitsTheCoast) {
@@ -52,6 +53,10 @@ TEST(HarbourTowns, TheSettlementStandsWhereAHarbourTileFitsTheCoast) {
           case 'o':
             t.owner[i] = t.holder[i] = 2;
             break;
+          case 'M':
+            t.mouth[i] = 1;
+            wantX = x, wantY = y;
+            [[fallthrough]];
           case 'r':
             t.riverWays[i] = 0x11;
             break;

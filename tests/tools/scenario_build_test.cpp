@@ -285,6 +285,7 @@ TEST(ScenarioBuildTest, HarbourTownsFaceTheWaterWithTheirTownBehind) {
       {"Odessa", 46.477, 30.733, true},     {"Sevastopol", 44.608, 33.521, false},
       {"Mariupol", 47.095, 37.541, true},   {"Batumi", 41.642, 41.634, true},
       {"Ancona", 43.594, 13.503, true},     {"Copenhagen", 55.676, 12.566, false},
+      {"Riga", 56.949, 24.106, true},
   };
   for (const auto& port : named) {
     SCOPED_TRACE(port.name);

@@ -1,5 +1,6 @@
 // Pictures of harbour towns on the Battlefield and on Map1, each in the middle of the view: the
-// Baltic and Black Sea ports and a lake port, where the harbour tiles meet the coast around them.
+// Baltic and Black Sea ports (Riga's at the Daugava's mouth) and a lake port, where the harbour
+// tiles meet the coast around them.
 #include <algorithm>
 #include <cctype>
 #include <string_view>
@@ -38,9 +39,9 @@ std::string review::HarbourTowns() {
   g.MoveTo(400, 300);
   g.Frames(1);
   World& w = g.W();
-  static constexpr std::string_view kPorts[] = {"Memel",     "Tallinn",    "Leningrad",
-                                                "Odessa",    "Sevastopol", "Kuressaare",
-                                                "Angerburg", "Kemi",       "Copenhagen"};
+  static constexpr std::string_view kPorts[] = {"Memel",  "Riga",       "Tallinn",    "Leningrad",
+                                                "Odessa", "Sevastopol", "Kuressaare", "Angerburg",
+                                                "Kemi",   "Copenhagen"};
   for (std::string_view name : kPorts) {
     int x = 0, y = 0;
     if (!FindSettlement(w, name, x, y)) return "no settlement named " + std::string(name);

@@ -23,8 +23,8 @@ constexpr int kBlocked = 1 << 28;
 // Cost of entering a cell for a road being laid.
 int StepCost(const Theatre& t, int i) {
   if (t.water[i] != Water::kLand) return kBlocked;
+  if (t.place[i] && !t.places[t.place[i] - 1].airfield) return 6;  // a port on a mouth too
   if (t.mouth[i]) return kBlocked;
-  if (t.place[i] && !t.places[t.place[i] - 1].airfield) return 6;
   if (t.roadWays[i]) return t.riverWays[i] ? 12 : 5;  // follow roads already laid
   int cost = 10;
   switch (t.ground[i]) {

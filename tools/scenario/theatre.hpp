@@ -91,8 +91,9 @@ int HarbourSide(const Theatre& t, int x, int y);
 bool IsHarbourTown(const Theatre& t, const Place& p);
 
 // Moves each harbour town whose own cell does not take a harbour onto a free shore cell beside
-// it that does, held as its own, with the town behind the harbour; a town with no such cell
-// keeps its own.
+// it that does, held as its own, with the town behind the harbour, and a town of harbour size
+// on dry land beside a river's mouth that takes a harbour onto that mouth; a town with no such
+// cell keeps its own.
 void MoveToHarbours(Theatre& t);
 
 // Each town that a "town <owner> <holder> <name>" line of holders.txt names stands in a cell of

@@ -200,27 +200,36 @@ int HarbourSide(const Theatre& t, int x, int y) {
   return -1;
 }
 
+namespace {
+
+constexpr int kHarbourValue = 15;  // the smallest town with a harbour
+
+}  // namespace
+
 bool IsHarbourTown(const Theatre& t, const Place& p) {
   constexpr std::uint8_t kEdges =
       tiles::Bit(tiles::kN) | tiles::Bit(tiles::kE) | tiles::Bit(tiles::kS) | tiles::Bit(tiles::kW);
-  return !p.airfield && p.value >= 15 && (SeaSides(t, p.x, p.y) & kEdges) != 0;
+  return !p.airfield && p.value >= kHarbourValue && (SeaSides(t, p.x, p.y) & kEdges) != 0;
 }
 
 void MoveToHarbours(Theatre& t) {
   for (std::size_t k = 0; k < t.places.size(); ++k) {
     Place& p = t.places[k];
-    if (!IsHarbourTown(t, p) || HarbourSide(t, p.x, p.y) >= 0) continue;
+    // A town on dry land may have its harbour down its river (Riga, its quays along the Daugava
+    // to the sea): on the river's mouth beside it.
+    const bool upRiver = !p.airfield && p.value >= kHarbourValue && SeaSides(t, p.x, p.y) == 0;
+    if (!upRiver && (!IsHarbourTown(t, p) || HarbourSide(t, p.x, p.y) >= 0)) continue;
     const int from = Theatre::Index(p.x, p.y);
-    // Of the free land cells around that take a harbour, held as the town's own cell and with
-    // no river to cut, the one the town lies most squarely behind: straight behind its quay
-    // before beside it; never across the water.
+    // Of the free land cells around that take a harbour, held as the town's own cell, on the
+    // coast with no river to cut (up a river, its mouth), the one the town lies most squarely
+    // behind: straight behind its quay before beside it; never across the water.
     int best = -1, bestBehind = 1;
     for (int d = 0; d < 8; ++d) {
       const int x = p.x + tiles::kDirDx[d], y = p.y + tiles::kDirDy[d];
       if (!t.IsLand(x, y)) continue;
       const int i = Theatre::Index(x, y);
-      if (t.place[i] || t.riverWays[i] || t.mouth[i] || t.owner[i] != t.owner[from] ||
-          t.holder[i] != t.holder[from])
+      if (t.place[i] || t.owner[i] != t.owner[from] || t.holder[i] != t.holder[from] ||
+          (upRiver ? !t.mouth[i] : t.riverWays[i] || t.mouth[i]))
         continue;
       const int side = HarbourSide(t, x, y);
       if (side < 0) continue;
