@@ -3,6 +3,8 @@
 // its breaks.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/sdl/sdl_message_lines.hpp"
 
 namespace gm {
@@ -30,6 +32,20 @@ TEST(MessageBoxLines, BreakBetweenPartsThenWordsThenAPathsSteps) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(MessageBoxLines(c.message, c.columns), c.lines) << c.message;
+}
+
+// A column is a character, however many bytes it takes, and no line ends inside one.
+TEST(MessageBoxLines, CountAndCutCharactersNotBytes) {
+  const std::string path = "/aдддддддддддддддддддддддддддддддддддддддддддддддддд/data/evrasia.scn:";
+  const struct {
+    std::string message, lines;
+    std::size_t columns;
+  } cases[] = {
+      {"aддд", "aд\nдд", 2},
+      {"ддддд", "дддд\nд", 4},
+      {path + " cannot open: gone", path + "\ncannot open: gone", kMessageBoxColumns},
+  };
+  for (const auto& c : cases) EXPECT_EQ(MessageBoxLines(c.message, c.columns), c.lines);
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The error box under SDL's dummy video driver: what closes it and what does not, a termination
-// signal ending its wait, its place in the middle of the display, and text a font cannot draw.
+// signal ending its wait, its place in the middle of the display, its size on small displays,
+// and text a font cannot draw.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <string>
@@ -145,6 +147,44 @@ TEST_F(MessageBox, StandsInTheMiddleOfTheDisplayAndFitsIt) {
   }
 }
 
+// The picture's pixels, row by row.
+std::vector<Uint32> Pixels(const MessagePicture& p) {
+  SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, p.width, p.height, 32, SDL_PIXELFORMAT_RGB888);
+  DrawMessage(p, false, *s);
+  const auto* first = static_cast<const Uint32*>(s->pixels);
+  std::vector<Uint32> pixels(first, first + p.width * p.height);
+  SDL_FreeSurface(s);
+  return pixels;
+}
+
+// However long the path and small the display, the box stays within it, its text within its
+// margins, a long path shortened in its middle, the reason and OK in view.
+TEST(MessageBoxText, TheBoxFitsTheDisplayWithItsReasonAndOk) {
+  std::string deep = "/home/ann", cyrillic = "/home/a", broken = "/home/b";
+  while (deep.size() < 3400) deep += "/folder_of_the_player";
+  for (int i = 0; i < 50; ++i) cyrillic += "\xD0\xB4", broken += "\n/b";  // line breaks in names
+  for (const SDL_Point area : {SDL_Point{1024, 768}, SDL_Point{640, 480}, SDL_Point{400, 300}}) {
+    for (const std::string& path : {cyrillic, deep, broken}) {
+      SCOPED_TRACE(std::to_string(area.x) + " " + path.substr(0, 12));
+      const MessagePicture p = LayOutMessage(
+          "Gravmark cannot start", path + "/evrasia.scn: cannot open: denied", area.x, area.y);
+      EXPECT_LE(p.width, area.x);
+      EXPECT_LE(p.height, area.y);
+      EXPECT_TRUE(p.lines.front().starts_with("/home/") && p.lines.back().ends_with("denied"));
+      const auto gap = [](const std::string& l) { return l.ends_with("..."); };
+      EXPECT_EQ(std::ranges::any_of(p.lines, gap), path != cyrillic);
+      // The right margin, from the caption to OK, holds nothing but the field.
+      const std::vector<Uint32> pixels = Pixels(p);
+      int inked = 0;
+      for (int y = 27; y < p.ok.y; ++y) {
+        for (int x = p.width - 10; x < p.width - 1; ++x)
+          inked += (pixels[y * p.width + x] & 0xFFFFFF) != 0x22261C;
+      }
+      EXPECT_EQ(inked, 0);
+    }
+  }
+}
+
 TEST(MessageBoxText, WhatAFontCannotDrawBecomesAQuestionMark) {
   const struct {
     const char* text;
@@ -162,8 +202,14 @@ TEST(MessageBoxText, WhatAFontCannotDrawBecomesAQuestionMark) {
       {"\xF4\x90\x80\x80", "????"},  // past U+10FFFF
       {"\xFF\xFE latin-1 \xE9t\xE9", "?? latin-1 ?t?"},
   };
+  // A line of them is drawn as its '?'s, and what follows it too.
+  MessagePicture broken = LayOutMessage("Gravmark cannot start", "x\nOK follows", 800, 600);
+  MessagePicture drawable = broken;
   for (const auto& c : cases) {
     EXPECT_EQ(DrawableText(c.text), c.drawn) << c.text;
+    broken.lines[0] = c.text;
+    drawable.lines[0] = c.drawn;
+    EXPECT_EQ(Pixels(broken), Pixels(drawable)) << c.text;
   }
 }
 

@@ -1,5 +1,6 @@
 // Links that open nothing: when no program opened the guide, the Help page and the title show
-// where it lies, in room of their own, for as long as the page stands; a path of any length fits.
+// where it lies, in room of their own, for as long as the page stands; a path of any length and
+// script fits.
 #include "ui/screens/link_message.hpp"
 
 #include <gtest/gtest.h>
@@ -183,6 +184,8 @@ TEST(LinkMessage, APathOfAnyLengthFitsTwoLines) {
   const std::string tail = "/help/gvm.htm";
   const std::string longWord(100, 'x');
   const std::string longest = "/a" + std::string(300, 'y') + tail;
+  std::string d;  // two bytes a character: a line never ends inside one
+  for (int i = 0; i < 300; ++i) d += "д";
   const Case cases[] = {
       {"/games/gm/help/gvm.htm", 52, 5, {"/games/gm/help/gvm.htm"}},
       {folder44 + tail, 52, 5, {folder44 + "/help/", "gvm.htm"}},
@@ -203,6 +206,8 @@ TEST(LinkMessage, APathOfAnyLengthFitsTwoLines) {
        {"/" + std::string(50, 'a') + "/" + std::string(52, 'b'),
         std::string(51, 'b') + "/gvm.htm"}},
       {longest, 52, 2, {}},
+      {"/" + d.substr(0, 120) + tail, 52, 2, {"/" + d.substr(0, 102), d.substr(0, 18) + tail}},
+      {"/" + d + tail, 52, 2, {"/" + d.substr(0, 102), "..." + d.substr(0, 88) + tail}},
   };
   for (const Case& c : cases) {
     const PathLines fitted = FitPathLines(c.path, c.glyphs);

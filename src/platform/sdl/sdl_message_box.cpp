@@ -22,13 +22,14 @@ bool ClosingKey(SDL_Keycode key) {
 
 SdlMessageBox::SdlMessageBox(SDL_Window* over, std::string_view title, std::string_view message) {
   const int display = over != nullptr ? std::max(SDL_GetWindowDisplayIndex(over), 0) : 0;
-  SDL_Rect bounds{0, 0, 800, 600};
-  SDL_GetDisplayBounds(display, &bounds);
-  picture_ = LayOutMessage(title, message, bounds.w);
+  // The box stands whole in what panels leave of the display.
+  SDL_Rect area{0, 0, 800, 600};
+  if (SDL_GetDisplayUsableBounds(display, &area) != 0) SDL_GetDisplayBounds(display, &area);
+  picture_ = LayOutMessage(title, message, area.w, area.h);
   // No border: the caption is the box's own, alike with a window manager and without one.
   const Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_HIDDEN;
-  window_ = SDL_CreateWindow(picture_.title.c_str(), SDL_WINDOWPOS_CENTERED_DISPLAY(display),
-                             SDL_WINDOWPOS_CENTERED_DISPLAY(display), picture_.width,
+  window_ = SDL_CreateWindow(picture_.title.c_str(), area.x + (area.w - picture_.width) / 2,
+                             area.y + (area.h - picture_.height) / 2, picture_.width,
                              picture_.height, flags);
   pixels_ = SDL_CreateRGBSurfaceWithFormat(0, picture_.width, picture_.height, 32,
                                            SDL_PIXELFORMAT_RGB888);

@@ -1,31 +1,43 @@
 // The error box's text broken into lines.
 #include "platform/sdl/sdl_message_lines.hpp"
 
+#include <algorithm>
+#include <utility>
 #include <vector>
+
+#include "platform/utf8_text.hpp"
 
 namespace gm {
 
 namespace {
 
 // The pieces a line may break between, each marked when a blank joins it to the one before,
-// and when it begins a part too long to share a line (it then begins one).
+// and when it begins a part too long to share a line (it then begins one). `part` is the
+// message's part ("file", "what", "why") it comes from.
 struct Piece {
   std::string_view text;
   bool blank;
   bool opens = false;
+  std::size_t part = 0;
+};
+
+// A line of the box and the part its first piece comes from.
+struct Line {
+  std::string text;
+  std::size_t part;
 };
 
 // `text` cut after each `separator`, a piece keeping the separator's first `kept` characters
 // (a part before ": " its colon, a path's step its slash, a word nothing).
 void Split(std::string_view text, std::string_view separator, std::size_t kept, bool blank,
-           std::vector<Piece>& pieces) {
+           std::size_t part, std::vector<Piece>& pieces) {
   while (!text.empty()) {
     const std::size_t at = text.find(separator);
     if (at == std::string_view::npos) {
-      pieces.push_back({text, blank});
+      pieces.push_back({text, blank, false, part});
       return;
     }
-    pieces.push_back({text.substr(0, at + kept), blank});
+    pieces.push_back({text.substr(0, at + kept), blank, false, part});
     text.remove_prefix(at + separator.size());
   }
 }
@@ -34,83 +46,109 @@ void Split(std::string_view text, std::string_view separator, std::size_t kept, 
 // to what came before as the piece was and beginning a line.
 void SplitIfLong(const Piece& piece, std::string_view separator, std::size_t kept, bool blank,
                  std::size_t columns, std::vector<Piece>& pieces) {
-  if (piece.text.size() <= columns) {
+  if (Utf8Columns(piece.text) <= columns) {
     pieces.push_back(piece);
     return;
   }
   const std::size_t first = pieces.size();
-  Split(piece.text, separator, kept, blank, pieces);
+  Split(piece.text, separator, kept, blank, piece.part, pieces);
   if (pieces.size() > first) {
     pieces[first].blank = piece.blank;
     pieces[first].opens = true;
   }
 }
 
-}  // namespace
-
-std::string MessageBoxLines(std::string_view message, std::size_t columns) {
-  std::vector<Piece> parts, words, steps;
-  Split(message, ": ", 1, true, parts);
+std::vector<Line> BreakLines(std::string_view message, std::size_t columns) {
+  std::vector<Piece> paragraphs, parts, words, steps;
+  // A line break in the message (a file's name may hold one) begins a line.
+  Split(message, "\n", 0, false, 0, paragraphs);
+  for (const Piece& paragraph : paragraphs) {
+    const std::size_t first = parts.size();
+    Split(paragraph.text, ": ", 1, true, 0, parts);
+    if (first < parts.size()) parts[first].opens = true;
+  }
+  for (std::size_t i = 0; i < parts.size(); ++i) parts[i].part = i;
   for (const Piece& part : parts) SplitIfLong(part, " ", 0, true, columns, words);
   for (const Piece& word : words) SplitIfLong(word, "/", 1, false, columns, steps);
-  std::string text, line;
+  std::vector<Line> lines;
+  Line line{"", 0};
+  std::size_t used = 0;  // the line's columns
   const auto endLine = [&] {
-    text += line + '\n';
-    line.clear();
+    lines.push_back(std::move(line));
+    line = {"", 0};
+    used = 0;
   };
   for (Piece step : steps) {
-    if (!line.empty() &&
-        (step.opens || line.size() + (step.blank ? 1 : 0) + step.text.size() > columns)) {
+    std::size_t size = Utf8Columns(step.text);
+    if (used > 0 && (step.opens || used + (step.blank ? 1 : 0) + size > columns)) endLine();
+    // A name too long for a line even alone (no slash in it) is cut at the column, between
+    // characters.
+    while (size > columns) {
+      const std::size_t cut = Utf8Prefix(step.text, columns);
+      line = {std::string(step.text.substr(0, cut)), step.part};
       endLine();
+      step.text.remove_prefix(cut);
+      step.blank = false;
+      size -= columns;
     }
-    // A name too long for a line even alone (no slash in it) is cut at the column.
-    while (step.text.size() > columns) {
-      line = step.text.substr(0, columns);
-      endLine();
-      step = {step.text.substr(columns), false};
+    if (used == 0) line.part = step.part;
+    if (used > 0 && step.blank) {
+      line.text += ' ';
+      ++used;
     }
-    if (!line.empty() && step.blank) line += ' ';
-    line += step.text;
+    line.text += step.text;
+    used += size;
   }
-  return text + line;
+  lines.push_back(std::move(line));
+  return lines;
 }
 
-namespace {
+// The longest run of lines that begin in one part, as [begin, end).
+std::pair<std::size_t, std::size_t> LongestRun(const std::vector<Line>& lines) {
+  std::pair<std::size_t, std::size_t> longest{0, 0};
+  for (std::size_t begin = 0, end = 0; begin < lines.size(); begin = end) {
+    while (end < lines.size() && lines[end].part == lines[begin].part) ++end;
+    if (end - begin > longest.second - longest.first) longest = {begin, end};
+  }
+  return longest;
+}
 
-// The length of the UTF-8 sequence at the start of `text`, 0 when it is none: the lead byte's
-// length, continuation bytes after it, no overlong form, no surrogate, nothing past U+10FFFF.
-std::size_t SequenceLength(std::string_view text) {
-  const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned char low = 0x80, high = 0xBF;  // the second byte's range
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
+// Lines beyond `maxLines` taken from the middle of the longest run (a long path), so that what
+// comes after it, the reason, stays: its first lines end in "...", its last stay whole.
+void Shorten(std::vector<Line>& lines, std::size_t columns, std::size_t maxLines) {
+  constexpr std::string_view kGap = "...";
+  maxLines = std::max<std::size_t>(maxLines, 2);
+  while (lines.size() > maxLines) {
+    auto [begin, end] = LongestRun(lines);
+    if (end - begin < 3) begin = 0, end = lines.size();  // no run to shorten: the whole text
+    const std::size_t keep = std::max<std::size_t>(2, end - begin - (lines.size() - maxLines));
+    const std::size_t head = keep / 2;
+    std::string& last = lines[begin + head - 1].text;
+    const std::size_t room = columns > kGap.size() ? columns - kGap.size() : 0;
+    last = last.substr(0, Utf8Prefix(last, room)) + std::string(kGap);
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(begin + head),
+                lines.begin() + static_cast<std::ptrdiff_t>(end - (keep - head)));
   }
-  if (length == 0 || text.size() < length || byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
 }
 
 }  // namespace
+
+std::string MessageBoxLines(std::string_view message, std::size_t columns, std::size_t maxLines) {
+  columns = std::max<std::size_t>(columns, 1);
+  std::vector<Line> lines = BreakLines(message, columns);
+  Shorten(lines, columns, maxLines);
+  std::string text;
+  for (const Line& line : lines) text += line.text + '\n';
+  text.pop_back();
+  return text;
+}
 
 std::string DrawableText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   while (!text.empty()) {
     const auto c = static_cast<unsigned char>(text[0]);
-    const std::size_t sequence = c >= 0x80 ? SequenceLength(text) : 0;
-    const std::size_t used = sequence != 0 ? sequence : 1;
+    const std::size_t sequence = c >= 0x80 ? Utf8SequenceLength(text) : 0;
     if (sequence != 0) {
       out += text.substr(0, sequence);
     } else if (c == '\t') {
@@ -120,7 +158,7 @@ std::string DrawableText(std::string_view text) {
     } else {
       out += '?';
     }
-    text.remove_prefix(used);
+    text.remove_prefix(sequence != 0 ? sequence : 1);
   }
   return out;
 }

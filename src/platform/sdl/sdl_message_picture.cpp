@@ -20,6 +20,8 @@ constexpr int kMargin = 16;
 constexpr int kButtonWidth = 88;
 constexpr int kButtonHeight = 28;
 constexpr int kMinWidth = 320;
+constexpr int kDisplayMargin = 16;       // left free around the box
+constexpr std::size_t kMinColumns = 16;  // the narrowest the text is wrapped to
 
 struct Colour {
   double r, g, b;
@@ -39,9 +41,11 @@ void SetFont(cairo_t* cr, bool bold) {
   cairo_set_font_size(cr, kFontSize);
 }
 
-double TextWidth(cairo_t* cr, const std::string& text) {
+// Text reaches cairo only as valid UTF-8: a broken sequence puts the context in error, and from
+// then on nothing more is drawn or measured.
+double TextWidth(cairo_t* cr, std::string_view text) {
   cairo_text_extents_t e;
-  cairo_text_extents(cr, text.c_str(), &e);
+  cairo_text_extents(cr, DrawableText(text).c_str(), &e);
   return e.x_advance;
 }
 
@@ -65,10 +69,10 @@ void Frame(cairo_t* cr, const Colour& c, double x, double y, double w, double h)
   cairo_stroke(cr);
 }
 
-void Text(cairo_t* cr, const std::string& text, double x, double baseline) {
+void Text(cairo_t* cr, std::string_view text, double x, double baseline) {
   cairo_set_source_rgb(cr, kText.r, kText.g, kText.b);
   cairo_move_to(cr, x, baseline);
-  cairo_show_text(cr, text.c_str());
+  cairo_show_text(cr, DrawableText(text).c_str());
 }
 
 // The baseline that centres the font's line in a row from `top` of `height`.
@@ -80,28 +84,44 @@ double Baseline(cairo_t* cr, double top, double height) {
 
 }  // namespace
 
-MessagePicture LayOutMessage(std::string_view title, std::string_view message, int maxWidth) {
+MessagePicture LayOutMessage(std::string_view title, std::string_view message, int maxWidth,
+                             int maxHeight) {
   MessagePicture p;
   p.title = DrawableText(title);
-  const std::string text = MessageBoxLines(DrawableText(message));
-  for (std::size_t from = 0; from <= text.size();) {
-    const std::size_t to = std::min(text.find('\n', from), text.size());
-    p.lines.push_back(text.substr(from, to - from));
-    from = to + 1;
-  }
+  const std::string drawable = DrawableText(message);
   // The sizes are measured on a scratch surface: the picture's own needs them first.
   cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
   const Context cr(cairo_create(scratch), cairo_destroy);
   cairo_surface_destroy(scratch);
   SetFont(cr.get(), true);
-  double widest = TextWidth(cr.get(), p.title) + 20;
+  const double titleWidth = TextWidth(cr.get(), p.title) + 20;
   SetFont(cr.get(), false);
-  for (const std::string& line : p.lines) widest = std::max(widest, TextWidth(cr.get(), line));
   const int lineHeight = static_cast<int>(LineHeight(cr.get()));
-  const int fit = std::max(kMinWidth, static_cast<int>(std::ceil(widest)) + 2 * kMargin);
-  p.width = std::min(fit, std::max(kMinWidth, maxWidth - 16));
-  p.height = kCaptionHeight + kMargin + static_cast<int>(p.lines.size()) * lineHeight + kMargin +
-             kButtonHeight + kMargin;
+  // The room the display leaves the box, and the lines that fit beside its caption and OK.
+  const int widthRoom = std::max(std::min(kMinWidth, maxWidth), maxWidth - kDisplayMargin);
+  const int fixedHeight = kCaptionHeight + 3 * kMargin + kButtonHeight;
+  const int lineRoom = (maxHeight - kDisplayMargin - fixedHeight) / std::max(lineHeight, 1);
+  const auto maxLines = static_cast<std::size_t>(std::max(lineRoom, 2));
+  // Narrower lines where the display caps the box's width, until they fit it.
+  double widest = 0;
+  for (std::size_t columns = kMessageBoxColumns;;) {
+    const std::string text = MessageBoxLines(drawable, columns, maxLines);
+    p.lines.clear();
+    widest = 0;
+    for (std::size_t from = 0; from <= text.size();) {
+      const std::size_t to = std::min(text.find('\n', from), text.size());
+      p.lines.push_back(text.substr(from, to - from));
+      widest = std::max(widest, TextWidth(cr.get(), p.lines.back()));
+      from = to + 1;
+    }
+    const double room = widthRoom - 2 * kMargin;
+    if (widest <= room || columns <= kMinColumns) break;
+    const auto narrower = static_cast<std::size_t>(static_cast<double>(columns) * room / widest);
+    columns = std::max(kMinColumns, std::min(columns - 1, narrower));
+  }
+  const int fit = static_cast<int>(std::ceil(std::max(widest, titleWidth))) + 2 * kMargin;
+  p.width = std::min(std::max(kMinWidth, fit), widthRoom);
+  p.height = fixedHeight + static_cast<int>(p.lines.size()) * lineHeight;
   p.ok = {(p.width - kButtonWidth) / 2, p.height - kMargin - kButtonHeight, kButtonWidth,
           kButtonHeight};
   return p;

@@ -19,8 +19,11 @@ struct MessagePicture {
   std::vector<std::string> lines;
 };
 
-// The picture for `title` and `message`, no wider than `maxWidth` (the display's width).
-MessagePicture LayOutMessage(std::string_view title, std::string_view message, int maxWidth);
+// The picture for `title` and `message`, within `maxWidth` x `maxHeight` (the display's usable
+// area): its text wrapped narrower where the width is capped, a long path shortened in its middle
+// where the lines would not fit, the reason and OK always in it.
+MessagePicture LayOutMessage(std::string_view title, std::string_view message, int maxWidth,
+                             int maxHeight);
 
 // Draws the picture into a 32-bit XRGB surface of its size; `pressed` while OK is held down.
 void DrawMessage(const MessagePicture& picture, bool pressed, SDL_Surface& into);
