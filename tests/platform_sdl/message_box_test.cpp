@@ -1,6 +1,5 @@
 // The error box under SDL's dummy video driver: what closes it and what does not, a termination
-// signal ending its wait, its place in the middle of the display, its size on small displays,
-// and text a font cannot draw.
+// signal ending its wait, its place and size on the display, and text a font cannot draw.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -124,6 +123,23 @@ TEST_F(MessageBox, ItsWaitEndsOnAKeyOrATerminationSignal) {
       SDL_PushEvent(&e);
     }
     EXPECT_EQ(box.Run(), signal ? MessageBoxEnd::kTerminated : MessageBoxEnd::kClosed);
+  }
+}
+
+// Only a press made while the box stands closes it: not one made before it appeared, nor a repeat.
+TEST_F(MessageBox, OnlyAFreshPressClosesIt) {
+  SDL_Event down = Key(SDLK_RETURN), repeat = down, quit{};
+  repeat.key.repeat = 1;
+  quit.type = SDL_QUIT;
+  // Events queued before the box appears, and after it: none closes it, the quit ends its wait.
+  const std::vector<SDL_Event> cases[][2] = {{{down}, {}}, {{}, {repeat}}};
+  for (const auto& [before, after] : cases) {
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);  // what the case before left
+    for (SDL_Event e : before) SDL_PushEvent(&e);
+    SdlMessageBox box(nullptr, "Gravmark cannot start", kMessage);
+    for (SDL_Event e : after) SDL_PushEvent(&e);
+    SDL_PushEvent(&quit);
+    EXPECT_EQ(box.Run(), MessageBoxEnd::kTerminated) << (before.empty() ? "repeat" : "before");
   }
 }
 

@@ -242,7 +242,7 @@ window_closing() {
 
 # Starts the game without its scenario, in the folder bare/, and waits for its message box: a
 # window beside the game's and the screen's own, in $box; its place and size in X, Y, WIDTH,
-# HEIGHT.
+# HEIGHT. The key $HOLD, if set, is held down from when the game's window opens.
 start_without_scenario() {
   mkdir -p "$out/bare/data"
   cp "$out/game/gravmark" "$out/bare/"
@@ -254,6 +254,7 @@ start_without_scenario() {
   pid=$!
   wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
   wid=${wid%%$'\n'*}
+  [ -z "${HOLD:-}" ] || xdotool keydown "$HOLD"
   find_frame "$wid"
   local root
   box=""
@@ -271,17 +272,18 @@ start_without_scenario() {
     fail "no message box came up: $(cat "$out/bare.log")"
   fi
   grep -qF "$out/bare/data/evrasia.scn" "$out/bare.log" || fail "the log does not name the scenario"
-  kill -0 "$pid" 2>/dev/null || fail "the game did not wait for its message box to be closed"
   sleep 0.5
+  kill -0 "$pid" 2>/dev/null || fail "the game did not wait for its message box to be closed"
   eval "$(xdotool getwindowgeometry --shell "$box")"
   echo "a message box of ${WIDTH}x$HEIGHT at $X,$Y"
 }
 
 # Without the scenario: the message is shown in a box over the window as well as in the log. The
 # box stands in the middle of the display with its caption, and Return closes it with no click
-# into it (the pointer away from it): the game ends with status 1.
+# into it (the pointer away from it): the game ends with status 1. A Return held from before the
+# box appeared, repeating, closes nothing.
 cannot_start() {
-  start_without_scenario
+  HOLD=Return start_without_scenario
   shot cannot_start png
   local screen_w screen_h middle caption
   read -r screen_w screen_h < <(xdotool getdisplaygeometry)
@@ -291,6 +293,8 @@ cannot_start() {
   read -r _ caption < <("$frame" "$out/cannot_start.xwd" "$X" "$Y" "$WIDTH" "$HEIGHT" \
     $((800 - 8 * 800 / WIDTH)) $((6 * 600 / HEIGHT))) || fail "cannot read the box's screenshot"
   [ "$caption" = 404830 ] || fail "the message box shows no caption bar (its corner is $caption)"
+  xdotool keyup Return
+  kill -0 "$pid" 2>/dev/null || fail "a Return held from before the message box closed it"
   xdotool mousemove 0 0
   xdotool key Return
   ends_with 1 "Return in the message box" "$out/bare.log"

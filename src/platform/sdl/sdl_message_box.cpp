@@ -43,6 +43,15 @@ SdlMessageBox::SdlMessageBox(SDL_Window* over, std::string_view title, std::stri
   // The game hides the system's pointer over its own windows; the box needs it.
   cursorShown_ = SDL_ShowCursor(SDL_QUERY);
   SDL_ShowCursor(SDL_ENABLE);
+  // A key or button pressed before the box appears closes nothing, queued or still held: the
+  // player has not seen it yet.
+  SDL_PumpEvents();
+  SDL_FlushEvent(SDL_KEYDOWN);
+  SDL_FlushEvent(SDL_MOUSEBUTTONDOWN);
+  int keyCount = 0;
+  const Uint8* keys = SDL_GetKeyboardState(&keyCount);
+  for (int key = 0; key < std::min<int>(keyCount, SDL_NUM_SCANCODES); ++key)
+    held_[key] = keys[key] != 0;
   SDL_ShowWindow(window_);
   Present();
   // Raised for a window manager, and the focus set directly where there is none to give it.
@@ -67,6 +76,10 @@ void SdlMessageBox::Present() {
   }
 }
 
+bool SdlMessageBox::Held(SDL_Scancode key) const {
+  return key >= 0 && key < SDL_NUM_SCANCODES && held_.test(key);
+}
+
 bool SdlMessageBox::OnOk(int x, int y) const {
   const SDL_Point p{x, y};
   return SDL_PointInRect(&p, &picture_.ok);
@@ -78,7 +91,15 @@ MessageBoxEnd SdlMessageBox::Handle(const SDL_Event& e) {
     case SDL_QUIT:
       return MessageBoxEnd::kTerminated;
     case SDL_KEYDOWN:
-      if (ClosingKey(e.key.keysym.sym)) return MessageBoxEnd::kClosed;
+      // Only a fresh press: no repeat, no key held since before the box appeared.
+      if (e.key.repeat == 0 && !Held(e.key.keysym.scancode) && ClosingKey(e.key.keysym.sym)) {
+        return MessageBoxEnd::kClosed;
+      }
+      break;
+    case SDL_KEYUP:
+      // Let go over the box: SDL lets every key go from the game's window as it loses the focus,
+      // and presses again what is still down as the box gains it.
+      if (e.key.windowID == id && Held(e.key.keysym.scancode)) held_.reset(e.key.keysym.scancode);
       break;
     case SDL_MOUSEBUTTONDOWN:
       if (e.button.button == SDL_BUTTON_LEFT && e.button.windowID == id &&

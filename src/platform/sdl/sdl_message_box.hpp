@@ -1,12 +1,13 @@
 // The error box: a window of its own over the game's, centred on the display, with the
 // message's picture (its title in a caption bar of its own) and an OK button. It takes the
 // keyboard as it appears, with a window manager or without: Return, Enter, Space or Escape close
-// it, as do a click on OK and the close of either window. A termination signal, or SDL's quit,
-// ends it too.
+// it, as do a click on OK and the close of either window: a fresh press only, not a repeat nor a
+// key held since before the box appeared. A termination signal, or SDL's quit, ends it too.
 #pragma once
 
 #include <SDL.h>
 
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 
@@ -40,12 +41,14 @@ class SdlMessageBox {
  private:
   void Present();
   bool OnOk(int x, int y) const;
+  bool Held(SDL_Scancode key) const;
 
   MessagePicture picture_;
   SDL_Window* window_ = nullptr;
-  SDL_Surface* pixels_ = nullptr;  // the picture as drawn
-  bool pressed_ = false;           // OK held down
-  int cursorShown_ = SDL_ENABLE;   // the pointer's state before the box showed it
+  SDL_Surface* pixels_ = nullptr;        // the picture as drawn
+  bool pressed_ = false;                 // OK held down
+  std::bitset<SDL_NUM_SCANCODES> held_;  // keys down since before the box appeared
+  int cursorShown_ = SDL_ENABLE;         // the pointer's state before the box showed it
 };
 
 // The box for why the game cannot start, where there is a screen to show it on: none on SDL's
