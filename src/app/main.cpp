@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/posix_file_system.hpp"
+#include "platform/standard_streams.hpp"
 #include "ui/launch_options.hpp"
 #include "ui/main_window.hpp"
 #if GM_HAVE_SDL
@@ -11,6 +12,7 @@
 #endif
 
 int main(int argc, char** argv) {
+  gm::PrepareStandardStreams();
   gm::IgnoreFileSizeSignal();
   gm::LaunchOptions options;
   std::string error;

@@ -100,9 +100,10 @@ bool TryOpener(const Prepared& opener, int index, int fd, const timespec& deadli
   const pid_t pid = fork();
   if (pid == 0) {
     close(exec[0]);
-    // The game ignores the file-size signal for its own saves; the program started must not
-    // inherit that.
+    // The game ignores these for its saves and its log; the program started must not inherit
+    // that.
     signal(SIGXFSZ, SIG_DFL);
+    signal(SIGPIPE, SIG_DFL);
     execv(opener.program.c_str(), opener.argv.data());
     const int err = errno;
     (void)!write(exec[1], &err, sizeof err);

@@ -19,6 +19,7 @@
 #include "platform/log.hpp"
 #include "platform/posix_file_system.hpp"
 #include "platform/program_folder.hpp"
+#include "platform/standard_streams.hpp"
 #include "tests/support/text_file.hpp"
 
 namespace gm {
@@ -178,20 +179,23 @@ TEST_F(DesktopOpen, RefusesOptionsEmptyAddressesAndMissingPrograms) {
   }
 }
 
-// The game ignores the file-size signal; a program it starts gets the default back, so that a
-// write past the limit ends it (status 128 + 25) as it would anywhere else.
-TEST_F(DesktopOpen, StartedProgramsDoNotInheritTheIgnoredFileSizeSignal) {
+// The game ignores the file-size signal and SIGPIPE; a program it starts gets their defaults
+// back, so that either ends it (status 128 + 25, 128 + 13) as it would anywhere else.
+TEST_F(DesktopOpen, StartedProgramsDoNotInheritTheGamesIgnoredSignals) {
   const auto script = dir_ / "bin" / "xdg-open";
   const auto out = (dir_ / "out.txt").string();
   std::ofstream(script) << "#!/bin/sh\n(ulimit -f 1; exec /bin/dd if=/dev/zero of='" << out
-                        << ".big' bs=4096 count=4 2>/dev/null)\necho $? > '" << out
-                        << ".part'\nexec /bin/mv '" << out << ".part' '" << out << "'\n";
+                        << ".big' bs=4096 count=4 2>/dev/null)\nf=$?\n/bin/sh -c 'kill -PIPE $$'"
+                        << "\necho $f $? > '" << out << ".part'\nexec /bin/mv '" << out
+                        << ".part' '" << out << "'\n";
   std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   IgnoreFileSizeSignal();
+  PrepareStandardStreams();
   const OpenOutcome outcome = OpenAndWait("file:///games/help/gvm.htm");
   std::signal(SIGXFSZ, SIG_DFL);
+  std::signal(SIGPIPE, SIG_DFL);
   ASSERT_EQ(outcome, OpenOutcome::kOpened);
-  EXPECT_EQ(Opened(), "153\n");
+  EXPECT_EQ(Opened(), "153 141\n");
 }
 
 // What an opener does once started.

@@ -20,6 +20,8 @@
 # - with openers on PATH that start and fail a moment later (no browser behind them), the
 #   title's link and the Help page's "View full off-line documentation" show where the guide
 #   lies, and the game goes on answering: Close, Quit and Yes.
+# - with its output on a pipe whose reader has gone, the game survives the log's failing lines
+#   of a link that opened nothing: Start, Quit and Yes end it with status 0.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
 #   real_window.sh GAME SIM XWD_FRAME OUT REVIEW WM_CLOSE
@@ -123,7 +125,7 @@ start_game() {
   local title=$1
   shift
   cd "$out/game" || exit 1
-  ./gravmark "$@" >"$out/game.log" 2>&1 &
+  ./gravmark "$@" >"${game_output:-$out/game.log}" 2>&1 &
   pid=$!
   if [[ " $* " != *" --run "* ]]; then
     wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gravmark$') ||
@@ -377,6 +379,21 @@ link_opens_nothing() {
   yes_ends_the_game
 }
 
+# Output on a pipe whose reader has gone: the failing openers' log lines do not end the game.
+closed_output() {
+  local bin dead
+  bin=$(failing_openers)
+  exec {dead}> >(:)
+  PATH="$bin:$PATH" BROWSER="" game_output=/dev/fd/$dead start_game dead_title --run --window
+  exec {dead}>&-
+  watch dead_title
+  link_shows_the_path 400 17 100,540,700,600 dead_output_guide_not_opened
+  kill -0 "$pid" 2>/dev/null || fail "the game ended when its log could not be written"
+  click_to 640 450 dead_title dead_map  # Start
+  click_to 760 564 dead_map dead_quit   # Quit
+  yes_ends_the_game
+}
+
 # The runs on a display larger than the frame.
 larger_display() {
   full_screen
@@ -416,7 +433,7 @@ ln -s "$(cd "$here" && pwd)/data" "$out/game/data"
 ln -s "$(cd "$here" && pwd)/help" "$out/game/help"
 mkdir -p "$review"
 for run in "in_a_window 800x600" "window_closing 800x600" "larger_display 1024x768" \
-    "link_opens_nothing 800x600"; do
+    "link_opens_nothing 800x600" "closed_output 800x600"; do
   set -- $run
   xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
     "$wm_close" >"$out/$1.log" 2>&1
