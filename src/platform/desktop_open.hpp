@@ -11,24 +11,20 @@
 
 namespace gm {
 
-// How long an opener may run before it counts as having opened the address: a browser it
-// started in its place keeps running, and that is success.
+// How long an opener may run before the game stops waiting for it: a browser it started in its
+// place keeps running, and may well have opened the address.
 inline constexpr std::chrono::milliseconds kOpenerPatience{4000};
 
-// The programs tried in turn to open `address`, each as an argument vector: xdg-open,
-// sensible-browser, x-www-browser, then each command of $BROWSER (commands separated by ':',
-// "%s" in one standing for the address, which is added last otherwise).
-std::vector<std::vector<std::string>> DesktopOpeners(std::string_view address);
-
-// One opening at a time. Open finds the openers on PATH and hands them to a helper process of
-// its own session, which starts them one after another: an opener that cannot start, ends with
-// a status other than 0 or is killed is followed by the next, as long as the patience lasts. The
-// first that ends with 0, or is still running when the patience is over, has opened the address
-// and is left to run; the helper then ends. Poll and Step only look: they never wait, and they
-// reap the helper, so neither it nor an opener is left as a zombie. Each failure is logged; when
-// every opener failed (or none is there) one line says what to open by hand (a file address as
-// its file's path). An empty address, or one starting with '-' (an opener would read it as an
-// option), is refused.
+// One opening at a time. Open finds the openers on PATH (desktop_openers.hpp) and hands them to
+// a helper process of its own session (opener_helper.hpp), which starts them one after another:
+// an opener that cannot start, ends with a status other than 0 or is killed is followed by the
+// next, as long as the patience lasts. The first that ends with 0 has opened the address
+// (kOpened); one still running when the patience is over is left to run, and may have
+// (kUnconfirmed); the helper then ends. Neither the helper nor an opener keeps the game's
+// descriptors. Poll and Step only look: they never wait, and they reap the helper, so neither it
+// nor an opener is left as a zombie. Each failure is logged; when every opener failed (or none
+// is there) one line says what to open by hand (a file address as its file's path). An empty
+// address, or one starting with '-' (an opener would read it as an option), is refused.
 class DesktopOpener {
  public:
   explicit DesktopOpener(std::chrono::milliseconds patience = kOpenerPatience)
@@ -38,9 +34,10 @@ class DesktopOpener {
   DesktopOpener(const DesktopOpener&) = delete;
   DesktopOpener& operator=(const DesktopOpener&) = delete;
 
-  // Starts opening `address`, giving up the opening before it if that is still pending.
+  // Starts opening `address`; while an opening is pending it starts nothing, so that clicks on
+  // a link whose opener hangs do not pile up openers.
   void Open(std::string_view address);
-  // Where the opening stands; kOpened and kFailed are answered once, then kNone.
+  // Where the opening stands; kOpened, kUnconfirmed and kFailed are answered once, then kNone.
   OpenOutcome Poll();
   // Takes in what the helper has said and reaps it once it has ended; keeps the outcome for Poll.
   void Step();
@@ -56,7 +53,7 @@ class DesktopOpener {
   std::string pending_;  // bytes of a report not yet whole
   std::string address_;
   std::vector<std::string> names_;  // the openers handed to the helper, as the log names them
-  bool opened_ = false;
+  OpenOutcome heard_ = OpenOutcome::kNone;  // what the reports say so far
   OpenOutcome outcome_ = OpenOutcome::kNone;
 };
 

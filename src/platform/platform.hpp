@@ -124,10 +124,11 @@ inline constexpr int kOutputRate = 44100;
 // Where the opening of a file or web address stands. The desktop's opener may start and fail a
 // moment later (a browser missing behind it), so the outcome comes after the start.
 enum class OpenOutcome : std::uint8_t {
-  kNone,     // nothing is being opened
-  kPending,  // the opener is still at work
-  kOpened,   // an opener took it, or was still running when the game stopped waiting
-  kFailed,   // no opener there, or every one tried failed
+  kNone,         // nothing is being opened
+  kPending,      // the opener is still at work
+  kOpened,       // an opener took it and ended well
+  kUnconfirmed,  // an opener still ran when the game stopped waiting: it may have opened it
+  kFailed,       // no opener there, or every one tried failed
 };
 
 class Platform {
@@ -173,11 +174,11 @@ class Platform {
   // end meanwhile (a termination signal).
   virtual void ShowStartUpError(std::string_view message) = 0;
 
-  // Starts opening a file or web address with the desktop's program for it. An opening still
-  // pending is given up (its program, if one started, is left to run).
+  // Starts opening a file or web address with the desktop's program for it. While an opening is
+  // pending another starts nothing.
   virtual void OpenAddress(std::string_view address) = 0;
-  // Where the last opening stands, without waiting: kOpened and kFailed are answered once, then
-  // kNone until the next OpenAddress.
+  // Where the last opening stands, without waiting: kOpened, kUnconfirmed and kFailed are
+  // answered once, then kNone until the next OpenAddress.
   virtual OpenOutcome PollOpening() = 0;
   // The folder of the running program.
   virtual std::filesystem::path ProgramFolder() = 0;

@@ -92,9 +92,12 @@ void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons) {
 }
 
 void PollLinkOpening(UiContext& ctx) {
-  if (ctx.platform.PollOpening() != OpenOutcome::kFailed) return;
+  const OpenOutcome outcome = ctx.platform.PollOpening();
+  if (outcome != OpenOutcome::kFailed && outcome != OpenOutcome::kUnconfirmed) return;
   // A page left meanwhile gets no message: the log has it.
-  if (Showing(ctx.w, ctx.ui.LinkFrom)) ctx.ui.LinkMessage = GuidePath(ctx.platform);
+  if (!Showing(ctx.w, ctx.ui.LinkFrom)) return;
+  ctx.ui.LinkMessage = GuidePath(ctx.platform);
+  ctx.ui.LinkUnconfirmed = outcome == OpenOutcome::kUnconfirmed;
 }
 
 void DXDraw1MouseUp(UiContext& ctx) {

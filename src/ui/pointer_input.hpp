@@ -15,9 +15,10 @@ void DXDraw1MouseMove(UiContext& ctx, std::int32_t x, std::int32_t y);
 void DXDraw1MouseDown(UiContext& ctx, std::uint8_t buttons);
 void DXDraw1MouseUp(UiContext& ctx);
 
-// Once a frame: how the opening a link started has ended. When no program opened the guide and
-// the link's page still stands (or waits under the Quit page a close of the window brought),
-// the guide's path becomes its message (LinkMessage).
+// Once a frame: how the opening a link started has ended. When no program opened the guide, or
+// the one still running at the deadline may not have, and the link's page still stands (or
+// waits under the Quit page a close of the window brought), the guide's path becomes its
+// message (LinkMessage).
 void PollLinkOpening(UiContext& ctx);
 
 // The addresses the link areas open: the guide itself, and its About section, which stands in

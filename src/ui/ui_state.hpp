@@ -74,10 +74,12 @@ struct UiState {
 
   // A page's own message line (a failed save or load); empty when none.
   std::string PageMessage;
-  // The link pressed last, and once no program opened the guide, the guide's path to open by
-  // hand, shown where the link lies until that page is left (empty otherwise).
+  // The link pressed last, and once no program opened the guide, or the one still running when
+  // the game stopped waiting may not have (LinkUnconfirmed), the guide's path to open by hand,
+  // shown where the link lies until that page is left (empty otherwise).
   LinkPlace LinkFrom = LinkPlace::kNone;
   std::string LinkMessage;
+  bool LinkUnconfirmed = false;
   // Set by a load on the Save/Load page: its Close then hands the loaded game to the side on
   // move instead of bringing back the old game's screen.
   bool GameLoaded = false;

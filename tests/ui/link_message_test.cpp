@@ -1,11 +1,12 @@
-// Links that open nothing: when no program opened the guide, the Help page and the title show
-// where it lies, in room of their own, for as long as the page stands; a path of any length and
-// script fits.
+// Links that open nothing, or whose opener still runs when the game stops waiting: the Help page
+// and the title show where the guide lies, in room of their own, for as long as the page stands;
+// a path of any length and script fits.
 #include "ui/screens/link_message.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "flow/screen_flags.hpp"
 #include "tests/support/system_pages.hpp"
@@ -60,13 +61,15 @@ TEST(LinkMessage, AGuideNoProgramOpenedIsShownOnTheHelpPageUntilItCloses) {
     int pendingPolls;     // frames it takes
     bool shown;
   };
-  constexpr int kLonger = 1000;  // than the frames the test runs
+  constexpr int kLonger = 1000;                      // than the frames the test runs
+  std::map<OpenOutcome, std::vector<TColor>> shown;  // the room as each outcome shows it
   const Case cases[] = {
       {"the guide, failed at once", 6, kHelpGuideLink, OpenOutcome::kFailed, 0, true},
       {"the guide, failed a second later", 6, kHelpGuideLink, OpenOutcome::kFailed, 50, true},
       {"About on page 6, failed", 6, kHelpAboutLink6, OpenOutcome::kFailed, 3, true},
       {"About on page 1, failed", 1, kHelpAboutLink, OpenOutcome::kFailed, 0, true},
       {"opened", 6, kHelpGuideLink, OpenOutcome::kOpened, 5, false},
+      {"opener still running", 6, kHelpGuideLink, OpenOutcome::kUnconfirmed, 5, true},
       {"still pending", 6, kHelpGuideLink, OpenOutcome::kFailed, kLonger, false},
   };
   for (const Case& c : cases) {
@@ -87,6 +90,7 @@ TEST(LinkMessage, AGuideNoProgramOpenedIsShownOnTheHelpPageUntilItCloses) {
     EXPECT_EQ(Pixels(g, kHelpRoom) != before, c.shown) << c.what;
     EXPECT_EQ(Pixels(g, 0, 0, 720, kHelpRoom.top), pageBefore) << c.what;
     if (!c.shown) continue;
+    shown[c.outcome] = Pixels(g, kHelpRoom);
     // Ten seconds later it still stands, over every topic.
     for (int t = 1; t <= kHelpPageCount; ++t) {
       g.Click(Middle(HelpTopicRect(t)));
@@ -103,6 +107,7 @@ TEST(LinkMessage, AGuideNoProgramOpenedIsShownOnTheHelpPageUntilItCloses) {
     g.Frames(2);
     EXPECT_EQ(Pixels(g, kHelpRoom), before) << c.what;
   }
+  EXPECT_NE(shown[OpenOutcome::kFailed], shown[OpenOutcome::kUnconfirmed]);
 }
 
 TEST(LinkMessage, AnOutcomeThatComesAfterItsPageWasLeftShowsNothing) {
@@ -149,9 +154,10 @@ TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
     OpenOutcome outcome;
     int pendingPolls;
   };
+  std::map<OpenOutcome, std::vector<TColor>> shown;
   for (const Case& c : {Case{OpenOutcome::kFailed, 0}, Case{OpenOutcome::kFailed, 50},
-                        Case{OpenOutcome::kOpened, 10}}) {
-    const bool failed = c.outcome == OpenOutcome::kFailed;
+                        Case{OpenOutcome::kOpened, 10}, Case{OpenOutcome::kUnconfirmed, 10}}) {
+    const bool failed = c.outcome != OpenOutcome::kOpened;
     GameHarness g;
     g.Platform().ScriptOpenings(c.outcome, c.pendingPolls);
     g.MoveTo(Middle(kStartButton));
@@ -162,6 +168,7 @@ TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
     g.Frames(c.pendingPolls + 2);
     EXPECT_EQ(g.Ui().LinkMessage, failed ? GuidePath(g.Platform()) : "");
     EXPECT_EQ(Pixels(g, kTitleRoom) != before, failed) << c.pendingPolls;
+    shown[c.outcome] = Pixels(g, kTitleRoom);
     g.Frames(500);
     EXPECT_EQ(Pixels(g, kTitleRoom) != before, failed) << "ten seconds later";
     // A second press that opens clears it.
@@ -171,6 +178,7 @@ TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
     g.Frames(2);
     EXPECT_EQ(Pixels(g, kTitleRoom), before);
   }
+  EXPECT_NE(shown[OpenOutcome::kFailed], shown[OpenOutcome::kUnconfirmed]);
 }
 
 TEST(LinkMessage, APathOfAnyLengthFitsTwoLines) {

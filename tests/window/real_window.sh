@@ -22,6 +22,8 @@
 #   lies, and the game goes on answering: Close, Quit and Yes.
 # - with its output on a pipe whose reader has gone, the game survives the log's failing lines
 #   of a link that opened nothing: Start, Quit and Yes end it with status 0.
+# - with an opener that hangs, the title shows the guide's path quietly once the game stops
+#   waiting, and `gravmark | cat` ends with the game though the opener runs on.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
 #   real_window.sh GAME SIM XWD_FRAME OUT REVIEW WM_CLOSE
@@ -369,7 +371,7 @@ link_opens_nothing() {
   click_to 760 515 links_map links_help                           # the sidebar's Help
   click_to 600 400 links_help links_help_6                        # its FULL INFO topic
   link_shows_the_path 300 351 60,472,700,540 help_guide_not_opened  # the guide's line
-  grep -qF "Couldn't find a suitable web browser!" "$out/game.log" ||
+  grep -qF "sensible-browser did not open it: it ended with status 1" "$out/game.log" ||
     fail "the failing opener never ran: $(cat "$out/game.log")"
   grep -qF "open $(cd "$out/game" && pwd -P)/help/gvm.htm by hand" "$out/game.log" ||
     grep -qF "open $out/game/help/gvm.htm by hand" "$out/game.log" ||
@@ -392,6 +394,25 @@ closed_output() {
   click_to 640 450 dead_title dead_map  # Start
   click_to 760 564 dead_map dead_quit   # Quit
   yes_ends_the_game
+}
+
+# An opener that hangs, as a browser that stays open does, and the game's output read by cat.
+hanging_opener() {
+  local bin=$out/hanging-opener piped cat
+  mkdir -p "$bin"
+  printf '#!/bin/sh\necho $$ >"%s/hanging.pid"\nexec sleep 120\n' "$out" >"$bin/xdg-open"
+  chmod +x "$bin/xdg-open"
+  trap 'kill $(cat "$out/hanging.pid" 2>/dev/null) 2>/dev/null' EXIT
+  exec {piped}> >(cat >"$out/piped.log")
+  cat=$!
+  PATH="$bin:$PATH" BROWSER="" game_output=/dev/fd/$piped start_game hang_title --run --window
+  exec {piped}>&-
+  link_shows_the_path 400 17 100,540,700,600 title_guide_maybe_opened
+  close_window
+  ends_with 0 "the window's close" "$out/piped.log"
+  timeout 3 tail --pid="$cat" -f /dev/null || fail "cat still reads the game's output: an opener kept it"
+  kill -0 "$(cat "$out/hanging.pid")" || fail "the hanging opener was ended"
+  echo "the game's output pipe ended with the game, its opener still running"
 }
 
 # The runs on a display larger than the frame.
@@ -433,7 +454,7 @@ ln -s "$(cd "$here" && pwd)/data" "$out/game/data"
 ln -s "$(cd "$here" && pwd)/help" "$out/game/help"
 mkdir -p "$review"
 for run in "in_a_window 800x600" "window_closing 800x600" "larger_display 1024x768" \
-    "link_opens_nothing 800x600" "closed_output 800x600"; do
+    "link_opens_nothing 800x600" "closed_output 800x600" "hanging_opener 800x600"; do
   set -- $run
   xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
     "$wm_close" >"$out/$1.log" 2>&1

@@ -245,6 +245,7 @@ void HeadlessPlatform::FinishMusic() {
 
 void HeadlessPlatform::OpenAddress(std::string_view address) {
   openedAddresses_.emplace_back(address);
+  if (opening_ == OpenOutcome::kPending) return;
   opening_ = OpenOutcome::kPending;
   openingPolls_ = openingWait_;
 }

@@ -117,7 +117,7 @@ class HeadlessPlatform final : public Platform {
 
   // The messages of the start-up error boxes asked for.
   const std::vector<std::string>& StartUpErrors() const { return startUpErrors_; }
-  // Every address asked to open, in order.
+  // Every address asked to open, in order (one asked while another is pending starts nothing).
   const std::vector<std::string>& OpenedAddresses() const { return openedAddresses_; }
   // How the openings from now on end: each answers kPending to `pendingPolls` polls, then
   // `outcome` (kOpened after no wait unless scripted otherwise).

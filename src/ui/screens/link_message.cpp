@@ -57,7 +57,8 @@ PathLines FitPathLines(std::string_view path, std::size_t largeGlyphs) {
 }
 
 void DrawLinkMessage(UiContext& ctx, std::int32_t x, std::int32_t y, std::int32_t width) {
-  DrawGlyphText(ctx, kLinkHeadline, x, y, kLargeFont);
+  DrawGlyphText(ctx, ctx.ui.LinkUnconfirmed ? kLinkUnconfirmedHeadline : kLinkFailedHeadline, x, y,
+                kLargeFont);
   const int large = GlyphAdvance(kLargeFont);
   const PathLines fitted =
       FitPathLines(ctx.ui.LinkMessage, static_cast<std::size_t>(width / large));

@@ -1,5 +1,6 @@
-// The message of a link that opened nothing: a headline, and below it the guide's path for the
-// player to open by hand, fitted to the room it has.
+// The message of a link that opened nothing, or whose opener still ran when the game stopped
+// waiting: a headline, and below it the guide's path for the player to open by hand, fitted to
+// the room it has.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,11 @@
 
 namespace gm {
 
-inline constexpr std::string_view kLinkHeadline = "No program opened the guide. Open it by hand:";
+inline constexpr std::string_view kLinkFailedHeadline =
+    "No program opened the guide. Open it by hand:";
+// A browser may have opened it, or the opener hangs: the path, quietly.
+inline constexpr std::string_view kLinkUnconfirmedHeadline =
+    "If no browser opened, the guide is at:";
 
 // A path in at most two lines: of `largeGlyphs` glyphs of the large font where it fits, else of
 // twice as many small ones, each broken after a '/' where one lies in reach, or at the column
@@ -23,7 +28,8 @@ struct PathLines {
 };
 PathLines FitPathLines(std::string_view path, std::size_t largeGlyphs);
 
-// Draws the headline at (x, y) and ctx.ui.LinkMessage below it, within `width` pixels.
+// Draws the headline (the quiet one when ctx.ui.LinkUnconfirmed) at (x, y) and ctx.ui.LinkMessage
+// below it, within `width` pixels.
 void DrawLinkMessage(UiContext& ctx, std::int32_t x, std::int32_t y, std::int32_t width);
 
 }  // namespace gm
