@@ -5,6 +5,7 @@
 #include "flow/action_animation.hpp"
 #include "flow/map_orders.hpp"
 #include "flow/screen_flags.hpp"
+#include "ui/close_request.hpp"
 #include "ui/pointer_input.hpp"
 #include "ui/screens/battlefield_view.hpp"
 #include "ui/screens/bottom_panel.hpp"
@@ -71,6 +72,7 @@ void DXTimerTimer(UiContext& ctx, std::int32_t /*lagCount*/) {
   if (flag(kFlagScreen) == kScreenGame) DrawDateOverlay(ctx);
   DrawRateAndClockOverlay(ctx);
   ctx.display.Flip();
+  NoteQuitPageShown(ctx);
 }
 
 }  // namespace gm

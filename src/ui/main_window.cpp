@@ -239,6 +239,9 @@ void MainWindow::PumpEvents() {
   PlatformEvent event;
   while (!ui_.QuitRequested && platform_.PollEvent(event)) HandleEvent(event);
   if (!ui_.QuitRequested) AnswerWaitingCloseRequest(ctx_);
+  // The frames stop while another program is the active one; asked to close, the window draws
+  // on, so that its Quit page stands (after the animation) where the player can see it.
+  timer_.SetActiveOnly(!AskingToQuit(*world_, ui_));
 }
 
 void MainWindow::Frame() {

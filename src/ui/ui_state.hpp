@@ -89,6 +89,9 @@ struct UiState {
   bool QuitRequested = false;
   // A request to close the window that came during an action animation, answered at its end.
   bool CloseRequestWaiting = false;
+  // The tick at which a frame first showed the open Quit page (none while it is closed): a
+  // request to close ends the game only once the page has stood a moment.
+  std::optional<std::uint32_t> QuitPageShownAt;
   // The screen flags saved for the screen the Quit page opened over on a request to close the
   // window (a page, the placement, the computer's turn): its No puts them back, so that the
   // page's own Close, or the placement's end, still finds the map it came from.

@@ -11,8 +11,8 @@
 #   the game with status 0.
 # - the window's close, sent as a window manager's close button sends it (WM_DELETE_WINDOW, by
 #   WM_CLOSE): on the title screen it ends the game; during a game it brings the Quit page as the
-#   sidebar's Quit does, and a second one ends the game with status 0. SIGTERM and SIGHUP end a
-#   game at once, with status 0.
+#   sidebar's Quit does, also sent twice 0.1 s apart, and a later one ends the game with status 0.
+#   SIGTERM and SIGHUP end a game at once, with status 0.
 # - without the scenario, the message naming it is shown in a message box over the window as
 #   well as in the log: the box stands centred on the display with its caption drawn, takes
 #   Return without a click (it has the keyboard), and the game then ends with status 1; a SIGTERM
@@ -218,6 +218,13 @@ close_window() {
   sleep 0.5
 }
 
+# Two closes 0.1 s apart, as a double click on the title bar's button sends them.
+close_window_twice() {
+  "$wm_close" "$wid" || fail "the game's window could not be asked to close"
+  sleep 0.1
+  close_window
+}
+
 # The window's close: the title screen ends; a game asks on the Quit page first, and a second
 # close ends it. Termination signals end a game at once and cleanly.
 window_closing() {
@@ -228,7 +235,7 @@ window_closing() {
   click 640 450 0  # Start
   point 790 5
   wait_for_seen close_map map "Start brought no Battlefield"
-  close_window
+  close_window_twice
   wait_for_seen close_quit quit "the window's close during a game brought no Quit page"
   shot close_quit png
   kill -0 "$pid" 2>/dev/null || fail "the window's close during a game ended it without asking"

@@ -43,6 +43,7 @@ void ClickQuitPage(UiContext& ctx) {
     RestoreScreenFlags(ctx.w);
     if (ctx.ui.SavedUnderQuitPage) ctx.w.SavedScreenFlags = *ctx.ui.SavedUnderQuitPage;
     ctx.ui.SavedUnderQuitPage.reset();
+    ctx.ui.QuitPageShownAt.reset();  // a page opened again stands anew
   }
 }
 
