@@ -60,7 +60,9 @@ Status CheckOnHand(const OrderOfBattle& oob, const World& w) {
   }
   // A nation whose holdings are on record holds no model without a limit.
   for (const auto& [key, count] : held) {
-    const auto [nation, model] = key;
+    // Named copies, not a binding: clang 14 lets no lambda capture a structured binding.
+    const int nation = key.first;
+    const int model = key.second;
     if (oob.countedLine[nation] == 0) continue;
     const bool limited = std::any_of(oob.onHand.begin(), oob.onHand.end(), [&](const OnHand& h) {
       return h.nation == nation &&
