@@ -74,8 +74,11 @@ run: game
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-$(ASAN_SETUP)/configured: $(SETUP)/deps-all $(SETUP)/cmake-flags
+# The sanitizer pass is built by clang, the other compiler of the install script: what `make test`
+# builds with the default one (gcc), game, tools and tests, builds with both.
+$(ASAN_SETUP)/configured-clang: $(SETUP)/deps-all $(SETUP)/cmake-flags
 	cmake -S . -B $(ASAN_BUILD) -G Ninja $(call dropped-flags,$(ASAN_SETUP)/configured-flags) \
+		-DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=Debug -DGM_SANITIZE=ON -DGM_BUILD_BENCH=OFF $(CMAKE_FLAGS)
 	@mkdir -p $(@D)
 	@echo '$(CMAKE_FLAGS)' > $(ASAN_SETUP)/configured-flags
@@ -84,7 +87,7 @@ $(ASAN_SETUP)/configured: $(SETUP)/deps-all $(SETUP)/cmake-flags
 # System libraries' own process-lifetime caches are not our leaks. The scripted play-throughs
 # (label `play`) take minutes in this build and are left to `make test`.
 asan-test: export LSAN_OPTIONS = suppressions=$(CURDIR)/scripts/lsan-suppressions.txt
-asan-test: $(ASAN_SETUP)/configured
+asan-test: $(ASAN_SETUP)/configured-clang
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS) -LE play
 
