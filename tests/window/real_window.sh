@@ -261,15 +261,34 @@ start_without_scenario() {
     ln -sf "$(readlink -f "$out/game/data/$archive")" "$out/bare/data/$archive"
   done
   cd "$out/bare" || exit 1
-  ./gravmark --run --window --no-sound >"$out/bare.log" 2>&1 &
-  pid=$!
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
-  wid=${wid%%$'\n'*}
-  [ -z "${HOLD:-}" ] || xdotool keydown "$HOLD"
-  find_frame "$wid"
-  local root
-  box=""
+  local root attempt
   root=$(xdotool search --onlyvisible --maxdepth 0 '' 2>/dev/null)
+  # A key held from before the box: pressed while the game, stopped as soon as its window shows,
+  # has not yet come to the box. A start whose box came first is tried again.
+  for attempt in 1 2 3 4 5; do
+    ./gravmark --run --window --no-sound >"$out/bare.log" 2>&1 &
+    pid=$!
+    wid=""
+    for _ in $(seq 2000); do
+      wid=$(xdotool search --onlyvisible --name '^Gvm' 2>/dev/null) && break
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.01
+    done
+    [ -n "$wid" ] || fail "the window never opened"
+    wid=${wid%%$'\n'*}
+    [ -n "${HOLD:-}" ] || break
+    kill -STOP "$pid"
+    [ -z "$(xdotool search --onlyvisible --maxdepth 1 '' 2>/dev/null | grep -vxF -e "$wid" -e "$root")" ] && break
+    kill -KILL "$pid"
+    wait "$pid" 2>/dev/null
+    [ "$attempt" -lt 5 ] || fail "the message box came before a key could be held, five times"
+  done
+  if [ -n "${HOLD:-}" ]; then
+    xdotool keydown "$HOLD"
+    kill -CONT "$pid"
+  fi
+  find_frame "$wid"
+  box=""
   for _ in $(seq 100); do
     box=$(xdotool search --onlyvisible --maxdepth 1 '' 2>/dev/null |
       grep -vxF -e "$wid" -e "$root" | head -n 1)
