@@ -1,7 +1,8 @@
 # The game and the sim start up through the same code: from a folder without the scenario both
 # end with status 1 and a message naming the file they looked for; beside the built scenario
 # the sim plays (the game's full start is the window tests' business). An option the game does
-# not know ends it with status 2 and the usage, before any file is read.
+# not know ends it with status 2 and the usage, before any file is read; with no display in
+# reach the game ends with status 1, saying so.
 file(REMOVE_RECURSE ${OUT})
 foreach(case bare full)
   file(MAKE_DIRECTORY ${OUT}/${case}/data)
@@ -32,6 +33,15 @@ foreach(program ${game} ${sim})
     message(FATAL_ERROR "${program} does not name the missing scenario: ${err}")
   endif()
 endforeach()
+# With no display in reach the game says so and ends, rather than playing on where nobody sees.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=SDL_VIDEODRIVER --unset=DISPLAY
+                        --unset=WAYLAND_DISPLAY --unset=XDG_RUNTIME_DIR SDL_AUDIODRIVER=dummy
+                        ${OUT}/bare/${game} --run --window --no-sound
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+string(FIND "${err}" "no display could be reached" said)
+if(NOT rc EQUAL 1 OR said EQUAL -1)
+  message(FATAL_ERROR "${game} without a display ended with status ${rc}, not 1 saying so: ${err}")
+endif()
 execute_process(COMMAND ${OUT}/full/${sim} --days 0 RESULT_VARIABLE rc
                 OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0)

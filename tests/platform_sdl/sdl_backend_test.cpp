@@ -21,9 +21,29 @@
 #include "platform/log.hpp"
 #include "platform/posix_file_system.hpp"
 #include "platform/sdl/sdl_platform.hpp"
+#include "platform/sdl/sdl_window.hpp"
 
 namespace gm {
 namespace {
+
+// SDL falls back to a driver that draws nowhere when no display is in reach; only one asked for
+// by name may run the game.
+TEST(SdlDisplay, ADriverThatDrawsNowhereRunsTheGameOnlyWhenAskedFor) {
+  struct Case {
+    const char* driver;
+    const char* asked;
+    bool missing;
+  };
+  for (const Case& c : {Case{"x11", nullptr, false}, Case{"wayland", "x11", false},
+                        Case{"offscreen", nullptr, true}, Case{"dummy", nullptr, true},
+                        Case{nullptr, nullptr, true}, Case{"dummy", "dummy", false},
+                        Case{"offscreen", "x11,offscreen", false},
+                        Case{"offscreen", "X11,OFFSCREEN", false}, Case{"dummy", "x11", true},
+                        Case{"dummy", "dummyx", true}, Case{"offscreen", "x11,", true}}) {
+    EXPECT_EQ(DisplayMissing(c.driver, c.asked), c.missing)
+        << (c.driver ? c.driver : "(none)") << " asked " << (c.asked ? c.asked : "(none)");
+  }
+}
 
 class SdlBackend : public ::testing::Test {
  protected:

@@ -133,9 +133,21 @@ start_game() {
     wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gravmark$') ||
       fail "the settings dialog never opened"
     find_frame "${wid%%$'\n'*}"
+    # Run! once the dialog has drawn it (its face is not the black of an empty window).
+    for _ in $(seq 100); do
+      xwd -root -silent -out "$out/dialog.xwd" &&
+        read -r _ colour < <("$frame" "$out/dialog.xwd" "$FX" "$FY" "$FW" "$FH" 153 381 -) &&
+        [ "$colour" != 000000 ] && break
+      sleep 0.2
+    done
     click 153 381  # Run!
   fi
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gvm') || fail "the window never opened"
+  # The game reads its world before its window opens: slow in a sanitizer build beside other
+  # tests, so a minute.
+  wid=$(timeout 60 xdotool search --sync --onlyvisible --name '^Gvm') ||
+    fail "the window never opened ($(kill -0 "$pid" 2>/dev/null && echo running || echo ended);" \
+      "windows: $(xdotool search --onlyvisible --name '' getwindowname %@ 2>/dev/null | tr '\n' '|')):" \
+      "$(cat "${game_output:-$out/game.log}" 2>/dev/null)"
   wid=${wid%%$'\n'*}
   find_frame "$wid"
   xdotool windowfocus --sync "$wid" 2>/dev/null
@@ -482,7 +494,9 @@ mkdir -p "$review"
 for run in "in_a_window 800x600" "window_closing 800x600" "larger_display 1024x768" \
     "link_opens_nothing 800x600" "closed_output 800x600" "hanging_opener 800x600"; do
   set -- $run
-  xvfb-run -a -s "-screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
+  # -noreset: the display would otherwise reset as each game, its last client, ends, and refuse
+  # the next game that comes in that moment.
+  xvfb-run -a -s "-noreset -screen 0 ${2}x24" bash "$0" --inside "$1" "$out" "$frame" "$review" \
     "$wm_close" >"$out/$1.log" 2>&1
   rc=$?
   cat "$out/$1.log"

@@ -6,6 +6,7 @@
 
 #include "platform/log.hpp"
 #include "platform/sdl/sdl_signals.hpp"
+#include "platform/sdl/sdl_window.hpp"
 
 namespace gm {
 
@@ -136,11 +137,7 @@ MessageBoxEnd SdlMessageBox::Run() {
 }
 
 void ShowMessageBox(SDL_Window* over, std::string_view title, std::string_view message) {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (driver == nullptr || SDL_strcmp(driver, "dummy") == 0 ||
-      SDL_strcmp(driver, "offscreen") == 0) {
-    return;
-  }
+  if (DrawsNowhere(SDL_GetCurrentVideoDriver())) return;
   SdlMessageBox box(over, title, message);
   if (box.Shown()) (void)box.Run();
 }

@@ -95,6 +95,13 @@ bool SdlPlatform::Start() {
     LogLine(std::string("cannot start SDL: ") + SDL_GetError());
     return false;
   }
+  // With no display in reach SDL starts a driver that draws nowhere: a game nobody could see
+  // would run on.
+  if (DisplayMissing(SDL_GetCurrentVideoDriver(), SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
+    LogLine("cannot start SDL: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)");
+    SDL_Quit();
+    return false;
+  }
   if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
     LogLine(std::string("no joystick support: ") + SDL_GetError());
   }

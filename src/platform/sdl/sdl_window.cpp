@@ -33,6 +33,28 @@ SDL_Rect FullScreenPlace(SDL_Window* window) {
 
 }  // namespace
 
+bool DrawsNowhere(const char* driver) {
+  return driver == nullptr || SDL_strcasecmp(driver, "dummy") == 0 ||
+         SDL_strcasecmp(driver, "offscreen") == 0;
+}
+
+bool DisplayMissing(const char* driver, const char* asked) {
+  if (!DrawsNowhere(driver)) return false;
+  if (driver == nullptr || asked == nullptr) return true;
+  // SDL_VIDEODRIVER may list several drivers, comma-separated.
+  std::string list(asked);
+  std::string name(driver);
+  for (char& c : list) c = static_cast<char>(SDL_tolower(static_cast<unsigned char>(c)));
+  for (char& c : name) c = static_cast<char>(SDL_tolower(static_cast<unsigned char>(c)));
+  std::size_t start = 0;
+  while (start <= list.size()) {
+    const std::size_t end = std::min(list.find(',', start), list.size());
+    if (list.compare(start, end - start, name) == 0) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 bool SdlWindow::Open(const WindowSettings& settings) {
   Close();
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");

@@ -15,6 +15,12 @@
 
 namespace gm {
 
+// SDL's video drivers that draw nowhere (dummy, offscreen): SDL falls back to one when no
+// display can be reached. `asked` is the SDL_VIDEODRIVER hint, null when unset: only a driver
+// asked for by name counts as a display.
+bool DrawsNowhere(const char* driver);
+bool DisplayMissing(const char* driver, const char* asked);
+
 class SdlWindow {
  public:
   SdlWindow() = default;
