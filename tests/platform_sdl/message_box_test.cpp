@@ -179,8 +179,11 @@ TEST(MessageBoxText, TheBoxFitsTheDisplayWithItsReasonAndOk) {
   std::string deep = "/home/ann", cyrillic = "/home/a", broken = "/home/b";
   while (deep.size() < 3400) deep += "/folder_of_the_player";
   for (int i = 0; i < 50; ++i) cyrillic += "\xD0\xB4", broken += "\n/b";  // line breaks in names
+  // One long name, then more short lines than its own run holds.
+  std::string mixed = "/home/" + std::string(200, 'q') + "/";
+  for (int i = 0; i < 60; ++i) mixed += "n\n";
   for (const SDL_Point area : {SDL_Point{1024, 768}, SDL_Point{640, 480}, SDL_Point{400, 300}}) {
-    for (const std::string& path : {cyrillic, deep, broken}) {
+    for (const std::string& path : {cyrillic, deep, broken, mixed}) {
       SCOPED_TRACE(std::to_string(area.x) + " " + path.substr(0, 12));
       const MessagePicture p = LayOutMessage(
           "Gravmark cannot start", path + "/evrasia.scn: cannot open: denied", area.x, area.y);

@@ -121,7 +121,9 @@ void Shorten(std::vector<Line>& lines, std::size_t columns, std::size_t maxLines
   while (lines.size() > maxLines) {
     auto [begin, end] = LongestRun(lines);
     if (end - begin < 3) begin = 0, end = lines.size();  // no run to shorten: the whole text
-    const std::size_t keep = std::max<std::size_t>(2, end - begin - (lines.size() - maxLines));
+    // A run shorter than what must go keeps two lines, and the next round takes the rest.
+    const std::size_t excess = lines.size() - maxLines, run = end - begin;
+    const std::size_t keep = run > excess + 2 ? run - excess : 2;
     const std::size_t head = keep / 2;
     std::string& last = lines[begin + head - 1].text;
     const std::size_t room = columns > kGap.size() ? columns - kGap.size() : 0;
