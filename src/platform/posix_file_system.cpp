@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <cstring>
 #include <limits>
@@ -133,9 +134,17 @@ Status CheckNameFits(const std::string& path) {
   const std::size_t slash = path.find_last_of('/');
   const std::size_t length = slash == std::string::npos ? path.size() : path.size() - slash - 1;
   const std::size_t limit = FolderNameLimit(FolderOf(path));
-  if (length <= limit) return Status::Ok();
-  return Status::Error(path + ": the name is too long: " + std::to_string(length) +
-                       " bytes, where the folder takes up to " + std::to_string(limit));
+  if (length > limit) {
+    return Status::Error(path + ": the name is too long: " + std::to_string(length) +
+                         " bytes, where the folder takes up to " + std::to_string(limit));
+  }
+  // The temporary file written first has the longer path.
+  if (const std::size_t tmp = TemporaryPathLength(path); tmp >= PATH_MAX) {
+    return Status::Error(path + ": the path is too long: its temporary file's would have " +
+                         std::to_string(tmp) + " bytes, where the system takes up to " +
+                         std::to_string(PATH_MAX - 1));
+  }
+  return Status::Ok();
 }
 
 // The permissions of the file a write replaces (through a link, of the file it points to), which
@@ -213,10 +222,16 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
   if (int err = CreateTemporaryFile(path, created, tmp); err != 0) {
     return WithLeftTemporaries(ErrnoError(path, "cannot create " + tmp, err), path, err);
   }
-  // Before the first byte: a private file's bytes are never readable by others on the way.
-  if (mode && ::fchmod(created, *mode) != 0) {
-    LogLine(ErrnoError(tmp, "cannot take the permissions of " + path, errno).Message());
-  }
+  // Before the first byte: a private file's bytes are never readable by others on the way. The
+  // owner may read and write it until it is whole, so that a killed write's file can be found
+  // and removed; the exact mode comes just before the rename.
+  const auto keepMode = [&](int fd, mode_t m) {
+    if (::fchmod(fd, m) != 0) {
+      LogLine(ErrnoError(tmp, "cannot take the permissions of " + path, errno).Message());
+    }
+  };
+  const mode_t owner = S_IRUSR | S_IWUSR;
+  if (mode) keepMode(created, *mode | owner);
   // The lock lives on the file's open description, which `fd` and `held` share: the file is
   // closed (and its close checked) before the rename, the lock let go only after it.
   Descriptor fd(created), held(::dup(created));
@@ -230,6 +245,7 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
     if (int e = WriteAll(fd.Get(), bytes); e != 0) return failed("cannot write " + tmp, e);
     if (::fsync(fd.Get()) != 0) return failed("cannot flush " + tmp + " to disk", errno);
     if (fd.Close() != 0) return failed("cannot close " + tmp, errno);
+    if (mode && (*mode | owner) != *mode) keepMode(held.Get(), *mode);
     if (::rename(tmp.c_str(), path.c_str()) != 0) return failed("cannot replace", errno);
     return Status::Ok();
   }();

@@ -163,6 +163,11 @@ std::size_t FolderNameLimit(const std::string& folder) {
   return limit > 0 ? static_cast<std::size_t>(limit) : NAME_MAX;
 }
 
+std::size_t TemporaryPathLength(const std::string& path) {
+  const auto [folder, file] = SplitPath(path);
+  return folder.size() + TemporaryStem(file, FolderNameLimit(folder)).size() + kAddedLength;
+}
+
 int CreateTemporaryFile(const std::string& path, int& fd, std::string& tmp) {
   const auto [folder, file] = SplitPath(path);
   const std::string stem = folder + TemporaryStem(file, FolderNameLimit(folder));

@@ -24,6 +24,9 @@ inline constexpr std::chrono::seconds kStaleTemporaryAge{600};
 // an empty folder is the working one.
 std::size_t FolderNameLimit(const std::string& folder);
 
+// The length of the path the temporary files of `path` get.
+std::size_t TemporaryPathLength(const std::string& path);
+
 // Creates a new temporary file beside `path`, exclusively and never through a symbolic link,
 // readable as a saved file is, and locks it. Sets `fd` (open for writing) and `tmp` (its path).
 // Returns 0, or the errno of the failure with `tmp` naming the file it could not create.

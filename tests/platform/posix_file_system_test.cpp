@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
@@ -284,6 +285,31 @@ TEST(PosixFileSystem, EveryNameTheFolderTakesIsSaved) {
   }
 }
 
+// A save whose temporary file's path would pass the system's limit is refused before anything
+// is written; one just within it is saved.
+TEST(PosixFileSystem, ASaveWhoseTemporaryPathPassesTheSystemsLimitIsRefusedFirst) {
+  TempFolder dir;
+  ASSERT_TRUE(dir.Valid());
+  PosixFileSystem fs(dir.Path());
+  const std::string name = "s.sav";
+  const std::size_t added = std::string(".gravmark-000000.tmp").size();
+  for (const std::size_t over : {0, 1}) {
+    SCOPED_TRACE(over);
+    std::string folder = dir.Path() + (over ? "b/" : "a/");
+    const std::size_t want = PATH_MAX - 1 + over - name.size() - added;  // the folder's length
+    while (folder.size() + 203 < want) folder += std::string(200, 'f') + "/";
+    folder += std::string(want - folder.size() - 1, 'g') + "/";
+    std::error_code ec;
+    ASSERT_TRUE(std::filesystem::create_directories(folder, ec)) << ec.message();
+    const Status checked = fs.CheckWritable(folder + name);
+    const Status written = fs.WriteFileAtomic(folder + name, std::vector<std::uint8_t>{1});
+    EXPECT_EQ(checked.IsOk(), over == 0) << checked.Message();
+    EXPECT_EQ(written.IsOk(), over == 0) << written.Message();
+    EXPECT_EQ(std::filesystem::exists(folder + name), over == 0);
+    if (over) EXPECT_NE(checked.Message().find("the path is too long"), std::string::npos);
+  }
+}
+
 // A write keeps the permissions of the file it replaces (through a link, of its target); a new
 // file gets what the umask gives.
 TEST(PosixFileSystem, AWriteKeepsThePermissionsOfTheFileItReplaces) {
@@ -295,6 +321,7 @@ TEST(PosixFileSystem, AWriteKeepsThePermissionsOfTheFileItReplaces) {
   const std::tuple<const char*, mode_t, bool, mode_t> cases[] = {
       {"private.sav", 0600, false, 0600},
       {"read-only.sav", 0444, false, 0444},
+      {"write-only.sav", 0200, false, 0200},
       {"linked.sav", 0640, true, 0640},
       {"new.sav", 0, false, 0644 & ~mask}};
   for (const auto& [name, mode, link, kept] : cases) {
