@@ -53,6 +53,16 @@ void CloseAll(std::initializer_list<int> fds) {
 void DesktopOpener::Open(std::string_view address) {
   Step();
   if (helper_ >= 0) return;
+  // An opener the last opening left running (one that hangs, or the browser itself) is that
+  // opening still: no second one starts beside it, and the path is shown again.
+  if (leftRunning_ > 0 && kill(-leftRunning_, 0) == 0) {
+    outcome_ = OpenOutcome::kUnconfirmed;
+    const std::string asked(address);
+    LogLine("the opener of the last link still runs: if no browser opened " + asked + ", open " +
+            ByHand(asked) + " by hand");
+    return;
+  }
+  leftRunning_ = -1;
   address_ = address;
   names_.clear();
   outcome_ = OpenOutcome::kPending;
@@ -119,6 +129,8 @@ void DesktopOpener::Step() {
   if (running) return;
   close(reports_);
   reports_ = -1;
+  // The helper led its own process group, in which an opener it left running stays.
+  leftRunning_ = heard_ == OpenOutcome::kUnconfirmed ? helper_ : -1;
   helper_ = -1;
   if (heard_ == OpenOutcome::kNone) return Fail();
   outcome_ = heard_;

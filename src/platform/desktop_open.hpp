@@ -34,8 +34,9 @@ class DesktopOpener {
   DesktopOpener(const DesktopOpener&) = delete;
   DesktopOpener& operator=(const DesktopOpener&) = delete;
 
-  // Starts opening `address`; while an opening is pending it starts nothing, so that clicks on
-  // a link whose opener hangs do not pile up openers.
+  // Starts opening `address`; while an opening is pending, or an opener it left running still
+  // runs, it starts nothing (answering kUnconfirmed for the latter), so that clicks on a link
+  // whose opener hangs do not pile up openers.
   void Open(std::string_view address);
   // Where the opening stands; kOpened, kUnconfirmed and kFailed are answered once, then kNone.
   OpenOutcome Poll();
@@ -48,9 +49,10 @@ class DesktopOpener {
   void Fail();
 
   std::chrono::milliseconds patience_;
-  int helper_ = -1;      // the helper's process id while it runs
-  int reports_ = -1;     // the pipe it reports through
-  std::string pending_;  // bytes of a report not yet whole
+  int helper_ = -1;       // the helper's process id while it runs
+  int leftRunning_ = -1;  // the process group of an opener the last opening left running
+  int reports_ = -1;      // the pipe it reports through
+  std::string pending_;   // bytes of a report not yet whole
   std::string address_;
   std::vector<std::string> names_;  // the openers handed to the helper, as the log names them
   OpenOutcome heard_ = OpenOutcome::kNone;  // what the reports say so far

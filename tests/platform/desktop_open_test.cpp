@@ -368,6 +368,8 @@ TEST_F(OpenerOutcome, OneOpeningAtATimeAndTheOpenerStartedRunsOn) {
     if (byNewOpening) {
       for (int click = 0; click < 9; ++click) opener->Open("https://example.org/");
       EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
+      // Past the wait, the opener left running still counts: a later click starts none.
+      EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
       EXPECT_EQ(Tried(), "xdg-open\n");
     }
     opener.reset();
