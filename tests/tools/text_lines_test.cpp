@@ -108,6 +108,12 @@ TEST(TextLinesTest, BadAuthoredLinesAreRefusedWithTheirLine) {
       {"holders.txt", "nation 99999999999 1 Poland\n", "\"nation <n> <smallest town> <country>\""},
       {"terrain.txt", "forest 99999999999\n  20,50 21,50 21,51\n", "a percentage expected"},
       {"roads.txt", "road Kiev -\n", "no town named"},
+      // A name two towns bear used to take the first of them, wherever it stood.
+      {"roads.txt", "road Kiev - Ordzhonikidze\n", "2 towns are named Ordzhonikidze: give the one"},
+      {"roads.txt", "airfield Pervomaisk\n", "2 towns are named Pervomaisk"},
+      {"roads.txt", "road Kiev - Ordzhonikidze @30.5,50.45\n",
+       "no town named Ordzhonikidze stands at 30.5,50.45"},
+      {"holders.txt", "town 5 5 Pervomaisk @30.85\n", "a town's place \"Name @lon,lat\" expected"},
       {"names1941.txt", "RU Tula @37.6 = Tula 272000\n", "a place \"@lon,lat\" expected"},
       {"names1941.txt", "RU Tula = Tula 99999999999\n", "a 1941 population of at most"},
       // A second line for a town used to be read and never used, its population with it.

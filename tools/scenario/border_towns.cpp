@@ -15,8 +15,9 @@ Status CheckBorderTowns(const SourceData& src, const Theatre& t) {
     if (f.words.size() < 4 || !ToCount(f.words[1], owner) || !ToCount(f.words[2], holder))
       return FeatureError(f, "holders.txt", "\"town <owner> <holder> <1941 name>\" expected");
     const std::string name = JoinWords(f.words, 3);
-    const Place* town = t.FindTown(name);
-    if (town == nullptr) return FeatureError(f, "holders.txt", "no town named " + name);
+    const Place* town = nullptr;
+    if (Status found = t.FindTown(name, town); !found)
+      return FeatureError(f, "holders.txt", found.Message());
     if (town->owner == owner && town->holder == holder) continue;
     const std::string what = name + " stands on the wrong side of the border: owner " +
                              std::to_string(town->owner) + " and holder " +

@@ -120,8 +120,9 @@ Status CheckGarrisons(const OrderOfBattle& oob, const Theatre& t, const World& w
   if (Status s = CheckGarrisoned(oob); !s) return s;
   for (const Garrison& g : oob.garrisons) {
     const std::string where = kOobFile + std::to_string(g.line) + ": ";
-    const Place* town = t.FindTown(g.town);
-    if (town == nullptr) return Status::Error(where + "no town named " + g.town);
+    const Place* town = nullptr;
+    if (Status found = t.FindTown(g.town, town); !found)
+      return Status::Error(where + found.Message());
     const std::string who = "formation type " + std::to_string(g.type) + " number " +
                             std::to_string(g.number) + " of nation " + std::to_string(g.nation);
     bool found = false;

@@ -3,8 +3,8 @@
 // one bridge cell at a time, and never slip diagonally between two river cells.
 #include <algorithm>
 #include <cmath>
-#include <map>
 #include <queue>
+#include <utility>
 
 #include "tools/scenario/text_lines.hpp"
 #include "tools/scenario/theatre.hpp"
@@ -161,35 +161,32 @@ std::vector<std::string> RouteTowns(const AuthoredFeature& f) {
 }  // namespace
 
 Status LayRoads(const SourceData& src, Theatre& t) {
-  std::map<std::string, int> byName;
-  for (std::size_t k = 0; k < t.places.size(); ++k)
-    byName.emplace(t.places[k].name, Theatre::Index(t.places[k].x, t.places[k].y));
-  // Every unknown town is named at once, so that one run shows all that the routes lack.
-  std::string missing;
-  for (const AuthoredFeature& f : src.roads) {
-    if (f.words[0] != "road") continue;
-    for (const std::string& name : RouteTowns(f))
-      if (!byName.count(name)) missing += (missing.empty() ? "" : ", ") + name;
-  }
-  if (!missing.empty())
-    return Status::Error("tools/scenario/data/authored/roads.txt: no towns named " + missing);
-  RouteWork work(t.water.size());
+  // Every town a route cannot name is reported at once, so that one run shows all it lacks.
+  std::string unnamed;
+  std::vector<std::pair<const AuthoredFeature*, std::vector<int>>> routes;  // line, stops
   for (const AuthoredFeature& f : src.roads) {
     if (f.words[0] == "airfield") continue;
     if (f.words[0] != "road")
       return FeatureError(f, "roads.txt", "\"road A - B - ...\" or \"airfield <town>\" expected");
-    std::vector<int> stops;
+    std::vector<int>& stops = routes.emplace_back(&f, std::vector<int>{}).second;
     for (const std::string& name : RouteTowns(f)) {
-      const auto it = byName.find(name);  // an empty name, "A - - B", slips the check above
-      if (it == byName.end()) return FeatureError(f, "roads.txt", "no town named " + name);
-      stops.push_back(it->second);
+      const Place* town = nullptr;
+      if (Status found = t.FindTown(name, town); !found)
+        unnamed +=
+            (unnamed.empty() ? "" : "; ") + FeatureError(f, "roads.txt", found.Message()).Message();
+      else
+        stops.push_back(Theatre::Index(town->x, town->y));
     }
+  }
+  if (!unnamed.empty()) return Status::Error(unnamed);
+  RouteWork work(t.water.size());
+  for (const auto& [f, stops] : routes) {
     for (std::size_t k = 0; k + 1 < stops.size(); ++k) {
       const int goal = stops[k + 1];
       const auto path = Route(
           t, work, stops[k], [goal](int i) { return i == goal; }, Theatre::XOf(goal),
           Theatre::YOf(goal), kBlocked);
-      if (path.empty()) return FeatureError(f, "roads.txt", "no way over land between its towns");
+      if (path.empty()) return FeatureError(*f, "roads.txt", "no way over land between its towns");
       Lay(t, path);
     }
   }

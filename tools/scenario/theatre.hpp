@@ -64,8 +64,10 @@ struct Theatre {
   // as the cell is; returns its place number.
   int AddAirfield(const std::string& name, int x, int y);
 
-  // The town (not an airfield) named `name`; nullptr when there is none.
-  const Place* FindTown(const std::string& name) const;
+  // The town (not an airfield) that a data line names: "Name" where one town bears the name,
+  // "Name @lon,lat" where several do (the one whose cell is within a cell of the point). Fails
+  // with the reason: no town of that name, several and no place, or none of them at the place.
+  Status FindTown(const std::string& name, const Place*& town) const;
 };
 
 // Each step fills its part of the theatre from the source data; a step fails with a message

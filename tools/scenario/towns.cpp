@@ -279,10 +279,31 @@ int Theatre::AddAirfield(const std::string& name, int x, int y) {
   return place[i];
 }
 
-const Place* Theatre::FindTown(const std::string& name) const {
-  for (const Place& p : places)
-    if (!p.airfield && p.name == name) return &p;
-  return nullptr;
+Status Theatre::FindTown(const std::string& words, const Place*& town) const {
+  town = nullptr;
+  std::string name = words;
+  LonLat at;
+  const auto mark = words.find(" @");
+  const bool placed = mark != std::string::npos;
+  if (placed) {
+    name = words.substr(0, mark);
+    if (!ToLonLat(words.substr(mark + 2), at))
+      return Status::Error("a town's place \"Name @lon,lat\" expected in " + words);
+  }
+  int namesakes = 0;
+  for (const Place& p : places) {
+    if (p.airfield || p.name != name) continue;
+    ++namesakes;
+    if (!placed || (std::abs(p.x - ColumnOf(at.lon)) <= 1 && std::abs(p.y - RowOf(at.lat)) <= 1))
+      town = town ? town : &p;
+  }
+  if (namesakes == 0) return Status::Error("no town named " + name);
+  if (!placed && namesakes > 1)
+    return Status::Error(std::to_string(namesakes) + " towns are named " + name +
+                         ": give the one meant as \"" + name + " @lon,lat\"");
+  if (town == nullptr)
+    return Status::Error("no town named " + name + " stands at " + words.substr(mark + 2));
+  return Status::Ok();
 }
 
 namespace {
@@ -309,20 +330,19 @@ bool AirfieldCell(const Theatre& t, const Place& town, int& x, int& y) {
 Status PlaceAirfields(const SourceData& src, Theatre& t) {
   // Airfields by every city of some size, and by the towns the authored list names: the
   // frontier fields of June 1941 on both sides.
-  std::set<std::string> wanted;
+  std::set<std::size_t> wanted;  // places by index: adding airfields moves them
   for (const AuthoredFeature& f : src.roads) {
     if (f.words[0] != "airfield") continue;
-    const std::string name = JoinWords(f.words, 1);
-    const bool found = std::any_of(t.places.begin(), t.places.end(),
-                                   [&name](const Place& p) { return p.name == name; });
-    if (!found) return FeatureError(f, "roads.txt", "no town named " + name);
-    wanted.insert(name);
+    const Place* town = nullptr;
+    if (Status found = t.FindTown(JoinWords(f.words, 1), town); !found)
+      return FeatureError(f, "roads.txt", found.Message());
+    wanted.insert(static_cast<std::size_t>(town - t.places.data()));
   }
   const std::size_t towns = t.places.size();
   for (std::size_t k = 0; k < towns; ++k) {
     const Place town = t.places[k];
     int x = 0, y = 0;
-    if ((town.value >= 70 || wanted.count(town.name)) && AirfieldCell(t, town, x, y))
+    if ((town.value >= 70 || wanted.count(k)) && AirfieldCell(t, town, x, y))
       t.AddAirfield(town.name + " airfield", x, y);
   }
   return Status::Ok();
