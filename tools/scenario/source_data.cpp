@@ -126,13 +126,7 @@ Status ReadTranslit(const std::string& path, int n, const std::vector<std::strin
 
 // Today's name of a names1941.txt line, with the place "@lon,lat" that may follow it.
 Status ReadModernName(const std::string& where, const std::string& text, NameRule& r) {
-  r.modern = Trim(text);
-  const auto at = r.modern.find(" @");
-  if (at == std::string::npos) return Status::Ok();
-  const std::string place = Trim(r.modern.substr(at + 2));
-  r.modern = Trim(r.modern.substr(0, at));
-  r.placed = true;
-  if (r.modern.empty() || !ToLonLat(place, r.at))
+  if (!SplitNamedPlace(text, r.modern, r.placed, r.at))
     return Status::Error(where + "today's name and a place \"@lon,lat\" expected");
   return Status::Ok();
 }
@@ -192,6 +186,16 @@ std::string MatchedName(std::string name) {
 
 Status FeatureError(const AuthoredFeature& f, const std::string& file, const std::string& what) {
   return Status::Error(Where("tools/scenario/data/authored/" + file, f.line) + what);
+}
+
+bool SplitNamedPlace(const std::string& text, std::string& name, bool& placed, LonLat& at) {
+  name = Trim(text);
+  const auto mark = name.find(" @");
+  placed = mark != std::string::npos;
+  if (!placed) return true;
+  const std::string place = Trim(name.substr(mark + 2));
+  name = Trim(name.substr(0, mark));
+  return !name.empty() && ToLonLat(place, at);
 }
 
 bool ToLonLat(const std::string& word, LonLat& p) {

@@ -86,6 +86,10 @@ struct SourceData {
 // One "lon,lat" point in degrees; false for anything else.
 bool ToLonLat(const std::string& word, LonLat& p);
 
+// A name and the place "@lon,lat" that may follow it ("Pervomaisk @30.85,48.04"), both trimmed;
+// `placed` says whether there is one. False for a place that is no point or has no name before it.
+bool SplitNamedPlace(const std::string& text, std::string& name, bool& placed, LonLat& at);
+
 // Reads every file from `dataDir` (tools/scenario/data).
 Status LoadSourceData(const std::string& dataDir, SourceData& out);
 

@@ -281,15 +281,11 @@ int Theatre::AddAirfield(const std::string& name, int x, int y) {
 
 Status Theatre::FindTown(const std::string& words, const Place*& town) const {
   town = nullptr;
-  std::string name = words;
+  std::string name;
+  bool placed = false;
   LonLat at;
-  const auto mark = words.find(" @");
-  const bool placed = mark != std::string::npos;
-  if (placed) {
-    name = words.substr(0, mark);
-    if (!ToLonLat(words.substr(mark + 2), at))
-      return Status::Error("a town's place \"Name @lon,lat\" expected in " + words);
-  }
+  if (!SplitNamedPlace(words, name, placed, at))
+    return Status::Error("a town's place \"Name @lon,lat\" expected in " + words);
   int namesakes = 0;
   for (const Place& p : places) {
     if (p.airfield || p.name != name) continue;
@@ -302,7 +298,8 @@ Status Theatre::FindTown(const std::string& words, const Place*& town) const {
     return Status::Error(std::to_string(namesakes) + " towns are named " + name +
                          ": give the one meant as \"" + name + " @lon,lat\"");
   if (town == nullptr)
-    return Status::Error("no town named " + name + " stands at " + words.substr(mark + 2));
+    return Status::Error("no town named " + name + " stands at " +
+                         words.substr(words.find('@') + 1));
   return Status::Ok();
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "platform/log.hpp"
 
@@ -42,17 +43,14 @@ bool DisplayMissing(const char* driver, const char* asked) {
   if (!DrawsNowhere(driver)) return false;
   if (driver == nullptr || asked == nullptr) return true;
   // SDL_VIDEODRIVER may list several drivers, comma-separated.
-  std::string list(asked);
-  std::string name(driver);
-  for (char& c : list) c = static_cast<char>(SDL_tolower(static_cast<unsigned char>(c)));
-  for (char& c : name) c = static_cast<char>(SDL_tolower(static_cast<unsigned char>(c)));
-  std::size_t start = 0;
-  while (start <= list.size()) {
-    const std::size_t end = std::min(list.find(',', start), list.size());
-    if (list.compare(start, end - start, name) == 0) return false;
-    start = end + 1;
+  const std::string_view name(driver);
+  for (std::string_view list(asked);;) {
+    const std::string_view one = list.substr(0, list.find(','));
+    if (one.size() == name.size() && SDL_strncasecmp(one.data(), driver, name.size()) == 0)
+      return false;
+    if (one.size() == list.size()) return true;
+    list.remove_prefix(one.size() + 1);
   }
-  return true;
 }
 
 bool SdlWindow::Open(const WindowSettings& settings) {
