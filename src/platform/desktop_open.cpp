@@ -10,6 +10,9 @@
 #include <csignal>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <system_error>
 
 #include "platform/desktop_openers.hpp"
@@ -42,6 +45,32 @@ int AboveStandard(int fd) {
   return moved;
 }
 
+// Whether a process of the group still runs. A zombie does not: where nothing reaps the orphans
+// (a container's first process may not), an opener that ended would stay in its group for ever.
+bool GroupRuns(int group) {
+  if (kill(-group, 0) != 0 && errno == ESRCH) return false;
+  std::error_code unreadable;
+  std::filesystem::directory_iterator proc("/proc", unreadable);
+  if (unreadable) return true;
+  for (const auto& entry : proc) {
+    const std::string name = entry.path().filename().string();
+    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    std::ifstream stat(entry.path() / "stat");
+    std::string text;
+    std::getline(stat, text);
+    // "pid (name) state ppid pgrp ...": the name may hold blanks and parentheses.
+    const std::size_t close = text.rfind(')');
+    if (close == std::string::npos) continue;
+    std::istringstream fields(text.substr(close + 1));
+    char state = 0;
+    long parent = 0, pgrp = 0;
+    if (fields >> state >> parent >> pgrp && pgrp == group && state != 'Z' && state != 'X') {
+      return true;
+    }
+  }
+  return false;
+}
+
 void CloseAll(std::initializer_list<int> fds) {
   for (const int fd : fds) {
     if (fd >= 0) close(fd);
@@ -53,16 +82,18 @@ void CloseAll(std::initializer_list<int> fds) {
 void DesktopOpener::Open(std::string_view address) {
   Step();
   if (helper_ >= 0) return;
-  // An opener the last opening left running (one that hangs, or the browser itself) is that
-  // opening still: no second one starts beside it, and the path is shown again.
-  if (leftRunning_ > 0 && kill(-leftRunning_, 0) == 0) {
+  // Openers left running past their patience are counted while any process of their group
+  // lives (the browser one started among them). A few may stand, for a browser that keeps its
+  // opener waiting takes the next link itself; beyond that they are openers that hang.
+  std::erase_if(leftRunning_, [](int group) { return !GroupRuns(group); });
+  if (leftRunning_.size() >= kMostOpenersLeftRunning) {
     outcome_ = OpenOutcome::kUnconfirmed;
     const std::string asked(address);
-    LogLine("the opener of the last link still runs: if no browser opened " + asked + ", open " +
-            ByHand(asked) + " by hand");
+    LogLine(std::to_string(leftRunning_.size()) +
+            " openers of earlier links still run, so no other is started: if no browser opened " +
+            asked + ", open " + ByHand(asked) + " by hand");
     return;
   }
-  leftRunning_ = -1;
   address_ = address;
   names_.clear();
   outcome_ = OpenOutcome::kPending;
@@ -130,7 +161,7 @@ void DesktopOpener::Step() {
   close(reports_);
   reports_ = -1;
   // The helper led its own process group, in which an opener it left running stays.
-  leftRunning_ = heard_ == OpenOutcome::kUnconfirmed ? helper_ : -1;
+  if (heard_ == OpenOutcome::kUnconfirmed) leftRunning_.push_back(helper_);
   helper_ = -1;
   if (heard_ == OpenOutcome::kNone) return Fail();
   outcome_ = heard_;

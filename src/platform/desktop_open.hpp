@@ -20,11 +20,11 @@ inline constexpr std::chrono::milliseconds kOpenerPatience{4000};
 // an opener that cannot start, ends with a status other than 0 or is killed is followed by the
 // next, as long as the patience lasts. The first that ends with 0 has opened the address
 // (kOpened); one still running when the patience is over is left to run, and may have
-// (kUnconfirmed); the helper then ends. Neither the helper nor an opener keeps the game's
-// descriptors. Poll and Step only look: they never wait, and they reap the helper, so neither it
-// nor an opener is left as a zombie. Each failure is logged; when every opener failed (or none
-// is there) one line says what to open by hand (a file address as its file's path). An empty
-// address, or one starting with '-' (an opener would read it as an option), is refused.
+// (kUnconfirmed) and is never killed; the helper then ends. Neither the helper nor an opener keeps
+// the game's descriptors. Poll and Step only look: they never wait, and they reap the helper, so
+// neither it nor an opener is left as a zombie. Each failure is logged; when every opener failed
+// (or none is there) one line says what to open by hand (a file address as its file's path). An
+// empty address, or one starting with '-' (an opener would read it as an option), is refused.
 class DesktopOpener {
  public:
   explicit DesktopOpener(std::chrono::milliseconds patience = kOpenerPatience)
@@ -34,9 +34,9 @@ class DesktopOpener {
   DesktopOpener(const DesktopOpener&) = delete;
   DesktopOpener& operator=(const DesktopOpener&) = delete;
 
-  // Starts opening `address`; while an opening is pending, or an opener it left running still
-  // runs, it starts nothing (answering kUnconfirmed for the latter), so that clicks on a link
-  // whose opener hangs do not pile up openers.
+  // Starts opening `address`. While an opening is pending it starts nothing; nor while
+  // kMostOpenersLeftRunning openers that earlier openings left running still run, answering
+  // kUnconfirmed then, so that clicks on a link whose opener hangs do not pile up openers.
   void Open(std::string_view address);
   // Where the opening stands; kOpened, kUnconfirmed and kFailed are answered once, then kNone.
   OpenOutcome Poll();
@@ -49,10 +49,10 @@ class DesktopOpener {
   void Fail();
 
   std::chrono::milliseconds patience_;
-  int helper_ = -1;       // the helper's process id while it runs
-  int leftRunning_ = -1;  // the process group of an opener the last opening left running
-  int reports_ = -1;      // the pipe it reports through
-  std::string pending_;   // bytes of a report not yet whole
+  int helper_ = -1;               // the helper's process id while it runs
+  std::vector<int> leftRunning_;  // the process groups of openers left running past patience
+  int reports_ = -1;              // the pipe it reports through
+  std::string pending_;           // bytes of a report not yet whole
   std::string address_;
   std::vector<std::string> names_;  // the openers handed to the helper, as the log names them
   OpenOutcome heard_ = OpenOutcome::kNone;  // what the reports say so far

@@ -28,7 +28,7 @@ void Send(int fd, int opener, OpenerReportKind kind, int value) {
 
 void CloseRange(unsigned first, unsigned last, long count) {
   if (first > last || close_range(first, last, 0) == 0) return;
-  for (unsigned fd = first; fd <= last && fd < static_cast<unsigned long>(count); ++fd) close(fd);
+  CloseEachDescriptor(first, last, count);
 }
 
 // The game's descriptors are not the helper's, nor its openers': a browser holding the game's
@@ -102,6 +102,14 @@ bool TryOpener(const PreparedOpener& opener, int index, const HelperSetup& setup
 }
 
 }  // namespace
+
+void CloseEachDescriptor(unsigned first, unsigned last, long count) {
+  // A descriptor takes the lowest free number, so the game's lie far below this bound.
+  const unsigned long end = count > 0 && static_cast<unsigned long>(count) < kMostDescriptorsClosed
+                                ? static_cast<unsigned long>(count)
+                                : kMostDescriptorsClosed;
+  for (unsigned long fd = first; fd <= last && fd < end; ++fd) close(static_cast<int>(fd));
+}
 
 void RunOpenerHelper(const std::vector<PreparedOpener>& openers, const HelperSetup& setup) {
   // A session of its own: a terminal's Ctrl+C for the game does not reach the browser.

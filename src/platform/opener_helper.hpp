@@ -40,6 +40,15 @@ struct HelperSetup {
   timespec deadline{};   // on CLOCK_MONOTONIC: the patience's end
 };
 
+// Where the kernel refuses close_range, the helper closes descriptors one by one up to the limit
+// of open files, but never past this many: a limit it cannot read, or one of millions, would keep
+// the opening pending for minutes.
+inline constexpr unsigned long kMostDescriptorsClosed = 65536;
+
+// Closes each descriptor from `first` to `last` below `count` (the limit of open files; 0 or less
+// where it could not be read) and below kMostDescriptorsClosed. Async-signal-safe.
+void CloseEachDescriptor(unsigned first, unsigned last, long count);
+
 // In a session of its own, with /dev/null for its standard streams, no descriptor of the game's
 // but the pipe and the default action of the signals the game ignores, tries each opener until one
 // opens the address or the deadline passes, reporting each; then ends.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -131,6 +132,12 @@ enum class OpenOutcome : std::uint8_t {
   kFailed,       // no opener there, or every one tried failed
 };
 
+// How many openers still running when the game stopped waiting may stand at once. Such an opener
+// is most often the browser it started (a generic opener runs a browser that was not running in
+// the foreground, for the browser's whole life), so it does not hold back the next link; but
+// openers that hang and open nothing must not pile up without end.
+inline constexpr std::size_t kMostOpenersLeftRunning = 3;
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -175,7 +182,8 @@ class Platform {
   virtual void ShowStartUpError(std::string_view message) = 0;
 
   // Starts opening a file or web address with the desktop's program for it. While an opening is
-  // pending another starts nothing.
+  // pending another starts nothing; while kMostOpenersLeftRunning openers that earlier openings
+  // left running still run, nothing starts either and the opening is answered kUnconfirmed.
   virtual void OpenAddress(std::string_view address) = 0;
   // Where the last opening stands, without waiting: kOpened, kUnconfirmed and kFailed are
   // answered once, then kNone until the next OpenAddress.

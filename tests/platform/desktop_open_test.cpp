@@ -3,6 +3,7 @@
 // a line naming the file to open by hand when none opened it.
 #include "platform/desktop_open.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <map>
 #include <memory>
 #include <optional>
@@ -19,6 +21,7 @@
 #include <thread>
 
 #include "platform/log.hpp"
+#include "platform/opener_helper.hpp"
 #include "platform/posix_file_system.hpp"
 #include "platform/program_folder.hpp"
 #include "platform/standard_streams.hpp"
@@ -208,6 +211,7 @@ enum class Acts {
   kHangs,        // runs on (a browser that stays open)
   kIsKilled,     // ends by signal 9
   kCannotStart,  // its interpreter is missing: the exec fails
+  kIsABrowser,   // a browser run in the foreground: the first start stays and takes later ones
 };
 
 // Whether process `pid` runs, and not as a child of this one.
@@ -237,9 +241,13 @@ class OpenerOutcome : public DesktopOpen {
         "printf '%s\\n' \"${0##*/}\" \"$@\" > D/out.part\nexec /bin/mv D/out.part D/out.txt\n",
         "echo \"Couldn't find a suitable web browser!\" >&2\nexit 1\n",
         "/bin/sleep 1\nexit 3\n",
-        "echo $$ $PPID > D/hang.part\n/bin/mv D/hang.part D/hang.pid\nexec /bin/sleep 60\n",
+        "echo $$ >> D/hangs.txt\necho $$ $PPID > D/hang.part\n/bin/mv D/hang.part D/hang.pid\n"
+        "exec /bin/sleep 60\n",
         "kill -9 $$\n",
         "",
+        "printf '%s\\n' \"$@\" >> D/browser.txt\n"
+        "if read pid < D/browser.pid && kill -0 \"$pid\"; then exit 0; fi\n"
+        "echo $$ > D/browser.pid\nexec /bin/sleep 60\n",
     };
     std::string body =
         std::string(acts == Acts::kCannotStart ? "#!/nonexistent/sh\n" : "#!/bin/sh\n") +
@@ -254,6 +262,13 @@ class OpenerOutcome : public DesktopOpen {
     std::filesystem::permissions(script, std::filesystem::perms::owner_all);
   }
   std::string Tried() { return testing::ReadText(dir_ / "tried.txt"); }
+  // The process ids in a file of the test's folder, one a line.
+  std::vector<pid_t> Pids(const char* file) {
+    std::vector<pid_t> pids;
+    std::ifstream in(dir_ / file);
+    for (pid_t pid = 0; in >> pid;) pids.push_back(pid);
+    return pids;
+  }
   std::string Log() {
     std::string all;
     for (const std::string& l : log_) all += l + "\n";
@@ -353,14 +368,15 @@ TEST_F(OpenerOutcome, AnOpenerThatFailsIsFollowedByTheNextAndOnlyAllFailingIsAFa
 }
 
 // Clicks while an opening is pending start nothing; an opening given up as the game leaves stops
-// the helper at once. An opener started runs on either way, and nothing is left to reap.
-TEST_F(OpenerOutcome, OneOpeningAtATimeAndTheOpenerStartedRunsOn) {
+// the helper at once. Past its patience an opener that hangs no longer holds back the next
+// click, but no more than three stand at once: a click beyond starts none until one has ended.
+// An opener started runs on either way, and nothing is left to reap.
+TEST_F(OpenerOutcome, OneOpeningAtATimeAndAtMostThreeOpenersLeftRunning) {
   Script("xdg-open", Acts::kHangs);
   Script("sensible-browser", Acts::kOpens);
   for (const bool byNewOpening : {true, false}) {
-    std::filesystem::remove(dir_ / "hang.pid");
-    std::filesystem::remove(dir_ / "tried.txt");
-    auto opener = std::make_unique<DesktopOpener>(std::chrono::milliseconds(1500));
+    for (const char* f : {"hang.pid", "hangs.txt", "tried.txt"}) std::filesystem::remove(dir_ / f);
+    auto opener = std::make_unique<DesktopOpener>(std::chrono::milliseconds(400));
     opener->Open("https://example.org/");
     const std::string pidText = WaitForFile(dir_ / "hang.pid");
     ASSERT_FALSE(pidText.empty());
@@ -368,16 +384,47 @@ TEST_F(OpenerOutcome, OneOpeningAtATimeAndTheOpenerStartedRunsOn) {
     if (byNewOpening) {
       for (int click = 0; click < 9; ++click) opener->Open("https://example.org/");
       EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
-      // Past the wait, the opener left running still counts: a later click starts none.
-      EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
       EXPECT_EQ(Tried(), "xdg-open\n");
+      for (int more = 2; more <= 3; ++more) {
+        EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
+      }
+      EXPECT_EQ(Tried(), "xdg-open\nxdg-open\nxdg-open\n");
+      log_.clear();
+      EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
+      EXPECT_EQ(Tried(), "xdg-open\nxdg-open\nxdg-open\n");
+      ASSERT_EQ(log_.size(), 1u);
+      EXPECT_NE(log_[0].find("3 openers of earlier links still run"), std::string::npos) << log_[0];
+      // One ends (nothing may reap it here: a zombie has ended too); the next click starts one.
+      const std::vector<pid_t> hanging = Pids("hangs.txt");
+      ASSERT_EQ(hanging.size(), 3u);
+      kill(hanging[1], SIGKILL);
+      for (int i = 0; i < 200 && RunsOnItsOwn(hanging[1]); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+      }
+      EXPECT_EQ(OpenAndWait("https://example.org/", *opener), OpenOutcome::kUnconfirmed);
+      EXPECT_EQ(Tried(), "xdg-open\nxdg-open\nxdg-open\nxdg-open\n");
     }
     opener.reset();
     EXPECT_TRUE(NoChildLeft()) << byNewOpening;
-    const pid_t hanging = std::stoi(pidText);
-    EXPECT_TRUE(RunsOnItsOwn(hanging)) << byNewOpening;
-    kill(hanging, SIGKILL);
+    const pid_t first = std::stoi(pidText);
+    EXPECT_TRUE(RunsOnItsOwn(first)) << byNewOpening;
+    for (const pid_t pid : Pids("hangs.txt")) kill(pid, SIGKILL);
   }
+}
+
+// A generic opener with no browser running starts one in the foreground, and it stays as long as
+// the browser does. The next link is not held back by it: the opener started for it hands the
+// address to the browser that stands and ends.
+TEST_F(OpenerOutcome, ABrowserTheFirstLinkStartedTakesTheNext) {
+  Script("xdg-open", Acts::kIsABrowser);
+  DesktopOpener opener(std::chrono::milliseconds(400));
+  EXPECT_EQ(OpenAndWait("file:///games/help/gvm.htm", opener), OpenOutcome::kUnconfirmed);
+  log_.clear();
+  EXPECT_EQ(OpenAndWait("file:///games/help/gvm.htm#about", opener), OpenOutcome::kOpened);
+  EXPECT_EQ(testing::ReadText(dir_ / "browser.txt"),
+            "file:///games/help/gvm.htm\nfile:///games/help/gvm.htm#about\n");
+  EXPECT_TRUE(log_.empty()) << Log();
+  for (const pid_t pid : Pids("browser.pid")) kill(pid, SIGKILL);
 }
 
 // The descriptors of process `pid` and what each stands for.
@@ -415,6 +462,27 @@ TEST_F(OpenerOutcome, NeitherTheOpenerNorItsHelperKeepsTheGamesDescriptors) {
     for (const auto& [fd, what] : fds) EXPECT_FALSE(games.contains(what)) << pid << ": " << fd;
   }
   kill(hanging, SIGKILL);
+}
+
+// Where close_range is refused the helper closes descriptors one by one, up to the limit of open
+// files but never without end: with a limit it cannot read, or one of billions, it closes those
+// the game may hold and goes on at once (a loop to the limit would keep the link pending for
+// minutes; the alarm ends such a child).
+TEST(OpenerHelper, ClosesDescriptorsOneByOneWithinABound) {
+  for (const long limit : {-1L, 0L, std::numeric_limits<long>::max(), 1024L}) {
+    const pid_t child = fork();
+    if (child == 0) {
+      alarm(30);
+      const int kept = dup2(open("/dev/null", O_RDONLY), 201);
+      const int game = dup2(kept, 300);
+      CloseEachDescriptor(202, ~0U, limit);
+      const bool closed = game == 300 && fcntl(300, F_GETFD) < 0 && errno == EBADF;
+      _exit(closed && fcntl(kept, F_GETFD) >= 0 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << limit << ": " << status;
+  }
 }
 
 TEST(ProgramFolder, IsTheTestsFolder) {

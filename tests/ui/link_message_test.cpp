@@ -149,6 +149,30 @@ TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) 
   EXPECT_NE(Pixels(g, kHelpRoom), before);
 }
 
+// An opener still running when the game stopped waiting (as like as not the browser it started)
+// holds back no later link; three of them do, each press showing the path, until they end.
+TEST(LinkMessage, OpenersLeftRunningHoldBackLinksOnlyOnceThreeStand) {
+  GameHarness g;
+  g.Platform().ScriptOpenings(OpenOutcome::kUnconfirmed, 5);
+  g.StartGame();
+  OpenFromSidebar(g, kHelpButton);
+  g.Click(Middle(HelpTopicRect(6)));
+  for (int press = 1; press <= 5; ++press) {
+    PressLink(g, Middle(press % 2 ? kHelpGuideLink : kHelpAboutLink6));
+    g.MoveTo(Middle(kHelpGuideLink).x, 10);
+    g.Frames(8);
+    EXPECT_EQ(g.Platform().OpeningsStarted(), std::min(press, 3)) << press;
+    EXPECT_EQ(g.Ui().LinkMessage, GuidePath(g.Platform())) << press;
+    EXPECT_TRUE(g.Ui().LinkUnconfirmed) << press;
+  }
+  g.Platform().EndOpenersLeftRunning();
+  g.Platform().ScriptOpenings(OpenOutcome::kOpened);
+  PressLink(g, Middle(kHelpGuideLink));
+  g.Frames(2);
+  EXPECT_EQ(g.Platform().OpeningsStarted(), 4);
+  EXPECT_EQ(g.Ui().LinkMessage, "");
+}
+
 TEST(LinkMessage, TheTitleShowsItInPlaceOfItsFootLineUntilStart) {
   struct Case {
     OpenOutcome outcome;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "platform/headless/png_writer.hpp"
 #include "platform/log.hpp"
@@ -246,17 +247,24 @@ void HeadlessPlatform::FinishMusic() {
 void HeadlessPlatform::OpenAddress(std::string_view address) {
   openedAddresses_.emplace_back(address);
   if (opening_ == OpenOutcome::kPending) return;
+  if (static_cast<std::size_t>(openersLeftRunning_) >= kMostOpenersLeftRunning) {
+    opening_ = OpenOutcome::kUnconfirmed;
+    return;
+  }
+  ++openingsStarted_;
   opening_ = OpenOutcome::kPending;
   openingPolls_ = openingWait_;
 }
 
 OpenOutcome HeadlessPlatform::PollOpening() {
-  if (opening_ != OpenOutcome::kPending) return OpenOutcome::kNone;
+  if (opening_ == OpenOutcome::kNone) return OpenOutcome::kNone;
+  if (opening_ != OpenOutcome::kPending) return std::exchange(opening_, OpenOutcome::kNone);
   if (openingPolls_ > 0) {
     --openingPolls_;
     return OpenOutcome::kPending;
   }
   opening_ = OpenOutcome::kNone;
+  if (openingEnd_ == OpenOutcome::kUnconfirmed) ++openersLeftRunning_;
   return openingEnd_;
 }
 

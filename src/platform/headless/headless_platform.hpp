@@ -119,9 +119,16 @@ class HeadlessPlatform final : public Platform {
   const std::vector<std::string>& StartUpErrors() const { return startUpErrors_; }
   // Every address asked to open, in order (one asked while another is pending starts nothing).
   const std::vector<std::string>& OpenedAddresses() const { return openedAddresses_; }
+  // How many of them started an opener.
+  int OpeningsStarted() const { return openingsStarted_; }
   // How the openings from now on end: each answers kPending to `pendingPolls` polls, then
-  // `outcome` (kOpened after no wait unless scripted otherwise).
+  // `outcome` (kOpened after no wait unless scripted otherwise). One that ends kUnconfirmed
+  // leaves its opener running, as the desktop's backend does: while kMostOpenersLeftRunning of
+  // them run, an address asked starts nothing and is answered kUnconfirmed.
   void ScriptOpenings(OpenOutcome outcome, int pendingPolls = 0);
+  int OpenersLeftRunning() const { return openersLeftRunning_; }
+  // The openers left running end (the browser they started is closed).
+  void EndOpenersLeftRunning() { openersLeftRunning_ = 0; }
   void SetProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
 
   // The hash used for frames: FNV-1a (by 64-bit words) over width, height, format and the
@@ -165,8 +172,10 @@ class HeadlessPlatform final : public Platform {
   std::vector<std::string> openedAddresses_;
   OpenOutcome openingEnd_ = OpenOutcome::kOpened;
   int openingWait_ = 0;
-  OpenOutcome opening_ = OpenOutcome::kNone;  // kPending while one runs
+  OpenOutcome opening_ = OpenOutcome::kNone;  // kPending while one runs, or the answer due
   int openingPolls_ = 0;                      // polls still to answer kPending
+  int openingsStarted_ = 0;
+  int openersLeftRunning_ = 0;
   std::filesystem::path programFolder_ = std::filesystem::current_path();
 };
 
