@@ -140,7 +140,7 @@ Status CheckNameFits(const std::string& path) {
   }
   // The temporary file written first has the longer path.
   if (const std::size_t tmp = TemporaryPathLength(path); tmp >= PATH_MAX) {
-    return Status::Error(path + ": the path is too long: its temporary file's would have " +
+    return Status::Error(path + ": the path is too long: its temporary file would have " +
                          std::to_string(tmp) + " bytes, where the system takes up to " +
                          std::to_string(PATH_MAX - 1));
   }
@@ -217,21 +217,25 @@ Status PosixFileSystem::WriteFileAtomic(const std::string& path,
   if (Status s = CheckNameFits(path); !s) return s;
   const std::optional<mode_t> mode = ModeToKeep(path);
   RemoveStaleTemporaryFiles(path);
+  // A private file's bytes are never readable by others on the way: the temporary is created
+  // with the mode it keeps, so that nobody can open it before it has it. The owner may read and
+  // write it until it is whole, so that a killed write's file can be found and removed; the
+  // exact mode comes just before the rename.
+  const mode_t owner = S_IRUSR | S_IWUSR;
+  const mode_t creation = mode ? *mode | owner : 0644;
   int created = -1;
   std::string tmp;
-  if (int err = CreateTemporaryFile(path, created, tmp); err != 0) {
+  if (int err = CreateTemporaryFile(path, creation, created, tmp); err != 0) {
     return WithLeftTemporaries(ErrnoError(path, "cannot create " + tmp, err), path, err);
   }
-  // Before the first byte: a private file's bytes are never readable by others on the way. The
-  // owner may read and write it until it is whole, so that a killed write's file can be found
-  // and removed; the exact mode comes just before the rename.
   const auto keepMode = [&](int fd, mode_t m) {
     if (::fchmod(fd, m) != 0) {
       LogLine(ErrnoError(tmp, "cannot take the permissions of " + path, errno).Message());
     }
   };
-  const mode_t owner = S_IRUSR | S_IWUSR;
-  if (mode) keepMode(created, *mode | owner);
+  // The umask took its bits off the creation's mode; a file replaced keeps its own whole. Only
+  // bits are added here, never taken away.
+  if (mode) keepMode(created, creation);
   // The lock lives on the file's open description, which `fd` and `held` share: the file is
   // closed (and its close checked) before the rename, the lock let go only after it.
   Descriptor fd(created), held(::dup(created));

@@ -168,14 +168,14 @@ std::size_t TemporaryPathLength(const std::string& path) {
   return folder.size() + TemporaryStem(file, FolderNameLimit(folder)).size() + kAddedLength;
 }
 
-int CreateTemporaryFile(const std::string& path, int& fd, std::string& tmp) {
+int CreateTemporaryFile(const std::string& path, mode_t mode, int& fd, std::string& tmp) {
   const auto [folder, file] = SplitPath(path);
   const std::string stem = folder + TemporaryStem(file, FolderNameLimit(folder));
   fd = -1;
   int err = EEXIST;
   for (int attempt = 0; attempt < kCreateTries; ++attempt) {
     tmp = stem + std::string(kMark) + NewTag() + std::string(kSuffix);
-    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
+    fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
     if (fd < 0) {
       err = errno;
       if (err == EEXIST) continue;

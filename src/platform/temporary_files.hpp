@@ -5,6 +5,8 @@
 // mark in the name keeps a person's `<file>.backup.tmp` from ever being taken for one of them.
 #pragma once
 
+#include <sys/types.h>
+
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -28,9 +30,10 @@ std::size_t FolderNameLimit(const std::string& folder);
 std::size_t TemporaryPathLength(const std::string& path);
 
 // Creates a new temporary file beside `path`, exclusively and never through a symbolic link,
-// readable as a saved file is, and locks it. Sets `fd` (open for writing) and `tmp` (its path).
-// Returns 0, or the errno of the failure with `tmp` naming the file it could not create.
-int CreateTemporaryFile(const std::string& path, int& fd, std::string& tmp);
+// with the permissions `mode` (less the umask) from its creation on, and locks it. Sets `fd`
+// (open for writing) and `tmp` (its path). Returns 0, or the errno of the failure with `tmp`
+// naming the file it could not create.
+int CreateTemporaryFile(const std::string& path, mode_t mode, int& fd, std::string& tmp);
 
 // Removes the temporary files of `path` that writes which never finished left behind: regular
 // files of its temporary names, unlocked, and untouched for kStaleTemporaryAge. Whatever else

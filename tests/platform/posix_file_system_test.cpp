@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 #include <functional>
@@ -237,6 +239,29 @@ TEST(PosixFileSystem, WritesReplaceOnlyFilesAndLinks) {
 // In a child process: a 64 KB write under a 4 KB file-size limit, with the signal ignored as the
 // programs ignore it. Exits 0 when the write failed saying why, kept the old file and left no
 // temporary file.
+// The permissions of each temporary file that `write` locked, as they were at the lock, which a
+// write takes right after creating the file (see flock below).
+std::atomic<bool> watchingLocks{false};
+std::vector<mode_t> lockedModes;
+
+std::vector<mode_t> ModesOfTemporariesAsLocked(const std::function<void()>& write) {
+  lockedModes.clear();
+  watchingLocks = true;
+  write();
+  watchingLocks = false;
+  return lockedModes;
+}
+
+void NoteLockedTemporary(int fd) {
+  char link[PATH_MAX] = {};
+  const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+  const ssize_t n = ::readlink(proc.c_str(), link, sizeof link - 1);
+  struct stat st {};
+  if (n > 0 && std::strstr(link, ".gravmark-") != nullptr && ::fstat(fd, &st) == 0) {
+    lockedModes.push_back(st.st_mode & 07777);
+  }
+}
+
 [[noreturn]] void WriteUnderAFileSizeLimit(const std::string& folder, const std::string& path) {
   const FileSizeLimit limit(4096);
   PosixFileSystem fs(folder);
@@ -313,19 +338,19 @@ TEST(PosixFileSystem, ASaveWhoseTemporaryPathPassesTheSystemsLimitIsRefusedFirst
 }
 
 // A write keeps the permissions of the file it replaces (through a link, of its target); a new
-// file gets what the umask gives.
+// file gets what the umask gives. The temporary has, from the moment it is created, no
+// permission the kept file lacks but its owner's read and write: a private save is never open
+// to others on the way.
 TEST(PosixFileSystem, AWriteKeepsThePermissionsOfTheFileItReplaces) {
   TempFolder dir;
   ASSERT_TRUE(dir.Valid());
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
+  const mode_t mask = ::umask(022);
   // The name, the mode of the file there (0: none), whether the name links to it, the mode kept.
   const std::tuple<const char*, mode_t, bool, mode_t> cases[] = {
-      {"private.sav", 0600, false, 0600},
-      {"read-only.sav", 0444, false, 0444},
-      {"write-only.sav", 0200, false, 0200},
-      {"linked.sav", 0640, true, 0640},
-      {"new.sav", 0, false, 0644 & ~mask}};
+      {"private.sav", 0600, false, 0600},     {"read-only.sav", 0444, false, 0444},
+      {"write-only.sav", 0200, false, 0200},  {"owner-read.sav", 0400, false, 0400},
+      {"linked.sav", 0640, true, 0640},       {"linked-private.sav", 0600, true, 0600},
+      {"group-write.sav", 0660, false, 0660}, {"new.sav", 0, false, 0644}};
   for (const auto& [name, mode, link, kept] : cases) {
     const std::string path = dir.Path() + name, file = path + (link ? ".target" : "");
     if (mode != 0) {
@@ -333,9 +358,15 @@ TEST(PosixFileSystem, AWriteKeepsThePermissionsOfTheFileItReplaces) {
       ::chmod(file.c_str(), mode);
     }
     if (link) std::filesystem::create_symlink(file, path);
-    ASSERT_TRUE(PosixFileSystem(dir.Path()).WriteFileAtomic(path, std::vector<std::uint8_t>{2}));
+    const std::vector<mode_t> seen = ModesOfTemporariesAsLocked([&] {
+      ASSERT_TRUE(PosixFileSystem(dir.Path()).WriteFileAtomic(path, std::vector<std::uint8_t>{2}));
+    });
     EXPECT_EQ(static_cast<mode_t>(std::filesystem::status(path).permissions()), kept) << name;
+    ASSERT_EQ(seen.size(), 1u) << name;
+    EXPECT_EQ(seen[0] & ~(kept | S_IRUSR | S_IWUSR), 0u)
+        << name << ": created " << std::oct << seen[0];
   }
+  ::umask(mask);
 }
 
 TEST(PosixFileSystem, TellsBeforehandWhetherAFileCanBeWritten) {
@@ -511,3 +542,10 @@ TEST(MemoryFileSystem, BehavesLikeTheDiskAndFailsOnRequest) {
 
 }  // namespace
 }  // namespace gm
+
+// This test program's flock, in place of the C library's: a write's temporary is seen as it
+// stands the moment it is locked, before the write has changed anything of it.
+extern "C" int flock(int fd, int operation) {
+  if (gm::watchingLocks) gm::NoteLockedTemporary(fd);
+  return static_cast<int>(::syscall(SYS_flock, fd, operation));
+}

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "flow/screen_flags.hpp"
+#include "platform/utf8_text.hpp"
 #include "tests/support/file_size_limit.hpp"
 #include "tests/support/system_pages.hpp"
 #include "tests/world/synthetic_world.hpp"
@@ -245,6 +246,51 @@ TEST(SaveLoadPage, TemporaryFilesBesideTheSlotsAreNeitherListedNorInTheWay) {
   EXPECT_EQ(FileBytes(other), otherBytes);
   EXPECT_EQ(TemporaryFiles(p.g.Folder()),
             std::vector<std::string>{"slot2.sav.gravmark-Ab12Cd.tmp"});
+}
+
+// Whether `text` is whole UTF-8 characters.
+bool WholeCharacters(std::string_view text) {
+  for (std::size_t n = 0; !text.empty(); text.remove_prefix(n)) {
+    if ((n = Utf8SequenceLength(text)) == 0) return false;
+  }
+  return true;
+}
+
+// A failed save's reason names paths of any script: its lines are cut between characters, after
+// a space where one lies in reach, and a reason longer than the room ends in "...".
+TEST(SaveLoadPage, AReasonIsCutBetweenCharactersAndMarkedWhereCutOff) {
+  std::string cyrillic = "/home/x";  // then two bytes a letter, from an odd byte on
+  while (cyrillic.size() < 400) cyrillic += "\xd0\x96";
+  const std::string words = std::string(60, 'a') + " " + std::string(60, 'b');
+  struct Case {
+    const char* what;
+    std::string reason;
+    std::vector<std::size_t> sizes;  // of the lines
+    bool cutOff;                     // the last line ends in "..."
+  };
+  const Case cases[] = {
+      {"short", "slot1.sav: No space left on device", {34}, false},
+      {"broken after a space", words, {61, 60}, false},
+      {"a path of two-byte letters", cyrillic.substr(0, 201), {95, 96, 10}, false},
+      {"longer than three lines", cyrillic, {95, 96, 95}, true},
+      {"longer, of plain letters", std::string(400, 'x'), {96, 96, 96}, true},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> lines = ReasonLines(c.reason);
+    std::vector<std::size_t> sizes;
+    std::string joined;
+    for (const std::string& l : lines) {
+      sizes.push_back(l.size());
+      EXPECT_TRUE(WholeCharacters(l)) << c.what << ": " << l;
+      joined += l;
+    }
+    EXPECT_EQ(sizes, c.sizes) << c.what;
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().ends_with("..."), c.cutOff) << c.what;
+    if (!c.cutOff) {
+      EXPECT_EQ(joined, c.reason) << c.what;
+    }
+  }
 }
 
 TEST(SaveLoadPage, AFailedLoadLeavesTheWorldAsItWas) {

@@ -2,6 +2,7 @@
 // tells the player.
 #include "ui/screens/save_load_page.hpp"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "flow/screen_flags.hpp"
 #include "flow/start_game.hpp"
 #include "platform/log.hpp"
+#include "platform/utf8_text.hpp"
 #include "ui/click_sound.hpp"
 #include "ui/glyph_text.hpp"
 #include "ui/image_draw.hpp"
@@ -94,25 +96,18 @@ void DrawFlashes(UiContext& ctx) {
   }
 }
 
-// The message of a failed save or load: a headline, then the reason in the small font on at most
-// three lines above the Close button (room for the temporary files a full disk names), each
-// broken after a space where one lies in reach.
+// The message of a failed save or load: a headline, then the reason in the small font above the
+// Close button.
 void DrawPageMessage(UiContext& ctx) {
   const std::string& message = ctx.ui.PageMessage;
   if (message.empty()) return;
   const std::size_t end = message.find('\n');
   DrawGlyphText(ctx, std::string_view(message).substr(0, end), 72, 368, 3);
   if (end == std::string::npos) return;
-  constexpr std::size_t kSmallLine = 96;
-  std::string_view reason = std::string_view(message).substr(end + 1);
-  for (std::int32_t y = 388; !reason.empty() && y <= 412; y += 12) {
-    std::size_t cut = reason.size() <= kSmallLine ? reason.size() : kSmallLine;
-    if (cut < reason.size()) {
-      const std::size_t space = reason.rfind(' ', kSmallLine - 1);
-      if (space != std::string_view::npos && space > kSmallLine / 2) cut = space + 1;
-    }
-    DrawGlyphText(ctx, reason.substr(0, cut), 72, y, 1);
-    reason.remove_prefix(cut);
+  std::int32_t y = 388;
+  for (const std::string& line : ReasonLines(std::string_view(message).substr(end + 1))) {
+    DrawGlyphText(ctx, line, 72, y, 1);
+    y += 12;
   }
 }
 
@@ -187,6 +182,30 @@ void CloseSaveLoadPage(UiContext& ctx) {
 }
 
 }  // namespace
+
+std::vector<std::string> ReasonLines(std::string_view reason) {
+  constexpr std::string_view kCut = "...";
+  std::vector<std::string> lines;
+  while (!reason.empty() && lines.size() < kReasonLines) {
+    std::size_t cut = reason.size();
+    if (cut > kReasonLineGlyphs) {
+      const std::size_t space = reason.rfind(' ', kReasonLineGlyphs - 1);
+      cut = space != std::string_view::npos && space > kReasonLineGlyphs / 2
+                ? space + 1
+                : Utf8BoundaryBefore(reason, kReasonLineGlyphs);
+    }
+    lines.emplace_back(reason.substr(0, cut));
+    reason.remove_prefix(cut);
+  }
+  if (!reason.empty()) {
+    // What does not fit is marked as cut off, the mark within the line and after a whole
+    // character.
+    std::string& last = lines.back();
+    last.resize(Utf8BoundaryBefore(last, std::min(last.size(), kReasonLineGlyphs - kCut.size())));
+    last += kCut;
+  }
+  return lines;
+}
 
 void DrawSaveLoadPage(UiContext& ctx) {
   DrawPageWindow(ctx, kSaveLoadTiles);
