@@ -2,7 +2,7 @@
 # end with status 1 and a message naming the file they looked for; beside the built scenario
 # the sim plays (the game's full start is the window tests' business). An option the game does
 # not know ends it with status 2 and the usage, before any file is read; with no display in
-# reach the game ends with status 1, saying so.
+# reach the game ends with status 1, saying so and naming the display that did not answer.
 file(REMOVE_RECURSE ${OUT})
 foreach(case bare full)
   file(MAKE_DIRECTORY ${OUT}/${case}/data)
@@ -41,6 +41,16 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=SDL_VIDEODRIVER --unset=
 string(FIND "${err}" "no display could be reached" said)
 if(NOT rc EQUAL 1 OR said EQUAL -1)
   message(FATAL_ERROR "${game} without a display ended with status ${rc}, not 1 saying so: ${err}")
+endif()
+# A display named that does not answer is named in the message.
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=SDL_VIDEODRIVER DISPLAY=:97
+                        --unset=WAYLAND_DISPLAY --unset=XDG_RUNTIME_DIR SDL_AUDIODRIVER=dummy
+                        ${OUT}/bare/${game} --run --window --no-sound
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+string(FIND "${err}" "the X display :97 (DISPLAY) did not answer" said)
+if(NOT rc EQUAL 1 OR said EQUAL -1)
+  message(FATAL_ERROR "${game} with a display that does not answer ended with status ${rc}, not 1 "
+                      "naming it: ${err}")
 endif()
 execute_process(COMMAND ${OUT}/full/${sim} --days 0 RESULT_VARIABLE rc
                 OUTPUT_VARIABLE out ERROR_VARIABLE err)

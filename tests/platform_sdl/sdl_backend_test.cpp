@@ -14,6 +14,7 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 #include "media/display_device.hpp"
@@ -43,6 +44,22 @@ TEST(SdlDisplay, ADriverThatDrawsNowhereRunsTheGameOnlyWhenAskedFor) {
     EXPECT_EQ(DisplayMissing(c.driver, c.asked), c.missing)
         << (c.driver ? c.driver : "(none)") << " asked " << (c.asked ? c.asked : "(none)");
   }
+}
+
+// The message names the displays that did not answer; it asks for one only where none is named.
+TEST(SdlDisplay, NoDisplayReasonNamesTheDisplaysThatDidNotAnswer) {
+  const std::tuple<const char*, const char*, std::string> cases[] = {
+      {nullptr, nullptr, "no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)"},
+      {"", "", "no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)"},
+      {":99", nullptr, "no display could be reached: the X display :99 (DISPLAY) did not answer"},
+      {"", "wayland-1",
+       "no display could be reached: the Wayland display wayland-1 (WAYLAND_DISPLAY) did not "
+       "answer"},
+      {"host:1.0", "wayland-0",
+       "no display could be reached: the X display host:1.0 (DISPLAY) and the Wayland display "
+       "wayland-0 (WAYLAND_DISPLAY) did not answer"},
+  };
+  for (const auto& [x11, wayland, reason] : cases) EXPECT_EQ(NoDisplayReason(x11, wayland), reason);
 }
 
 class SdlBackend : public ::testing::Test {

@@ -4,6 +4,7 @@
 
 #include <SDL2/SDL.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "platform/desktop_open.hpp"
@@ -98,7 +99,8 @@ bool SdlPlatform::Start() {
   // With no display in reach SDL starts a driver that draws nowhere: a game nobody could see
   // would run on.
   if (DisplayMissing(SDL_GetCurrentVideoDriver(), SDL_GetHint(SDL_HINT_VIDEODRIVER))) {
-    LogLine("cannot start SDL: no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)");
+    LogLine("cannot start SDL: " +
+            NoDisplayReason(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY")));
     SDL_Quit();
     return false;
   }

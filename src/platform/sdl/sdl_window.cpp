@@ -53,6 +53,18 @@ bool DisplayMissing(const char* driver, const char* asked) {
   }
 }
 
+std::string NoDisplayReason(const char* x11, const char* wayland) {
+  const auto named = [](const char* v) { return v != nullptr && *v != '\0'; };
+  std::string which;
+  if (named(x11)) which = std::string("the X display ") + x11 + " (DISPLAY)";
+  if (named(wayland)) {
+    which += (which.empty() ? "the Wayland display " : " and the Wayland display ") +
+             std::string(wayland) + " (WAYLAND_DISPLAY)";
+  }
+  if (which.empty()) return "no display could be reached (is DISPLAY or WAYLAND_DISPLAY set?)";
+  return "no display could be reached: " + which + " did not answer";
+}
+
 bool SdlWindow::Open(const WindowSettings& settings) {
   Close();
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");

@@ -20,6 +20,9 @@ namespace gm {
 // asked for by name counts as a display.
 bool DrawsNowhere(const char* driver);
 bool DisplayMissing(const char* driver, const char* asked);
+// Why no display could be reached, from DISPLAY and WAYLAND_DISPLAY (null or empty when unset):
+// the displays named that did not answer, or that none is named.
+std::string NoDisplayReason(const char* x11, const char* wayland);
 
 class SdlWindow {
  public:
