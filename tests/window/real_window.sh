@@ -22,8 +22,9 @@
 #   lies, and the game goes on answering: Close, Quit and Yes.
 # - with its output on a pipe whose reader has gone, the game survives the log's failing lines
 #   of a link that opened nothing: Start, Quit and Yes end it with status 0.
-# - with an opener that hangs, the title shows the guide's path quietly once the game stops
-#   waiting, and `gravmark | cat` ends with the game though the opener runs on.
+# - with an opener that runs the browser in the foreground and so runs on, the title shows the
+#   guide's path quietly once the game stops waiting, a second link reaches that browser, and
+#   `gravmark | cat` ends with the game though the opener runs on.
 # Without a virtual display the test says why and ends with 77, which ctest counts as skipped.
 #
 #   real_window.sh GAME SIM XWD_FRAME OUT REVIEW WM_CLOSE
@@ -434,11 +435,15 @@ closed_output() {
   yes_ends_the_game
 }
 
-# An opener that hangs, as a browser that stays open does, and the game's output read by cat.
+# An opener that runs the browser in the foreground, as a generic opener does where none runs:
+# the first link's stays for the browser's life, a later one hands its address to that browser.
+# The game's output is read by cat.
 hanging_opener() {
   local bin=$out/hanging-opener piped cat
   mkdir -p "$bin"
-  printf '#!/bin/sh\necho $$ >"%s/hanging.pid"\nexec sleep 120\n' "$out" >"$bin/xdg-open"
+  printf '#!/bin/sh\necho "$1" >>"%s/browser.txt"\n' "$out" >"$bin/xdg-open"
+  printf 'if read -r p <"%s/hanging.pid" && kill -0 "$p"; then exit 0; fi\n' "$out" >>"$bin/xdg-open"
+  printf 'echo $$ >"%s/hanging.pid"\nexec sleep 120\n' "$out" >>"$bin/xdg-open"
   chmod +x "$bin/xdg-open"
   trap 'kill $(cat "$out/hanging.pid" 2>/dev/null) 2>/dev/null' EXIT
   exec {piped}> >(cat >"$out/piped.log")
@@ -446,6 +451,15 @@ hanging_opener() {
   PATH="$bin:$PATH" BROWSER="" game_output=/dev/fd/$piped start_game hang_title --run --window
   exec {piped}>&-
   link_shows_the_path 400 17 100,540,700,600 title_guide_maybe_opened
+  click 400 17 0
+  point 790 5
+  for _ in $(seq 50); do
+    [ "$(wc -l <"$out/browser.txt")" -ge 2 ] && break
+    sleep 0.2
+  done
+  [ "$(wc -l <"$out/browser.txt")" -eq 2 ] ||
+    fail "the second link did not reach the browser the first started: $(cat "$out/browser.txt")"
+  echo "the second link reached the browser the first link started"
   close_window
   ends_with 0 "the window's close" "$out/piped.log"
   timeout 3 tail --pid="$cat" -f /dev/null || fail "cat still reads the game's output: an opener kept it"
