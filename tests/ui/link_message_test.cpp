@@ -52,6 +52,14 @@ std::vector<TColor> Pixels(GameHarness& g, const Room& r) {
   return Pixels(g, r.left, r.top, r.right, r.bottom);
 }
 
+// A game on the Help page's topic 6, whose links open the guide, openings ending as scripted.
+void OpenTheGuidesTopic(GameHarness& g, OpenOutcome outcome, int pendingPolls) {
+  g.Platform().ScriptOpenings(outcome, pendingPolls);
+  g.StartGame();
+  OpenFromSidebar(g, kHelpButton);
+  g.Click(Middle(HelpTopicRect(6)));
+}
+
 TEST(LinkMessage, AGuideNoProgramOpenedIsShownOnTheHelpPageUntilItCloses) {
   struct Case {
     const char* what;
@@ -112,10 +120,7 @@ TEST(LinkMessage, AGuideNoProgramOpenedIsShownOnTheHelpPageUntilItCloses) {
 
 TEST(LinkMessage, AnOutcomeThatComesAfterItsPageWasLeftShowsNothing) {
   GameHarness g;
-  g.Platform().ScriptOpenings(OpenOutcome::kFailed, 20);
-  g.StartGame();
-  OpenFromSidebar(g, kHelpButton);
-  g.Click(Middle(HelpTopicRect(6)));
+  OpenTheGuidesTopic(g, OpenOutcome::kFailed, 20);
   PressLink(g, Middle(kHelpGuideLink));
   g.Click(Middle(kCloseButton));
   g.Frames(30);
@@ -129,10 +134,7 @@ TEST(LinkMessage, AnOutcomeThatComesAfterItsPageWasLeftShowsNothing) {
 // the message of an opening that failed meanwhile with it.
 TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) {
   GameHarness g;
-  g.Platform().ScriptOpenings(OpenOutcome::kFailed, 20);
-  g.StartGame();
-  OpenFromSidebar(g, kHelpButton);
-  g.Click(Middle(HelpTopicRect(6)));
+  OpenTheGuidesTopic(g, OpenOutcome::kFailed, 20);
   g.MoveTo(Middle(kHelpGuideLink).x, 10);
   g.Frames(2);
   const std::vector<TColor> before = Pixels(g, kHelpRoom);
@@ -153,10 +155,7 @@ TEST(LinkMessage, AnOutcomeThatComesUnderTheQuitPageStandsOnTheHelpPagesReturn) 
 // holds back no later link; three of them do, each press showing the path, until they end.
 TEST(LinkMessage, OpenersLeftRunningHoldBackLinksOnlyOnceThreeStand) {
   GameHarness g;
-  g.Platform().ScriptOpenings(OpenOutcome::kUnconfirmed, 5);
-  g.StartGame();
-  OpenFromSidebar(g, kHelpButton);
-  g.Click(Middle(HelpTopicRect(6)));
+  OpenTheGuidesTopic(g, OpenOutcome::kUnconfirmed, 5);
   for (int press = 1; press <= 5; ++press) {
     PressLink(g, Middle(press % 2 ? kHelpGuideLink : kHelpAboutLink6));
     g.MoveTo(Middle(kHelpGuideLink).x, 10);
