@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -405,6 +407,33 @@ TEST(OrderOfBattleTest, TheFirstWeeksOfTheEconomyCutNoProduction) {
   for (int n = 1; n <= 8; ++n)
     for (int m = 801; m <= kModelColumns; ++m)
       EXPECT_EQ(EquipmentStockOf(w->Economy, n, m), before.EquipmentStock[EconomyIndex(n, m)]);
+}
+
+// The refit brings every formation on the map up to its type's strength from its nation's pools,
+// so each pool holds at least what the nation's ground formations lack of their types' men, cars
+// and horses: the men who fill them stand among the conscripts.
+TEST(OrderOfBattleTest, ThePoolsHoldWhatTheFormationsLackOfTheirTypes) {
+  const World& w = *Scenario().world;
+  struct Lack {
+    std::int64_t men = 0, cars = 0, horses = 0;
+  };
+  Lack lack[kNations + 1];
+  auto missing = [](int staff, int held) { return std::max(0, staff - held); };
+  for (const TFormation& f : w.Formations) {
+    if (f.Branch != kArmyBranch) continue;
+    const TFormationType& t = TypeOf(f);
+    ASSERT_TRUE(t.Nation >= 1 && t.Nation <= kNations) << t.Nation;
+    lack[t.Nation].men += missing(t.Men, f.Men);
+    lack[t.Nation].cars += missing(t.Cars, f.Cars);
+    lack[t.Nation].horses += missing(t.Horses, f.Horses);
+  }
+  EXPECT_GT(lack[5].men, 0);  // the Soviet formations stood below their types' strength
+  const TEconomy& e = w.Economy;
+  for (int n = 1; n <= kNations; ++n) {
+    EXPECT_GE(e.RecruitPool[NationIndex(n)], lack[n].men) << "nation " << n;
+    EXPECT_GE(e.CarPool[NationIndex(n)], lack[n].cars) << "nation " << n;
+    EXPECT_GE(e.HorsePool[NationIndex(n)], lack[n].horses) << "nation " << n;
+  }
 }
 
 TEST(OrderOfBattleTest, StockFillsTheSlotsNoFactoryCan) {
