@@ -12,6 +12,7 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <system_error>
 
@@ -45,16 +46,15 @@ int AboveStandard(int fd) {
   return moved;
 }
 
-// Whether a process of the group still runs. A zombie does not: where nothing reaps the orphans
+// The process groups in which a process runs. A zombie does not: where nothing reaps the orphans
 // (a container's first process may not), an opener that ended would stay in its group for ever.
-bool GroupRuns(int group) {
-  if (kill(-group, 0) != 0 && errno == ESRCH) return false;
+// Empty when /proc cannot be read.
+std::set<int> RunningGroups() {
+  std::set<int> groups;
   std::error_code unreadable;
-  std::filesystem::directory_iterator proc("/proc", unreadable);
-  if (unreadable) return true;
-  for (const auto& entry : proc) {
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", unreadable)) {
     const std::string name = entry.path().filename().string();
-    if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (name.find_first_not_of("0123456789") != std::string::npos) continue;
     std::ifstream stat(entry.path() / "stat");
     std::string text;
     std::getline(stat, text);
@@ -63,12 +63,11 @@ bool GroupRuns(int group) {
     if (close == std::string::npos) continue;
     std::istringstream fields(text.substr(close + 1));
     char state = 0;
-    long parent = 0, pgrp = 0;
-    if (fields >> state >> parent >> pgrp && pgrp == group && state != 'Z' && state != 'X') {
-      return true;
-    }
+    long parent = 0;
+    int group = 0;
+    if (fields >> state >> parent >> group && state != 'Z' && state != 'X') groups.insert(group);
   }
-  return false;
+  return groups;
 }
 
 void CloseAll(std::initializer_list<int> fds) {
@@ -84,8 +83,15 @@ void DesktopOpener::Open(std::string_view address) {
   if (helper_ >= 0) return;
   // Openers left running past their patience are counted while any process of their group
   // lives (the browser one started among them). A few may stand, for a browser that keeps its
-  // opener waiting takes the next link itself; beyond that they are openers that hang.
-  std::erase_if(leftRunning_, [](int group) { return !GroupRuns(group); });
+  // opener waiting takes the next link itself; beyond that they are openers that hang. They are
+  // looked at only once that many stand, and so never pass that number.
+  if (leftRunning_.size() >= kMostOpenersLeftRunning) {
+    const std::set<int> running = RunningGroups();
+    std::erase_if(leftRunning_, [&running](int group) {
+      const bool gone = kill(-group, 0) != 0 && errno == ESRCH;
+      return gone || (!running.empty() && !running.contains(group));
+    });
+  }
   if (leftRunning_.size() >= kMostOpenersLeftRunning) {
     outcome_ = OpenOutcome::kUnconfirmed;
     const std::string asked(address);

@@ -126,7 +126,6 @@ class HeadlessPlatform final : public Platform {
   // leaves its opener running, as the desktop's backend does: while kMostOpenersLeftRunning of
   // them run, an address asked starts nothing and is answered kUnconfirmed.
   void ScriptOpenings(OpenOutcome outcome, int pendingPolls = 0);
-  int OpenersLeftRunning() const { return openersLeftRunning_; }
   // The openers left running end (the browser they started is closed).
   void EndOpenersLeftRunning() { openersLeftRunning_ = 0; }
   void SetProgramFolder(std::filesystem::path folder) { programFolder_ = std::move(folder); }
